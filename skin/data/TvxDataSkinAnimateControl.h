@@ -1,0 +1,14 @@
+#pragma once
+
+#include "skin/data/TvxDataSkinFrameControl.h"
+
+namespace tessel {
+
+// An animation control drawn from a strip of frames.
+class TvxDataSkinAnimateControl : public TvxDataSkinFrameControl {
+public:
+    using TvxDataSkinFrameControl::TvxDataSkinFrameControl;
+    const char* ClassName() const override { return "TvxDataSkinAnimateControl"; }
+};
+
+} // namespace tessel

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "skin/data/TvxDataSkinFrameControl.h"
+
+namespace tessel {
+
+// A gauge control drawn from a strip of frames.
+class TvxDataSkinFrameGauge : public TvxDataSkinFrameControl {
+public:
+    using TvxDataSkinFrameControl::TvxDataSkinFrameControl;
+    const char* ClassName() const override { return "TvxDataSkinFrameGauge"; }
+};
+
+} // namespace tessel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "skin/data/TvxDataSkinFrameControl.h"
+#include "skin/data/TvxEnumWords.h"
+
+namespace tessel {
+
+// A regulator control drawn from a strip of frames.
+class TvxDataSkinFrameRegulator : public TvxDataSkinFrameControl {
+public:
+    using TvxDataSkinFrameControl::TvxDataSkinFrameControl;
+    const char* ClassName() const override { return "TvxDataSkinFrameRegulator"; }
+
+    void VisitFields(TvxSkinFieldVisitor& v) override
+    {
+        TvxDataSkinFrameControl::VisitFields(v);
+        v.Enum("kind", kind, TvxEnumWords::RegulatorKind());
+    }
+
+public:
+    TvxRegulatorKind kind = rkround;
+};
+
+} // namespace tessel

@@ -1,0 +1,41 @@
+#include "skin/data/TvxSkinPackage.h"
+
+#include "framework/TBitmap.h"
+#include "framework/TStream.h"
+#include "framework/TStringList.h"
+
+namespace tessel {
+
+void TvxSkinPackage::ReadPictureSlot(TStream& stream, TBitmap& bitmap)
+{
+    if (stream.ReadByte() != 0) {
+        bitmap.Clear();
+        return;
+    }
+    bitmap.LoadFromStream(stream);
+}
+
+void TvxSkinPackage::ReadActivePictures(TStream& stream, std::vector<std::unique_ptr<TBitmap>>& pictures)
+{
+    int32_t count = stream.ReadInt32();
+    for (int32_t i = 0; i < count; ++i) {
+        pictures.push_back(std::make_unique<TBitmap>());
+        pictures.back()->LoadFromStream(stream);
+    }
+}
+
+void TvxSkinPackage::ReadIniText(TStream& stream, TStringList& lines) { lines.LoadFromStream(stream); }
+
+void TvxSkinPackage::WritePictureSlot(TStream& stream, const TBitmap& bitmap)
+{
+    if (bitmap.Empty()) {
+        stream.WriteByte(1);
+        return;
+    }
+    stream.WriteByte(0);
+    bitmap.SaveToStream(stream);
+}
+
+void TvxSkinPackage::WriteIniText(TStream& stream, const TStringList& lines) { lines.SaveToStream(stream); }
+
+} // namespace tessel
