@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace tessel::demo {
+
+// The demo skin's INI text; the pictures it names are those of DemoPictures.
+std::string DemoSkinIni();
+
+// File names of the pictures, in PICTURES order (main picture, mask, then the
+// seven active pictures).
+extern const char* const kPictureFile;
+extern const char* const kMaskFile;
+extern const char* const kActivePictureFiles[7];
+
+} // namespace tessel::demo

@@ -1,0 +1,35 @@
+// Draws the demo skin's bitmaps and writes its skin INI into a skin folder.
+//
+//   make-demo-skin DIR
+#include "assets/skins/demo/DemoIni.h"
+#include "assets/skins/demo/DemoPictures.h"
+#include "framework/Exception.h"
+#include "framework/TFileStream.h"
+
+#include <cstdio>
+#include <filesystem>
+
+int main(int argc, char** argv)
+{
+    using namespace tessel;
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make-demo-skin DIR\n");
+        return 2;
+    }
+    try {
+        std::string dir = argv[1];
+        std::filesystem::create_directories(dir);
+        demo::DemoPictures pictures = demo::PaintDemoPictures();
+        pictures.picture.SaveToFile(dir + "/" + demo::kPictureFile);
+        pictures.mask.SaveToFile(dir + "/" + demo::kMaskFile);
+        for (size_t i = 0; i < pictures.active.size(); ++i)
+            pictures.active[i].SaveToFile(dir + "/" + demo::kActivePictureFiles[i]);
+        std::string ini = demo::DemoSkinIni();
+        TFileStream file(dir + "/demo.ini", TFileMode::fmCreate);
+        file.WriteBuffer(ini.data(), ini.size());
+    } catch (const Exception& e) {
+        std::fprintf(stderr, "make-demo-skin: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

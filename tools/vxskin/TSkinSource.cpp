@@ -1,0 +1,55 @@
+#include "tools/vxskin/TSkinSource.h"
+
+#include "framework/Exception.h"
+#include "framework/TFileStream.h"
+#include "framework/TMemIniFile.h"
+#include "framework/TMemoryStream.h"
+#include "skin/data/TvxCompressedStoredSkin.h"
+
+namespace tessel {
+
+namespace {
+
+bool LooksLikeZlib(const std::vector<uint8_t>& bytes)
+{
+    return bytes.size() >= 2 && (bytes[0] & 0x0F) == 8 && (bytes[0] >> 4) <= 7 && ((bytes[0] << 8) | bytes[1]) % 31 == 0;
+}
+
+bool LooksLikeIni(const std::vector<uint8_t>& bytes)
+{
+    for (uint8_t b : bytes) {
+        if (b == ' ' || b == '\t' || b == '\r' || b == '\n' || b == 0xEF || b == 0xBB || b == 0xBF)
+            continue;
+        return b == '[' || b == ';';
+    }
+    return false;
+}
+
+} // namespace
+
+TSkinSource::Kind TSkinSource::Load(const std::string& path, TvxCompressedStoredSkin& skin)
+{
+    TMemoryStream file;
+    file.LoadFromFile(path);
+    const std::vector<uint8_t>& bytes = file.Bytes();
+    if (LooksLikeZlib(bytes)) {
+        skin.SetCompressedData(bytes);
+        return Kind::kBareCompressed;
+    }
+    if (LooksLikeIni(bytes)) {
+        TMemIniFile ini;
+        ini.LoadFromFile(path);
+        std::string missing;
+        if (!TvxCompressedStoredSkin::HasRequiredSections(ini, &missing))
+            throw Exception("the skin folder's INI " + path + " lacks the section(s) " + missing);
+        skin.ImportSkinFolder(path);
+        return Kind::kSkinFolder;
+    }
+    int32_t version = file.ReadInt32();
+    if (version > 3)
+        throw Exception(path + ": the compressed skin file has version " + std::to_string(version) + ", above 3");
+    skin.LoadFromCompressedStream(file);
+    return Kind::kCompressedFile;
+}
+
+} // namespace tessel
