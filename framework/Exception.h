@@ -11,8 +11,7 @@ class Exception : public std::runtime_error {
 public:
     explicit Exception(const std::string& message)
         : std::runtime_error(message)
-    {
-    }
+    { }
     std::string Message() const { return what(); }
 };
 
@@ -25,16 +24,14 @@ class EReadError : public EStreamError {
 public:
     EReadError()
         : EStreamError("Stream read error")
-    {
-    }
+    { }
 };
 
 class EWriteError : public EStreamError {
 public:
     EWriteError()
         : EStreamError("Stream write error")
-    {
-    }
+    { }
 };
 
 // "Cannot open file "%s". %s" with the file name and the system's reason.
@@ -42,8 +39,7 @@ class EFOpenError : public EStreamError {
 public:
     EFOpenError(const std::string& file_name, const std::string& reason)
         : EStreamError("Cannot open file \"" + file_name + "\". " + reason)
-    {
-    }
+    { }
 };
 
 // "Cannot create file "%s". %s" with the file name and the system's reason.
@@ -51,8 +47,7 @@ class EFCreateError : public EStreamError {
 public:
     EFCreateError(const std::string& file_name, const std::string& reason)
         : EStreamError("Cannot create file \"" + file_name + "\". " + reason)
-    {
-    }
+    { }
 };
 
 class EConvertError : public Exception {
@@ -70,8 +65,7 @@ class EInvalidGraphic : public Exception {
 public:
     explicit EInvalidGraphic(const std::string& detail = {})
         : Exception(detail.empty() ? "Bitmap image is not valid" : "Bitmap image is not valid: " + detail)
-    {
-    }
+    { }
 };
 
 // A zlib stream that cannot be inflated (corrupt, truncated or too large).
@@ -79,16 +73,14 @@ class EZDecompressionError : public Exception {
 public:
     explicit EZDecompressionError(const std::string& detail = {})
         : Exception(detail.empty() ? "Decompression error" : "Decompression error: " + detail)
-    {
-    }
+    { }
 };
 
 class EZCompressionError : public Exception {
 public:
     explicit EZCompressionError(const std::string& detail = {})
         : Exception(detail.empty() ? "Compression error" : "Compression error: " + detail)
-    {
-    }
+    { }
 };
 
 // A list index outside the list.

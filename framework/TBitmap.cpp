@@ -48,11 +48,20 @@ void TBitmap::SetSize(int width, int height)
     m_height = height;
 }
 
-void TBitmap::Fill(uint32_t argb) { std::fill(m_pixels.begin(), m_pixels.end(), argb); }
+void TBitmap::Fill(uint32_t argb)
+{
+    std::fill(m_pixels.begin(), m_pixels.end(), argb);
+}
 
-void TBitmap::LoadFromStream(TStream& stream) { TBmpCodec::Read(stream, *this, TBmpCodec::Source::kStream); }
+void TBitmap::LoadFromStream(TStream& stream)
+{
+    TBmpCodec::Read(stream, *this, TBmpCodec::Source::kStream);
+}
 
-void TBitmap::SaveToStream(TStream& stream) const { TBmpCodec::Write(*this, stream); }
+void TBitmap::SaveToStream(TStream& stream) const
+{
+    TBmpCodec::Write(*this, stream);
+}
 
 void TBitmap::LoadFromFile(const std::string& file_name)
 {

@@ -36,7 +36,10 @@ public:
     const std::vector<uint32_t>& Palette() const { return m_palette; }
     void SetPalette(std::vector<uint32_t> palette) { m_palette = std::move(palette); }
 
-    uint32_t* ScanLine(int y) { return m_pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(m_width); }
+    uint32_t* ScanLine(int y)
+    {
+        return m_pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(m_width);
+    }
     const uint32_t* ScanLine(int y) const
     {
         return m_pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(m_width);

@@ -15,9 +15,18 @@ namespace {
 
 constexpr uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3;
 
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t U32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
-int32_t I32(const uint8_t* p) { return static_cast<int32_t>(U32(p)); }
+uint16_t U16(const uint8_t* p)
+{
+    return static_cast<uint16_t>(p[0] | p[1] << 8);
+}
+uint32_t U32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+int32_t I32(const uint8_t* p)
+{
+    return static_cast<int32_t>(U32(p));
+}
 
 void Put16(std::vector<uint8_t>& out, uint16_t v)
 {
@@ -30,7 +39,10 @@ void Put32(std::vector<uint8_t>& out, uint32_t v)
         out.push_back(uint8_t(v >> (8 * i)));
 }
 
-[[noreturn]] void Invalid(const char* why) { throw EInvalidGraphic(why); }
+[[noreturn]] void Invalid(const char* why)
+{
+    throw EInvalidGraphic(why);
+}
 
 // Extracts one channel given by a bit-field mask and scales it to 8 bits.
 struct Channel {
@@ -75,8 +87,7 @@ public:
     Decoder(const uint8_t* data, size_t size)
         : m_data(data)
         , m_size(size)
-    {
-    }
+    { }
 
     void Decode(TBitmap& out)
     {
@@ -84,7 +95,8 @@ public:
             Invalid("no bitmap file header");
         uint32_t off_bits = U32(m_data + 10);
         Header h = ReadInfoHeader();
-        if (h.width <= 0 || h.height == 0 || h.width > TBmpCodec::kMaxSide || std::abs(h.height) > TBmpCodec::kMaxSide)
+        if (h.width <= 0 || h.height == 0 || h.width > TBmpCodec::kMaxSide
+            || std::abs(h.height) > TBmpCodec::kMaxSide)
             Invalid("size out of range");
         int width = h.width, height = std::abs(h.height);
         if (static_cast<long long>(width) * height > TBmpCodec::kMaxPixels)
@@ -145,7 +157,8 @@ private:
             h.bpp = U16(p + 10);
             h.palette_offset = 14 + 12;
             h.palette_entry = 3;
-        } else if (info_size == 40 || info_size == 52 || info_size == 56 || info_size == 108 || info_size == 124) {
+        } else if (info_size == 40 || info_size == 52 || info_size == 56 || info_size == 108
+            || info_size == 124) {
             if (m_size < 14 + info_size)
                 Invalid("truncated info header");
             h.width = I32(p + 4);
@@ -225,8 +238,8 @@ private:
         return index < palette.size() ? palette[index] : 0;
     }
 
-    void DecodeRows(const Header& h, const std::vector<uint32_t>& palette, const uint8_t* bits, size_t size,
-        TBitmap& out)
+    void DecodeRows(
+        const Header& h, const std::vector<uint32_t>& palette, const uint8_t* bits, size_t size, TBitmap& out)
     {
         int width = out.Width(), height = out.Height();
         size_t stride = ((static_cast<size_t>(width) * h.bpp + 31) / 32) * 4;
@@ -269,8 +282,8 @@ private:
         }
     }
 
-    void DecodeRle(const Header& h, const std::vector<uint32_t>& palette, const uint8_t* bits, size_t size,
-        TBitmap& out)
+    void DecodeRle(
+        const Header& h, const std::vector<uint32_t>& palette, const uint8_t* bits, size_t size, TBitmap& out)
     {
         int width = out.Width(), height = out.Height();
         int x = 0, row = 0; // row counts from the bottom
@@ -355,11 +368,83 @@ void TBmpCodec::Write(const TBitmap& bitmap, TStream& stream)
         size_t max = size_t(1) << bpp;
         if (palette.size() > max)
             palette.resize(max);
-        if (palette.empty())
-            palette = bpp == 1 ? std::vector<uint32_t> { 0x000000, 0xFFFFFF } : std::vector<uint32_t> { 0x000000 };
+        if (palette.empty() && bpp == 1)
+            palette = { 0x000000, 0xFFFFFF };
     }
     size_t stride = ((static_cast<size_t>(width) * static_cast<size_t>(bpp) + 31) / 32) * 4;
     size_t pixel_bytes = stride * static_cast<size_t>(height);
+    // Pixels map to the first palette entry of their colour. A colour the palette
+    // lacks is added while there is room (a picture read with indexes beyond its
+    // palette writes back unchanged), else it takes the nearest entry.
+    std::unordered_map<uint32_t, uint8_t> index_of;
+    for (size_t i = palette.size(); i-- > 0;)
+        index_of[palette[i] & 0xFFFFFF] = static_cast<uint8_t>(i);
+    size_t max_colors = bpp <= 8 ? size_t(1) << bpp : 0;
+    auto index = [&](uint32_t argb) -> uint32_t {
+        uint32_t rgb = argb & 0xFFFFFF;
+        auto it = index_of.find(rgb);
+        if (it != index_of.end())
+            return it->second;
+        if (palette.size() < max_colors) {
+            palette.push_back(rgb);
+            return index_of[rgb] = static_cast<uint8_t>(palette.size() - 1);
+        }
+        uint32_t best = 0;
+        long best_d = -1;
+        for (size_t i = 0; i < palette.size(); ++i) {
+            long dr = long((rgb >> 16) & 255) - long((palette[i] >> 16) & 255);
+            long dg = long((rgb >> 8) & 255) - long((palette[i] >> 8) & 255);
+            long db = long(rgb & 255) - long(palette[i] & 255);
+            long d = dr * dr + dg * dg + db * db;
+            if (best_d < 0 || d < best_d) {
+                best_d = d;
+                best = static_cast<uint32_t>(i);
+            }
+        }
+        index_of[rgb] = static_cast<uint8_t>(best);
+        return best;
+    };
+
+    // Rows are encoded first, so that the palette is complete when the header is written.
+    std::vector<uint8_t> pixels;
+    pixels.reserve(pixel_bytes);
+    std::vector<uint8_t> row(stride);
+    for (int y = height - 1; y >= 0; --y) {
+        std::fill(row.begin(), row.end(), 0);
+        const uint32_t* src = bitmap.ScanLine(y);
+        for (int x = 0; x < width; ++x) {
+            uint32_t p = src[x];
+            switch (bpp) {
+            case 1:
+                row[x >> 3] |= static_cast<uint8_t>((index(p) & 1) << (7 - (x & 7)));
+                break;
+            case 4:
+                row[x >> 1] |= static_cast<uint8_t>((index(p) & 15) << ((x & 1) ? 0 : 4));
+                break;
+            case 8:
+                row[x] = static_cast<uint8_t>(index(p));
+                break;
+            case 16: {
+                uint16_t v
+                    = static_cast<uint16_t>(((p >> 19) & 31) << 10 | ((p >> 11) & 31) << 5 | ((p >> 3) & 31));
+                row[2 * x] = uint8_t(v);
+                row[2 * x + 1] = uint8_t(v >> 8);
+                break;
+            }
+            case 24:
+                row[3 * x] = uint8_t(p);
+                row[3 * x + 1] = uint8_t(p >> 8);
+                row[3 * x + 2] = uint8_t(p >> 16);
+                break;
+            case 32:
+                for (int k = 0; k < 4; ++k)
+                    row[4 * x + k] = uint8_t(p >> (8 * k));
+                break;
+            }
+        }
+        pixels.insert(pixels.end(), row.begin(), row.end());
+    }
+
     size_t off_bits = 14 + 40 + palette.size() * 4;
 
     std::vector<uint8_t> out;
@@ -383,66 +468,7 @@ void TBmpCodec::Write(const TBitmap& bitmap, TStream& stream)
     for (uint32_t c : palette)
         Put32(out, c & 0xFFFFFF);
 
-    // Pixels map to the first palette entry of their colour, or to the nearest one.
-    std::unordered_map<uint32_t, uint8_t> index_of;
-    for (size_t i = palette.size(); i-- > 0;)
-        index_of[palette[i]] = static_cast<uint8_t>(i);
-    auto index = [&](uint32_t argb) -> uint32_t {
-        uint32_t rgb = argb & 0xFFFFFF;
-        auto it = index_of.find(rgb);
-        if (it != index_of.end())
-            return it->second;
-        uint32_t best = 0;
-        long best_d = -1;
-        for (size_t i = 0; i < palette.size(); ++i) {
-            long dr = long((rgb >> 16) & 255) - long((palette[i] >> 16) & 255);
-            long dg = long((rgb >> 8) & 255) - long((palette[i] >> 8) & 255);
-            long db = long(rgb & 255) - long(palette[i] & 255);
-            long d = dr * dr + dg * dg + db * db;
-            if (best_d < 0 || d < best_d) {
-                best_d = d;
-                best = static_cast<uint32_t>(i);
-            }
-        }
-        index_of[rgb] = static_cast<uint8_t>(best);
-        return best;
-    };
-
-    std::vector<uint8_t> row(stride);
-    for (int y = height - 1; y >= 0; --y) {
-        std::fill(row.begin(), row.end(), 0);
-        const uint32_t* src = bitmap.ScanLine(y);
-        for (int x = 0; x < width; ++x) {
-            uint32_t p = src[x];
-            switch (bpp) {
-            case 1:
-                row[x >> 3] |= static_cast<uint8_t>((index(p) & 1) << (7 - (x & 7)));
-                break;
-            case 4:
-                row[x >> 1] |= static_cast<uint8_t>((index(p) & 15) << ((x & 1) ? 0 : 4));
-                break;
-            case 8:
-                row[x] = static_cast<uint8_t>(index(p));
-                break;
-            case 16: {
-                uint16_t v = static_cast<uint16_t>(((p >> 19) & 31) << 10 | ((p >> 11) & 31) << 5 | ((p >> 3) & 31));
-                row[2 * x] = uint8_t(v);
-                row[2 * x + 1] = uint8_t(v >> 8);
-                break;
-            }
-            case 24:
-                row[3 * x] = uint8_t(p);
-                row[3 * x + 1] = uint8_t(p >> 8);
-                row[3 * x + 2] = uint8_t(p >> 16);
-                break;
-            case 32:
-                for (int k = 0; k < 4; ++k)
-                    row[4 * x + k] = uint8_t(p >> (8 * k));
-                break;
-            }
-        }
-        out.insert(out.end(), row.begin(), row.end());
-    }
+    out.insert(out.end(), pixels.begin(), pixels.end());
     stream.WriteBuffer(out.data(), out.size());
 }
 

@@ -6,8 +6,7 @@ namespace tessel {
 
 TComponent::TComponent(TComponent* owner)
     : m_owner(owner)
-{
-}
+{ }
 
 TComponent::~TComponent()
 {
@@ -72,7 +71,8 @@ void TComponent::FreeNotification(TComponent* other)
         return;
     if (std::find(m_free_notifies.begin(), m_free_notifies.end(), other) == m_free_notifies.end())
         m_free_notifies.push_back(other);
-    if (std::find(other->m_free_notifies.begin(), other->m_free_notifies.end(), this) == other->m_free_notifies.end())
+    if (std::find(other->m_free_notifies.begin(), other->m_free_notifies.end(), this)
+        == other->m_free_notifies.end())
         other->m_free_notifies.push_back(this);
 }
 
@@ -84,9 +84,15 @@ void TComponent::RemoveFreeNotification(TComponent* other)
     other->RemoveNotified(this);
 }
 
-void TComponent::RemoveNotified(TComponent* component) { std::erase(m_free_notifies, component); }
+void TComponent::RemoveNotified(TComponent* component)
+{
+    std::erase(m_free_notifies, component);
+}
 
-void TComponent::Loaded() { m_state &= ~uint32_t(csLoading | csReading); }
+void TComponent::Loaded()
+{
+    m_state &= ~uint32_t(csLoading | csReading);
+}
 
 void TComponent::Notification(TComponent* component, TOperation operation)
 {

@@ -27,8 +27,7 @@ public:
     TComponent& operator=(const TComponent&) = delete;
 
     // Creates a component owned by this one.
-    template<class T, class... Args>
-    T& Add(Args&&... args)
+    template<class T, class... Args> T& Add(Args&&... args)
     {
         auto component = std::make_unique<T>(this, std::forward<Args>(args)...);
         T& result = *component;

@@ -5,8 +5,7 @@ namespace tessel {
 TControl::TControl(TComponent* owner)
     : TComponent(owner)
     , m_window_proc([this](TMessage& m) { WndProc(m); })
-{
-}
+{ }
 
 LRESULT TControl::Perform(uint32_t msg, WPARAM wparam, LPARAM lparam)
 {
@@ -15,10 +14,17 @@ LRESULT TControl::Perform(uint32_t msg, WPARAM wparam, LPARAM lparam)
     return message.Result;
 }
 
-void TControl::WndProc(TMessage& message) { Dispatch(message); }
+void TControl::WndProc(TMessage& message)
+{
+    Dispatch(message);
+}
 
-void TControl::Dispatch(TMessage& message) { DefaultHandler(message); }
+void TControl::Dispatch(TMessage& message)
+{
+    DefaultHandler(message);
+}
 
-void TControl::DefaultHandler(TMessage&) { }
+void TControl::DefaultHandler(TMessage&)
+{ }
 
 } // namespace tessel

@@ -10,6 +10,9 @@ TCustomForm::TCustomForm(TComponent* owner)
     Screen().AddForm(this);
 }
 
-TCustomForm::~TCustomForm() { Screen().RemoveForm(this); }
+TCustomForm::~TCustomForm()
+{
+    Screen().RemoveForm(this);
+}
 
 } // namespace tessel

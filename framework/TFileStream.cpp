@@ -71,7 +71,9 @@ size_t TFileStream::Write(const void* buffer, size_t count)
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin)
 {
-    int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET : origin == TSeekOrigin::soCurrent ? SEEK_CUR : SEEK_END;
+    int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET
+        : origin == TSeekOrigin::soCurrent          ? SEEK_CUR
+                                                    : SEEK_END;
     off_t r = ::lseek(m_fd, static_cast<off_t>(offset), whence);
     return r < 0 ? -1 : static_cast<int64_t>(r);
 }

@@ -86,7 +86,10 @@ void TMemIniFile::Reindex()
     }
 }
 
-bool TMemIniFile::SectionExists(std::string_view section) const { return Find(section) != nullptr; }
+bool TMemIniFile::SectionExists(std::string_view section) const
+{
+    return Find(section) != nullptr;
+}
 
 bool TMemIniFile::ValueExists(std::string_view section, std::string_view key) const
 {
@@ -118,7 +121,8 @@ int TMemIniFile::SectionLineCount(std::string_view section) const
     return s ? static_cast<int>(s->lines.size()) : 0;
 }
 
-std::string TMemIniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const
+std::string TMemIniFile::ReadString(
+    std::string_view section, std::string_view key, std::string_view fallback) const
 {
     const Section* s = Find(section);
     if (!s)

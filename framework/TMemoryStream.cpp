@@ -72,7 +72,10 @@ void TMemoryStream::LoadFromFile(const std::string& file_name)
     LoadFromStream(file);
 }
 
-void TMemoryStream::SaveToStream(TStream& target) const { target.WriteBuffer(m_bytes.data(), m_bytes.size()); }
+void TMemoryStream::SaveToStream(TStream& target) const
+{
+    target.WriteBuffer(m_bytes.data(), m_bytes.size());
+}
 
 void TMemoryStream::SaveToFile(const std::string& file_name) const
 {

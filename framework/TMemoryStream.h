@@ -12,8 +12,7 @@ public:
     TMemoryStream() = default;
     explicit TMemoryStream(std::vector<uint8_t> bytes)
         : m_bytes(std::move(bytes))
-    {
-    }
+    { }
 
     size_t Read(void* buffer, size_t count) override;
     size_t Write(const void* buffer, size_t count) override;

@@ -10,7 +10,10 @@ void TScreen::AddForm(TCustomForm* form)
         m_forms.push_back(form);
 }
 
-void TScreen::RemoveForm(TCustomForm* form) { std::erase(m_forms, form); }
+void TScreen::RemoveForm(TCustomForm* form)
+{
+    std::erase(m_forms, form);
+}
 
 TScreen& Screen()
 {

@@ -30,7 +30,8 @@ int32_t TStream::ReadInt32()
 {
     uint8_t b[4];
     ReadBuffer(b, 4);
-    return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+    return static_cast<int32_t>(
+        uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
 }
 
 uint8_t TStream::ReadByte()
@@ -47,7 +48,10 @@ void TStream::WriteInt32(int32_t value)
     WriteBuffer(b, 4);
 }
 
-void TStream::WriteByte(uint8_t value) { WriteBuffer(&value, 1); }
+void TStream::WriteByte(uint8_t value)
+{
+    WriteBuffer(&value, 1);
+}
 
 int64_t TStream::CopyFrom(TStream& source, int64_t count)
 {

@@ -14,8 +14,7 @@ public:
     TStringList() = default;
     TStringList(std::initializer_list<std::string> lines)
         : m_lines(lines)
-    {
-    }
+    { }
 
     int Count() const { return static_cast<int>(m_lines.size()); }
     const std::string& Strings(int index) const;

@@ -18,8 +18,7 @@ struct TZCompressionStream::State {
     bool finished = false;
     explicit State(TStream& t)
         : target(t)
-    {
-    }
+    { }
 };
 
 TZCompressionStream::TZCompressionStream(TStream& target, int level)
@@ -39,7 +38,10 @@ TZCompressionStream::~TZCompressionStream()
     deflateEnd(&m_state->z);
 }
 
-size_t TZCompressionStream::Read(void*, size_t) { throw EZCompressionError("a compression stream cannot be read"); }
+size_t TZCompressionStream::Read(void*, size_t)
+{
+    throw EZCompressionError("a compression stream cannot be read");
+}
 
 size_t TZCompressionStream::Write(const void* buffer, size_t count)
 {

@@ -18,8 +18,7 @@ struct TZDecompressionStream::State {
     bool ended = false;
     explicit State(TStream& s)
         : source(s)
-    {
-    }
+    { }
 };
 
 TZDecompressionStream::TZDecompressionStream(TStream& source)
@@ -29,7 +28,10 @@ TZDecompressionStream::TZDecompressionStream(TStream& source)
         throw EZDecompressionError("cannot start inflate");
 }
 
-TZDecompressionStream::~TZDecompressionStream() { inflateEnd(&m_state->z); }
+TZDecompressionStream::~TZDecompressionStream()
+{
+    inflateEnd(&m_state->z);
+}
 
 size_t TZDecompressionStream::Read(void* buffer, size_t count)
 {

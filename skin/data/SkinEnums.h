@@ -18,7 +18,14 @@ enum TvxMorphKind : int32_t {
     mkpush,
 };
 
-enum TvxInactiveEffect : int32_t { iebrightness = 0, iedarkness, iegrayscale, ienoise, iesplitblur, ieinvert };
+enum TvxInactiveEffect : int32_t {
+    iebrightness = 0,
+    iedarkness,
+    iegrayscale,
+    ienoise,
+    iesplitblur,
+    ieinvert
+};
 
 enum TvxFramesPlacement : int32_t { fphorizontal = 0, fpvertical = 1 };
 

@@ -51,7 +51,8 @@ int32_t BoundedCount(const TMemIniFile& ini, std::string_view section, std::stri
 
 } // namespace
 
-int32_t ReadSkinInteger(const TMemIniFile& ini, std::string_view section, std::string_view key, int32_t fallback)
+int32_t ReadSkinInteger(
+    const TMemIniFile& ini, std::string_view section, std::string_view key, int32_t fallback)
 {
     return ini.ReadInteger(section, key, fallback);
 }
@@ -66,8 +67,8 @@ bool ReadSkinBool(const TMemIniFile& ini, std::string_view section, std::string_
     return ini.ReadInteger(section, key, 0) == 1;
 }
 
-std::string ReadSkinString(const TMemIniFile& ini, std::string_view section, std::string_view key,
-    std::string_view fallback)
+std::string ReadSkinString(
+    const TMemIniFile& ini, std::string_view section, std::string_view key, std::string_view fallback)
 {
     return ini.ReadString(section, key, fallback);
 }
@@ -113,12 +114,14 @@ TFontStyles ReadSkinFontStyles(const TMemIniFile& ini, std::string_view section,
     return ParseSkinFontStyles(ini.ReadString(section, key, ""));
 }
 
-int32_t ReadSkinEnum(const TMemIniFile& ini, std::string_view section, std::string_view key, const TvxEnumWords& words)
+int32_t ReadSkinEnum(
+    const TMemIniFile& ini, std::string_view section, std::string_view key, const TvxEnumWords& words)
 {
     return words.Parse(ini.ReadString(section, key, words.DefaultWord()));
 }
 
-std::vector<std::string> ReadSkinCountedList(const TMemIniFile& ini, std::string_view section, std::string_view name)
+std::vector<std::string> ReadSkinCountedList(
+    const TMemIniFile& ini, std::string_view section, std::string_view name)
 {
     int32_t n = BoundedCount(ini, section, "", ini.ReadInteger(section, std::string(name) + "count", 0));
     std::vector<std::string> entries;
@@ -127,11 +130,13 @@ std::vector<std::string> ReadSkinCountedList(const TMemIniFile& ini, std::string
     return entries;
 }
 
-void ReadSkinLineList(const TMemIniFile& ini, std::string_view section, std::string_view name, TStringList& lines)
+void ReadSkinLineList(
+    const TMemIniFile& ini, std::string_view section, std::string_view name, TStringList& lines)
 {
     lines.Clear();
     std::string prefix = std::string(name) + "line";
-    int32_t n = BoundedCount(ini, section, prefix, ini.ReadInteger(section, std::string(name) + "linecount", 0));
+    int32_t n
+        = BoundedCount(ini, section, prefix, ini.ReadInteger(section, std::string(name) + "linecount", 0));
     for (int32_t i = 0; i < n; ++i)
         lines.Add(ini.ReadString(section, prefix + std::to_string(i), ""));
 }
@@ -142,7 +147,10 @@ std::string SkinRectText(const TRect& r)
         + std::to_string(r.bottom);
 }
 
-std::string SkinPointText(const TPoint& p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+std::string SkinPointText(const TPoint& p)
+{
+    return std::to_string(p.x) + "," + std::to_string(p.y);
+}
 
 std::string SkinFontStylesText(TFontStyles styles)
 {
@@ -197,7 +205,8 @@ void WriteSkinEnum(TMemIniFile& ini, std::string_view section, std::string_view 
     ini.WriteString(section, key, words.Word(value));
 }
 
-void WriteSkinLineList(TMemIniFile& ini, std::string_view section, std::string_view name, const TStringList& lines)
+void WriteSkinLineList(
+    TMemIniFile& ini, std::string_view section, std::string_view name, const TStringList& lines)
 {
     ini.WriteInteger(section, std::string(name) + "linecount", lines.Count());
     for (int i = 0; i < lines.Count(); ++i)

@@ -13,8 +13,7 @@ class TvxCompressedSkinList : public TComponent {
 public:
     explicit TvxCompressedSkinList(TComponent* owner = nullptr)
         : TComponent(owner)
-    {
-    }
+    { }
     const char* ClassName() const override { return "TvxCompressedSkinList"; }
 
     int Count() const { return static_cast<int>(m_skins.size()); }

@@ -13,14 +13,14 @@
 namespace tessel {
 
 namespace {
-constexpr const char* kRequiredSections[] = { "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS" };
+constexpr const char* kRequiredSections[]
+    = { "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS" };
 constexpr size_t kChunk = 4096;
 } // namespace
 
 TvxCompressedStoredSkin::TvxCompressedStoredSkin(TComponent* owner)
     : TComponent(owner)
-{
-}
+{ }
 
 void TvxCompressedStoredSkin::SetFileName(const std::string& path)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/data/TvxSkinRecord.h"
 #include "skin/data/TvxEnumWords.h"
+#include "skin/data/TvxSkinRecord.h"
 
 namespace tessel {
 

@@ -22,7 +22,8 @@ const char* TvxEnumWords::Word(int32_t value) const
 
 const TvxEnumWords& TvxEnumWords::Alignment()
 {
-    static const TvxEnumWords words({ "taleftjustify", "tarightjustify", "tacenter" }, taCenter, taRightJustify);
+    static const TvxEnumWords words(
+        { "taleftjustify", "tarightjustify", "tacenter" }, taCenter, taRightJustify);
     return words;
 }
 
@@ -34,8 +35,8 @@ const TvxEnumWords& TvxEnumWords::StretchType()
 
 const TvxEnumWords& TvxEnumWords::MorphKind()
 {
-    static const TvxEnumWords words({ "mkdefault", "mkgradient", "mkleftgradient", "mkrightgradient", "mkleftslide",
-                                        "mkrightslide", "mkpush" },
+    static const TvxEnumWords words({ "mkdefault", "mkgradient", "mkleftgradient", "mkrightgradient",
+                                        "mkleftslide", "mkrightslide", "mkpush" },
         mkdefault, mkdefault);
     return words;
 }
@@ -68,8 +69,8 @@ const TvxEnumWords& TvxEnumWords::RegulatorKind()
 
 const TvxEnumWords& TvxEnumWords::FrameCommand()
 {
-    static const TvxEnumWords words({ "cmclose", "cmmaximize", "cmminimize", "cmsysmenu", "cmdefault", "cmrollup",
-                                        "cmminimizetotray" },
+    static const TvxEnumWords words(
+        { "cmclose", "cmmaximize", "cmminimize", "cmsysmenu", "cmdefault", "cmrollup", "cmminimizetotray" },
         cmdefault, cmminimizetotray);
     return words;
 }

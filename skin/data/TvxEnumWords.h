@@ -19,8 +19,7 @@ public:
         : m_words(words)
         , m_default(default_value)
         , m_fallback(fallback_value)
-    {
-    }
+    { }
 
     int32_t Parse(std::string_view word) const;
     const char* Word(int32_t value) const;

@@ -5,8 +5,7 @@ namespace tessel {
 TvxResourceStrData::TvxResourceStrData(TComponent* owner)
     : TComponent(owner)
     , m_strings(BuiltInStrings())
-{
-}
+{ }
 
 const TStringList& TvxResourceStrData::BuiltInStrings()
 {

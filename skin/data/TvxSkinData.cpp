@@ -27,8 +27,7 @@ std::pair<std::string, std::string> SplitEntry(const std::string& entry)
     return { entry.substr(0, colon), entry.substr(colon + 1) };
 }
 
-template<class List>
-int FindByName(const List& list, std::string_view name)
+template<class List> int FindByName(const List& list, std::string_view name)
 {
     for (size_t i = 0; i < list.size(); ++i)
         if (list[i]->IDName == name)
@@ -40,8 +39,7 @@ int FindByName(const List& list, std::string_view name)
 
 TvxSkinData::TvxSkinData(TComponent* owner)
     : TComponent(owner)
-{
-}
+{ }
 
 TvxSkinData::~TvxSkinData()
 {
@@ -278,8 +276,17 @@ const TBitmap* TvxSkinData::ActivePicture(int index) const
     return m_active_pictures[static_cast<size_t>(index)].get();
 }
 
-int TvxSkinData::GetAreaIndex(std::string_view name) const { return FindByName(m_areas, name); }
-int TvxSkinData::GetIndex(std::string_view name) const { return FindByName(m_objects, name); }
-int TvxSkinData::GetControlIndex(std::string_view name) const { return FindByName(m_controls, name); }
+int TvxSkinData::GetAreaIndex(std::string_view name) const
+{
+    return FindByName(m_areas, name);
+}
+int TvxSkinData::GetIndex(std::string_view name) const
+{
+    return FindByName(m_objects, name);
+}
+int TvxSkinData::GetControlIndex(std::string_view name) const
+{
+    return FindByName(m_controls, name);
+}
 
 } // namespace tessel

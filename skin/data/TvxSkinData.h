@@ -94,7 +94,10 @@ public:
     int ObjectCount() const { return static_cast<int>(m_objects.size()); }
     TvxDataSkinObject* ObjectList(int index) const { return m_objects.at(static_cast<size_t>(index)).get(); }
     int ControlCount() const { return static_cast<int>(m_controls.size()); }
-    TvxDataSkinControl* ControlList(int index) const { return m_controls.at(static_cast<size_t>(index)).get(); }
+    TvxDataSkinControl* ControlList(int index) const
+    {
+        return m_controls.at(static_cast<size_t>(index)).get();
+    }
 
     // The store loads no cursor images; skin cursors are numbered from 1.
     int FirstCursorNumber() const { return 1; }

@@ -30,8 +30,7 @@ public:
     // Keys after this mark are read but not written back.
     virtual void EndOfWrittenKeys() { }
 
-    template<class E>
-    void Enum(const char* key, E& value, const TvxEnumWords& words)
+    template<class E> void Enum(const char* key, E& value, const TvxEnumWords& words)
     {
         int32_t v = static_cast<int32_t>(value);
         EnumValue(key, v, words);

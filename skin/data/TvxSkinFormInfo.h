@@ -10,8 +10,7 @@ class TvxSkinFormInfo : public TvxSkinRecord {
 public:
     TvxSkinFormInfo()
         : TvxSkinRecord("FORMINFO")
-    {
-    }
+    { }
     const char* ClassName() const override { return "TvxSkinFormInfo"; }
 
     // Reads FORMINFO. With a frame mask the mask area grows to hold the client and

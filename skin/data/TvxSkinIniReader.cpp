@@ -16,9 +16,18 @@ void TvxSkinIniReader::Color(const char* key, TColor& value, TColor fallback)
 {
     value = ReadSkinColor(m_ini, m_section, key, fallback);
 }
-void TvxSkinIniReader::Boolean(const char* key, bool& value) { value = ReadSkinBool(m_ini, m_section, key); }
-void TvxSkinIniReader::Rect(const char* key, TRect& value) { value = ReadSkinRect(m_ini, m_section, key); }
-void TvxSkinIniReader::Point(const char* key, TPoint& value) { value = ReadSkinPoint(m_ini, m_section, key); }
+void TvxSkinIniReader::Boolean(const char* key, bool& value)
+{
+    value = ReadSkinBool(m_ini, m_section, key);
+}
+void TvxSkinIniReader::Rect(const char* key, TRect& value)
+{
+    value = ReadSkinRect(m_ini, m_section, key);
+}
+void TvxSkinIniReader::Point(const char* key, TPoint& value)
+{
+    value = ReadSkinPoint(m_ini, m_section, key);
+}
 void TvxSkinIniReader::FontStyles(const char* key, TFontStyles& value)
 {
     value = ReadSkinFontStyles(m_ini, m_section, key);
@@ -27,6 +36,9 @@ void TvxSkinIniReader::EnumValue(const char* key, int32_t& value, const TvxEnumW
 {
     value = ReadSkinEnum(m_ini, m_section, key, words);
 }
-void TvxSkinIniReader::LineList(const char* key, TStringList& value) { ReadSkinLineList(m_ini, m_section, key, value); }
+void TvxSkinIniReader::LineList(const char* key, TStringList& value)
+{
+    ReadSkinLineList(m_ini, m_section, key, value);
+}
 
 } // namespace tessel

@@ -14,8 +14,7 @@ public:
     TvxSkinIniWriter(TMemIniFile& ini, std::string section)
         : m_ini(ini)
         , m_section(std::move(section))
-    {
-    }
+    { }
 
     void String(const char* key, std::string& value, const char* fallback) override;
     void Integer(const char* key, int32_t& value, int32_t fallback) override;

@@ -9,10 +9,12 @@ TvxSkinListItem::TvxSkinListItem(TvxCompressedSkinList& list, int index)
     : m_list(list)
     , m_skin(std::make_unique<TvxCompressedStoredSkin>())
     , m_name("vxSkin" + std::to_string(index))
-{
-}
+{ }
 
-bool TvxSkinListItem::Designing() const { return m_list.HasState(csDesigning) && !m_list.HasState(csLoading); }
+bool TvxSkinListItem::Designing() const
+{
+    return m_list.HasState(csDesigning) && !m_list.HasState(csLoading);
+}
 
 void TvxSkinListItem::SetFileName(const std::string& path)
 {

@@ -24,7 +24,10 @@ void TvxSkinPackage::ReadActivePictures(TStream& stream, std::vector<std::unique
     }
 }
 
-void TvxSkinPackage::ReadIniText(TStream& stream, TStringList& lines) { lines.LoadFromStream(stream); }
+void TvxSkinPackage::ReadIniText(TStream& stream, TStringList& lines)
+{
+    lines.LoadFromStream(stream);
+}
 
 void TvxSkinPackage::WritePictureSlot(TStream& stream, const TBitmap& bitmap)
 {
@@ -36,6 +39,9 @@ void TvxSkinPackage::WritePictureSlot(TStream& stream, const TBitmap& bitmap)
     bitmap.SaveToStream(stream);
 }
 
-void TvxSkinPackage::WriteIniText(TStream& stream, const TStringList& lines) { lines.SaveToStream(stream); }
+void TvxSkinPackage::WriteIniText(TStream& stream, const TStringList& lines)
+{
+    lines.SaveToStream(stream);
+}
 
 } // namespace tessel

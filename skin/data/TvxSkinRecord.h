@@ -16,8 +16,7 @@ class TvxSkinRecord {
 public:
     explicit TvxSkinRecord(std::string name)
         : IDName(std::move(name))
-    {
-    }
+    { }
     virtual ~TvxSkinRecord() = default;
 
     virtual const char* ClassName() const = 0;

@@ -61,18 +61,16 @@ namespace tessel {
 
 namespace {
 
-template<class Base, class T>
-std::unique_ptr<Base> Make(std::string name)
+template<class Base, class T> std::unique_ptr<Base> Make(std::string name)
 {
     return std::make_unique<T>(std::move(name));
 }
 
-template<class Base>
-using Maker = std::unique_ptr<Base> (*)(std::string);
+template<class Base> using Maker = std::unique_ptr<Base> (*)(std::string);
 
 template<class Base>
-std::unique_ptr<Base> Create(const std::pair<std::string_view, Maker<Base>>* table, size_t size, std::string_view type,
-    std::string name)
+std::unique_ptr<Base> Create(const std::pair<std::string_view, Maker<Base>>* table, size_t size,
+    std::string_view type, std::string name)
 {
     for (size_t i = 0; i < size; ++i)
         if (table[i].first == type)
@@ -144,7 +142,8 @@ std::unique_ptr<TvxDataSkinObject> TvxSkinRecordFactory::CreateObject(std::strin
     return Create<O>(kObjects, std::size(kObjects), type, std::move(name));
 }
 
-std::unique_ptr<TvxDataSkinControl> TvxSkinRecordFactory::CreateControl(std::string_view type, std::string name)
+std::unique_ptr<TvxDataSkinControl> TvxSkinRecordFactory::CreateControl(
+    std::string_view type, std::string name)
 {
     return Create<C>(kControls, std::size(kControls), type, std::move(name));
 }

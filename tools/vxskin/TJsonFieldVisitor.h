@@ -12,8 +12,7 @@ class TJsonFieldVisitor final : public TvxSkinFieldVisitor {
 public:
     explicit TJsonFieldVisitor(TJsonWriter& json)
         : m_json(json)
-    {
-    }
+    { }
 
     void String(const char* key, std::string& value, const char*) override;
     void Integer(const char* key, int32_t& value, int32_t) override;

@@ -12,7 +12,8 @@ namespace {
 
 bool LooksLikeZlib(const std::vector<uint8_t>& bytes)
 {
-    return bytes.size() >= 2 && (bytes[0] & 0x0F) == 8 && (bytes[0] >> 4) <= 7 && ((bytes[0] << 8) | bytes[1]) % 31 == 0;
+    return bytes.size() >= 2 && (bytes[0] & 0x0F) == 8 && (bytes[0] >> 4) <= 7
+        && ((bytes[0] << 8) | bytes[1]) % 31 == 0;
 }
 
 bool LooksLikeIni(const std::vector<uint8_t>& bytes)
@@ -47,7 +48,8 @@ TSkinSource::Kind TSkinSource::Load(const std::string& path, TvxCompressedStored
     }
     int32_t version = file.ReadInt32();
     if (version > 3)
-        throw Exception(path + ": the compressed skin file has version " + std::to_string(version) + ", above 3");
+        throw Exception(
+            path + ": the compressed skin file has version " + std::to_string(version) + ", above 3");
     skin.LoadFromCompressedStream(file);
     return Kind::kCompressedFile;
 }

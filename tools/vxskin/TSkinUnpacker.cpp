@@ -26,7 +26,8 @@ struct Picture {
 };
 
 // Replaces the PICTURES section of the INI lines with one that names the files written.
-TStringList ReplacePicturesSection(const TStringList& lines, const std::vector<std::pair<std::string, std::string>>& keys)
+TStringList ReplacePicturesSection(
+    const TStringList& lines, const std::vector<std::pair<std::string, std::string>>& keys)
 {
     TStringList out;
     bool in_pictures = false, written = false;

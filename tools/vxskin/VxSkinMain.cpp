@@ -150,8 +150,8 @@ int Info(const Args& args)
     PrintPicture("rollupmask", &data.RollUpMask());
     for (int i = 0; i < data.ActivePictureCount(); ++i)
         PrintPicture(("active " + std::to_string(i)).c_str(), data.ActivePicture(i));
-    std::printf("records     %d frame objects, %d controls, %d areas\n", data.ObjectCount(), data.ControlCount(),
-        data.AreaCount());
+    std::printf("records     %d frame objects, %d controls, %d areas\n", data.ObjectCount(),
+        data.ControlCount(), data.AreaCount());
     const TRect& c = data.FormInfo().clientrect;
     std::printf("frame       client %d,%d,%d,%d, minimum width %d\n", c.left, c.top, c.right, c.bottom,
         data.FormInfo().formminwidth);

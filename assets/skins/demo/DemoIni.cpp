@@ -12,12 +12,15 @@ using namespace layout;
 
 const char* const kPictureFile = "frame.bmp";
 const char* const kMaskFile = "framemask.bmp";
-const char* const kActivePictureFiles[7] = { "captionbuttons.bmp", "checkboxes.bmp", "popup.bmp", "resizebutton.bmp",
-    "controls.bmp", "buttonmask.bmp", "hint.bmp" };
+const char* const kActivePictureFiles[7] = { "captionbuttons.bmp", "checkboxes.bmp", "popup.bmp",
+    "resizebutton.bmp", "controls.bmp", "buttonmask.bmp", "hint.bmp" };
 
 namespace {
 
-constexpr TPoint P(int x, int y) { return TPoint { x, y }; }
+constexpr TPoint P(int x, int y)
+{
+    return TPoint { x, y };
+}
 constexpr TRect kNone {};
 
 struct Corners {
@@ -95,11 +98,12 @@ public:
     // hot, pressed, then (when there is one) focused, then disabled.
     static Looks Row(const TRect& skin, int step, bool has_focused)
     {
-        return { Shift(skin, step, 0), Shift(skin, 2 * step, 0), has_focused ? Shift(skin, 3 * step, 0) : kNone,
-            Shift(skin, (has_focused ? 4 : 3) * step, 0) };
+        return { Shift(skin, step, 0), Shift(skin, 2 * step, 0),
+            has_focused ? Shift(skin, 3 * step, 0) : kNone, Shift(skin, (has_focused ? 4 : 3) * step, 0) };
     }
 
-    void Button(const char* name, int picture, const TRect& skin, const Looks& looks, const Corners& c, int mask = -1)
+    void Button(
+        const char* name, int picture, const TRect& skin, const Looks& looks, const Corners& c, int mask = -1)
     {
         ini.Section(name);
         ControlBase(picture, skin, mask);
@@ -130,8 +134,8 @@ public:
         ini.Key("menumarkertransparentcolor", IniColor(kKey));
     }
 
-    void MenuButton(const char* name, const TRect& skin, const TRect& active, const TRect& down, const Corners& c,
-        const TRect& track)
+    void MenuButton(const char* name, const TRect& skin, const TRect& active, const TRect& down,
+        const Corners& c, const TRect& track)
     {
         ini.Section(name);
         ControlBase(4, skin);
@@ -252,8 +256,9 @@ public:
         TRect skin = vertical ? kVGauge : kGauge;
         ControlBase(4, skin);
         int w = skin.Width(), h = skin.Height();
-        Geometry(vertical ? VStrip(skin, 4, 4, R(3, 3, w - 3, h - 3)) : HStrip(skin, 4, 4, R(3, 3, w - 3, h - 3)), false,
-            true);
+        Geometry(
+            vertical ? VStrip(skin, 4, 4, R(3, 3, w - 3, h - 3)) : HStrip(skin, 4, 4, R(3, 3, w - 3, h - 3)),
+            false, true);
         ini.Key("progressarea", vertical ? R(4, 3, w - 4, h - 3) : R(3, 4, w - 3, h - 4));
         ini.Key("progressrect", vertical ? kVGaugeProgress : kGaugeProgress);
         ini.Key("beginoffset", 2);
@@ -320,15 +325,16 @@ public:
         ini.Section(name);
         TRect skin = vertical ? kVSplitter : kHSplitter;
         ControlBase(4, skin);
-        Geometry(vertical ? VStrip(skin, 2, 2, R(0, 2, 6, 58)) : HStrip(skin, 2, 2, R(2, 0, 58, 6)), false, true);
+        Geometry(
+            vertical ? VStrip(skin, 2, 2, R(0, 2, 6, 58)) : HStrip(skin, 2, 2, R(2, 0, 58, 6)), false, true);
         ini.Key("gripperrect", vertical ? kVSplitGrip : kHSplitGrip);
         ini.Flag("grippertransparent", false);
         ini.Key("grippertransparentcolor", 0);
     }
 
     // A caption button of the frame (or of the main menu bar).
-    void FrameButton(const char* name, const char* hint, const char* command, const TRect& normal, const TRect& active,
-        const TRect& down, const TRect& inactive, const TRect* restore = nullptr)
+    void FrameButton(const char* name, const char* hint, const char* command, const TRect& normal,
+        const TRect& active, const TRect& down, const TRect& inactive, const TRect* restore = nullptr)
     {
         ini.Section(name);
         ini.Key("hint", hint);
@@ -444,10 +450,10 @@ std::string DemoSkinIni()
     ini.Key("stretchtype", "stfull");
 
     ini.Section("SKINCOLORS");
-    const std::pair<const char*, Rgb> colors[] = { { "cbtnface", kToolFace }, { "cbtntext", kText },
-        { "cwindow", kWhite }, { "cwindowtext", kText }, { "chighlight", kAccent }, { "chighlighttext", kWhite },
-        { "cbtnhighlight", kWhite }, { "cbtnshadow", kFaceLine }, { "c3dlight", kBorderFace },
-        { "c3ddkshadow", kFrameLine } };
+    const std::pair<const char*, Rgb> colors[]
+        = { { "cbtnface", kToolFace }, { "cbtntext", kText }, { "cwindow", kWhite }, { "cwindowtext", kText },
+              { "chighlight", kAccent }, { "chighlighttext", kWhite }, { "cbtnhighlight", kWhite },
+              { "cbtnshadow", kFaceLine }, { "c3dlight", kBorderFace }, { "c3ddkshadow", kFrameLine } };
     for (auto [k, c] : colors)
         ini.Key(k, IniColor(c));
 
@@ -468,7 +474,8 @@ std::string DemoSkinIni()
     w.FrameButton("minbutton", "Minimize", "cmminimize", kMinNormal, kMinActive, kMinDown, kNone);
     w.FrameButton("rollupbutton", "Roll Up", "cmrollup", kRollUpNormal, kRollUpActive, kRollUpDown, kNone);
     w.FrameButton("sysmenubutton", "System menu", "cmsysmenu", kSysNormal, kSysActive, kSysDown, kNone);
-    w.FrameButton("traybutton", "Minimize to Tray", "cmminimizetotray", kTrayNormal, kTrayActive, kTrayDown, kNone);
+    w.FrameButton(
+        "traybutton", "Minimize to Tray", "cmminimizetotray", kTrayNormal, kTrayActive, kTrayDown, kNone);
 
     ini.Section("caption");
     ini.Key("hint", "");
@@ -542,19 +549,23 @@ std::string DemoSkinIni()
     ini.Flag("stretcheffect", true);
     ini.Key("animateinterval", 25);
 
-    w.FrameButton("menubarsysmenubutton", "System menu", "cmsysmenu", kSysNormal, kSysActive, kSysDown, kNone);
-    w.FrameButton("menubarclosebutton", "Close", "cmclose", kCloseNormal, kCloseActive, kCloseDown, kCloseInactive);
-    w.FrameButton("menubarmaxbutton", "Restore", "cmmaximize", kRestoreNormal, kRestoreActive, kRestoreDown, kNone);
+    w.FrameButton(
+        "menubarsysmenubutton", "System menu", "cmsysmenu", kSysNormal, kSysActive, kSysDown, kNone);
+    w.FrameButton(
+        "menubarclosebutton", "Close", "cmclose", kCloseNormal, kCloseActive, kCloseDown, kCloseInactive);
+    w.FrameButton(
+        "menubarmaxbutton", "Restore", "cmmaximize", kRestoreNormal, kRestoreActive, kRestoreDown, kNone);
     w.FrameButton("menubarminbutton", "Minimize", "cmminimize", kMinNormal, kMinActive, kMinDown, kNone);
 
     const std::vector<std::pair<const char*, const char*>> controls = { { "button", "button" },
-        { "toolpanel", "panel" }, { "toolbutton", "button" }, { "checkbox", "checkradio" }, { "gauge", "gauge" },
-        { "vgauge", "gauge" }, { "radiobox", "checkradio" }, { "panel", "panel" }, { "label", "label" },
-        { "trackbar", "trackbar" }, { "htrackbar", "trackbar" }, { "grid", "grid" }, { "tab", "tab" },
-        { "edit", "edit" }, { "memo", "memo" }, { "hscrollbar", "scrollbar" }, { "vscrollbar", "scrollbar" },
-        { "listbox", "listbox" }, { "combobox", "combobox" }, { "checklistbox", "checklistbox" },
-        { "spinedit", "spinedit" }, { "groupbox", "panel" }, { "stdlabel", "stdlabel" }, { "statuspanel", "label" },
-        { "statusbar", "panel" }, { "buttonedit", "edit" }, { "vupdown", "updown" }, { "hupdown", "updown" },
+        { "toolpanel", "panel" }, { "toolbutton", "button" }, { "checkbox", "checkradio" },
+        { "gauge", "gauge" }, { "vgauge", "gauge" }, { "radiobox", "checkradio" }, { "panel", "panel" },
+        { "label", "label" }, { "trackbar", "trackbar" }, { "htrackbar", "trackbar" }, { "grid", "grid" },
+        { "tab", "tab" }, { "edit", "edit" }, { "memo", "memo" }, { "hscrollbar", "scrollbar" },
+        { "vscrollbar", "scrollbar" }, { "listbox", "listbox" }, { "combobox", "combobox" },
+        { "checklistbox", "checklistbox" }, { "spinedit", "spinedit" }, { "groupbox", "panel" },
+        { "stdlabel", "stdlabel" }, { "statuspanel", "label" }, { "statusbar", "panel" },
+        { "buttonedit", "edit" }, { "vupdown", "updown" }, { "hupdown", "updown" },
         { "captionlistbox", "listbox" }, { "captionchecklistbox", "checklistbox" },
         { "captioncombobox", "combobox" }, { "controlbar", "controlbar" }, { "mainmenubar", "mainmenubar" },
         { "vsplitter", "splitter" }, { "hsplitter", "splitter" }, { "resizebutton", "button" },
@@ -562,10 +573,11 @@ std::string DemoSkinIni()
         { "toolmenubutton", "menubutton" }, { "toolmenutrackbutton", "menubutton" },
         { "bigtoolmenubutton", "menubutton" }, { "bigtoolmenutrackbutton", "menubutton" },
         { "scrollbox", "scrollbox" }, { "listview", "listview" }, { "treeview", "treeview" },
-        { "statusgauge", "gauge" }, { "richedit", "richedit" }, { "expanel", "expanel" }, { "slider", "slider" },
-        { "bevel", "bevel" }, { "statusedit", "edit" }, { "statusbuttonedit", "edit" },
-        { "statusspinedit", "spinedit" }, { "statuscombobox", "combobox" }, { "resizetoolbutton", "button" },
-        { "resizetoolpanel", "panel" }, { "htracktoolbutton", "button" }, { "vtracktoolbutton", "button" } };
+        { "statusgauge", "gauge" }, { "richedit", "richedit" }, { "expanel", "expanel" },
+        { "slider", "slider" }, { "bevel", "bevel" }, { "statusedit", "edit" },
+        { "statusbuttonedit", "edit" }, { "statusspinedit", "spinedit" }, { "statuscombobox", "combobox" },
+        { "resizetoolbutton", "button" }, { "resizetoolpanel", "panel" }, { "htracktoolbutton", "button" },
+        { "vtracktoolbutton", "button" } };
     ini.Section("SKINCONTROLS");
     ini.Key("count", static_cast<int>(controls.size()));
     for (size_t i = 0; i < controls.size(); ++i)
@@ -577,16 +589,18 @@ std::string DemoSkinIni()
     for (const auto& [name, type] : controls) {
         std::string n = name, t = type;
         if (n == "button") {
-            w.Button(name, 4, kButton, SkinWriter::Row(kButton, kButtonStep, true), HStrip(kButton, 8, 8, R(8, 4, 62, 21)),
-                5);
-        } else if (n == "toolbutton" || n == "resizetoolbutton" || n == "htracktoolbutton" || n == "vtracktoolbutton") {
+            w.Button(name, 4, kButton, SkinWriter::Row(kButton, kButtonStep, true),
+                HStrip(kButton, 8, 8, R(8, 4, 62, 21)), 5);
+        } else if (n == "toolbutton" || n == "resizetoolbutton" || n == "htracktoolbutton"
+            || n == "vtracktoolbutton") {
             w.Button(name, 4, kToolButton, SkinWriter::Row(kToolButton, kToolButtonStep, false), tool_button);
         } else if (n == "bigtoolbutton") {
             w.Button(name, 4, kBigToolButton, SkinWriter::Row(kBigToolButton, kBigToolButtonStep, false),
                 HStrip(kBigToolButton, 5, 5, R(5, 3, 35, 37)));
         } else if (n == "resizebutton") {
             // The resize button's looks lie one above the other.
-            w.Button(name, 3, kResizeNormal, { kResizeActive, kResizeDown, kNone, kNone }, Full(kResizeNormal, 3));
+            w.Button(
+                name, 3, kResizeNormal, { kResizeActive, kResizeDown, kNone, kNone }, Full(kResizeNormal, 3));
         } else if (n == "toolpanel" || n == "resizetoolpanel") {
             w.Panel(name, kToolPanel, tool_panel, true);
         } else if (n == "bigtoolpanel") {
@@ -610,7 +624,8 @@ std::string DemoSkinIni()
                 HStrip(kToolMenuTrack, 4, 4, R(4, 3, 41, 23)), R(31, 0, 45, 26));
         } else if (n == "bigtoolmenubutton" || n == "bigtoolmenutrackbutton") {
             w.MenuButton(name, kBigMenuButton, Shift(kBigMenuButton, kBigToolButtonStep, 0),
-                Shift(kBigMenuButton, 2 * kBigToolButtonStep, 0), HStrip(kBigMenuButton, 5, 5, R(5, 3, 35, 37)),
+                Shift(kBigMenuButton, 2 * kBigToolButtonStep, 0),
+                HStrip(kBigMenuButton, 5, 5, R(5, 3, 35, 37)),
                 n == "bigtoolmenutrackbutton" ? R(28, 0, 40, 40) : kNone);
         } else if (t == "checkradio") {
             ini.Section(name);
@@ -625,10 +640,11 @@ std::string DemoSkinIni()
             ini.Key("checkimagearea", R(0, 0, 13, 13));
             ini.Key("textarea", R(17, 0, 0, 13));
             TRect on = radio ? kRadioOn : kCheckBoxOn, off = radio ? kRadioOff : kCheckBoxOff;
-            for (const char* k : { "checkimagerect", "activecheckimagerect", "unenabledcheckimagerect", "grayedcheckimagerect",
-                     "activegrayedcheckimagerect" })
+            for (const char* k : { "checkimagerect", "activecheckimagerect", "unenabledcheckimagerect",
+                     "grayedcheckimagerect", "activegrayedcheckimagerect" })
                 ini.Key(k, on);
-            for (const char* k : { "uncheckimagerect", "activeuncheckimagerect", "unenableduncheckimagerect" })
+            for (const char* k :
+                { "uncheckimagerect", "activeuncheckimagerect", "unenableduncheckimagerect" })
                 ini.Key(k, off);
         } else if (n == "gauge" || n == "statusgauge") {
             w.Gauge(name, false);
@@ -696,8 +712,8 @@ std::string DemoSkinIni()
             ini.Key("tableftoffset", 5);
             ini.Key("tabrightoffset", 5);
             ini.Key("tabsbgrect", kNone);
-            for (const char* k : { "tabstretcheffect", "leftstretch", "topstretch", "rightstretch", "bottomstretch",
-                     "stretcheffect" })
+            for (const char* k : { "tabstretcheffect", "leftstretch", "topstretch", "rightstretch",
+                     "bottomstretch", "stretcheffect" })
                 ini.Flag(k, true);
             ini.Key("stretchtype", "stfull");
             w.Font("Arial", 13, "", kText);

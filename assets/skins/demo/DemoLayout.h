@@ -7,9 +7,18 @@
 // the INI writer both read these, so a look and its rectangle cannot drift apart.
 namespace tessel::demo::layout {
 
-constexpr TRect R(int l, int t, int r, int b) { return TRect { l, t, r, b }; }
-constexpr TRect At(int x, int y, int w, int h) { return TRect { x, y, x + w, y + h }; }
-constexpr TRect Shift(TRect r, int dx, int dy) { return TRect { r.left + dx, r.top + dy, r.right + dx, r.bottom + dy }; }
+constexpr TRect R(int l, int t, int r, int b)
+{
+    return TRect { l, t, r, b };
+}
+constexpr TRect At(int x, int y, int w, int h)
+{
+    return TRect { x, y, x + w, y + h };
+}
+constexpr TRect Shift(TRect r, int dx, int dy)
+{
+    return TRect { r.left + dx, r.top + dy, r.right + dx, r.bottom + dy };
+}
 
 // Colours.
 constexpr Rgb kFrameLine = 0x66727F;
@@ -60,11 +69,14 @@ constexpr TRect kCloseNormal = R(43, 3, 56, 16);
 constexpr TRect kCloseActive = R(101, 3, 114, 16);
 constexpr TRect kCloseDown = R(44, 41, 57, 54);
 constexpr TRect kMaxNormal = At(3, 3, 13, 13), kMaxActive = At(3, 22, 13, 13), kMaxDown = At(4, 41, 13, 13);
-constexpr TRect kMinNormal = At(23, 3, 13, 13), kMinActive = At(23, 22, 13, 13), kMinDown = At(24, 41, 13, 13);
+constexpr TRect kMinNormal = At(23, 3, 13, 13), kMinActive = At(23, 22, 13, 13),
+                kMinDown = At(24, 41, 13, 13);
 constexpr TRect kRollUpNormal = At(62, 3, 13, 13), kRollUpActive = At(62, 22, 13, 13),
                 kRollUpDown = At(63, 41, 13, 13);
-constexpr TRect kTrayNormal = At(81, 3, 13, 13), kTrayActive = At(81, 22, 13, 13), kTrayDown = At(82, 41, 13, 13);
-constexpr TRect kSysNormal = At(101, 22, 13, 13), kSysActive = At(101, 41, 13, 13), kSysDown = At(101, 60, 13, 13);
+constexpr TRect kTrayNormal = At(81, 3, 13, 13), kTrayActive = At(81, 22, 13, 13),
+                kTrayDown = At(82, 41, 13, 13);
+constexpr TRect kSysNormal = At(101, 22, 13, 13), kSysActive = At(101, 41, 13, 13),
+                kSysDown = At(101, 60, 13, 13);
 constexpr TRect kRestoreNormal = At(3, 60, 13, 13), kRestoreActive = At(23, 60, 13, 13),
                 kRestoreDown = At(43, 60, 13, 13);
 constexpr TRect kCloseInactive = At(62, 60, 13, 13);
@@ -140,12 +152,16 @@ constexpr TRect kVGauge = At(448, 262, 18, 90), kVGaugeProgress = At(468, 262, 1
 constexpr TRect kTrackBar = At(188, 190, 100, 20), kTrackThumb = At(292, 190, 12, 20),
                 kTrackThumbHot = At(306, 190, 12, 20);
 constexpr TRect kStatusPanel = At(330, 174, 40, 20);
-constexpr TRect kSpinUp = At(374, 174, 14, 9), kSpinUpHot = At(390, 174, 14, 9), kSpinUpDown = At(406, 174, 14, 9);
+constexpr TRect kSpinUp = At(374, 174, 14, 9), kSpinUpHot = At(390, 174, 14, 9),
+                kSpinUpDown = At(406, 174, 14, 9);
 constexpr TRect kSpinDown = At(374, 185, 14, 9), kSpinDownHot = At(390, 185, 14, 9),
                 kSpinDownDown = At(406, 185, 14, 9);
-constexpr TRect kGridFixed = At(4, 232, 60, 20), kGridSelect = At(68, 232, 60, 20), kGridFocus = At(132, 232, 60, 20);
-constexpr TRect kTab = At(196, 232, 60, 24), kTabActive = At(260, 232, 60, 24), kTabHot = At(324, 232, 60, 24);
-constexpr TRect kTabClose = At(388, 232, 9, 9), kTabCloseHot = At(399, 232, 9, 9), kTabCloseDown = At(410, 232, 9, 9);
+constexpr TRect kGridFixed = At(4, 232, 60, 20), kGridSelect = At(68, 232, 60, 20),
+                kGridFocus = At(132, 232, 60, 20);
+constexpr TRect kTab = At(196, 232, 60, 24), kTabActive = At(260, 232, 60, 24),
+                kTabHot = At(324, 232, 60, 24);
+constexpr TRect kTabClose = At(388, 232, 9, 9), kTabCloseHot = At(399, 232, 9, 9),
+                kTabCloseDown = At(410, 232, 9, 9);
 constexpr TRect kTabPage = At(4, 260, 120, 80);
 constexpr TRect kControlBar = At(128, 260, 60, 40), kControlBarItem = At(192, 260, 60, 30);
 constexpr TRect kHGrip = At(256, 262, 6, 26), kVGrip = At(264, 260, 26, 6);

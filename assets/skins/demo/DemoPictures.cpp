@@ -36,7 +36,6 @@ Shades FaceShades(State s)
     return { kFaceLine, kFaceTop, kFaceBottom };
 }
 
-
 // The frame's outline: top corners rounded by 6, bottom corners by 3.
 bool InsideFrame(int x, int y)
 {
@@ -46,10 +45,16 @@ bool InsideFrame(int x, int y)
     return Painter::InsideRounded(top, 3, x, y);
 }
 
-Rgb CaptionAt(int y) { return Mix(kCaptionTop, kCaptionBottom, std::clamp(y, 0, 21) / 21.0); }
+Rgb CaptionAt(int y)
+{
+    return Mix(kCaptionTop, kCaptionBottom, std::clamp(y, 0, 21) / 21.0);
+}
 
 // The vertical face of the tool bar, which the flat tool buttons show through.
-Rgb ToolFaceAt(int y, int height) { return Mix(0xF7F9FB, 0xE2E7ED, std::clamp(y, 0, height - 1) / double(height - 1)); }
+Rgb ToolFaceAt(int y, int height)
+{
+    return Mix(0xF7F9FB, 0xE2E7ED, std::clamp(y, 0, height - 1) / double(height - 1));
+}
 
 void PaintBackground(Painter& p, const TRect& r, Rgb (*shade)(int, int), int height, int offset)
 {
@@ -57,7 +62,10 @@ void PaintBackground(Painter& p, const TRect& r, Rgb (*shade)(int, int), int hei
         p.HLine(r.left, r.right, y, shade(y - r.top + offset, height));
 }
 
-Rgb CaptionShade(int y, int) { return CaptionAt(y); }
+Rgb CaptionShade(int y, int)
+{
+    return CaptionAt(y);
+}
 
 void PaintGlyph(Painter& p, const TRect& r, Glyph g, Rgb c)
 {
@@ -101,8 +109,8 @@ void PaintGlyph(Painter& p, const TRect& r, Glyph g, Rgb c)
         const Rgb tiles[4] = { 0x3B78D8, 0x62A8EA, 0xF2A33A, 0x2A5DB0 };
         for (int i = 0; i < 4; ++i) {
             int tx = x + 2 + (i % 2) * 5, ty = y + 2 + (i / 2) * 5;
-            p.RoundBox(R(tx, ty, tx + 4, ty + 4), 0, Mix(tiles[i], 0, 0.15), tiles[i], Mix(tiles[i], 0xFFFFFF, 0.2),
-                kKeep);
+            p.RoundBox(R(tx, ty, tx + 4, ty + 4), 0, Mix(tiles[i], 0, 0.15), tiles[i],
+                Mix(tiles[i], 0xFFFFFF, 0.2), kKeep);
         }
         break;
     }
@@ -123,8 +131,8 @@ void PaintCaptionButton(Painter& p, const TRect& r, Glyph g, Look look)
             p.RoundBox(r, 3, Mix(dark, 0, 0.2), dark, Mix(dark, fill, 0.5), kKeep);
         glyph = kWhite;
     } else if (g == kGlyphSysMenu && look != kLookNormal) {
-        p.RoundBox(r, 3, kAccentLine, look == kLookActive ? kHotTop : kDownTop, look == kLookActive ? kHotBottom : kDownBottom,
-            kKeep);
+        p.RoundBox(r, 3, kAccentLine, look == kLookActive ? kHotTop : kDownTop,
+            look == kLookActive ? kHotBottom : kDownBottom, kKeep);
     }
     TRect glyph_box = look == kLookDown ? Shift(r, 0, 1) : r;
     PaintGlyph(p, glyph_box, g, glyph);
@@ -160,7 +168,8 @@ TBitmap MainPicture()
     // Inner edge of the border around the client.
     p.VLine(kFrameClient.left - 1, kFrameClient.top, kFrameClient.bottom, Mix(kBorderFace, kFaceLine, 0.5));
     p.VLine(kFrameClient.right, kFrameClient.top, kFrameClient.bottom, Mix(kBorderFace, kFaceLine, 0.5));
-    p.HLine(kFrameClient.left - 1, kFrameClient.right + 1, kFrameClient.bottom, Mix(kBorderFace, kFaceLine, 0.5));
+    p.HLine(
+        kFrameClient.left - 1, kFrameClient.right + 1, kFrameClient.bottom, Mix(kBorderFace, kFaceLine, 0.5));
     // Outline and the highlight just inside it.
     for (int y = 0; y < kFrameH; ++y)
         for (int x = 0; x < kFrameW; ++x) {
@@ -228,7 +237,8 @@ TBitmap CaptionButtons()
     // Popup menu entries.
     p.Fill(kMenuItem, kWhite);
     p.Fill(kMenuItemActive, kWhite);
-    p.RoundBox(R(kMenuItemActive.left + 2, kMenuItemActive.top + 1, kMenuItemActive.right - 2, kMenuItemActive.bottom - 1),
+    p.RoundBox(R(kMenuItemActive.left + 2, kMenuItemActive.top + 1, kMenuItemActive.right - 2,
+                   kMenuItemActive.bottom - 1),
         3, kAccentLine, 0xE8F0FC, kAccentLight, kWhite);
     p.Fill(kMenuDivider, kWhite);
     p.HLine(kMenuDivider.left + 4, kMenuDivider.right - 4, kMenuDivider.top + 2, kToolLine);
@@ -305,8 +315,8 @@ TBitmap ResizeButton()
 {
     TBitmap bmp(25, 42, TPixelFormat::pf24bit);
     Painter p(bmp);
-    const std::pair<TRect, State> looks[] = { { kResizeNormal, State::kNormal }, { kResizeActive, State::kHot },
-        { kResizeDown, State::kDown } };
+    const std::pair<TRect, State> looks[] = { { kResizeNormal, State::kNormal },
+        { kResizeActive, State::kHot }, { kResizeDown, State::kDown } };
     for (auto [r, s] : looks) {
         Shades sh = FaceShades(s);
         p.RoundBox(r, 3, sh.line, sh.top, sh.bottom, kClient);
@@ -360,7 +370,8 @@ void UpDownLook(Painter& p, const TRect& r, bool horizontal, State state)
     p.Fill(r, kClient);
     RaisedBox(p, r, State::kNormal, kClient);
     for (int part = 0; part < 2; ++part) {
-        TRect b = Shift(part == 0 ? (horizontal ? kHUpDownFirst : kVUpDownFirst) : (horizontal ? kHUpDownSecond : kVUpDownSecond),
+        TRect b = Shift(part == 0 ? (horizontal ? kHUpDownFirst : kVUpDownFirst)
+                                  : (horizontal ? kHUpDownSecond : kVUpDownSecond),
             r.left, r.top);
         if (state != State::kNormal)
             RaisedBox(p, b, state, kKeep, 2);
@@ -416,7 +427,8 @@ TBitmap ControlAtlas()
     card(kPanel);
     card(kGroupBox);
     card(kExPanel);
-    p.VGradient(R(kExPanel.left + 2, kExPanel.top + 2, kExPanel.right - 2, kExPanel.top + 16), kCaptionTop, kCaptionBottom);
+    p.VGradient(R(kExPanel.left + 2, kExPanel.top + 2, kExPanel.right - 2, kExPanel.top + 16), kCaptionTop,
+        kCaptionBottom);
 
     // Up-down controls: the normal look, then the hot and the pressed copies.
     UpDownLook(p, kHUpDown, true, State::kNormal);
@@ -459,11 +471,12 @@ TBitmap ControlAtlas()
     ToolButton(p, kToolMenuButtonDown, State::kDown, 29, 2);
     ToolButton(p, kToolMenuTrack, State::kNormal, 29, 2);
     ToolButton(p, kToolMenuTrackActive, State::kHot, 29, 2);
-    p.VLine(kToolMenuTrackActive.left + 31, kToolMenuTrackActive.top + 3, kToolMenuTrackActive.bottom - 3, kAccentLine);
+    p.VLine(kToolMenuTrackActive.left + 31, kToolMenuTrackActive.top + 3, kToolMenuTrackActive.bottom - 3,
+        kAccentLine);
     ToolButton(p, kToolMenuTrackDown, State::kDown, 29, 2);
     p.VLine(kToolMenuTrackDown.left + 31, kToolMenuTrackDown.top + 3, kToolMenuTrackDown.bottom - 3, kAccent);
-    const std::pair<TRect, Rgb> markers[] = { { kMenuMarker, kText }, { kMenuMarkerActive, kAccentDark },
-        { kMenuMarkerDown, kAccentDark } };
+    const std::pair<TRect, Rgb> markers[]
+        = { { kMenuMarker, kText }, { kMenuMarkerActive, kAccentDark }, { kMenuMarkerDown, kAccentDark } };
     for (auto [r, c] : markers) {
         p.Fill(r, kKey);
         p.Arrow(r, Dir::kDown, 4, c);
@@ -472,8 +485,8 @@ TBitmap ControlAtlas()
     // Edits, list boxes and combo boxes.
     SunkenBox(p, kEdit, false);
     SunkenBox(p, kEditActive, true);
-    const std::pair<TRect, State> edit_buttons[] = { { kEditButton, State::kNormal }, { kEditButtonActive, State::kHot },
-        { kEditButtonDown, State::kDown } };
+    const std::pair<TRect, State> edit_buttons[] = { { kEditButton, State::kNormal },
+        { kEditButtonActive, State::kHot }, { kEditButtonDown, State::kDown } };
     for (auto [r, s] : edit_buttons) {
         RaisedBox(p, r, s, kWhite, 2);
         for (int i = 0; i < 3; ++i)
@@ -502,17 +515,17 @@ TBitmap ControlAtlas()
     p.RoundBox(kVGauge, 3, 0xB9C2CD, 0xE9EDF1, 0xF6F8FA, kClient);
     p.HGradient(kVGaugeProgress, 0x69A0EC, 0x2F6AC8);
     p.Fill(kTrackBar, kClient);
-    p.RoundBox(R(kTrackBar.left + 6, kTrackBar.top + 8, kTrackBar.right - 6, kTrackBar.top + 12), 1, kSunkenLine, 0xD8DEE5,
-        0xE8ECF0, kClient);
+    p.RoundBox(R(kTrackBar.left + 6, kTrackBar.top + 8, kTrackBar.right - 6, kTrackBar.top + 12), 1,
+        kSunkenLine, 0xD8DEE5, 0xE8ECF0, kClient);
     RaisedBox(p, kTrackThumb, State::kNormal, kClient, 3);
     RaisedBox(p, kTrackThumbHot, State::kHot, kClient, 3);
     p.Fill(kStatusPanel, 0xE6EAEF);
     p.Frame(kStatusPanel, kToolLine);
     p.HLine(kStatusPanel.left + 1, kStatusPanel.right - 1, kStatusPanel.bottom - 2, 0xF2F4F7);
-    const std::tuple<TRect, State, Dir> spins[] = { { kSpinUp, State::kNormal, Dir::kUp },
-        { kSpinUpHot, State::kHot, Dir::kUp }, { kSpinUpDown, State::kDown, Dir::kUp },
-        { kSpinDown, State::kNormal, Dir::kDown }, { kSpinDownHot, State::kHot, Dir::kDown },
-        { kSpinDownDown, State::kDown, Dir::kDown } };
+    const std::tuple<TRect, State, Dir> spins[]
+        = { { kSpinUp, State::kNormal, Dir::kUp }, { kSpinUpHot, State::kHot, Dir::kUp },
+              { kSpinUpDown, State::kDown, Dir::kUp }, { kSpinDown, State::kNormal, Dir::kDown },
+              { kSpinDownHot, State::kHot, Dir::kDown }, { kSpinDownDown, State::kDown, Dir::kDown } };
     for (auto [r, s, d] : spins) {
         RaisedBox(p, r, s, kWhite, 1);
         p.Arrow(r, d, 3, kText);
@@ -536,8 +549,8 @@ TBitmap ControlAtlas()
     tab(kTabActive, kFaceLine, kWhite, kWhite);
     p.HLine(kTabActive.left + 3, kTabActive.right - 3, kTabActive.top + 1, kAccent);
     tab(kTabHot, kAccentLine, kHotTop, kHotBottom);
-    const std::pair<TRect, Rgb> tab_closes[] = { { kTabClose, kMutedText }, { kTabCloseHot, kClose },
-        { kTabCloseDown, kCloseDark } };
+    const std::pair<TRect, Rgb> tab_closes[]
+        = { { kTabClose, kMutedText }, { kTabCloseHot, kClose }, { kTabCloseDown, kCloseDark } };
     for (auto [r, c] : tab_closes) {
         p.Fill(r, kKey);
         p.Line(r.left + 1, r.top + 1, r.right - 2, r.bottom - 2, c);

@@ -9,14 +9,21 @@ void IniText::Section(const std::string& name)
     m_text += "[" + name + "]\r\n";
 }
 
-void IniText::Key(const std::string& key, const std::string& value) { m_text += key + "=" + value + "\r\n"; }
+void IniText::Key(const std::string& key, const std::string& value)
+{
+    m_text += key + "=" + value + "\r\n";
+}
 
 void IniText::Key(const std::string& key, const TRect& r)
 {
-    Key(key, std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + ","
+    Key(key,
+        std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + ","
             + std::to_string(r.bottom));
 }
 
-void IniText::Key(const std::string& key, const TPoint& p) { Key(key, std::to_string(p.x) + "," + std::to_string(p.y)); }
+void IniText::Key(const std::string& key, const TPoint& p)
+{
+    Key(key, std::to_string(p.x) + "," + std::to_string(p.y));
+}
 
 } // namespace tessel::demo

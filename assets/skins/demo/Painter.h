@@ -13,7 +13,10 @@ using Rgb = uint32_t;
 constexpr Rgb kKeep = 0xFF000000;
 
 // The skin INI writes colours as 0x00BBGGRR in decimal.
-inline int32_t IniColor(Rgb rgb) { return static_cast<int32_t>(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | (rgb >> 16 & 0xFF)); }
+inline int32_t IniColor(Rgb rgb)
+{
+    return static_cast<int32_t>(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | (rgb >> 16 & 0xFF));
+}
 
 Rgb Mix(Rgb a, Rgb b, double t);
 
@@ -22,8 +25,7 @@ class Painter {
 public:
     explicit Painter(TBitmap& bitmap)
         : m_bitmap(bitmap)
-    {
-    }
+    { }
 
     void Put(int x, int y, Rgb c);
     Rgb Get(int x, int y) const;

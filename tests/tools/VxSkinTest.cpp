@@ -1,0 +1,162 @@
+#include "framework/TBitmap.h"
+#include "framework/TFileStream.h"
+#include "framework/TMemoryStream.h"
+#include "skin/data/TvxCompressedStoredSkin.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestSkins.h"
+#include "tools/vxskin/TSkinUnpacker.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+using namespace tessel;
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+};
+
+// Runs vxskin with the arguments (already quoted where needed), standard error to standard output.
+Result Vxskin(const std::string& args)
+{
+    std::string command = std::string("'") + TESSEL_VXSKIN + "' " + args + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    char buf[4096];
+    while (size_t n = fread(buf, 1, sizeof buf, pipe))
+        out.append(buf, n);
+    int status = pclose(pipe);
+    return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, out };
+}
+
+std::string Q(const std::string& path)
+{
+    return "'" + path + "'";
+}
+
+} // namespace
+
+TEST(Vxskin, RecordsOfTheDemoSkin)
+{
+    Result r = Vxskin("records " + Q(test::DemoSkinFile()) + " --json");
+    ASSERT_EQ(r.status, 0) << r.out;
+    for (const char* expected : { "\"version\": 2", "\"IDName\": \"closebutton\"",
+             "\"class\": \"TvxDataSkinStdButton\"", "\"skinrect\": [43,3,56,16]", "\"command\": \"cmclose\"",
+             "\"morphkind\": \"mkdefault\"", "\"inactiveeffect\": \"iebrightness\"",
+             "\"fontstyle\": [\"fsbold\"]", "\"stretchtype\": \"stfull\"", "\"skinrectinapicture\": true",
+             "\"rollupmask\": null", "\"formminwidth\": 170", "\"skinname\": \"Tessel Slate\"",
+             "\"areas\": []", "\"class\": \"TvxDataSkinMenuButtonControl\"" })
+        EXPECT_NE(r.out.find(expected), std::string::npos) << expected;
+    // "panel" is control 7, "toolpanel" 1, "toolmenubutton" 39.
+    EXPECT_NE(r.out.find("\"index\": 7,\n      \"IDName\": \"panel\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"index\": 1,\n      \"IDName\": \"toolpanel\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"index\": 39,\n      \"IDName\": \"toolmenubutton\""), std::string::npos);
+}
+
+TEST(Vxskin, TheThreeInputFormsListTheSame)
+{
+    test::TempDir dir;
+    Result raw = Vxskin("pack " + Q(test::DemoSkinIniFile()) + " -o " + Q(dir.File("demo.z")) + " --raw");
+    ASSERT_EQ(raw.status, 0) << raw.out;
+    std::string bare = dir.Read("demo.z");
+    ASSERT_GE(bare.size(), 2u);
+    EXPECT_EQ(static_cast<unsigned char>(bare[0]), 0x78);
+    EXPECT_EQ(static_cast<unsigned char>(bare[1]), 0xDA);
+
+    Result from_file = Vxskin("records " + Q(test::DemoSkinFile()) + " --json");
+    Result from_bare = Vxskin("records " + Q(dir.File("demo.z")) + " --json");
+    Result from_folder = Vxskin("records " + Q(test::DemoSkinIniFile()) + " --json");
+    ASSERT_EQ(from_file.status, 0);
+    EXPECT_EQ(from_bare.out, from_file.out);
+    EXPECT_EQ(from_folder.out, from_file.out);
+}
+
+TEST(Vxskin, UnpackAndPackAgainGiveTheSameSkin)
+{
+    test::TempDir dir;
+    Result unpack = Vxskin("unpack " + Q(test::DemoSkinFile()) + " -o " + Q(dir.File("out")));
+    ASSERT_EQ(unpack.status, 0) << unpack.out;
+    EXPECT_TRUE(std::filesystem::exists(dir.File("out/controls.bmp")));
+    Result pack = Vxskin("pack " + Q(dir.File("out/skin.ini")) + " -o " + Q(dir.File("again.vxs")));
+    ASSERT_EQ(pack.status, 0) << pack.out;
+    EXPECT_EQ(Vxskin("records " + Q(dir.File("again.vxs")) + " --json").out,
+        Vxskin("records " + Q(test::DemoSkinFile()) + " --json").out);
+}
+
+TEST(Vxskin, ErrorsExitWithOneAndSaySo)
+{
+    test::TempDir dir;
+    dir.Write("partial.ini", "[VERSION]\n[PICTURES]\n[FORMINFO]\n");
+    Result missing = Vxskin("pack " + Q(dir.File("partial.ini")) + " -o " + Q(dir.File("x.vxs")));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.out.find("SKINOBJECTS, SKINCONTROLS"), std::string::npos) << missing.out;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.vxs")));
+
+    dir.Write("garbage.vxs", std::string("\x02\0\0\0\x05\0\0\0\x78\xDA\x01\x02\x03", 13));
+    Result corrupt = Vxskin("records " + Q(dir.File("garbage.vxs")) + " --json");
+    EXPECT_EQ(corrupt.status, 1);
+    EXPECT_NE(corrupt.out.find("Decompression error"), std::string::npos) << corrupt.out;
+
+    Result absent = Vxskin("info " + Q(dir.File("nothing.vxs")));
+    EXPECT_EQ(absent.status, 1);
+    EXPECT_NE(absent.out.find("Cannot open file"), std::string::npos) << absent.out;
+
+    dir.Write("future.vxs", std::string("\x07\0\0\0\x00\0\0\0", 8));
+    EXPECT_EQ(Vxskin("records " + Q(dir.File("future.vxs")) + " --json").status, 1);
+
+    EXPECT_EQ(Vxskin("frobnicate").status, 2);
+    EXPECT_EQ(Vxskin("records " + Q(test::DemoSkinFile())).status, 2); // --json is required
+}
+
+TEST(Vxskin, InfoSummarises)
+{
+    Result r = Vxskin("info " + Q(test::DemoSkinFile()));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("Tessel Slate"), std::string::npos);
+    EXPECT_NE(r.out.find("13 frame objects, 59 controls, 0 areas"), std::string::npos);
+    EXPECT_NE(r.out.find("535 x 357, 24-bit"), std::string::npos);
+}
+
+TEST(TSkinUnpacker, PictureNamesCannotLeaveTheFolder)
+{
+    EXPECT_TRUE(TSkinUnpacker::IsPlainFileName("frame.bmp"));
+    for (const char* bad : { "", ".", "..", "../x.bmp", "/etc/x.bmp", "a/b.bmp", "a\\b.bmp" })
+        EXPECT_FALSE(TSkinUnpacker::IsPlainFileName(bad)) << bad;
+
+    test::TempDir dir;
+    test::PackageParts parts;
+    parts.version = 2;
+    parts.picture = test::Pattern(4, 4, 1);
+    parts.mask = test::Pattern(4, 4, 2);
+    parts.active = { test::Pattern(2, 2, 3), test::Pattern(3, 3, 4) };
+    parts.ini = test::MinimalIni()
+        + "[PICTURES]\r\npicture=../escape.bmp\r\nmask=same.bmp\r\nactivepicturescount=2\r\n"
+          "0=SAME.bmp\r\n1=/tmp/abs.bmp\r\n";
+    TvxCompressedStoredSkin skin;
+    test::StoreSkin(skin, parts);
+    std::string ini = TSkinUnpacker::Unpack(skin, dir.File("out"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("escape.bmp")));
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.File("out")))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files,
+        (std::vector<std::string> { "active0.bmp", "active1.bmp", "picture.bmp", "same.bmp", "skin.ini" }));
+
+    // The written folder packs back into the same pictures.
+    TvxCompressedStoredSkin again;
+    again.ImportSkinFolder(ini);
+    TMemoryStream a, b;
+    skin.DecompressTo(a);
+    again.DecompressTo(b);
+    TBitmap first, second;
+    a.SetPosition(5);
+    b.SetPosition(5);
+    first.LoadFromStream(a);
+    second.LoadFromStream(b);
+    EXPECT_EQ(first, second);
+}
