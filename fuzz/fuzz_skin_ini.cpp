@@ -1,18 +1,13 @@
 // Skin INI reader: the bytes are the INI text of a skin without pictures; the store
 // reads every section and record from it.
-#include "framework/Exception.h"
 #include "framework/TMemIniFile.h"
-#include "framework/TMemoryStream.h"
-#include "framework/TZCompressionStream.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxSkinData.h"
+#include "fuzz/FuzzSkin.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace tessel;
-    std::string text(reinterpret_cast<const char*>(data), size);
     TStringList lines;
-    lines.SetText(text);
+    lines.SetText(std::string(reinterpret_cast<const char*>(data), size));
     TMemIniFile ini(lines);
     for (const std::string& section : ini.ReadSections())
         for (const std::string& key : ini.ReadSection(section))
@@ -25,14 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     package.WriteByte(1);
     package.WriteInt32(0);
     package.WriteBuffer(data, size);
-    package.SetPosition(0);
-    TMemoryStream compressed;
-    TZCompressionStream::CompressStream(package, compressed, 0);
-    TvxCompressedStoredSkin skin;
-    skin.SetCompressedData(compressed.Bytes());
-    TvxSkinData store;
-    try {
-        store.LoadCompressedSkin(&skin);
-    } catch (const Exception&) { }
+    fuzz::LoadPackage(package);
     return 0;
 }

@@ -7,6 +7,8 @@
 
 namespace tessel {
 
+class TMemIniFile;
+
 // A skin kept in memory as a compressed skin: the skin package as one zlib stream
 // (level 9, it begins 78 DA). The program carries its skin this way.
 class TvxCompressedStoredSkin : public TComponent {
@@ -51,7 +53,7 @@ public:
     void LoadFromCompressedStream(TStream& stream);
 
     // The sections a skin folder's INI must have.
-    static bool HasRequiredSections(const class TMemIniFile& ini, std::string* missing = nullptr);
+    static bool HasRequiredSections(const TMemIniFile& ini, std::string* missing = nullptr);
 
 private:
     void ReadCompressed(TStream& stream);

@@ -1,22 +1,15 @@
 #include "framework/TMemIniFile.h"
 
+#include "tests/support/TestSkins.h"
+
 #include <gtest/gtest.h>
 
 using namespace tessel;
 
-namespace {
-TMemIniFile Ini(const std::string& text)
-{
-    TStringList lines;
-    lines.SetText(text);
-    return TMemIniFile(lines);
-}
-} // namespace
-
 TEST(TMemIniFile, LinesAreTrimmedAndCommentsDropped)
 {
-    TMemIniFile ini
-        = Ini("orphan=1\n  [ Sec ]  \n ; comment=2\n  key  =  value with blanks  \n\n;x=y\nnoequals\n");
+    TMemIniFile ini = test::IniFromText(
+        "orphan=1\n  [ Sec ]  \n ; comment=2\n  key  =  value with blanks  \n\n;x=y\nnoequals\n");
     EXPECT_FALSE(ini.ValueExists("Sec", "orphan")); // lines before the first section are dropped
     EXPECT_EQ(ini.ReadString("Sec", "key", "d"), "value with blanks");
     EXPECT_FALSE(ini.ValueExists("Sec", "; comment"));
@@ -26,19 +19,19 @@ TEST(TMemIniFile, LinesAreTrimmedAndCommentsDropped)
 
 TEST(TMemIniFile, LookUpIgnoresCaseAndFindsTheLastOccurrence)
 {
-    TMemIniFile ini = Ini("[FormInfo]\nClientRect=1\nclientrect=2\n[forminfo]\nother=3\n");
+    TMemIniFile ini = test::IniFromText("[FormInfo]\nClientRect=1\nclientrect=2\n[forminfo]\nother=3\n");
     // The repeated section holds only the lines that follow it, and look-ups find it.
     EXPECT_EQ(ini.ReadString("FORMINFO", "other", "d"), "3");
     EXPECT_EQ(ini.ReadString("FORMINFO", "clientrect", "d"), "d");
     EXPECT_EQ(ini.SectionCount(), 2);
 
-    TMemIniFile single = Ini("[A]\nKey=1\nKEY=2\n");
+    TMemIniFile single = test::IniFromText("[A]\nKey=1\nKEY=2\n");
     EXPECT_EQ(single.ReadString("a", "key", "d"), "2");
 }
 
 TEST(TMemIniFile, EmptyValueIsNotTheDefault)
 {
-    TMemIniFile ini = Ini("[A]\nempty=\nsplit=a=b\n");
+    TMemIniFile ini = test::IniFromText("[A]\nempty=\nsplit=a=b\n");
     EXPECT_EQ(ini.ReadString("A", "empty", "default"), "");
     EXPECT_EQ(ini.ReadString("A", "missing", "default"), "default");
     EXPECT_EQ(ini.ReadString("B", "empty", "default"), "default");
@@ -48,7 +41,7 @@ TEST(TMemIniFile, EmptyValueIsNotTheDefault)
 
 TEST(TMemIniFile, WritesReplaceOrAppend)
 {
-    TMemIniFile ini = Ini("[A]\nk=1\n");
+    TMemIniFile ini = test::IniFromText("[A]\nk=1\n");
     ini.WriteString("a", "K", "2");
     ini.WriteInteger("B", "n", -5);
     EXPECT_EQ(ini.ReadString("A", "k", ""), "2");

@@ -1,12 +1,20 @@
 #include "tests/support/TestSkins.h"
 
 #include "framework/TFileStream.h"
+#include "framework/TMemIniFile.h"
 #include "framework/TMemoryStream.h"
 #include "framework/TZCompressionStream.h"
 #include "skin/data/TvxCompressedStoredSkin.h"
 #include "skin/data/TvxSkinPackage.h"
 
 namespace tessel::test {
+
+TMemIniFile IniFromText(const std::string& text)
+{
+    TStringList lines;
+    lines.SetText(text);
+    return TMemIniFile(lines);
+}
 
 TBitmap Pattern(int width, int height, uint32_t seed)
 {

@@ -7,10 +7,14 @@
 #include <vector>
 
 namespace tessel {
+class TMemIniFile;
 class TvxCompressedStoredSkin;
-}
+} // namespace tessel
 
 namespace tessel::test {
+
+// An in-memory INI built from text lines.
+TMemIniFile IniFromText(const std::string& text);
 
 // A small 24-bit picture with a recognisable pattern.
 TBitmap Pattern(int width, int height, uint32_t seed = 1);

@@ -137,24 +137,7 @@ public:
     void MenuButton(const char* name, const TRect& skin, const TRect& active, const TRect& down,
         const Corners& c, const TRect& track)
     {
-        ini.Section(name);
-        ControlBase(4, skin);
-        Geometry(c, true, true);
-        Font("Arial", 13, "", kText);
-        ini.Key("activefontcolor", IniColor(kText));
-        ini.Key("disabledfontcolor", IniColor(kMutedText));
-        ini.Key("downfontcolor", IniColor(kText));
-        ini.Flag("morphing", true);
-        ini.Key("morphkind", "mkdefault");
-        ini.Key("activeskinrect", active);
-        ini.Key("downskinrect", down);
-        ini.Key("focusedskinrect", kNone);
-        ini.Key("disabledskinrect", kNone);
-        ini.Key("animateskinrect", kNone);
-        ini.Key("framecount", 0);
-        ini.Key("animateinterval", 20);
-        ini.Flag("showfocus", false);
-        Markers();
+        Button(name, 4, skin, { active, down, kNone, kNone }, c);
         ini.Key("trackbuttonrect", track);
     }
 

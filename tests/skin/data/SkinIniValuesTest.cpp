@@ -3,25 +3,17 @@
 #include "framework/Exception.h"
 #include "framework/TMemIniFile.h"
 #include "skin/data/TvxEnumWords.h"
+#include "tests/support/TestSkins.h"
 
 #include <gtest/gtest.h>
 
 using namespace tessel;
 
-namespace {
-TMemIniFile Ini(const std::string& text)
-{
-    TStringList lines;
-    lines.SetText(text);
-    return TMemIniFile(lines);
-}
-} // namespace
-
 TEST(SkinIniValues, RectanglesAndPoints)
 {
-    TMemIniFile ini
-        = Ini("[s]\na=1, 2 ,3 , 4\nb=-5,6,7,8\nc=\nd=1,2,3\ne=1,,3,4\nf=9,8\ng=1,2,3,4,5\nh=x1y,2\n"
-              "big=99999999999,0,0,0\n");
+    TMemIniFile ini = test::IniFromText(
+        "[s]\na=1, 2 ,3 , 4\nb=-5,6,7,8\nc=\nd=1,2,3\ne=1,,3,4\nf=9,8\ng=1,2,3,4,5\nh=x1y,2\n"
+        "big=99999999999,0,0,0\n");
     EXPECT_EQ(ReadSkinRect(ini, "s", "a"), (TRect { 1, 2, 3, 4 }));
     EXPECT_EQ(ReadSkinRect(ini, "s", "b"), (TRect { 5, 6, 7, 8 })); // the sign is dropped
     EXPECT_EQ(ReadSkinRect(ini, "s", "missing"), TRect {});
@@ -41,7 +33,7 @@ TEST(SkinIniValues, RectanglesAndPoints)
         }
     }
     EXPECT_THROW(ReadSkinPoint(ini, "s", "c"), EConvertError);
-    EXPECT_THROW(ReadSkinPoint(Ini("[s]\np=5\n"), "s", "p"), EConvertError);
+    EXPECT_THROW(ReadSkinPoint(test::IniFromText("[s]\np=5\n"), "s", "p"), EConvertError);
 }
 
 TEST(SkinIniValues, RectangleTextRoundTrips)
@@ -57,8 +49,8 @@ TEST(SkinIniValues, RectangleTextRoundTrips)
 
 TEST(SkinIniValues, IntegersColoursAndBooleans)
 {
-    TMemIniFile ini
-        = Ini("[s]\ni=$10\nj=junk\nc=16777215\nt=true\none=1\nzero1=01\ntwo=2\nhex1=$1\nneg=-1\n");
+    TMemIniFile ini = test::IniFromText(
+        "[s]\ni=$10\nj=junk\nc=16777215\nt=true\none=1\nzero1=01\ntwo=2\nhex1=$1\nneg=-1\n");
     EXPECT_EQ(ReadSkinInteger(ini, "s", "i", 0), 16);
     EXPECT_EQ(ReadSkinInteger(ini, "s", "j", 14), 14);
     EXPECT_EQ(ReadSkinColor(ini, "s", "c", 0), 0xFFFFFFu);
@@ -85,9 +77,9 @@ TEST(SkinIniValues, FontStylesAreSubstringTests)
 
 TEST(SkinIniValues, EnumerationWordsAreCaseSensitive)
 {
-    TMemIniFile ini
-        = Ini("[s]\nst=Stfull\nsv=stvert\nie=bogus\nmk=mkpush\nmk2=MKPUSH\nal=tacenter\nal2=TaCenter\n"
-              "cm=cmclose\ncm2=close\nfp=x\ngk=x\nrk=x\nempty=\n");
+    TMemIniFile ini = test::IniFromText(
+        "[s]\nst=Stfull\nsv=stvert\nie=bogus\nmk=mkpush\nmk2=MKPUSH\nal=tacenter\nal2=TaCenter\n"
+        "cm=cmclose\ncm2=close\nfp=x\ngk=x\nrk=x\nempty=\n");
     const auto& st = TvxEnumWords::StretchType();
     EXPECT_EQ(ReadSkinEnum(ini, "s", "st", st), 1); // capital S: sthorz
     EXPECT_EQ(ReadSkinEnum(ini, "s", "ST", st), 1); // the key itself ignores case
@@ -115,8 +107,9 @@ TEST(SkinIniValues, EnumerationWordsAreCaseSensitive)
 
 TEST(SkinIniValues, CountedAndLineLists)
 {
-    TMemIniFile ini = Ini("[PICTURES]\nactivepicturescount=3\n0=a.bmp\n2=c.bmp\n[L]\nsymbolslinecount=2\n"
-                          "symbolsline0=ABC\nsymbolsline1=DEF\n[H]\ncount=2000000000\n199999=x:y\n7=z:w\n");
+    TMemIniFile ini
+        = test::IniFromText("[PICTURES]\nactivepicturescount=3\n0=a.bmp\n2=c.bmp\n[L]\nsymbolslinecount=2\n"
+                            "symbolsline0=ABC\nsymbolsline1=DEF\n[H]\ncount=2000000000\n199999=x:y\n7=z:w\n");
     EXPECT_EQ(ReadSkinCountedList(ini, "PICTURES", "activepictures"),
         (std::vector<std::string> { "a.bmp", "", "c.bmp" }));
     TStringList lines;
@@ -127,7 +120,7 @@ TEST(SkinIniValues, CountedAndLineLists)
     ASSERT_EQ(huge.size(), 200000u);
     EXPECT_EQ(huge[7], "z:w");
     EXPECT_EQ(huge.back(), "x:y");
-    EXPECT_TRUE(ReadSkinCountedList(Ini("[H]\ncount=-4\n"), "H", "").empty());
+    EXPECT_TRUE(ReadSkinCountedList(test::IniFromText("[H]\ncount=-4\n"), "H", "").empty());
 
     TMemIniFile out;
     WriteSkinLineList(out, "L", "symbols", lines);

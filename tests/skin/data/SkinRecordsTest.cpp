@@ -7,6 +7,7 @@
 #include "skin/data/TvxDataUserObject.h"
 #include "skin/data/TvxEnumWords.h"
 #include "skin/data/TvxSkinRecordFactory.h"
+#include "tests/support/TestSkins.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -14,13 +15,6 @@
 using namespace tessel;
 
 namespace {
-
-TMemIniFile Ini(const std::string& text)
-{
-    TStringList lines;
-    lines.SetText(text);
-    return TMemIniFile(lines);
-}
 
 // Writes a distinct, valid, non-default value for every field a record visits.
 class Filler final : public TvxSkinFieldVisitor {
@@ -160,10 +154,10 @@ TEST(SkinRecords, ConstructionValues)
 
 TEST(SkinRecords, AfterReadRules)
 {
-    TMemIniFile ini
-        = Ini("[m]\ncheckimagerect=1,2,3,4\nradioimagerect=5,6,7,8\nactiveradioimagerect=9,9,19,19\n"
-              "[a]\nmorphing=1\nskinrect=1,1,2,2\n[g]\nframescount=0\n[g2]\nframescount=-3\n[u]\n"
-              "rollup=1\nskinrect=1,2,3,4\nhint=ignored\nactivepictureindex=3\nmorphing=1\n");
+    TMemIniFile ini = test::IniFromText(
+        "[m]\ncheckimagerect=1,2,3,4\nradioimagerect=5,6,7,8\nactiveradioimagerect=9,9,19,19\n"
+        "[a]\nmorphing=1\nskinrect=1,1,2,2\n[g]\nframescount=0\n[g2]\nframescount=-3\n[u]\n"
+        "rollup=1\nskinrect=1,2,3,4\nhint=ignored\nactivepictureindex=3\nmorphing=1\n");
     TvxDataSkinMenuItem item("m");
     item.ReadSection(ini);
     EXPECT_EQ(item.activecheckimagerect, (TRect { 1, 2, 3, 4 }));
@@ -196,7 +190,7 @@ TEST(SkinRecords, AfterReadRules)
 
 TEST(SkinRecords, AMalformedKeyStopsTheRecordWhereItIs)
 {
-    TMemIniFile ini = Ini("[m]\nhint=first\nskinrect=1,2\nactiveskinrect=1,2,3,4\n");
+    TMemIniFile ini = test::IniFromText("[m]\nhint=first\nskinrect=1,2\nactiveskinrect=1,2,3,4\n");
     TvxDataSkinMenuItem item("m");
     EXPECT_THROW(item.ReadSection(ini), EConvertError);
     EXPECT_EQ(item.hint, "first");
