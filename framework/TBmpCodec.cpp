@@ -289,6 +289,8 @@ private:
         int x = 0, row = 0; // row counts from the bottom
         size_t i = 0;
         bool four = h.compression == kBiRle4;
+        // Pixels that the runs skip (deltas, early line ends) take palette entry 0.
+        out.Fill(Lookup(palette, 0));
         auto plot = [&](uint32_t index) {
             if (x < width && row < height)
                 out.ScanLine(height - 1 - row)[x] = Lookup(palette, index);

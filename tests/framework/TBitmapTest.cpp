@@ -136,7 +136,15 @@ TEST(TBitmap, RunLengthEncodings)
     EXPECT_EQ(bottom[4], 0x778899u);
     EXPECT_EQ(bottom[5], 0x112233u);
     EXPECT_EQ(b.Pixel(1, 0), 0x445566u); // after the delta (1 right, 0 down) on the second row
-    EXPECT_EQ(b.Pixel(0, 0), 0u);
+    EXPECT_EQ(b.Pixel(0, 0), palette[0]); // skipped pixels take entry 0
+
+    // With a palette that has no black, skipped pixels still write back unchanged.
+    std::vector<uint32_t> bright(256);
+    for (size_t i = 0; i < bright.size(); ++i)
+        bright[i] = 0x808080 + static_cast<uint32_t>(i);
+    TBitmap skipped = Read(BmpFile(3, 2, 8, 1, bright, { 1, 7, 0, 0, 0, 1 }));
+    EXPECT_EQ(skipped.Pixel(1, 0), bright[0]);
+    EXPECT_EQ(RoundTrip(skipped), skipped);
 
     // RLE4: a run of 4 alternating indexes 1 and 2, then an absolute run of 3.
     std::vector<uint8_t> rle4 = { 4, 0x12, 0, 3, 0x31, 0x20, 0, 1 };
