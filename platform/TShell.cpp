@@ -1,0 +1,57 @@
+#include "platform/TShell.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tessel {
+
+bool TShell::Open(const std::string& address, const std::string& opener)
+{
+    // A pipe closed on exec tells whether the opener was started: it carries the
+    // errno of a failed exec, and nothing when the exec succeeded.
+    int status_pipe[2];
+    if (pipe2(status_pipe, O_CLOEXEC) != 0)
+        return false;
+    pid_t child = fork();
+    if (child < 0) {
+        close(status_pipe[0]);
+        close(status_pipe[1]);
+        return false;
+    }
+    if (child == 0) {
+        // The intermediate child exits at once, so the opener is adopted by init and
+        // no zombie is left behind.
+        close(status_pipe[0]);
+        setsid();
+        if (fork() == 0) {
+            char* argv[] = { const_cast<char*>(opener.c_str()), const_cast<char*>(address.c_str()), nullptr };
+            execvp(argv[0], argv);
+            int error = errno;
+            (void)!write(status_pipe[1], &error, sizeof error);
+            _exit(127);
+        }
+        _exit(0);
+    }
+    close(status_pipe[1]);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) { }
+    int error = 0;
+    ssize_t n;
+    while ((n = read(status_pipe[0], &error, sizeof error)) < 0 && errno == EINTR) { }
+    close(status_pipe[0]);
+    return n == 0;
+}
+
+std::string TShell::TempPath()
+{
+    const char* dir = std::getenv("TMPDIR");
+    std::string path = dir && *dir ? dir : "/tmp";
+    if (path.back() != '/')
+        path += '/';
+    return path;
+}
+
+} // namespace tessel

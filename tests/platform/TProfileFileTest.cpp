@@ -1,0 +1,32 @@
+#include "platform/TProfileFile.h"
+
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessel;
+
+TEST(TProfileFile, ReadsLikeTheProfileFunctions)
+{
+    test::TempDir dir;
+    dir.Write("settings1.ini",
+        "; comment\r\n[Main]\r\n  Width = 640 \r\nwidth=1\r\ntitle=\"Quoted\"\r\nodd='x\"\r\n"
+        "hex=$1F\r\nhexx=0x10\r\nbad=12a\r\nneg=-5\r\n[main]\r\nlater=2\r\n[Links]\r\ncount=3\n");
+    std::string f = dir.File("settings1.ini");
+    EXPECT_EQ(TProfileFile::ReadString(f, "MAIN", "width", "d"), "640"); // first key, any case, trimmed
+    EXPECT_EQ(TProfileFile::ReadString(f, "main", "title", ""), "Quoted");
+    EXPECT_EQ(TProfileFile::ReadString(f, "main", "odd", ""), "'x\"");
+    EXPECT_EQ(TProfileFile::ReadString(f, "main", "later", "none"), "none"); // only the first section counts
+    EXPECT_EQ(TProfileFile::ReadString(f, "links", "count", ""), "3");
+    EXPECT_EQ(TProfileFile::ReadString(f, "links", "missing", "dflt"), "dflt");
+    EXPECT_EQ(TProfileFile::ReadInteger(f, "main", "hex", 0), 31);
+    EXPECT_EQ(TProfileFile::ReadInteger(f, "main", "hexx", 0), 16);
+    EXPECT_EQ(TProfileFile::ReadInteger(f, "main", "bad", 7), 7);
+    EXPECT_EQ(TProfileFile::ReadInteger(f, "main", "neg", 7), -5);
+    EXPECT_EQ(TProfileFile::ReadInteger(f, "main", "missing", 7), 7);
+
+    dir.Write("long.ini", "[a]\nk=" + std::string(5000, 'x') + "\n");
+    EXPECT_EQ(TProfileFile::ReadString(dir.File("long.ini"), "a", "k", "").size(), 2047u);
+    EXPECT_EQ(TProfileFile::ReadString(dir.File("absent.ini"), "a", "k", "dflt"), "dflt");
+    EXPECT_EQ(TProfileFile::ReadInteger(dir.File("absent.ini"), "a", "k", 3), 3);
+}
