@@ -1,0 +1,218 @@
+#include "platform/TWindowManager.h"
+
+#include "platform/headless/THeadlessBackend.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using namespace tessel;
+
+namespace {
+
+// Each test gets a fresh virtual screen and clock.
+class Windows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto backend = std::make_unique<THeadlessBackend>();
+        clock = backend.get();
+        wm.SetBackend(std::move(backend));
+    }
+    void TearDown() override
+    {
+        for (HWND h : std::vector<HWND>(wm.TopLevelWindows()))
+            wm.DestroyWindow(h);
+    }
+
+    // A window whose procedure writes down every message and passes it on.
+    HWND Logged(const std::string& name, TRect rect, HWND parent = 0, uint32_t style = WS_VISIBLE)
+    {
+        TWindowParams p;
+        p.style = style | (parent ? WS_CHILD : 0);
+        p.rect = rect;
+        p.parent = parent;
+        p.proc = [this, name](HWND h, uint32_t m, WPARAM w, LPARAM l) {
+            log.push_back(name + ":" + std::to_string(m));
+            return wm.DefWindowProc(h, m, w, l);
+        };
+        return wm.CreateWindowEx(p);
+    }
+
+    TWindowManager& wm = TWindowManager::Instance();
+    THeadlessBackend* clock = nullptr;
+    std::vector<std::string> log;
+};
+
+std::string M(const std::string& name, uint32_t m)
+{
+    return name + ":" + std::to_string(m);
+}
+
+} // namespace
+
+TEST_F(Windows, CreationAndDestructionInThePlatformsOrder)
+{
+    HWND parent = Logged("p", { 0, 0, 100, 100 });
+    HWND child = Logged("c", { 10, 10, 20, 20 }, parent);
+    EXPECT_EQ(wm.GetParent(child), parent);
+    EXPECT_EQ(log[0], M("p", WM_NCCREATE));
+    EXPECT_EQ(log[1], M("p", WM_NCCALCSIZE));
+    EXPECT_EQ(log[2], M("p", WM_CREATE));
+    EXPECT_EQ(log[3], M("p", WM_SHOWWINDOW));
+    log.clear();
+    wm.DestroyWindow(parent);
+    EXPECT_EQ(log,
+        (std::vector<std::string> { M("p", WM_SHOWWINDOW), M("p", WM_DESTROY), M("c", WM_DESTROY),
+            M("c", WM_NCDESTROY), M("p", WM_NCDESTROY) }));
+    EXPECT_FALSE(wm.IsWindow(child));
+    EXPECT_FALSE(wm.IsWindow(parent));
+}
+
+TEST_F(Windows, AReplacedProcedureChainsAndCanBeRestored)
+{
+    HWND h = Logged("w", { 0, 0, 10, 10 });
+    log.clear();
+    WNDPROC saved;
+    saved = wm.SetWindowProc(h, [&](HWND hwnd, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
+        if (m == WM_USER + 1)
+            return 42;
+        return saved(hwnd, m, w, l);
+    });
+    EXPECT_EQ(wm.SendMessage(h, WM_USER + 1), 42);
+    EXPECT_TRUE(log.empty());
+    wm.SendMessage(h, WM_USER + 2);
+    EXPECT_EQ(log, std::vector<std::string> { M("w", WM_USER + 2) });
+    wm.SetWindowProc(h, saved);
+    EXPECT_EQ(wm.SendMessage(h, WM_USER + 1), 0);
+    EXPECT_EQ(log.back(), M("w", WM_USER + 1));
+    EXPECT_EQ(wm.RegisterWindowMessage("TesselPing"), wm.RegisterWindowMessage("TesselPing"));
+    EXPECT_GE(wm.RegisterWindowMessage("TesselPing"), 0xC000u);
+}
+
+TEST_F(Windows, PostedMessagesThenTimersThenPaint)
+{
+    HWND h = Logged("w", { 0, 0, 10, 10 });
+    wm.ProcessMessages(); // the first paint
+    log.clear();
+    wm.SetTimer(h, 7, 50);
+    wm.InvalidateRect(h, nullptr);
+    wm.PostMessage(h, WM_USER + 1);
+    wm.PostMessage(h, WM_USER + 2);
+    wm.ProcessMessages();
+    EXPECT_EQ(log, (std::vector<std::string> { M("w", WM_USER + 1), M("w", WM_USER + 2), M("w", WM_PAINT) }));
+    log.clear();
+    clock->Advance(49);
+    EXPECT_EQ(wm.ProcessMessages(), 0);
+    clock->Advance(1);
+    wm.InvalidateRect(h, nullptr);
+    EXPECT_EQ(wm.ProcessMessages(), 2);
+    EXPECT_EQ(log, (std::vector<std::string> { M("w", WM_TIMER), M("w", WM_PAINT) }));
+    // A timer that fell far behind fires once.
+    log.clear();
+    clock->Advance(500);
+    EXPECT_EQ(wm.ProcessMessages(), 1);
+    EXPECT_TRUE(wm.KillTimer(h, 7));
+    EXPECT_FALSE(wm.KillTimer(h, 7));
+    clock->Advance(500);
+    EXPECT_EQ(wm.ProcessMessages(), 0);
+}
+
+TEST_F(Windows, RunWaitsOnTheVirtualClockForTimers)
+{
+    int ticks = 0;
+    TWindowParams p;
+    p.rect = { 0, 0, 10, 10 };
+    p.proc = [&](HWND h, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
+        if (m == WM_TIMER && ++ticks == 3)
+            wm.PostQuitMessage(5);
+        return wm.DefWindowProc(h, m, w, l);
+    };
+    HWND h = wm.CreateWindowEx(p);
+    wm.SetTimer(h, 1, 25);
+    EXPECT_EQ(wm.Run(), 5);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(clock->NowMs(), 75u);
+    wm.DestroyWindow(h); // before the procedure's captured locals go
+}
+
+TEST_F(Windows, MovingAndSizingAskTheWindow)
+{
+    TWindowParams p;
+    p.rect = { 100, 100, 300, 200 };
+    std::vector<uint32_t> seen;
+    p.proc = [&](HWND h, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
+        seen.push_back(m);
+        if (m == WM_NCCALCSIZE) {
+            auto* r = reinterpret_cast<TRect*>(l);
+            *r = { r->left + 3, r->top + 22, r->right - 3, r->bottom - 3 };
+            return 0;
+        }
+        if (m == WM_WINDOWPOSCHANGING) {
+            auto* r = reinterpret_cast<TRect*>(l);
+            r->right = std::min(r->right, r->left + 250); // the window keeps itself narrow
+            return 0;
+        }
+        return wm.DefWindowProc(h, m, w, l);
+    };
+    HWND h = wm.CreateWindowEx(p);
+    EXPECT_EQ(wm.GetClientRect(h), (TRect { 0, 0, 194, 75 }));
+    EXPECT_EQ(wm.ClientToScreen(h, { 0, 0 }), (TPoint { 103, 122 }));
+    seen.clear();
+    wm.SetWindowPos(h, { 50, 60, 450, 360 }, SWP_NOZORDER);
+    EXPECT_EQ(wm.GetWindowRect(h), (TRect { 50, 60, 300, 360 }));
+    EXPECT_EQ(wm.GetClientRect(h), (TRect { 0, 0, 244, 275 }));
+    EXPECT_EQ(seen,
+        (std::vector<uint32_t> {
+            WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE }));
+    seen.clear();
+    wm.SetWindowPos(h, { 0, 0, 999, 999 }, SWP_NOSIZE | SWP_NOMOVE);
+    EXPECT_EQ(wm.GetWindowRect(h), (TRect { 50, 60, 300, 360 }));
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), WM_SIZE), 0);
+    wm.DestroyWindow(h);
+}
+
+TEST_F(Windows, AShapedWindowIsHitOnlyInsideItsRegion)
+{
+    HWND back = Logged("back", { 0, 0, 100, 100 });
+    HWND front = Logged("front", { 10, 10, 60, 60 });
+    HWND child = Logged("child", { 5, 5, 15, 15 }, front);
+    EXPECT_EQ(wm.WindowFromPoint({ 20, 20 }), child);
+    EXPECT_EQ(wm.WindowFromPoint({ 30, 30 }), front);
+    EXPECT_EQ(wm.WindowFromPoint({ 80, 80 }), back);
+    // A region that cuts the front window's top-left corner away lets the back one be hit.
+    wm.SetWindowRgn(front, std::make_unique<TRegion>(TRect { 20, 20, 50, 50 }));
+    EXPECT_EQ(wm.WindowFromPoint({ 20, 20 }), back);
+    EXPECT_EQ(wm.WindowFromPoint({ 35, 35 }), front);
+    wm.ShowWindow(front, SW_HIDE);
+    EXPECT_EQ(wm.WindowFromPoint({ 35, 35 }), back);
+    EXPECT_FALSE(wm.IsWindowVisible(child));
+    EXPECT_EQ(wm.SendMessage(back, WM_NCHITTEST, 0, (5 << 16) | 5), HTCLIENT);
+    EXPECT_EQ(wm.SendMessage(back, WM_NCHITTEST, 0, (500 << 16) | 5), HTNOWHERE);
+}
+
+TEST_F(Windows, PaintingFollowsTheUpdateRegion)
+{
+    TRegion painted;
+    TWindowParams p;
+    p.style = WS_VISIBLE;
+    p.rect = { 0, 0, 40, 30 };
+    p.proc = [&](HWND h, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
+        if (m == WM_PAINT) {
+            painted = wm.BeginPaint(h);
+            return 0;
+        }
+        return wm.DefWindowProc(h, m, w, l);
+    };
+    HWND h = wm.CreateWindowEx(p);
+    wm.ProcessMessages();
+    EXPECT_EQ(painted.Box(), (TRect { 0, 0, 40, 30 }));
+    TRect a { 1, 1, 5, 5 }, b { 30, 20, 60, 60 };
+    wm.InvalidateRect(h, &a);
+    wm.InvalidateRect(h, &b);
+    wm.UpdateWindow(h);
+    EXPECT_EQ(painted.Rects(), (std::vector<TRect> { { 1, 1, 5, 5 }, { 30, 20, 40, 30 } }));
+    EXPECT_TRUE(wm.GetUpdateRgn(h).IsEmpty());
+    EXPECT_EQ(wm.ProcessMessages(), 0);
+    wm.DestroyWindow(h);
+}
