@@ -182,14 +182,8 @@ void TvxSkinData::LoadCompressedSkin(TvxCompressedStoredSkin* skin)
     if (version > TvxSkinPackage::kHighestVersion)
         return;
 
-    TvxSkinPackage::ReadPictureSlot(package, m_picture);
-    if (TvxSkinPackage::HasInactivePicture(version))
-        TvxSkinPackage::ReadPictureSlot(package, m_inactive_picture);
-    TvxSkinPackage::ReadPictureSlot(package, m_mask);
-    if (TvxSkinPackage::HasRollUpPictures(version)) {
-        TvxSkinPackage::ReadPictureSlot(package, m_rollup_picture);
-        TvxSkinPackage::ReadPictureSlot(package, m_rollup_mask);
-    }
+    TvxSkinPackage::ReadPictureSlots(
+        package, version, m_picture, m_inactive_picture, m_mask, m_rollup_picture, m_rollup_mask);
     TvxSkinPackage::ReadActivePictures(package, m_active_pictures);
     TStringList lines;
     TvxSkinPackage::ReadIniText(package, lines);

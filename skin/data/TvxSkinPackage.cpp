@@ -15,6 +15,24 @@ void TvxSkinPackage::ReadPictureSlot(TStream& stream, TBitmap& bitmap)
     bitmap.LoadFromStream(stream);
 }
 
+void TvxSkinPackage::ReadPictureSlots(TStream& stream, int32_t version, TBitmap& picture, TBitmap& inactive,
+    TBitmap& mask, TBitmap& rollup, TBitmap& rollup_mask)
+{
+    ReadPictureSlot(stream, picture);
+    if (HasInactivePicture(version))
+        ReadPictureSlot(stream, inactive);
+    else
+        inactive.Clear();
+    ReadPictureSlot(stream, mask);
+    if (HasRollUpPictures(version)) {
+        ReadPictureSlot(stream, rollup);
+        ReadPictureSlot(stream, rollup_mask);
+    } else {
+        rollup.Clear();
+        rollup_mask.Clear();
+    }
+}
+
 void TvxSkinPackage::ReadActivePictures(TStream& stream, std::vector<std::unique_ptr<TBitmap>>& pictures)
 {
     int32_t count = stream.ReadInt32();

@@ -28,6 +28,10 @@ public:
     // Reads a slot into bitmap: cleared for the empty flag, else the BMP.
     // Raises EReadError at the end of the stream and EInvalidGraphic for a bad BMP.
     static void ReadPictureSlot(TStream& stream, TBitmap& bitmap);
+    // Reads the picture slots that the version carries, in package order; pictures
+    // without a slot are cleared.
+    static void ReadPictureSlots(TStream& stream, int32_t version, TBitmap& picture, TBitmap& inactive,
+        TBitmap& mask, TBitmap& rollup, TBitmap& rollup_mask);
     // Reads N and the N bitmaps, appending each to the list before loading it.
     static void ReadActivePictures(TStream& stream, std::vector<std::unique_ptr<TBitmap>>& pictures);
     // Reads everything from the position to the end as the INI lines.

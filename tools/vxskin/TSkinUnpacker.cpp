@@ -77,14 +77,7 @@ std::string TSkinUnpacker::Unpack(TvxCompressedStoredSkin& skin, const std::stri
         throw Exception("the skin package has version " + std::to_string(version) + ", above 3");
     TBitmap picture, inactive, mask, rollup, rollup_mask;
     std::vector<std::unique_ptr<TBitmap>> active;
-    TvxSkinPackage::ReadPictureSlot(package, picture);
-    if (TvxSkinPackage::HasInactivePicture(version))
-        TvxSkinPackage::ReadPictureSlot(package, inactive);
-    TvxSkinPackage::ReadPictureSlot(package, mask);
-    if (TvxSkinPackage::HasRollUpPictures(version)) {
-        TvxSkinPackage::ReadPictureSlot(package, rollup);
-        TvxSkinPackage::ReadPictureSlot(package, rollup_mask);
-    }
+    TvxSkinPackage::ReadPictureSlots(package, version, picture, inactive, mask, rollup, rollup_mask);
     TvxSkinPackage::ReadActivePictures(package, active);
     TStringList lines;
     TvxSkinPackage::ReadIniText(package, lines);

@@ -141,7 +141,8 @@ public:
         ini.Key("trackbuttonrect", track);
     }
 
-    void Edit(const char* name, bool with_button)
+    // The common part of the edit looks: the sunken box, its hot look and the fonts.
+    void EditLook(const char* name)
     {
         ini.Section(name);
         ControlBase(4, kEdit);
@@ -150,6 +151,11 @@ public:
         Font("Arial", 13, "", kText);
         ini.Key("disabledfontcolor", IniColor(kMutedText));
         ini.Key("activefontcolor", IniColor(kText));
+    }
+
+    void Edit(const char* name, bool with_button)
+    {
+        EditLook(name);
         ini.Key("buttonrect", with_button ? kEditButton : kNone);
         ini.Key("activebuttonrect", with_button ? kEditButtonActive : kNone);
         ini.Key("downbuttonrect", with_button ? kEditButtonDown : kNone);
@@ -168,13 +174,7 @@ public:
 
     void SpinEdit(const char* name)
     {
-        ini.Section(name);
-        ControlBase(4, kEdit);
-        Geometry(Full(kEdit, 3), true, true);
-        ini.Key("activeskinrect", kEditActive);
-        Font("Arial", 13, "", kText);
-        ini.Key("activefontcolor", IniColor(kText));
-        ini.Key("disabledfontcolor", IniColor(kMutedText));
+        EditLook(name);
         SpinButtons();
     }
 
