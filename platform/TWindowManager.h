@@ -68,6 +68,7 @@ public:
     // Dispatches every waiting message; returns the number dispatched. Stops at WM_QUIT.
     int ProcessMessages();
     // Runs the loop until WM_QUIT, waiting on the backend for timers; returns the exit code.
+    // With no message waiting and no timer left nothing can happen any more, so it returns.
     int Run();
     uint32_t RegisterWindowMessage(const std::string& name);
 

@@ -33,13 +33,7 @@ void TJsonWriter::BeginObject()
 
 void TJsonWriter::EndObject()
 {
-    bool had = m_has_items.back();
-    m_has_items.pop_back();
-    if (had)
-        NewLine();
-    m_out += '}';
-    if (m_has_items.empty())
-        m_out += '\n';
+    Close('}');
 }
 
 void TJsonWriter::BeginArray()
@@ -51,11 +45,18 @@ void TJsonWriter::BeginArray()
 
 void TJsonWriter::EndArray()
 {
+    Close(']');
+}
+
+void TJsonWriter::Close(char bracket)
+{
     bool had = m_has_items.back();
     m_has_items.pop_back();
     if (had)
         NewLine();
-    m_out += ']';
+    m_out += bracket;
+    if (m_has_items.empty())
+        m_out += '\n';
 }
 
 void TJsonWriter::Key(std::string_view key)

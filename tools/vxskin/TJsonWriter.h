@@ -26,6 +26,7 @@ public:
 
 private:
     void BeforeValue();
+    void Close(char bracket);
     void NewLine();
     static std::string Quote(std::string_view text);
 

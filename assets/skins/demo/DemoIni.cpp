@@ -178,11 +178,9 @@ public:
         SpinButtons();
     }
 
-    void ListBox(const char* name, const char* type, bool caption)
+    // The entries of list and combo boxes: their three looks, text place and fonts.
+    void ListItems()
     {
-        ini.Section(name);
-        ControlBase(4, kListBox);
-        Geometry(Full(kListBox, 3), true, true);
         ini.Key("itemrect", kListItem);
         ini.Key("activeitemrect", kListItemActive);
         ini.Key("focusitemrect", kListItemFocus);
@@ -192,6 +190,14 @@ public:
         Font("Arial", 13, "", kText);
         ini.Key("activefontcolor", IniColor(kText));
         ini.Key("focusfontcolor", IniColor(kWhite));
+    }
+
+    void ListBox(const char* name, const char* type, bool caption)
+    {
+        ini.Section(name);
+        ControlBase(4, kListBox);
+        Geometry(Full(kListBox, 3), true, true);
+        ListItems();
         ini.Key("captionrect", caption ? R(3, 3, 57, 19) : kNone);
         ini.Key("captionfontname", "Arial");
         ini.Key("captionfontheight", 13);
@@ -214,15 +220,7 @@ public:
         ControlBase(4, kComboBox);
         Geometry(Full(kComboBox, 3), true, true);
         ini.Key("activeskinrect", kComboBoxActive);
-        ini.Key("itemrect", kListItem);
-        ini.Key("activeitemrect", kListItemActive);
-        ini.Key("focusitemrect", kListItemFocus);
-        ini.Key("itemleftoffset", 3);
-        ini.Key("itemrightoffset", 3);
-        ini.Key("itemtextrect", R(5, 1, 55, 17));
-        Font("Arial", 13, "", kText);
-        ini.Key("focusfontcolor", IniColor(kWhite));
-        ini.Key("activefontcolor", IniColor(kText));
+        ListItems();
         ini.Key("listboxname", "listbox");
         ini.Key("buttonrect", kComboButton);
         ini.Key("activebuttonrect", kComboButtonActive);
