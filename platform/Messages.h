@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TMessage.h"
+#include "platform/TRect.h"
 
 #include <cstdint>
 
@@ -41,10 +42,11 @@ constexpr WPARAM SIZE_RESTORED = 0, SIZE_MINIMIZED = 1, SIZE_MAXIMIZED = 2;
 constexpr WPARAM WA_INACTIVE = 0, WA_ACTIVE = 1, WA_CLICKACTIVE = 2;
 constexpr WPARAM MK_LBUTTON = 0x01, MK_RBUTTON = 0x02, MK_SHIFT = 0x04, MK_CONTROL = 0x08, MK_MBUTTON = 0x10;
 
-constexpr WPARAM VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_SHIFT = 0x10, VK_CONTROL = 0x11,
-                 VK_MENU = 0x12, VK_ESCAPE = 0x1B, VK_SPACE = 0x20, VK_PRIOR = 0x21, VK_NEXT = 0x22,
-                 VK_END = 0x23, VK_HOME = 0x24, VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28,
-                 VK_DELETE = 0x2E, VK_F1 = 0x70, VK_F10 = 0x79;
+constexpr WPARAM VK_LBUTTON = 0x01, VK_RBUTTON = 0x02, VK_MBUTTON = 0x04, VK_BACK = 0x08, VK_TAB = 0x09,
+                 VK_RETURN = 0x0D, VK_SHIFT = 0x10, VK_CONTROL = 0x11, VK_MENU = 0x12, VK_ESCAPE = 0x1B,
+                 VK_SPACE = 0x20, VK_PRIOR = 0x21, VK_NEXT = 0x22, VK_END = 0x23, VK_HOME = 0x24,
+                 VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28, VK_INSERT = 0x2D,
+                 VK_DELETE = 0x2E, VK_F1 = 0x70, VK_F4 = 0x73, VK_F10 = 0x79;
 
 constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOWMINIMIZED = 2, SW_SHOWMAXIMIZED = 3,
               SW_SHOWNOACTIVATE = 4, SW_SHOW = 5, SW_MINIMIZE = 6, SW_SHOWNA = 8, SW_RESTORE = 9;
@@ -52,6 +54,9 @@ constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOWMINIMIZED = 2, SW_SHOWMAXIM
 constexpr uint32_t SWP_NOSIZE = 0x0001, SWP_NOMOVE = 0x0002, SWP_NOZORDER = 0x0004, SWP_NOREDRAW = 0x0008,
                    SWP_NOACTIVATE = 0x0010, SWP_FRAMECHANGED = 0x0020, SWP_SHOWWINDOW = 0x0040,
                    SWP_HIDEWINDOW = 0x0080, SWP_NOOWNERZORDER = 0x0200;
+
+// Where SetWindowPos places a window in the z-order.
+constexpr HWND HWND_TOP = 0, HWND_BOTTOM = 1, HWND_TOPMOST = 0xFFFFFFFF, HWND_NOTOPMOST = 0xFFFFFFFE;
 
 constexpr uint32_t WS_OVERLAPPED = 0x00000000, WS_POPUP = 0x80000000, WS_CHILD = 0x40000000,
                    WS_MINIMIZE = 0x20000000, WS_VISIBLE = 0x10000000, WS_DISABLED = 0x08000000,
@@ -65,7 +70,65 @@ constexpr uint32_t WS_EX_TOPMOST = 0x00000008, WS_EX_TOOLWINDOW = 0x00000080, WS
 
 constexpr uint32_t CS_DBLCLKS = 0x0008, CS_SAVEBITS = 0x0800, CS_DROPSHADOW = 0x00020000;
 
-constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CYCURSOR = 14, SM_CXSIZE = 30, SM_CYSIZE = 31,
-              SM_CXDOUBLECLK = 36, SM_CYDOUBLECLK = 37, SM_CXSMICON = 49, SM_CYSMICON = 50;
+constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CYCAPTION = 4,
+              SM_CXBORDER = 5, SM_CYBORDER = 6, SM_CXDLGFRAME = 7, SM_CYDLGFRAME = 8, SM_CXICON = 11,
+              SM_CYICON = 12, SM_CXCURSOR = 13, SM_CYCURSOR = 14, SM_CYMENU = 15, SM_CXFULLSCREEN = 16,
+              SM_CYFULLSCREEN = 17, SM_CXMIN = 28, SM_CYMIN = 29, SM_CXSIZE = 30, SM_CYSIZE = 31,
+              SM_CXFRAME = 32, SM_CYFRAME = 33, SM_CXMINTRACK = 34, SM_CYMINTRACK = 35, SM_CXDOUBLECLK = 36,
+              SM_CYDOUBLECLK = 37, SM_CXSMICON = 49, SM_CYSMICON = 50, SM_CYSMCAPTION = 51, SM_CXSMSIZE = 52,
+              SM_CYSMSIZE = 53, SM_CXMENUSIZE = 54, SM_CYMENUSIZE = 55, SM_CXMAXTRACK = 59,
+              SM_CYMAXTRACK = 60, SM_CXMAXIMIZED = 61, SM_CYMAXIMIZED = 62, SM_CXDRAG = 68, SM_CYDRAG = 69,
+              SM_CMONITORS = 80;
+
+// SystemParametersInfo actions.
+constexpr uint32_t SPI_GETDRAGFULLWINDOWS = 38, SPI_GETWORKAREA = 48;
+
+// Answers to WM_MOUSEACTIVATE.
+constexpr LRESULT MA_ACTIVATE = 1, MA_ACTIVATEANDEAT = 2, MA_NOACTIVATE = 3, MA_NOACTIVATEANDEAT = 4;
+
+// The edge a WM_SIZING rectangle is dragged by; SC_SIZE + edge starts sizing by it.
+constexpr WPARAM WMSZ_LEFT = 1, WMSZ_RIGHT = 2, WMSZ_TOP = 3, WMSZ_TOPLEFT = 4, WMSZ_TOPRIGHT = 5,
+                 WMSZ_BOTTOM = 6, WMSZ_BOTTOMLEFT = 7, WMSZ_BOTTOMRIGHT = 8;
+
+// Cursor shapes, with the numbers of the platform's standard cursors.
+constexpr int IDC_ARROW = 32512, IDC_IBEAM = 32513, IDC_WAIT = 32514, IDC_CROSS = 32515, IDC_SIZENWSE = 32642,
+              IDC_SIZENESW = 32643, IDC_SIZEWE = 32644, IDC_SIZENS = 32645, IDC_SIZEALL = 32646,
+              IDC_NO = 32648, IDC_HAND = 32649;
+
+// Wheel rotation of one notch.
+constexpr int WHEEL_DELTA = 120;
+
+// What WM_GETMINMAXINFO fills in.
+struct MINMAXINFO {
+    TPoint ptReserved;
+    TPoint ptMaxSize;
+    TPoint ptMaxPosition;
+    TPoint ptMinTrackSize;
+    TPoint ptMaxTrackSize;
+};
+
+// Screen points travel in an LPARAM as two signed 16-bit halves.
+constexpr LPARAM MakePointParam(TPoint p)
+{
+    return static_cast<LPARAM>(
+        static_cast<uint32_t>(static_cast<uint16_t>(p.y)) << 16 | static_cast<uint16_t>(p.x));
+}
+constexpr TPoint PointFromParam(LPARAM l)
+{
+    return { static_cast<int16_t>(l & 0xFFFF), static_cast<int16_t>((l >> 16) & 0xFFFF) };
+}
+constexpr LPARAM MakeLParam(int low, int high)
+{
+    return static_cast<LPARAM>(
+        static_cast<uint32_t>(static_cast<uint16_t>(high)) << 16 | static_cast<uint16_t>(low));
+}
+constexpr int LoWord(uintptr_t v)
+{
+    return static_cast<int>(v & 0xFFFF);
+}
+constexpr int HiWord(uintptr_t v)
+{
+    return static_cast<int>((v >> 16) & 0xFFFF);
+}
 
 } // namespace tessel

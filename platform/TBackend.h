@@ -1,14 +1,26 @@
 #pragma once
 
+#include "platform/TMessage.h"
 #include "platform/TRect.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace tessel {
 
-// What the window system needs from the machine it runs on: time, the screen and a
-// way to wait. The headless backend answers from a virtual screen and clock; the
-// desktop backend from the real ones. Nothing above the window system sees which.
+class TRegion;
+class TSurface;
+
+// One monitor: its whole rectangle and its work area, in screen coordinates.
+struct TMonitor {
+    TRect rect;
+    TRect work;
+};
+
+// What the window system needs from the machine it runs on: time, the screen, a way
+// to wait, and real windows to mirror its top-level windows onto. The headless
+// backend answers from a virtual screen and clock; the desktop backend from the real
+// ones. Nothing above the window system sees which.
 class TBackend {
 public:
     virtual ~TBackend() = default;
@@ -17,8 +29,26 @@ public:
     virtual uint64_t NowMs() = 0;
     virtual TRect ScreenRect() = 0;
     virtual TRect WorkArea() = 0;
+    // Monitors, the primary one first.
+    virtual std::vector<TMonitor> Monitors() { return { { ScreenRect(), WorkArea() } }; }
     // Waits until the given time or until input arrives, whichever is first.
     virtual void WaitUntil(uint64_t ms) = 0;
+
+    // A top-level window was shown, hidden, moved, sized, reshaped or restacked; the
+    // backend reads its state from the window manager.
+    virtual void WindowChanged(HWND) { }
+    virtual void WindowDestroyed(HWND) { }
+    // Pixels of a top-level window's surface changed inside dirty (window coordinates).
+    virtual void Present(HWND, const TSurface&, const TRegion&) { }
+    virtual void SetCursorShape(int) { }
+    // Whether whole-window alpha can be shown (a compositing desktop).
+    virtual bool SupportsLayeredAlpha() { return true; }
+    // Reads what the screen shows; false when the backend cannot, and the window
+    // manager composes its own windows instead.
+    virtual bool CaptureScreen(const TRect&, TSurface&) { return false; }
+    // The desktop settings the move and size loop and double clicks follow.
+    virtual bool DragFullWindows() { return true; }
+    virtual uint32_t DoubleClickTime() { return 500; }
 };
 
 } // namespace tessel

@@ -7,6 +7,8 @@ namespace tessel {
 using WPARAM = uintptr_t;
 using LPARAM = intptr_t;
 using LRESULT = intptr_t;
+// A window's handle; 0 is none, and 1 and the top values name z-order places.
+using HWND = uint32_t;
 
 // A window message as the window procedures of controls and forms receive it.
 struct TMessage {

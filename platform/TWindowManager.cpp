@@ -1,5 +1,7 @@
 #include "platform/TWindowManager.h"
 
+#include "platform/TDefWindowProc.h"
+#include "platform/TSystemMetrics.h"
 #include "platform/headless/THeadlessBackend.h"
 
 #include <algorithm>
@@ -38,6 +40,8 @@ void TWindowManager::SetBackend(std::unique_ptr<TBackend> backend)
     m_backend = std::move(backend);
     m_queue.clear();
     m_timers.clear();
+    m_input.Clear();
+    m_activation.Clear();
     m_quit = false;
 }
 
@@ -73,6 +77,7 @@ HWND TWindowManager::CreateWindowEx(const TWindowParams& params)
         Find(params.parent)->children.insert(Find(params.parent)->children.begin(), hwnd);
     else
         m_top_level.insert(m_top_level.begin(), hwnd);
+    Restack(hwnd, HWND_TOP);
     if (!SendMessage(hwnd, WM_NCCREATE)) {
         DestroyWindow(hwnd);
         return 0;
@@ -105,6 +110,8 @@ bool TWindowManager::DestroyWindow(HWND hwnd)
     if (!w || w->destroying)
         return false;
     ShowWindow(hwnd, SW_HIDE);
+    m_size_move.Forget(hwnd);
+    m_activation.Leave(hwnd, true);
     // WM_DESTROY goes to a window before its children, WM_NCDESTROY after them.
     DestroyTree(hwnd);
     FinalDestroy(hwnd);
@@ -131,7 +138,11 @@ void TWindowManager::FinalDestroy(HWND hwnd)
     for (HWND child : std::vector<HWND>(w->children))
         FinalDestroy(child);
     SendMessage(hwnd, WM_NCDESTROY);
+    m_input.Forget(hwnd);
+    m_size_move.Forget(hwnd);
     w = Find(hwnd);
+    if (!w->parent)
+        m_backend->WindowDestroyed(hwnd);
     if (w->parent) {
         if (Window* parent = Find(w->parent))
             std::erase(parent->children, hwnd);
@@ -141,6 +152,41 @@ void TWindowManager::FinalDestroy(HWND hwnd)
     std::erase_if(m_timers, [&](const Timer& t) { return t.hwnd == hwnd; });
     std::erase_if(m_queue, [&](const MSG& m) { return m.hwnd == hwnd; });
     m_windows.erase(hwnd);
+}
+
+HWND TWindowManager::RootOf(HWND hwnd) const
+{
+    const Window* w = Find(hwnd);
+    while (w && w->parent) {
+        hwnd = w->parent;
+        w = Find(hwnd);
+    }
+    return w ? hwnd : 0;
+}
+
+bool TWindowManager::IsChildOf(HWND hwnd, HWND ancestor) const
+{
+    for (const Window* w = Find(hwnd); w && w->parent; w = Find(w->parent))
+        if (w->parent == ancestor)
+            return true;
+    return false;
+}
+
+int TWindowManager::GetSystemMetrics(int index)
+{
+    return TSystemMetrics::Get(*m_backend, index);
+}
+
+MINMAXINFO TWindowManager::GetMinMaxInfo(HWND hwnd)
+{
+    MINMAXINFO info;
+    TRect work = m_backend->WorkArea();
+    info.ptMaxSize = { work.Width(), work.Height() };
+    info.ptMaxPosition = { work.left, work.top };
+    info.ptMinTrackSize = { GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK) };
+    info.ptMaxTrackSize = { GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK) };
+    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return info;
 }
 
 HWND TWindowManager::GetParent(HWND hwnd) const
@@ -244,7 +290,7 @@ bool TWindowManager::PeekMessage(MSG& msg)
         m_queue.pop_front();
         return true;
     }
-    return TakeTimer(msg) || TakePaint(msg);
+    return m_input.Take(msg) || TakePaint(msg) || TakeTimer(msg);
 }
 
 LRESULT TWindowManager::DispatchMessage(const MSG& msg)
@@ -302,28 +348,9 @@ uint32_t TWindowManager::RegisterWindowMessage(const std::string& name)
     return number;
 }
 
-LRESULT TWindowManager::DefWindowProc(HWND hwnd, uint32_t msg, WPARAM, LPARAM lparam)
+LRESULT TWindowManager::DefWindowProc(HWND hwnd, uint32_t msg, WPARAM wparam, LPARAM lparam)
 {
-    switch (msg) {
-    case WM_NCCREATE:
-        return 1;
-    case WM_CLOSE:
-        DestroyWindow(hwnd);
-        return 0;
-    case WM_PAINT:
-        ValidateRect(hwnd, nullptr);
-        return 0;
-    case WM_NCHITTEST: {
-        TPoint p { static_cast<int16_t>(lparam & 0xFFFF), static_cast<int16_t>((lparam >> 16) & 0xFFFF) };
-        TRect window = GetWindowRect(hwnd);
-        if (!Inside(window, p))
-            return HTNOWHERE;
-        TRect client = Offset(ClientInWindow(hwnd), window.left, window.top);
-        return Inside(client, p) ? HTCLIENT : HTBORDER;
-    }
-    default:
-        return 0;
-    }
+    return TDefWindowProc(*this).Handle(hwnd, msg, wparam, lparam);
 }
 
 uint32_t TWindowManager::GetStyle(HWND hwnd) const
@@ -402,6 +429,65 @@ TPoint TWindowManager::ScreenToClient(HWND hwnd, TPoint p) const
 
 bool TWindowManager::SetWindowPos(HWND hwnd, const TRect& rect, uint32_t flags)
 {
+    return SetWindowPos(hwnd, HWND_TOP, rect, flags | SWP_NOZORDER);
+}
+
+std::vector<HWND>& TWindowManager::Siblings(HWND hwnd)
+{
+    Window* w = Find(hwnd);
+    if (w && w->parent)
+        if (Window* parent = Find(w->parent))
+            return parent->children;
+    return m_top_level;
+}
+
+void TWindowManager::Restack(HWND hwnd, HWND insert_after)
+{
+    Window* w = Find(hwnd);
+    if (!w)
+        return;
+    if (!w->parent && insert_after == HWND_TOPMOST)
+        w->ex_style |= WS_EX_TOPMOST;
+    if (!w->parent && insert_after == HWND_NOTOPMOST)
+        w->ex_style &= ~WS_EX_TOPMOST;
+    std::vector<HWND>& list = Siblings(hwnd);
+    std::erase(list, hwnd);
+    auto topmost = [&](HWND h) { return !w->parent && (GetExStyle(h) & WS_EX_TOPMOST); };
+    bool mine = topmost(hwnd);
+    // Top-most windows stay in front of the others; a window is placed first (or
+    // last) within its own band.
+    auto band_begin = list.begin(), band_end = list.end();
+    if (mine)
+        band_end = std::find_if(list.begin(), list.end(), [&](HWND h) { return !topmost(h); });
+    else
+        band_begin = std::find_if(list.begin(), list.end(), [&](HWND h) { return !topmost(h); });
+    auto at = band_begin;
+    if (insert_after == HWND_BOTTOM) {
+        at = band_end;
+    } else if (insert_after != HWND_TOP && insert_after != HWND_TOPMOST && insert_after != HWND_NOTOPMOST) {
+        auto behind = std::find(band_begin, band_end, insert_after);
+        at = behind == band_end ? band_begin : behind + 1;
+    }
+    list.insert(at, hwnd);
+    if (!w->parent)
+        Changed(hwnd);
+    else
+        InvalidateRect(w->parent, nullptr);
+}
+
+void TWindowManager::BringToTop(HWND hwnd)
+{
+    Restack(hwnd, HWND_TOP);
+}
+
+void TWindowManager::Changed(HWND hwnd)
+{
+    if (IsWindow(hwnd) && !GetParent(hwnd))
+        m_backend->WindowChanged(hwnd);
+}
+
+bool TWindowManager::SetWindowPos(HWND hwnd, HWND insert_after, const TRect& rect, uint32_t flags)
+{
     Window* w = Find(hwnd);
     if (!w)
         return false;
@@ -428,13 +514,20 @@ bool TWindowManager::SetWindowPos(HWND hwnd, const TRect& rect, uint32_t flags)
         SendMessage(hwnd, WM_MOVE, 0,
             static_cast<LPARAM>(
                 (static_cast<uint16_t>(target.top) << 16) | static_cast<uint16_t>(target.left)));
-    if (sized || (flags & SWP_FRAMECHANGED)) {
-        SendMessage(hwnd, WM_SIZE, SIZE_RESTORED,
+    if (!(flags & SWP_NOZORDER))
+        Restack(hwnd, insert_after);
+    if (moved || sized)
+        Changed(hwnd);
+    if ((sized || (flags & SWP_FRAMECHANGED)) && IsWindow(hwnd)) {
+        WPARAM kind = IsIconic(hwnd) ? SIZE_MINIMIZED : IsZoomed(hwnd) ? SIZE_MAXIMIZED : SIZE_RESTORED;
+        SendMessage(hwnd, WM_SIZE, kind,
             static_cast<LPARAM>(
                 (static_cast<uint32_t>(client.Height()) << 16) | static_cast<uint16_t>(client.Width())));
         if (!(flags & SWP_NOREDRAW))
             InvalidateRect(hwnd, nullptr);
     }
+    if (!(flags & SWP_NOACTIVATE) && !(flags & SWP_NOZORDER) && !GetParent(hwnd) && IsWindowVisible(hwnd))
+        SetActiveWindow(hwnd);
     if (flags & SWP_SHOWWINDOW)
         ShowWindow(hwnd, (flags & SWP_NOACTIVATE) ? SW_SHOWNA : SW_SHOW);
     if (flags & SWP_HIDEWINDOW)
@@ -449,18 +542,86 @@ bool TWindowManager::ShowWindow(HWND hwnd, int command)
         return false;
     bool was = (w->style & WS_VISIBLE) != 0;
     bool show = command != SW_HIDE;
-    if (was == show)
-        return was;
-    SendMessage(hwnd, WM_SHOWWINDOW, show ? 1 : 0);
-    if (!(w = Find(hwnd)))
-        return was;
-    if (show) {
-        w->style |= WS_VISIBLE;
-        InvalidateRect(hwnd, nullptr);
-    } else {
-        w->style &= ~WS_VISIBLE;
+    if (was != show) {
+        SendMessage(hwnd, WM_SHOWWINDOW, show ? 1 : 0);
+        if (!(w = Find(hwnd)))
+            return was;
+        if (show) {
+            w->style |= WS_VISIBLE;
+            InvalidateRect(hwnd, nullptr);
+        } else {
+            w->style &= ~WS_VISIBLE;
+            m_activation.Leave(hwnd, false);
+            if (w->parent)
+                InvalidateRect(w->parent, nullptr);
+        }
+        Changed(hwnd);
     }
+    switch (command) {
+    case SW_SHOWMAXIMIZED:
+        Maximize(hwnd);
+        break;
+    case SW_MINIMIZE:
+    case SW_SHOWMINIMIZED:
+        Minimize(hwnd);
+        break;
+    case SW_RESTORE:
+    case SW_SHOWNORMAL:
+        Restore(hwnd);
+        break;
+    default:
+        break;
+    }
+    bool activates = command == SW_SHOW || command == SW_SHOWNORMAL || command == SW_SHOWMAXIMIZED
+        || command == SW_RESTORE;
+    if (activates && IsWindow(hwnd) && !GetParent(hwnd) && !IsIconic(hwnd))
+        SetActiveWindow(hwnd);
     return was;
+}
+
+void TWindowManager::Maximize(HWND hwnd)
+{
+    Window* w = Find(hwnd);
+    if (!w || (w->style & WS_MAXIMIZE))
+        return;
+    if (!(w->style & WS_MINIMIZE))
+        w->restore = w->rect;
+    w->style = (w->style & ~WS_MINIMIZE) | WS_MAXIMIZE;
+    MINMAXINFO info = GetMinMaxInfo(hwnd);
+    TRect rect { info.ptMaxPosition.x, info.ptMaxPosition.y, info.ptMaxPosition.x + info.ptMaxSize.x,
+        info.ptMaxPosition.y + info.ptMaxSize.y };
+    SetWindowPos(hwnd, rect, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TWindowManager::Minimize(HWND hwnd)
+{
+    Window* w = Find(hwnd);
+    if (!w || (w->style & WS_MINIMIZE))
+        return;
+    w->restore_maximized = (w->style & WS_MAXIMIZE) != 0;
+    if (!w->restore_maximized)
+        w->restore = w->rect;
+    w->style = (w->style & ~WS_MAXIMIZE) | WS_MINIMIZE;
+    // A minimized window keeps its rectangle but is not on the screen.
+    SetWindowPos(hwnd, w->rect, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    m_activation.Leave(hwnd, false);
+    Changed(hwnd);
+}
+
+void TWindowManager::Restore(HWND hwnd)
+{
+    Window* w = Find(hwnd);
+    if (!w || !(w->style & (WS_MINIMIZE | WS_MAXIMIZE)))
+        return;
+    if ((w->style & WS_MINIMIZE) && w->restore_maximized) {
+        w->style &= ~WS_MINIMIZE;
+        w->style |= WS_MAXIMIZE;
+        w->restore_maximized = false;
+        SetWindowPos(hwnd, w->rect, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        return;
+    }
+    w->style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
+    SetWindowPos(hwnd, w->restore, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 bool TWindowManager::IsWindowVisible(HWND hwnd) const
@@ -498,6 +659,9 @@ void TWindowManager::SetWindowRgn(HWND hwnd, std::unique_ptr<TRegion> region)
     if (Window* w = Find(hwnd)) {
         w->region = std::move(region);
         InvalidateRect(hwnd, nullptr);
+        if (w->parent)
+            InvalidateRect(w->parent, nullptr);
+        Changed(hwnd);
     }
 }
 
@@ -510,7 +674,7 @@ const TRegion* TWindowManager::GetWindowRgn(HWND hwnd) const
 HWND TWindowManager::ChildFromPoint(HWND hwnd, TPoint screen) const
 {
     const Window* w = Find(hwnd);
-    if (!w || !(w->style & WS_VISIBLE))
+    if (!w || !(w->style & WS_VISIBLE) || (w->style & WS_MINIMIZE))
         return 0;
     TRect window = GetWindowRect(hwnd);
     if (!Inside(window, screen))

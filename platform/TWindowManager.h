@@ -1,8 +1,11 @@
 #pragma once
 
 #include "platform/Messages.h"
+#include "platform/TActivation.h"
 #include "platform/TBackend.h"
+#include "platform/TInput.h"
 #include "platform/TRegion.h"
+#include "platform/TSizeMoveLoop.h"
 
 #include <cstdint>
 #include <deque>
@@ -14,7 +17,6 @@
 
 namespace tessel {
 
-using HWND = uint32_t;
 // A window procedure. Components replace a window's procedure and chain to the one
 // they replaced, as window procedures are chained on the platform.
 using WNDPROC = std::function<LRESULT(HWND, uint32_t, WPARAM, LPARAM)>;
@@ -55,13 +57,27 @@ public:
     std::vector<HWND> Children(HWND hwnd) const;
     // Top-level windows front to back.
     const std::vector<HWND>& TopLevelWindows() const { return m_top_level; }
+    // The top-level window a window belongs to (itself when it is one).
+    HWND RootOf(HWND hwnd) const;
+    // Whether hwnd lies (at any depth) inside ancestor.
+    bool IsChildOf(HWND hwnd, HWND ancestor) const;
+
+    TInput& Input() { return m_input; }
+    TSizeMoveLoop& SizeMoveLoop() { return m_size_move; }
+    HWND GetActiveWindow() const { return m_activation.Active(); }
+    void SetActiveWindow(HWND hwnd, WPARAM how = WA_ACTIVE) { m_activation.SetActive(hwnd, how); }
+    HWND GetFocus() const { return m_activation.Focus(); }
+    HWND SetFocus(HWND hwnd) { return m_activation.SetFocus(hwnd); }
+    int GetSystemMetrics(int index);
+    // What WM_GETMINMAXINFO answers, starting from the platform's defaults.
+    MINMAXINFO GetMinMaxInfo(HWND hwnd);
 
     WNDPROC SetWindowProc(HWND hwnd, WNDPROC proc);
     WNDPROC GetWindowProc(HWND hwnd) const;
     LRESULT SendMessage(HWND hwnd, uint32_t msg, WPARAM wparam = 0, LPARAM lparam = 0);
     bool PostMessage(HWND hwnd, uint32_t msg, WPARAM wparam = 0, LPARAM lparam = 0);
     void PostQuitMessage(int code);
-    // Takes the next message: posted ones first, then a due timer, then a paint.
+    // Takes the next message: posted ones first, then input, then a paint, then a due timer.
     // False when none is waiting.
     bool PeekMessage(MSG& msg);
     LRESULT DispatchMessage(const MSG& msg);
@@ -72,6 +88,7 @@ public:
     int Run();
     uint32_t RegisterWindowMessage(const std::string& name);
 
+    // The default window procedure (TDefWindowProc).
     LRESULT DefWindowProc(HWND hwnd, uint32_t msg, WPARAM wparam, LPARAM lparam);
 
     uint32_t GetStyle(HWND hwnd) const;
@@ -93,8 +110,19 @@ public:
     // WM_WINDOWPOSCHANGING (which may change the rectangle), WM_NCCALCSIZE,
     // WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE.
     bool SetWindowPos(HWND hwnd, const TRect& rect, uint32_t flags);
+    // The same with a z-order place (HWND_TOP, HWND_BOTTOM, HWND_TOPMOST,
+    // HWND_NOTOPMOST or the window to go behind) unless flags hold SWP_NOZORDER.
+    bool SetWindowPos(HWND hwnd, HWND insert_after, const TRect& rect, uint32_t flags);
+    // Raises a window to the front of its siblings (below top-most windows
+    // unless it is one).
+    void BringToTop(HWND hwnd);
+    // SW_* commands: show and hide (SW_SHOW and SW_SHOWNORMAL activate a top-level
+    // window, SW_SHOWNA and SW_SHOWNOACTIVATE do not), minimize, maximize to the
+    // work area and restore to the rectangle before.
     bool ShowWindow(HWND hwnd, int command);
     bool IsWindowVisible(HWND hwnd) const;
+    bool IsIconic(HWND hwnd) const { return GetStyle(hwnd) & WS_MINIMIZE; }
+    bool IsZoomed(HWND hwnd) const { return GetStyle(hwnd) & WS_MAXIMIZE; }
     bool EnableWindow(HWND hwnd, bool enable);
     bool IsWindowEnabled(HWND hwnd) const;
 
@@ -127,6 +155,8 @@ private:
         std::string text;
         TRect rect; // parent's client coordinates, or screen coordinates
         TRect client; // within the window rectangle
+        TRect restore; // the normal rectangle while minimized or maximized
+        bool restore_maximized = false; // minimized from the maximized state
         std::unique_ptr<TRegion> region;
         TRegion update; // client coordinates
         bool destroying = false;
@@ -148,6 +178,12 @@ private:
     bool TakeTimer(MSG& msg);
     bool TakePaint(MSG& msg);
     HWND FindPaintable(const std::vector<HWND>& windows) const;
+    std::vector<HWND>& Siblings(HWND hwnd);
+    void Restack(HWND hwnd, HWND insert_after);
+    void Maximize(HWND hwnd);
+    void Minimize(HWND hwnd);
+    void Restore(HWND hwnd);
+    void Changed(HWND hwnd);
 
     std::unique_ptr<TBackend> m_backend;
     std::map<HWND, Window> m_windows;
@@ -155,7 +191,11 @@ private:
     std::deque<MSG> m_queue;
     std::vector<Timer> m_timers;
     std::map<std::string, uint32_t> m_registered;
-    HWND m_next = 1;
+    TInput m_input { *this };
+    TActivation m_activation { *this };
+    TSizeMoveLoop m_size_move { *this };
+    // Handles start above the numbers that name z-order places.
+    HWND m_next = 16;
     bool m_quit = false;
     int m_quit_code = 0;
     std::string m_empty;

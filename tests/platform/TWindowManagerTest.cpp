@@ -1,6 +1,6 @@
 #include "platform/TWindowManager.h"
 
-#include "platform/headless/THeadlessBackend.h"
+#include "tests/platform/HeadlessWindows.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -8,48 +8,7 @@
 
 using namespace tessel;
 
-namespace {
-
-// Each test gets a fresh virtual screen and clock.
-class Windows : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        auto backend = std::make_unique<THeadlessBackend>();
-        clock = backend.get();
-        wm.SetBackend(std::move(backend));
-    }
-    void TearDown() override
-    {
-        for (HWND h : std::vector<HWND>(wm.TopLevelWindows()))
-            wm.DestroyWindow(h);
-    }
-
-    // A window whose procedure writes down every message and passes it on.
-    HWND Logged(const std::string& name, TRect rect, HWND parent = 0, uint32_t style = WS_VISIBLE)
-    {
-        TWindowParams p;
-        p.style = style | (parent ? WS_CHILD : 0);
-        p.rect = rect;
-        p.parent = parent;
-        p.proc = [this, name](HWND h, uint32_t m, WPARAM w, LPARAM l) {
-            log.push_back(name + ":" + std::to_string(m));
-            return wm.DefWindowProc(h, m, w, l);
-        };
-        return wm.CreateWindowEx(p);
-    }
-
-    TWindowManager& wm = TWindowManager::Instance();
-    THeadlessBackend* clock = nullptr;
-    std::vector<std::string> log;
-};
-
-std::string M(const std::string& name, uint32_t m)
-{
-    return name + ":" + std::to_string(m);
-}
-
-} // namespace
+using Windows = HeadlessWindows;
 
 TEST_F(Windows, CreationAndDestructionInThePlatformsOrder)
 {
@@ -63,8 +22,9 @@ TEST_F(Windows, CreationAndDestructionInThePlatformsOrder)
     log.clear();
     wm.DestroyWindow(parent);
     EXPECT_EQ(log,
-        (std::vector<std::string> { M("p", WM_SHOWWINDOW), M("p", WM_DESTROY), M("c", WM_DESTROY),
-            M("c", WM_NCDESTROY), M("p", WM_NCDESTROY) }));
+        (std::vector<std::string> { M("p", WM_SHOWWINDOW), M("p", WM_KILLFOCUS), M("p", WM_NCACTIVATE),
+            M("p", WM_ACTIVATE), M("p", WM_DESTROY), M("c", WM_DESTROY), M("c", WM_NCDESTROY),
+            M("p", WM_NCDESTROY) }));
     EXPECT_FALSE(wm.IsWindow(child));
     EXPECT_FALSE(wm.IsWindow(parent));
 }
@@ -90,7 +50,7 @@ TEST_F(Windows, AReplacedProcedureChainsAndCanBeRestored)
     EXPECT_GE(wm.RegisterWindowMessage("TesselPing"), 0xC000u);
 }
 
-TEST_F(Windows, PostedMessagesThenTimersThenPaint)
+TEST_F(Windows, PostedMessagesThenPaintThenTimers)
 {
     HWND h = Logged("w", { 0, 0, 10, 10 });
     wm.ProcessMessages(); // the first paint
@@ -107,7 +67,7 @@ TEST_F(Windows, PostedMessagesThenTimersThenPaint)
     clock->Advance(1);
     wm.InvalidateRect(h, nullptr);
     EXPECT_EQ(wm.ProcessMessages(), 2);
-    EXPECT_EQ(log, (std::vector<std::string> { M("w", WM_TIMER), M("w", WM_PAINT) }));
+    EXPECT_EQ(log, (std::vector<std::string> { M("w", WM_PAINT), M("w", WM_TIMER) }));
     // A timer that fell far behind fires once.
     log.clear();
     clock->Advance(500);

@@ -1,0 +1,326 @@
+#include "platform/TInput.h"
+
+#include "platform/TWindowManager.h"
+
+#include <cstdlib>
+
+namespace tessel {
+
+namespace {
+
+uint32_t ButtonKey(TMouseButton button)
+{
+    switch (button) {
+    case TMouseButton::Left:
+        return VK_LBUTTON;
+    case TMouseButton::Right:
+        return VK_RBUTTON;
+    case TMouseButton::Middle:
+        return VK_MBUTTON;
+    }
+    return VK_LBUTTON;
+}
+
+// WM_LBUTTONDOWN, WM_RBUTTONDOWN or WM_MBUTTONDOWN; up and double click follow each.
+uint32_t ButtonMessage(TMouseButton button)
+{
+    switch (button) {
+    case TMouseButton::Left:
+        return WM_LBUTTONDOWN;
+    case TMouseButton::Right:
+        return WM_RBUTTONDOWN;
+    case TMouseButton::Middle:
+        return WM_MBUTTONDOWN;
+    }
+    return WM_LBUTTONDOWN;
+}
+
+// The nonclient message of a client mouse message.
+uint32_t NonClient(uint32_t client_msg)
+{
+    return client_msg - WM_MOUSEMOVE + WM_NCMOUSEMOVE;
+}
+
+} // namespace
+
+void TInput::Push(Event event)
+{
+    event.time = m_wm.Backend().NowMs();
+    m_events.push_back(event);
+}
+
+void TInput::MouseMove(TPoint screen)
+{
+    Push({ Kind::Move, screen });
+}
+void TInput::MouseDown(TMouseButton button, TPoint screen)
+{
+    Push({ Kind::Down, screen, button });
+}
+void TInput::MouseUp(TMouseButton button, TPoint screen)
+{
+    Push({ Kind::Up, screen, button });
+}
+void TInput::MouseWheel(int delta, TPoint screen)
+{
+    Push({ Kind::Wheel, screen, TMouseButton::Left, delta });
+}
+void TInput::KeyDown(uint32_t vk)
+{
+    Push({ Kind::KeyDown, m_cursor, TMouseButton::Left, static_cast<int>(vk) });
+}
+void TInput::KeyUp(uint32_t vk)
+{
+    Push({ Kind::KeyUp, m_cursor, TMouseButton::Left, static_cast<int>(vk) });
+}
+void TInput::Char(uint32_t code_point)
+{
+    Push({ Kind::Char, m_cursor, TMouseButton::Left, static_cast<int>(code_point) });
+}
+
+void TInput::Click(TMouseButton button, TPoint screen)
+{
+    MouseMove(screen);
+    MouseDown(button, screen);
+    MouseUp(button, screen);
+}
+
+WPARAM TInput::MouseKeyFlags() const
+{
+    WPARAM flags = 0;
+    if (IsKeyDown(VK_LBUTTON))
+        flags |= MK_LBUTTON;
+    if (IsKeyDown(VK_RBUTTON))
+        flags |= MK_RBUTTON;
+    if (IsKeyDown(VK_MBUTTON))
+        flags |= MK_MBUTTON;
+    if (IsKeyDown(VK_SHIFT))
+        flags |= MK_SHIFT;
+    if (IsKeyDown(VK_CONTROL))
+        flags |= MK_CONTROL;
+    return flags;
+}
+
+HWND TInput::SetCapture(HWND hwnd)
+{
+    HWND old = m_capture;
+    if (old == hwnd || !m_wm.IsWindow(hwnd))
+        return old;
+    m_capture = hwnd;
+    if (old) {
+        m_wm.SendMessage(old, WM_CAPTURECHANGED, 0, static_cast<LPARAM>(hwnd));
+        m_wm.SizeMoveLoop().CaptureLost(old);
+    }
+    return old;
+}
+
+bool TInput::ReleaseCapture()
+{
+    HWND old = m_capture;
+    if (!old)
+        return true;
+    m_capture = 0;
+    m_wm.SendMessage(old, WM_CAPTURECHANGED, 0, 0);
+    m_wm.SizeMoveLoop().CaptureLost(old);
+    return true;
+}
+
+int TInput::SetCursor(int cursor)
+{
+    int old = m_cursor_shape;
+    if (cursor != old) {
+        m_cursor_shape = cursor;
+        m_wm.Backend().SetCursorShape(cursor);
+    }
+    return old;
+}
+
+void TInput::Forget(HWND hwnd)
+{
+    if (m_capture == hwnd)
+        m_capture = 0;
+    if (m_hover == hwnd)
+        m_hover = 0;
+    if (m_last_click.hwnd == hwnd)
+        m_last_click.valid = false;
+}
+
+void TInput::Clear()
+{
+    m_events.clear();
+    m_capture = 0;
+    m_hover = 0;
+    m_keys.fill(false);
+    m_last_click = {};
+}
+
+void TInput::TrackHover(HWND hwnd, bool client)
+{
+    // The window the mouse leaves, or whose frame or client area it leaves, hears of it.
+    if (m_hover && (m_hover != hwnd || m_hover_client != client))
+        m_wm.SendMessage(m_hover, m_hover_client ? WM_MOUSELEAVE : WM_NCMOUSELEAVE);
+    m_hover = hwnd;
+    m_hover_client = client;
+}
+
+bool TInput::IsDoubleClick(HWND hwnd, const Event& event)
+{
+    const LastClick& last = m_last_click;
+    bool within = last.valid && last.hwnd == hwnd && last.button == event.button
+        && event.time - last.time <= m_wm.Backend().DoubleClickTime()
+        && std::abs(event.pos.x - last.pos.x) * 2 <= m_wm.GetSystemMetrics(SM_CXDOUBLECLK)
+        && std::abs(event.pos.y - last.pos.y) * 2 <= m_wm.GetSystemMetrics(SM_CYDOUBLECLK);
+    if (within) {
+        m_last_click.valid = false;
+        return true;
+    }
+    m_last_click = { hwnd, event.button, event.pos, event.time, true };
+    return false;
+}
+
+bool TInput::MouseMessage(const Event& event, MSG& msg)
+{
+    HWND target = m_capture ? m_capture : m_wm.WindowFromPoint(event.pos);
+    if (!target) {
+        TrackHover(0, false);
+        return false;
+    }
+    uint32_t client_msg = WM_MOUSEMOVE;
+    if (event.kind == Kind::Down)
+        client_msg = ButtonMessage(event.button);
+    else if (event.kind == Kind::Up)
+        client_msg = ButtonMessage(event.button) + 1;
+
+    LRESULT hit = HTCLIENT;
+    if (!m_capture) {
+        hit = m_wm.SendMessage(target, WM_NCHITTEST, 0, MakePointParam(event.pos));
+        if (!m_wm.IsWindow(target))
+            return false;
+        // A disabled window gets nothing but the cursor it shows.
+        if (!m_wm.IsWindowEnabled(target) || !m_wm.IsWindowEnabled(m_wm.RootOf(target)))
+            hit = HTERROR;
+        m_wm.SendMessage(target, WM_SETCURSOR, target, MakeLParam(static_cast<int>(hit), client_msg));
+        if (!m_wm.IsWindow(target) || hit == HTERROR || hit == HTNOWHERE || hit == HTTRANSPARENT)
+            return false;
+    }
+    bool client = hit == HTCLIENT;
+    TrackHover(target, client);
+
+    if (event.kind == Kind::Down) {
+        HWND root = m_wm.RootOf(target);
+        if (root != m_wm.GetActiveWindow()) {
+            LRESULT answer = m_wm.SendMessage(
+                target, WM_MOUSEACTIVATE, root, MakeLParam(static_cast<int>(hit), client_msg));
+            if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT)
+                m_wm.SetActiveWindow(root, WA_CLICKACTIVE);
+            if (answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT || !m_wm.IsWindow(target))
+                return false;
+        }
+        // Client double clicks need the class to ask for them; frame ones always come.
+        bool wants_double = !client || (m_wm.GetClassStyle(target) & CS_DBLCLKS);
+        if (IsDoubleClick(target, event) && wants_double)
+            client_msg += 2;
+    }
+
+    msg.hwnd = target;
+    msg.time = event.time;
+    if (client) {
+        msg.message = client_msg;
+        msg.wParam = MouseKeyFlags();
+        msg.lParam = MakePointParam(m_wm.ScreenToClient(target, event.pos));
+    } else {
+        msg.message = NonClient(client_msg);
+        msg.wParam = static_cast<WPARAM>(hit);
+        msg.lParam = MakePointParam(event.pos);
+    }
+    return true;
+}
+
+bool TInput::KeyMessage(const Event& event, MSG& msg)
+{
+    // Keys go to the focus; with no focus the active window gets them as system keys.
+    HWND focus = m_wm.GetFocus();
+    HWND target = focus ? focus : m_wm.GetActiveWindow();
+    if (!target)
+        return false;
+    bool alt = IsKeyDown(VK_MENU);
+    bool system = !focus || alt || event.value == static_cast<int>(VK_F10)
+        || event.value == static_cast<int>(VK_MENU);
+    msg.hwnd = target;
+    msg.time = event.time;
+    msg.wParam = static_cast<WPARAM>(event.value);
+    LPARAM context = alt ? (1 << 29) : 0;
+    switch (event.kind) {
+    case Kind::KeyDown:
+        msg.message = system ? WM_SYSKEYDOWN : WM_KEYDOWN;
+        msg.lParam = 1 | context;
+        break;
+    case Kind::KeyUp:
+        msg.message = system ? WM_SYSKEYUP : WM_KEYUP;
+        msg.lParam = 1 | context | (1 << 30) | (LPARAM(1) << 31);
+        break;
+    default:
+        msg.message = alt ? WM_SYSCHAR : WM_CHAR;
+        msg.lParam = 1 | context;
+        break;
+    }
+    return true;
+}
+
+bool TInput::Take(MSG& msg)
+{
+    while (!m_events.empty()) {
+        Event event = m_events.front();
+        m_events.pop_front();
+        TSizeMoveLoop& loop = m_wm.SizeMoveLoop();
+        switch (event.kind) {
+        case Kind::Move:
+            m_cursor = event.pos;
+            if (loop.IsActive()) {
+                loop.Track(event.pos);
+                continue;
+            }
+            break;
+        case Kind::Down:
+        case Kind::Up:
+            m_cursor = event.pos;
+            m_keys[ButtonKey(event.button)] = event.kind == Kind::Down;
+            if (loop.IsActive()) {
+                if (event.kind == Kind::Up)
+                    loop.End(event.pos);
+                continue;
+            }
+            break;
+        case Kind::Wheel: {
+            HWND target = m_wm.GetFocus() ? m_wm.GetFocus() : m_wm.GetActiveWindow();
+            if (!target || loop.IsActive())
+                continue;
+            msg = { target, WM_MOUSEWHEEL,
+                static_cast<WPARAM>(MakeLParam(static_cast<int>(MouseKeyFlags()), event.value)),
+                MakePointParam(event.pos), event.time };
+            return true;
+        }
+        case Kind::KeyDown:
+        case Kind::KeyUp:
+            if (static_cast<uint32_t>(event.value) < m_keys.size())
+                m_keys[static_cast<size_t>(event.value)] = event.kind == Kind::KeyDown;
+            if (loop.IsActive()) {
+                if (event.kind == Kind::KeyDown && event.value == static_cast<int>(VK_ESCAPE))
+                    loop.Cancel();
+                continue;
+            }
+            if (KeyMessage(event, msg))
+                return true;
+            continue;
+        case Kind::Char:
+            if (!loop.IsActive() && KeyMessage(event, msg))
+                return true;
+            continue;
+        }
+        if (MouseMessage(event, msg))
+            return true;
+    }
+    return false;
+}
+
+} // namespace tessel
