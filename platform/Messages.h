@@ -83,6 +83,9 @@ constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHSCROLL =
 // SystemParametersInfo actions.
 constexpr uint32_t SPI_GETDRAGFULLWINDOWS = 38, SPI_GETWORKAREA = 48;
 
+// SetLayeredWindowAttributes flags.
+constexpr uint32_t LWA_COLORKEY = 1, LWA_ALPHA = 2;
+
 // Answers to WM_MOUSEACTIVATE.
 constexpr LRESULT MA_ACTIVATE = 1, MA_ACTIVATEANDEAT = 2, MA_NOACTIVATE = 3, MA_NOACTIVATEANDEAT = 4;
 

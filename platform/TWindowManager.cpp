@@ -1,5 +1,6 @@
 #include "platform/TWindowManager.h"
 
+#include "platform/TCompositor.h"
 #include "platform/TDefWindowProc.h"
 #include "platform/TSystemMetrics.h"
 #include "platform/headless/THeadlessBackend.h"
@@ -73,6 +74,9 @@ HWND TWindowManager::CreateWindowEx(const TWindowParams& params)
     w.text = params.text;
     w.rect = params.rect;
     w.client = { 0, 0, params.rect.Width(), params.rect.Height() };
+    if (!params.parent)
+        w.surface = std::make_unique<TSurface>(
+            std::max(0, params.rect.Width()), std::max(0, params.rect.Height()), 0xFF000000);
     if (params.parent)
         Find(params.parent)->children.insert(Find(params.parent)->children.begin(), hwnd);
     else
@@ -507,6 +511,7 @@ bool TWindowManager::SetWindowPos(HWND hwnd, HWND insert_after, const TRect& rec
     if (!(w = Find(hwnd)))
         return false;
     w->client = client;
+    ResizeSurface(hwnd);
     SendMessage(hwnd, WM_WINDOWPOSCHANGED, flags, reinterpret_cast<LPARAM>(&target));
     bool moved = before.left != target.left || before.top != target.top;
     bool sized = client.Width() != client_before.Width() || client.Height() != client_before.Height();
@@ -748,6 +753,103 @@ TRegion TWindowManager::BeginPaint(HWND hwnd)
     TRegion update = std::move(w->update);
     w->update = TRegion();
     return update;
+}
+
+void TWindowManager::ResizeSurface(HWND hwnd)
+{
+    Window* w = Find(hwnd);
+    if (!w || !w->surface)
+        return;
+    int width = std::max(0, w->rect.Width()), height = std::max(0, w->rect.Height());
+    if (width == w->surface->Width() && height == w->surface->Height())
+        return;
+    // What was drawn stays where it was until the window paints again.
+    auto surface = std::make_unique<TSurface>(width, height, 0xFF000000);
+    Raster::BitBlt(*surface, 0, 0, width, height, *w->surface, 0, 0);
+    w->surface = std::move(surface);
+}
+
+const TSurface* TWindowManager::WindowSurface(HWND hwnd) const
+{
+    const Window* w = Find(hwnd);
+    return w ? w->surface.get() : nullptr;
+}
+
+std::unique_ptr<TDeviceContext> TWindowManager::MakeDC(HWND hwnd, bool client, const TRegion* clip)
+{
+    HWND root = RootOf(hwnd);
+    Window* top = Find(root);
+    if (!top)
+        return nullptr;
+    TRect rect = GetWindowRect(hwnd), root_rect = GetWindowRect(root);
+    TPoint origin { rect.left - root_rect.left, rect.top - root_rect.top };
+    if (client) {
+        TRect c = ClientInWindow(hwnd);
+        origin = { origin.x + c.left, origin.y + c.top };
+    }
+    auto dc = std::make_unique<TDeviceContext>(*top->surface, origin,
+        TCompositor::VisibleRegion(*this, hwnd, client), [this, root](const TRegion& drawn) {
+            const Window* w = Find(root);
+            if (w && !drawn.IsEmpty())
+                m_backend->Present(root, *w->surface, drawn);
+        });
+    if (clip)
+        dc->IntersectClipRgn(*clip);
+    return dc;
+}
+
+std::unique_ptr<TDeviceContext> TWindowManager::GetDC(HWND hwnd, const TRegion* clip)
+{
+    return MakeDC(hwnd, true, clip);
+}
+
+std::unique_ptr<TDeviceContext> TWindowManager::GetWindowDC(HWND hwnd, const TRegion* clip)
+{
+    return MakeDC(hwnd, false, clip);
+}
+
+bool TWindowManager::SetLayeredWindowAttributes(HWND hwnd, uint32_t, uint8_t alpha, uint32_t flags)
+{
+    Window* w = Find(hwnd);
+    if (!w || !(w->ex_style & WS_EX_LAYERED) || !m_backend->SupportsLayeredAlpha())
+        return false;
+    if (flags & LWA_ALPHA) {
+        w->alpha = alpha;
+        Changed(hwnd);
+    }
+    return true;
+}
+
+uint8_t TWindowManager::LayeredAlpha(HWND hwnd) const
+{
+    const Window* w = Find(hwnd);
+    return w && (w->ex_style & WS_EX_LAYERED) ? w->alpha : 255;
+}
+
+TSurface TWindowManager::CaptureScreen(const TRect& rect)
+{
+    TSurface out(std::max(0, rect.Width()), std::max(0, rect.Height()), 0xFF000000);
+    if (out.Empty() || m_backend->CaptureScreen(rect, out))
+        return out;
+    TRect screen_rect = m_backend->ScreenRect();
+    TSurface screen(screen_rect.Width(), screen_rect.Height());
+    TCompositor::ComposeScreen(*this, screen);
+    Raster::BitBlt(out, 0, 0, out.Width(), out.Height(), screen, rect.left - screen_rect.left,
+        rect.top - screen_rect.top);
+    return out;
+}
+
+TSurface TWindowManager::CaptureWindow(HWND hwnd) const
+{
+    const TSurface* surface = WindowSurface(hwnd);
+    if (!surface)
+        return {};
+    TSurface out(surface->Width(), surface->Height(), 0xFF000000);
+    TRegion shape(surface->Bounds());
+    if (const TRegion* region = GetWindowRgn(hwnd))
+        shape.Combine(shape, *region, RGN_AND);
+    Raster::BitBlt(out, 0, 0, out.Width(), out.Height(), *surface, 0, 0, SRCCOPY, &shape);
+    return out;
 }
 
 bool TWindowManager::SetTimer(HWND hwnd, uintptr_t id, uint32_t elapse_ms)

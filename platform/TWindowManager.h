@@ -3,9 +3,11 @@
 #include "platform/Messages.h"
 #include "platform/TActivation.h"
 #include "platform/TBackend.h"
+#include "platform/TDeviceContext.h"
 #include "platform/TInput.h"
 #include "platform/TRegion.h"
 #include "platform/TSizeMoveLoop.h"
+#include "platform/TSurface.h"
 
 #include <cstdint>
 #include <deque>
@@ -143,6 +145,26 @@ public:
     // What a WM_PAINT handler paints: the update region, which is then validated.
     TRegion BeginPaint(HWND hwnd);
 
+    // A context for drawing on the client area or the whole window, clipped to what
+    // of it is visible (and to clip, in the context's coordinates, when given).
+    // What was drawn is presented when the context goes.
+    std::unique_ptr<TDeviceContext> GetDC(HWND hwnd, const TRegion* clip = nullptr);
+    std::unique_ptr<TDeviceContext> GetWindowDC(HWND hwnd, const TRegion* clip = nullptr);
+    // The surface a top-level window draws into; none for other windows.
+    const TSurface* WindowSurface(HWND hwnd) const;
+
+    // Whole-window alpha for WS_EX_LAYERED windows (flags LWA_ALPHA). False when the
+    // window is not layered or the backend cannot show it, and nothing changes.
+    bool SetLayeredWindowAttributes(HWND hwnd, uint32_t key, uint8_t alpha, uint32_t flags);
+    // 255 unless alpha has been set.
+    uint8_t LayeredAlpha(HWND hwnd) const;
+
+    // What the screen shows inside rect, as the backend reads it or, when it cannot,
+    // as this window manager composes its windows.
+    TSurface CaptureScreen(const TRect& rect);
+    // One top-level window's pixels, black outside its region.
+    TSurface CaptureWindow(HWND hwnd) const;
+
     bool SetTimer(HWND hwnd, uintptr_t id, uint32_t elapse_ms);
     bool KillTimer(HWND hwnd, uintptr_t id);
 
@@ -158,6 +180,8 @@ private:
         TRect restore; // the normal rectangle while minimized or maximized
         bool restore_maximized = false; // minimized from the maximized state
         std::unique_ptr<TRegion> region;
+        std::unique_ptr<TSurface> surface; // top-level windows only
+        uint8_t alpha = 255;
         TRegion update; // client coordinates
         bool destroying = false;
     };
@@ -184,6 +208,8 @@ private:
     void Minimize(HWND hwnd);
     void Restore(HWND hwnd);
     void Changed(HWND hwnd);
+    void ResizeSurface(HWND hwnd);
+    std::unique_ptr<TDeviceContext> MakeDC(HWND hwnd, bool client, const TRegion* clip);
 
     std::unique_ptr<TBackend> m_backend;
     std::map<HWND, Window> m_windows;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace tessel {
+namespace tessel::test {
 
 // A fresh virtual screen and clock for each test, and windows that write down
 // the messages they get.
@@ -62,4 +62,4 @@ protected:
     std::vector<std::string> log;
 };
 
-} // namespace tessel
+} // namespace tessel::test

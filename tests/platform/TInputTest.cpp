@@ -10,7 +10,7 @@ namespace {
 // A window with a skinned-looking frame: 4-pixel borders, a 24-pixel caption band,
 // an 8 x 8 sizing grip at the bottom right. WM_MOVING snaps the left edge to the
 // screen's when it comes within 10 pixels; WM_SIZING keeps the width at most 300.
-class Framed : public HeadlessWindows {
+class Framed : public test::HeadlessWindows {
 protected:
     HWND Create(TRect rect, uint32_t class_style = 0)
     {
@@ -71,6 +71,8 @@ protected:
         LPARAM lparam = 0;
     } last;
 };
+
+using HostWindows = test::HeadlessWindows;
 
 } // namespace
 
@@ -235,7 +237,7 @@ TEST_F(Framed, SystemCommandsMinimizeMaximizeRestoreAndClose)
     EXPECT_FALSE(wm.IsWindow(h));
 }
 
-TEST_F(HeadlessWindows, ClicksActivateButPopupsDoNot)
+TEST_F(HostWindows, ClicksActivateButPopupsDoNot)
 {
     HWND a = Logged("a", { 0, 0, 100, 100 });
     HWND b = Logged("b", { 200, 0, 300, 100 });
@@ -288,7 +290,7 @@ TEST_F(HeadlessWindows, ClicksActivateButPopupsDoNot)
     wm.DestroyWindow(popup);
 }
 
-TEST_F(HeadlessWindows, KeysGoToTheFocusAndAltMakesThemSystemKeys)
+TEST_F(HostWindows, KeysGoToTheFocusAndAltMakesThemSystemKeys)
 {
     HWND top = Logged("t", { 0, 0, 100, 100 });
     HWND edit = Logged("e", { 10, 10, 50, 30 }, top);
@@ -311,7 +313,7 @@ TEST_F(HeadlessWindows, KeysGoToTheFocusAndAltMakesThemSystemKeys)
             M("e", WM_SYSKEYUP), M("e", WM_SYSKEYUP), M("e", WM_MOUSEWHEEL), M("t", WM_MOUSEWHEEL) }));
 }
 
-TEST_F(HeadlessWindows, LeavingAndCursorsAndDisabledWindows)
+TEST_F(HostWindows, LeavingAndCursorsAndDisabledWindows)
 {
     HWND a = Logged("a", { 0, 0, 100, 100 });
     HWND b = Logged("b", { 100, 0, 200, 100 }, 0, WS_VISIBLE | WS_THICKFRAME);

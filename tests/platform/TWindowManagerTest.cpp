@@ -8,7 +8,7 @@
 
 using namespace tessel;
 
-using Windows = HeadlessWindows;
+using Windows = test::HeadlessWindows;
 
 TEST_F(Windows, CreationAndDestructionInThePlatformsOrder)
 {
