@@ -39,6 +39,8 @@ public:
     void ExcludeClipRect(const TRect& rect);
     // Sets the clip to region within what the context may draw on; none means all of it.
     void SelectClipRgn(const TRegion* region);
+    // Puts back a clip read with Clip().
+    void RestoreClip(const TRegion& saved) { m_clip = saved; }
     // Moves the origin by (dx, dy) in the context's coordinates, as SetViewportOrgEx does.
     void OffsetOrigin(int dx, int dy);
 

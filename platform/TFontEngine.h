@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/TFontFace.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+struct FT_LibraryRec_;
+
+namespace tessel {
+
+// Finds and opens fonts: fontconfig picks the file for a face name, weight and
+// slant (its aliases send "Arial" to a metric-compatible face such as Liberation
+// Sans; Wine's Tahoma is added to the search when it is installed), FreeType
+// opens it. Faces are opened once per distinct LOGFONT and kept for the program's
+// life; the pointers stay valid.
+class TFontEngine {
+public:
+    static TFontEngine& Instance();
+    ~TFontEngine();
+
+    FT_LibraryRec_* Library() const { return m_library; }
+    // Never null while any font is installed; a face that cannot be found falls
+    // back to fontconfig's default sans-serif.
+    TFontFace* Face(const LOGFONT& font);
+
+private:
+    TFontEngine();
+    struct Key {
+        LOGFONT font;
+        bool operator<(const Key& other) const;
+    };
+
+    FT_LibraryRec_* m_library = nullptr;
+    std::map<Key, std::unique_ptr<TFontFace>> m_faces;
+};
+
+} // namespace tessel

@@ -1,0 +1,63 @@
+#include "platform/Utf8.h"
+
+namespace tessel {
+
+std::u32string DecodeUtf8(std::string_view text)
+{
+    std::u32string out;
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        auto lead = static_cast<unsigned char>(text[i]);
+        int length = lead < 0x80  ? 1
+            : (lead >> 5) == 0x6  ? 2
+            : (lead >> 4) == 0xE  ? 3
+            : (lead >> 3) == 0x1E ? 4
+                                  : 0;
+        char32_t cp = length == 1 ? lead
+            : length == 2         ? (lead & 0x1F)
+            : length == 3         ? (lead & 0x0F)
+                                  : (lead & 0x07);
+        bool ok = length > 0 && i + length <= text.size();
+        for (int k = 1; ok && k < length; ++k) {
+            auto next = static_cast<unsigned char>(text[i + k]);
+            ok = (next & 0xC0) == 0x80;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        static constexpr char32_t kMin[] = { 0, 0, 0x80, 0x800, 0x10000 };
+        ok = ok && cp >= kMin[length] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+        if (ok) {
+            out.push_back(cp);
+            i += static_cast<size_t>(length);
+        } else {
+            out.push_back(U'\uFFFD');
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string EncodeUtf8(std::u32string_view text)
+{
+    std::string out;
+    for (char32_t cp : text) {
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (cp >> 18));
+            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+} // namespace tessel
