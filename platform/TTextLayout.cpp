@@ -82,10 +82,14 @@ void TTextLayout::Ellipsize(TTextLine& line, int width) const
 {
     if (line.width <= width)
         return;
-    std::u32string text = line.text;
-    while (!text.empty() && Width(text + U"...") > width)
-        text.pop_back();
-    int underline = line.underline < static_cast<int>(text.size()) ? line.underline : -1;
+    // Keep the longest start of the line that still fits with "..." after it; the
+    // first k characters end where character k starts.
+    const int dots = 3 * m_advance(U'.');
+    size_t keep = 0;
+    while (keep + 1 < line.text.size() && line.offsets[keep + 1] + dots <= width)
+        ++keep;
+    std::u32string text = line.text.substr(0, keep);
+    int underline = line.underline < static_cast<int>(keep) ? line.underline : -1;
     line = MakeLine(text + U"...", underline);
 }
 
@@ -124,6 +128,8 @@ void TTextLayout::Layout(std::string_view utf8, const TRect& rect, uint32_t form
             int underline = p.underline >= static_cast<int>(start) && p.underline < static_cast<int>(fit)
                 ? p.underline - static_cast<int>(start)
                 : -1;
+            if (underline >= static_cast<int>(text.size()))
+                underline = -1; // it marked a space the break took away
             m_lines.push_back(MakeLine(text, underline));
             start = fit;
             while (start < p.text.size() && p.text[start] == U' ')

@@ -181,6 +181,21 @@ int TWindowManager::GetSystemMetrics(int index)
     return TSystemMetrics::Get(*m_backend, index);
 }
 
+bool TWindowManager::SystemParametersInfo(uint32_t action, void* param)
+{
+    return TSystemMetrics::ParametersInfo(*m_backend, action, param);
+}
+
+HMONITOR TWindowManager::MonitorFromWindow(HWND hwnd, uint32_t flags)
+{
+    return TSystemMetrics::MonitorFromRect(*m_backend, GetWindowRect(hwnd), flags);
+}
+
+bool TWindowManager::GetMonitorInfo(HMONITOR monitor, MONITORINFO& info)
+{
+    return TSystemMetrics::GetMonitorInfo(*m_backend, monitor, info);
+}
+
 MINMAXINFO TWindowManager::GetMinMaxInfo(HWND hwnd)
 {
     MINMAXINFO info;

@@ -8,6 +8,7 @@
 #include "platform/TRegion.h"
 #include "platform/TSizeMoveLoop.h"
 #include "platform/TSurface.h"
+#include "platform/TSystemMetrics.h"
 
 #include <cstdint>
 #include <deque>
@@ -71,11 +72,20 @@ public:
     HWND GetFocus() const { return m_activation.Focus(); }
     HWND SetFocus(HWND hwnd) { return m_activation.SetFocus(hwnd); }
     int GetSystemMetrics(int index);
+    bool SystemParametersInfo(uint32_t action, void* param);
+    // The monitor a window lies most on (TSystemMetrics' handles and flags).
+    HMONITOR MonitorFromWindow(HWND hwnd, uint32_t flags);
+    bool GetMonitorInfo(HMONITOR monitor, MONITORINFO& info);
     // What WM_GETMINMAXINFO answers, starting from the platform's defaults.
     MINMAXINFO GetMinMaxInfo(HWND hwnd);
 
     WNDPROC SetWindowProc(HWND hwnd, WNDPROC proc);
     WNDPROC GetWindowProc(HWND hwnd) const;
+    // Runs a saved window procedure, as a replacing procedure chains to it.
+    static LRESULT CallWindowProc(const WNDPROC& proc, HWND hwnd, uint32_t msg, WPARAM wparam, LPARAM lparam)
+    {
+        return proc ? proc(hwnd, msg, wparam, lparam) : 0;
+    }
     LRESULT SendMessage(HWND hwnd, uint32_t msg, WPARAM wparam = 0, LPARAM lparam = 0);
     bool PostMessage(HWND hwnd, uint32_t msg, WPARAM wparam = 0, LPARAM lparam = 0);
     void PostQuitMessage(int code);

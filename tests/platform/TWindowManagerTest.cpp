@@ -176,3 +176,33 @@ TEST_F(Windows, PaintingFollowsTheUpdateRegion)
     EXPECT_EQ(wm.ProcessMessages(), 0);
     wm.DestroyWindow(h);
 }
+
+TEST_F(Windows, MetricsWorkAreasAndMonitors)
+{
+    EXPECT_EQ(wm.GetSystemMetrics(SM_CXSCREEN), 1280);
+    EXPECT_EQ(wm.GetSystemMetrics(SM_CMONITORS), 1);
+    TRect work;
+    ASSERT_TRUE(wm.SystemParametersInfo(SPI_GETWORKAREA, &work));
+    EXPECT_EQ(work, (TRect { 0, 0, 1280, 770 }));
+    int full_drag = 0;
+    ASSERT_TRUE(wm.SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, &full_drag));
+    EXPECT_EQ(full_drag, 1);
+    EXPECT_FALSE(wm.SystemParametersInfo(12345, &full_drag));
+
+    // Two monitors side by side: a window belongs to the one it covers most, and a
+    // window off every monitor to the nearest (or none, or the primary, as asked).
+    clock->SetMonitors({ { { 0, 0, 1280, 800 }, { 0, 0, 1280, 770 } },
+        { { 1280, 0, 3200, 1080 }, { 1280, 30, 3200, 1080 } } });
+    EXPECT_EQ(wm.GetSystemMetrics(SM_CMONITORS), 2);
+    HWND h = Logged("w", { 1200, 100, 1400, 200 });
+    HMONITOR m = wm.MonitorFromWindow(h, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info;
+    ASSERT_TRUE(wm.GetMonitorInfo(m, info));
+    EXPECT_EQ(info.rcWork, (TRect { 1280, 30, 3200, 1080 }));
+    EXPECT_EQ(info.dwFlags, 0u);
+    wm.SetWindowPos(h, { 4000, 2000, 4100, 2100 }, 0);
+    EXPECT_EQ(wm.MonitorFromWindow(h, MONITOR_DEFAULTTONULL), 0u);
+    EXPECT_EQ(wm.MonitorFromWindow(h, MONITOR_DEFAULTTOPRIMARY), 1u);
+    EXPECT_EQ(wm.MonitorFromWindow(h, MONITOR_DEFAULTTONEAREST), 2u);
+    EXPECT_FALSE(wm.GetMonitorInfo(3, info));
+}

@@ -91,6 +91,9 @@ TEST(TextLayout, PrefixesTabsAndEllipses)
     layout.Layout("Save &As && more&", rect, DT_SINGLELINE);
     EXPECT_EQ(layout.Lines()[0].text, U"Save As & more");
     EXPECT_EQ(layout.Lines()[0].underline, 5);
+    layout.Layout("ab& cd", { 0, 0, 14, 100 }, DT_WORDBREAK); // the marked space goes with the break
+    EXPECT_EQ(Texts(layout), (std::vector<std::u32string> { U"ab", U"cd" }));
+    EXPECT_EQ(layout.Lines()[0].underline, -1);
     layout.Layout("&File", rect, DT_SINGLELINE | DT_NOPREFIX);
     EXPECT_EQ(layout.Lines()[0].text, U"&File");
     EXPECT_EQ(layout.Lines()[0].underline, -1);
