@@ -216,6 +216,17 @@ bool TInput::MouseMessage(const Event& event, MSG& msg)
             if (answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT || !m_wm.IsWindow(target))
                 return false;
         }
+        // Each ancestor of a child window hears of a press in it, up to a window
+        // that asks not to tell its parent.
+        if (client)
+            for (HWND w = target; m_wm.GetParent(w) && !(m_wm.GetExStyle(w) & WS_EX_NOPARENTNOTIFY);) {
+                HWND parent = m_wm.GetParent(w);
+                m_wm.SendMessage(parent, WM_PARENTNOTIFY, client_msg,
+                    MakePointParam(m_wm.ScreenToClient(parent, event.pos)));
+                w = parent;
+            }
+        if (!m_wm.IsWindow(target))
+            return false;
         // Client double clicks need the class to ask for them; frame ones always come.
         bool wants_double = !client || (m_wm.GetClassStyle(target) & CS_DBLCLKS);
         if (IsDoubleClick(target, event) && wants_double)

@@ -280,7 +280,7 @@ HWND TWindowManager::FindPaintable(const std::vector<HWND>& windows) const
         const Window* w = Find(hwnd);
         if (!w || !(w->style & WS_VISIBLE))
             continue;
-        if (!w->update.IsEmpty())
+        if (!w->update.IsEmpty() || w->frame_dirty)
             return hwnd;
         if (HWND child = FindPaintable(w->children))
             return child;
@@ -315,10 +315,21 @@ bool TWindowManager::PeekMessage(MSG& msg)
 LRESULT TWindowManager::DispatchMessage(const MSG& msg)
 {
     if (msg.message == WM_PAINT) {
+        // The frame first (WM_NCPAINT, wParam 1: all of it), then the client area.
+        Window* w = Find(msg.hwnd);
+        if (w && w->frame_dirty) {
+            w->frame_dirty = false;
+            SendMessage(msg.hwnd, WM_NCPAINT, 1);
+            w = Find(msg.hwnd);
+        }
+        if (!w || w->update.IsEmpty())
+            return 0;
         LRESULT r = SendMessage(msg.hwnd, WM_PAINT);
         // A handler that did not paint must not be asked for ever.
-        if (Window* w = Find(msg.hwnd))
+        if ((w = Find(msg.hwnd))) {
             w->update.Clear();
+            w->erase = false;
+        }
         return r;
     }
     return SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
@@ -543,8 +554,10 @@ bool TWindowManager::SetWindowPos(HWND hwnd, HWND insert_after, const TRect& rec
         SendMessage(hwnd, WM_SIZE, kind,
             static_cast<LPARAM>(
                 (static_cast<uint32_t>(client.Height()) << 16) | static_cast<uint16_t>(client.Width())));
-        if (!(flags & SWP_NOREDRAW))
+        if (!(flags & SWP_NOREDRAW)) {
+            InvalidateFrame(hwnd);
             InvalidateRect(hwnd, nullptr);
+        }
     }
     if (!(flags & SWP_NOACTIVATE) && !(flags & SWP_NOZORDER) && !GetParent(hwnd) && IsWindowVisible(hwnd))
         SetActiveWindow(hwnd);
@@ -568,6 +581,7 @@ bool TWindowManager::ShowWindow(HWND hwnd, int command)
             return was;
         if (show) {
             w->style |= WS_VISIBLE;
+            w->frame_dirty = true;
             InvalidateRect(hwnd, nullptr);
         } else {
             w->style &= ~WS_VISIBLE;
@@ -678,6 +692,7 @@ void TWindowManager::SetWindowRgn(HWND hwnd, std::unique_ptr<TRegion> region)
 {
     if (Window* w = Find(hwnd)) {
         w->region = std::move(region);
+        w->frame_dirty = true;
         InvalidateRect(hwnd, nullptr);
         if (w->parent)
             InvalidateRect(w->parent, nullptr);
@@ -715,25 +730,48 @@ HWND TWindowManager::WindowFromPoint(TPoint screen) const
     return 0;
 }
 
-void TWindowManager::InvalidateRect(HWND hwnd, const TRect* rect)
+void TWindowManager::InvalidateRect(HWND hwnd, const TRect* rect, bool erase)
 {
-    Window* w = Find(hwnd);
-    if (!w)
-        return;
-    TRect all = GetClientRect(hwnd);
-    TRegion add(rect ? *rect : all);
-    add.Combine(add, TRegion(all), RGN_AND);
-    w->update.Combine(w->update, add, RGN_OR);
+    InvalidateRgn(hwnd, TRegion(rect ? *rect : GetClientRect(hwnd)), erase);
 }
 
-void TWindowManager::InvalidateRgn(HWND hwnd, const TRegion& region)
+void TWindowManager::InvalidateRgn(HWND hwnd, const TRegion& region, bool erase)
 {
     Window* w = Find(hwnd);
     if (!w)
         return;
     TRegion add;
     add.Combine(region, TRegion(GetClientRect(hwnd)), RGN_AND);
+    if (add.IsEmpty())
+        return;
     w->update.Combine(w->update, add, RGN_OR);
+    w->erase = w->erase || erase;
+}
+
+void TWindowManager::InvalidateFrame(HWND hwnd)
+{
+    if (Window* w = Find(hwnd))
+        w->frame_dirty = true;
+}
+
+bool TWindowManager::RedrawWindow(HWND hwnd, const TRect* rect, uint32_t flags)
+{
+    if (!IsWindow(hwnd))
+        return false;
+    if (flags & RDW_INVALIDATE)
+        InvalidateRect(hwnd, rect, (flags & RDW_ERASE) != 0);
+    if (flags & RDW_FRAME)
+        InvalidateFrame(hwnd);
+    if (flags & RDW_ALLCHILDREN)
+        for (HWND child : Children(hwnd))
+            RedrawWindow(child, nullptr, flags & ~RDW_UPDATENOW);
+    if (flags & RDW_UPDATENOW) {
+        UpdateWindow(hwnd);
+        if (flags & RDW_ALLCHILDREN)
+            for (HWND child : Children(hwnd))
+                RedrawWindow(child, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    return true;
 }
 
 void TWindowManager::ValidateRect(HWND hwnd, const TRect* rect)
@@ -756,7 +794,7 @@ TRegion TWindowManager::GetUpdateRgn(HWND hwnd) const
 void TWindowManager::UpdateWindow(HWND hwnd)
 {
     const Window* w = Find(hwnd);
-    if (w && !w->update.IsEmpty() && IsWindowVisible(hwnd))
+    if (w && (!w->update.IsEmpty() || w->frame_dirty) && IsWindowVisible(hwnd))
         DispatchMessage({ hwnd, WM_PAINT, 0, 0, m_backend->NowMs() });
 }
 
@@ -767,6 +805,13 @@ TRegion TWindowManager::BeginPaint(HWND hwnd)
         return {};
     TRegion update = std::move(w->update);
     w->update = TRegion();
+    if (w->erase) {
+        // The background goes first, through a context clipped to what is repainted.
+        w->erase = false;
+        auto dc = GetDC(hwnd, &update);
+        if (dc)
+            SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.get()));
+    }
     return update;
 }
 

@@ -145,14 +145,23 @@ public:
     // counting only points inside a window's region.
     HWND WindowFromPoint(TPoint screen) const;
 
-    void InvalidateRect(HWND hwnd, const TRect* rect);
-    void InvalidateRgn(HWND hwnd, const TRegion& region);
+    // Adds to the update region (client coordinates); erase asks BeginPaint to send
+    // WM_ERASEBKGND first.
+    void InvalidateRect(HWND hwnd, const TRect* rect, bool erase = true);
+    void InvalidateRgn(HWND hwnd, const TRegion& region, bool erase = true);
+    // Marks the frame for WM_NCPAINT, which comes before the next WM_PAINT. Showing,
+    // sizing, SWP_FRAMECHANGED and a new window region mark it too.
+    void InvalidateFrame(HWND hwnd);
+    // RDW_INVALIDATE, RDW_ERASE, RDW_FRAME, RDW_ALLCHILDREN, RDW_UPDATENOW.
+    bool RedrawWindow(HWND hwnd, const TRect* rect, uint32_t flags);
     void ValidateRect(HWND hwnd, const TRect* rect);
     // The update region in client coordinates.
     TRegion GetUpdateRgn(HWND hwnd) const;
-    // Sends WM_PAINT at once when the update region is not empty.
+    // Sends WM_NCPAINT and WM_PAINT at once when they are due.
     void UpdateWindow(HWND hwnd);
     // What a WM_PAINT handler paints: the update region, which is then validated.
+    // WM_ERASEBKGND comes first when the invalidation asked for it; its wParam is
+    // the TDeviceContext* to erase on.
     TRegion BeginPaint(HWND hwnd);
 
     // A context for drawing on the client area or the whole window, clipped to what
@@ -192,6 +201,8 @@ private:
         std::unique_ptr<TRegion> region;
         std::unique_ptr<TSurface> surface; // top-level windows only
         uint8_t alpha = 255;
+        bool frame_dirty = false;
+        bool erase = false;
         TRegion update; // client coordinates
         bool destroying = false;
     };

@@ -346,3 +346,33 @@ TEST_F(HostWindows, LeavingAndCursorsAndDisabledWindows)
     EXPECT_EQ(Only({ WM_LBUTTONDOWN, WM_MOUSEACTIVATE }), std::vector<std::string> {});
     EXPECT_EQ(wm.GetActiveWindow(), b);
 }
+
+TEST_F(HostWindows, PressesInChildWindowsAreToldToTheirAncestors)
+{
+    HWND top = Logged("t", { 100, 100, 300, 300 });
+    HWND panel = Logged("p", { 10, 10, 150, 150 }, top);
+    Logged("b", { 20, 20, 60, 40 }, panel);
+    Logged("q", { 80, 80, 120, 120 }, panel, WS_VISIBLE, WS_EX_NOPARENTNOTIFY);
+    wm.ProcessMessages();
+    std::vector<std::pair<WPARAM, TPoint>> told;
+    WNDPROC saved = wm.GetWindowProc(top);
+    wm.SetWindowProc(top, [&](HWND h, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
+        if (m == WM_PARENTNOTIFY)
+            told.push_back({ w, PointFromParam(l) });
+        return TWindowManager::CallWindowProc(saved, h, m, w, l);
+    });
+    log.clear();
+    wm.Input().Click(TMouseButton::Right, { 135, 135 });
+    wm.ProcessMessages();
+    EXPECT_EQ(Only({ WM_PARENTNOTIFY, WM_RBUTTONDOWN }),
+        (std::vector<std::string> {
+            M("p", WM_PARENTNOTIFY), M("t", WM_PARENTNOTIFY), M("b", WM_RBUTTONDOWN) }));
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].first, WM_RBUTTONDOWN);
+    EXPECT_EQ(told[0].second, (TPoint { 35, 35 }));
+    log.clear();
+    wm.Input().Click(TMouseButton::Left, { 200, 200 });
+    wm.ProcessMessages();
+    EXPECT_EQ(Only({ WM_PARENTNOTIFY }), std::vector<std::string> {});
+    wm.DestroyWindow(top); // before the procedure's captured locals go
+}

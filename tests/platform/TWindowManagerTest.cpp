@@ -206,3 +206,46 @@ TEST_F(Windows, MetricsWorkAreasAndMonitors)
     EXPECT_EQ(wm.MonitorFromWindow(h, MONITOR_DEFAULTTONEAREST), 2u);
     EXPECT_FALSE(wm.GetMonitorInfo(3, info));
 }
+
+TEST_F(Windows, TheFrameIsPaintedFirstAndTheBackgroundInsideBeginPaint)
+{
+    std::vector<uint32_t> seen;
+    TRect erased;
+    TWindowParams p;
+    p.style = WS_VISIBLE;
+    p.rect = { 0, 0, 50, 40 };
+    p.proc = [&](HWND h, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
+        if (m == WM_NCPAINT || m == WM_ERASEBKGND || m == WM_PAINT)
+            seen.push_back(m);
+        if (m == WM_ERASEBKGND) {
+            erased = reinterpret_cast<TDeviceContext*>(w)->ClipBox();
+            return 1;
+        }
+        if (m == WM_PAINT) {
+            wm.BeginPaint(h);
+            return 0;
+        }
+        return wm.DefWindowProc(h, m, w, l);
+    };
+    HWND h = wm.CreateWindowEx(p);
+    wm.ProcessMessages();
+    EXPECT_EQ(seen, (std::vector<uint32_t> { WM_NCPAINT, WM_PAINT, WM_ERASEBKGND }));
+    EXPECT_EQ(erased, (TRect { 0, 0, 50, 40 }));
+    seen.clear();
+    TRect part { 5, 5, 10, 10 };
+    wm.InvalidateRect(h, &part, false);
+    wm.ProcessMessages();
+    EXPECT_EQ(seen, std::vector<uint32_t> { WM_PAINT });
+    seen.clear();
+    wm.InvalidateRect(h, &part);
+    wm.ProcessMessages();
+    EXPECT_EQ(erased, part);
+    seen.clear();
+    wm.RedrawWindow(h, nullptr, RDW_FRAME | RDW_UPDATENOW);
+    EXPECT_EQ(seen, std::vector<uint32_t> { WM_NCPAINT });
+    seen.clear();
+    wm.SetWindowRgn(h, std::make_unique<TRegion>(TRect { 0, 0, 20, 20 }));
+    wm.ProcessMessages();
+    EXPECT_EQ(seen, (std::vector<uint32_t> { WM_NCPAINT, WM_PAINT, WM_ERASEBKGND }));
+    wm.DestroyWindow(h);
+}
