@@ -5,10 +5,13 @@
 #include "platform/TBackend.h"
 #include "platform/TDeviceContext.h"
 #include "platform/TInput.h"
+#include "platform/TPaintManager.h"
 #include "platform/TRegion.h"
 #include "platform/TSizeMoveLoop.h"
 #include "platform/TSurface.h"
 #include "platform/TSystemMetrics.h"
+#include "platform/TWindow.h"
+#include "platform/TWindowPlacement.h"
 
 #include <cstdint>
 #include <deque>
@@ -19,10 +22,6 @@
 #include <vector>
 
 namespace tessel {
-
-// A window procedure. Components replace a window's procedure and chain to the one
-// they replaced, as window procedures are chained on the platform.
-using WNDPROC = std::function<LRESULT(HWND, uint32_t, WPARAM, LPARAM)>;
 
 struct MSG {
     HWND hwnd = 0;
@@ -48,6 +47,11 @@ struct TWindowParams {
 class TWindowManager {
 public:
     static TWindowManager& Instance();
+    // Tells the backend that a top-level window changed (shown, moved, reshaped ...).
+    void Changed(HWND hwnd);
+    // The state of a window, for the window system's own classes; null for none.
+    TWindow* Find(HWND hwnd);
+    const TWindow* Find(HWND hwnd) const;
     // Replaces the backend; every window must be destroyed first.
     void SetBackend(std::unique_ptr<TBackend> backend);
     TBackend& Backend() { return *m_backend; }
@@ -118,20 +122,17 @@ public:
     TRect ClientInWindow(HWND hwnd) const;
     TPoint ClientToScreen(HWND hwnd, TPoint p) const;
     TPoint ScreenToClient(HWND hwnd, TPoint p) const;
-    // Moves and sizes (rect in the parent's coordinates), with the platform's messages:
-    // WM_WINDOWPOSCHANGING (which may change the rectangle), WM_NCCALCSIZE,
-    // WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE.
-    bool SetWindowPos(HWND hwnd, const TRect& rect, uint32_t flags);
-    // The same with a z-order place (HWND_TOP, HWND_BOTTOM, HWND_TOPMOST,
-    // HWND_NOTOPMOST or the window to go behind) unless flags hold SWP_NOZORDER.
-    bool SetWindowPos(HWND hwnd, HWND insert_after, const TRect& rect, uint32_t flags);
-    // Raises a window to the front of its siblings (below top-most windows
-    // unless it is one).
-    void BringToTop(HWND hwnd);
-    // SW_* commands: show and hide (SW_SHOW and SW_SHOWNORMAL activate a top-level
-    // window, SW_SHOWNA and SW_SHOWNOACTIVATE do not), minimize, maximize to the
-    // work area and restore to the rectangle before.
-    bool ShowWindow(HWND hwnd, int command);
+    // Placement, z-order and show states (TWindowPlacement).
+    bool SetWindowPos(HWND hwnd, const TRect& rect, uint32_t flags)
+    {
+        return m_placement.SetWindowPos(hwnd, rect, flags);
+    }
+    bool SetWindowPos(HWND hwnd, HWND insert_after, const TRect& rect, uint32_t flags)
+    {
+        return m_placement.SetWindowPos(hwnd, insert_after, rect, flags);
+    }
+    void BringToTop(HWND hwnd) { m_placement.BringToTop(hwnd); }
+    bool ShowWindow(HWND hwnd, int command) { return m_placement.ShowWindow(hwnd, command); }
     bool IsWindowVisible(HWND hwnd) const;
     bool IsIconic(HWND hwnd) const { return GetStyle(hwnd) & WS_MINIMIZE; }
     bool IsZoomed(HWND hwnd) const { return GetStyle(hwnd) & WS_MAXIMIZE; }
@@ -145,67 +146,46 @@ public:
     // counting only points inside a window's region.
     HWND WindowFromPoint(TPoint screen) const;
 
-    // Adds to the update region (client coordinates); erase asks BeginPaint to send
-    // WM_ERASEBKGND first.
-    void InvalidateRect(HWND hwnd, const TRect* rect, bool erase = true);
-    void InvalidateRgn(HWND hwnd, const TRegion& region, bool erase = true);
-    // Marks the frame for WM_NCPAINT, which comes before the next WM_PAINT. Showing,
-    // sizing, SWP_FRAMECHANGED and a new window region mark it too.
-    void InvalidateFrame(HWND hwnd);
-    // RDW_INVALIDATE, RDW_ERASE, RDW_FRAME, RDW_ALLCHILDREN, RDW_UPDATENOW.
-    bool RedrawWindow(HWND hwnd, const TRect* rect, uint32_t flags);
-    void ValidateRect(HWND hwnd, const TRect* rect);
-    // The update region in client coordinates.
-    TRegion GetUpdateRgn(HWND hwnd) const;
-    // Sends WM_NCPAINT and WM_PAINT at once when they are due.
-    void UpdateWindow(HWND hwnd);
-    // What a WM_PAINT handler paints: the update region, which is then validated.
-    // WM_ERASEBKGND comes first when the invalidation asked for it; its wParam is
-    // the TDeviceContext* to erase on.
-    TRegion BeginPaint(HWND hwnd);
-
-    // A context for drawing on the client area or the whole window, clipped to what
-    // of it is visible (and to clip, in the context's coordinates, when given).
-    // What was drawn is presented when the context goes.
-    std::unique_ptr<TDeviceContext> GetDC(HWND hwnd, const TRegion* clip = nullptr);
-    std::unique_ptr<TDeviceContext> GetWindowDC(HWND hwnd, const TRegion* clip = nullptr);
-    // The surface a top-level window draws into; none for other windows.
-    const TSurface* WindowSurface(HWND hwnd) const;
-
-    // Whole-window alpha for WS_EX_LAYERED windows (flags LWA_ALPHA). False when the
-    // window is not layered or the backend cannot show it, and nothing changes.
-    bool SetLayeredWindowAttributes(HWND hwnd, uint32_t key, uint8_t alpha, uint32_t flags);
-    // 255 unless alpha has been set.
-    uint8_t LayeredAlpha(HWND hwnd) const;
-
-    // What the screen shows inside rect, as the backend reads it or, when it cannot,
-    // as this window manager composes its windows.
-    TSurface CaptureScreen(const TRect& rect);
-    // One top-level window's pixels, black outside its region.
-    TSurface CaptureWindow(HWND hwnd) const;
+    // Painting, surfaces, device contexts and captures (TPaintManager).
+    TPaintManager& Paint() { return m_paint; }
+    void InvalidateRect(HWND hwnd, const TRect* rect, bool erase = true)
+    {
+        m_paint.InvalidateRect(hwnd, rect, erase);
+    }
+    void InvalidateRgn(HWND hwnd, const TRegion& region, bool erase = true)
+    {
+        m_paint.InvalidateRgn(hwnd, region, erase);
+    }
+    void ValidateRect(HWND hwnd, const TRect* rect) { m_paint.ValidateRect(hwnd, rect); }
+    void InvalidateFrame(HWND hwnd) { m_paint.InvalidateFrame(hwnd); }
+    bool RedrawWindow(HWND hwnd, const TRect* rect, uint32_t flags)
+    {
+        return m_paint.RedrawWindow(hwnd, rect, flags);
+    }
+    TRegion GetUpdateRgn(HWND hwnd) const { return m_paint.GetUpdateRgn(hwnd); }
+    void UpdateWindow(HWND hwnd) { m_paint.UpdateWindow(hwnd); }
+    TRegion BeginPaint(HWND hwnd) { return m_paint.BeginPaint(hwnd); }
+    std::unique_ptr<TDeviceContext> GetDC(HWND hwnd, const TRegion* clip = nullptr)
+    {
+        return m_paint.GetDC(hwnd, clip);
+    }
+    std::unique_ptr<TDeviceContext> GetWindowDC(HWND hwnd, const TRegion* clip = nullptr)
+    {
+        return m_paint.GetWindowDC(hwnd, clip);
+    }
+    const TSurface* WindowSurface(HWND hwnd) const { return m_paint.WindowSurface(hwnd); }
+    bool SetLayeredWindowAttributes(HWND hwnd, uint32_t key, uint8_t alpha, uint32_t flags)
+    {
+        return m_paint.SetLayeredWindowAttributes(hwnd, key, alpha, flags);
+    }
+    uint8_t LayeredAlpha(HWND hwnd) const { return m_paint.LayeredAlpha(hwnd); }
+    TSurface CaptureScreen(const TRect& rect) { return m_paint.CaptureScreen(rect); }
+    TSurface CaptureWindow(HWND hwnd) const { return m_paint.CaptureWindow(hwnd); }
 
     bool SetTimer(HWND hwnd, uintptr_t id, uint32_t elapse_ms);
     bool KillTimer(HWND hwnd, uintptr_t id);
 
 private:
-    struct Window {
-        HWND parent = 0;
-        std::vector<HWND> children; // front to back
-        WNDPROC proc;
-        uint32_t style = 0, ex_style = 0, class_style = 0;
-        std::string text;
-        TRect rect; // parent's client coordinates, or screen coordinates
-        TRect client; // within the window rectangle
-        TRect restore; // the normal rectangle while minimized or maximized
-        bool restore_maximized = false; // minimized from the maximized state
-        std::unique_ptr<TRegion> region;
-        std::unique_ptr<TSurface> surface; // top-level windows only
-        uint8_t alpha = 255;
-        bool frame_dirty = false;
-        bool erase = false;
-        TRegion update; // client coordinates
-        bool destroying = false;
-    };
     struct Timer {
         HWND hwnd;
         uintptr_t id;
@@ -214,26 +194,13 @@ private:
     };
 
     TWindowManager();
-    Window* Find(HWND hwnd);
-    const Window* Find(HWND hwnd) const;
     void DestroyTree(HWND hwnd);
     void FinalDestroy(HWND hwnd);
-    TRect CalcClient(HWND hwnd, const TRect& rect);
     HWND ChildFromPoint(HWND hwnd, TPoint screen) const;
     bool TakeTimer(MSG& msg);
-    bool TakePaint(MSG& msg);
-    HWND FindPaintable(const std::vector<HWND>& windows) const;
-    std::vector<HWND>& Siblings(HWND hwnd);
-    void Restack(HWND hwnd, HWND insert_after);
-    void Maximize(HWND hwnd);
-    void Minimize(HWND hwnd);
-    void Restore(HWND hwnd);
-    void Changed(HWND hwnd);
-    void ResizeSurface(HWND hwnd);
-    std::unique_ptr<TDeviceContext> MakeDC(HWND hwnd, bool client, const TRegion* clip);
 
     std::unique_ptr<TBackend> m_backend;
-    std::map<HWND, Window> m_windows;
+    std::map<HWND, TWindow> m_windows;
     std::vector<HWND> m_top_level;
     std::deque<MSG> m_queue;
     std::vector<Timer> m_timers;
@@ -241,6 +208,10 @@ private:
     TInput m_input { *this };
     TActivation m_activation { *this };
     TSizeMoveLoop m_size_move { *this };
+    TPaintManager m_paint { *this };
+    TWindowPlacement m_placement { *this };
+
+    friend class TWindowPlacement;
     // Handles start above the numbers that name z-order places.
     HWND m_next = 16;
     bool m_quit = false;
