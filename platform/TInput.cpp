@@ -8,31 +8,18 @@ namespace tessel {
 
 namespace {
 
-uint32_t ButtonKey(TMouseButton button)
-{
-    switch (button) {
-    case TMouseButton::Left:
-        return VK_LBUTTON;
-    case TMouseButton::Right:
-        return VK_RBUTTON;
-    case TMouseButton::Middle:
-        return VK_MBUTTON;
-    }
-    return VK_LBUTTON;
-}
+// Each button's key code (for the key state) and its down message; up and
+// double click follow the down message.
+struct ButtonCodes {
+    uint32_t key;
+    uint32_t down;
+};
 
-// WM_LBUTTONDOWN, WM_RBUTTONDOWN or WM_MBUTTONDOWN; up and double click follow each.
-uint32_t ButtonMessage(TMouseButton button)
+ButtonCodes Codes(TMouseButton button)
 {
-    switch (button) {
-    case TMouseButton::Left:
-        return WM_LBUTTONDOWN;
-    case TMouseButton::Right:
-        return WM_RBUTTONDOWN;
-    case TMouseButton::Middle:
-        return WM_MBUTTONDOWN;
-    }
-    return WM_LBUTTONDOWN;
+    static constexpr ButtonCodes kCodes[]
+        = { { VK_LBUTTON, WM_LBUTTONDOWN }, { VK_RBUTTON, WM_RBUTTONDOWN }, { VK_MBUTTON, WM_MBUTTONDOWN } };
+    return kCodes[static_cast<int>(button)];
 }
 
 // The nonclient message of a client mouse message.
@@ -187,9 +174,9 @@ bool TInput::MouseMessage(const Event& event, MSG& msg)
     }
     uint32_t client_msg = WM_MOUSEMOVE;
     if (event.kind == Kind::Down)
-        client_msg = ButtonMessage(event.button);
+        client_msg = Codes(event.button).down;
     else if (event.kind == Kind::Up)
-        client_msg = ButtonMessage(event.button) + 1;
+        client_msg = Codes(event.button).down + 1;
 
     LRESULT hit = HTCLIENT;
     if (!m_capture) {
@@ -295,7 +282,7 @@ bool TInput::Take(MSG& msg)
         case Kind::Down:
         case Kind::Up:
             m_cursor = event.pos;
-            m_keys[ButtonKey(event.button)] = event.kind == Kind::Down;
+            m_keys[Codes(event.button).key] = event.kind == Kind::Down;
             if (loop.IsActive()) {
                 if (event.kind == Kind::Up)
                     loop.End(event.pos);
