@@ -41,6 +41,8 @@ TFontEngine::~TFontEngine()
     m_faces.clear();
     if (m_library)
         FT_Done_FreeType(m_library);
+    // Fontconfig keeps its configuration and caches until told to let them go.
+    FcFini();
 }
 
 TFontFace* TFontEngine::Face(const LOGFONT& font)
