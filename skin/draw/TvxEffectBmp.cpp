@@ -3,6 +3,7 @@
 #include "framework/TBitmap.h"
 #include "platform/TDeviceContext.h"
 #include "platform/TSurface.h"
+#include "skin/draw/TvxEffectRows.h"
 
 #include <algorithm>
 #include <cmath>
@@ -119,12 +120,8 @@ void TvxEffectBmp::Blend(const TvxEffectBmp& other, double k)
     if (!SameSize(other))
         return;
     k = Clamp01(k);
-    for (int y = 0; y < m_height; ++y) {
-        uint8_t* a = ScanLine(y);
-        const uint8_t* b = other.ScanLine(y);
-        for (int i = 0; i < 3 * m_width; ++i)
-            a[i] = Channel((1 - k) * a[i] + k * b[i]);
-    }
+    for (int y = 0; y < m_height; ++y)
+        TvxEffectRows::Blend(ScanLine(y), other.ScanLine(y), 3 * m_width, k);
 }
 
 void TvxEffectBmp::BlendRect(

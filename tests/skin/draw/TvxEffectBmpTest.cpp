@@ -1,8 +1,10 @@
 #include "skin/draw/TvxEffectBmp.h"
 
 #include "framework/TBitmap.h"
+#include "skin/draw/TvxEffectRows.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace tessel;
 
@@ -181,4 +183,29 @@ TEST(TvxEffectBmp, FlipVerticalWritesTheRowsUpsideDown)
     TvxEffectBmp wrong(2, 3);
     b.FlipVertical(wrong);
     EXPECT_EQ(wrong.Pixel(0, 0), 0u);
+}
+
+TEST(TvxEffectRows, TheFastBlendMatchesTheReference)
+{
+    std::mt19937 random(11);
+    for (int round = 0; round < 200; ++round) {
+        int n = 1 + static_cast<int>(random() % 300);
+        std::vector<uint8_t> a(static_cast<size_t>(n)), b(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            a[size_t(i)] = static_cast<uint8_t>(random());
+            b[size_t(i)] = static_cast<uint8_t>(random());
+        }
+        // Factors that give exact halves as well as arbitrary ones.
+        // Factors that give exact halves, the morph steps, arbitrary ones, the ends
+        // and values outside 0 ... 1 (the row loop does not clamp).
+        static constexpr double kEdges[] = { 0, 1, 1e-9, 1 - 1e-9, -0.5, 1.5 };
+        double k = round % 5 == 0 ? 0.5
+            : round % 5 == 1      ? (random() % 11) / 10.0
+            : round % 5 == 2      ? kEdges[random() % 6]
+                                  : (random() % 100000) / 100000.0;
+        std::vector<uint8_t> fast = a, reference = a;
+        TvxEffectRows::Blend(fast.data(), b.data(), n, k);
+        TvxEffectRows::BlendReference(reference.data(), b.data(), n, k);
+        ASSERT_EQ(fast, reference) << "round " << round << " k " << k;
+    }
 }

@@ -1,0 +1,69 @@
+// The effect bitmap's blend on a full screen and on a button-sized buffer, each
+// against memcpy of the same bytes.
+#include "skin/draw/TvxEffectBmp.h"
+
+#include <benchmark/benchmark.h>
+#include <cstring>
+
+using namespace tessel;
+
+namespace {
+
+TvxEffectBmp Pattern(int w, int h, int seed)
+{
+    TvxEffectBmp b(w, h);
+    for (int y = 0; y < h; ++y) {
+        uint8_t* row = b.ScanLine(y);
+        for (int i = 0; i < 3 * w; ++i)
+            row[i] = static_cast<uint8_t>(i * 7 + y * 13 + seed);
+    }
+    return b;
+}
+
+void Blend(benchmark::State& state, int w, int h)
+{
+    TvxEffectBmp a = Pattern(w, h, 1), b = Pattern(w, h, 2);
+    double k = 0.2;
+    for (auto _ : state) {
+        a.Blend(b, k);
+        k = k > 0.9 ? 0.2 : k + 0.2;
+        benchmark::DoNotOptimize(a.ScanLine(0));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * int64_t(a.RowLength()) * h);
+}
+
+void Copy(benchmark::State& state, int w, int h)
+{
+    TvxEffectBmp a = Pattern(w, h, 1), b = Pattern(w, h, 2);
+    size_t bytes = size_t(a.RowLength()) * size_t(h);
+    for (auto _ : state) {
+        std::memcpy(a.ScanLine(0), b.ScanLine(0), bytes);
+        benchmark::DoNotOptimize(a.ScanLine(0));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * int64_t(bytes));
+}
+
+void BM_Blend_1920x1080(benchmark::State& state)
+{
+    Blend(state, 1920, 1080);
+}
+void BM_Blend_1920x1080_vs_memcpy(benchmark::State& state)
+{
+    Copy(state, 1920, 1080);
+}
+void BM_Blend_75x25(benchmark::State& state)
+{
+    Blend(state, 75, 25);
+}
+void BM_Blend_75x25_vs_memcpy(benchmark::State& state)
+{
+    Copy(state, 75, 25);
+}
+BENCHMARK(BM_Blend_1920x1080);
+BENCHMARK(BM_Blend_1920x1080_vs_memcpy);
+BENCHMARK(BM_Blend_75x25);
+BENCHMARK(BM_Blend_75x25_vs_memcpy);
+
+} // namespace
