@@ -188,7 +188,7 @@ TEST(TvxEffectBmp, FlipVerticalWritesTheRowsUpsideDown)
 TEST(TvxEffectRows, TheFastBlendMatchesTheReference)
 {
     std::mt19937 random(11);
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 2000; ++round) {
         int n = 1 + static_cast<int>(random() % 300);
         std::vector<uint8_t> a(static_cast<size_t>(n)), b(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) {
