@@ -307,21 +307,13 @@ void TvxEffectBmp::Morph(TvxMorphKind kind, const TvxEffectBmp& other, double k)
 void TvxEffectBmp::Brightness(double k)
 {
     k = Clamp01(k);
-    for (int y = 0; y < m_height; ++y) {
-        uint8_t* row = ScanLine(y);
-        for (int i = 0; i < 3 * m_width; ++i)
-            row[i] = Channel((1 - k) * row[i] + 255 * k);
-    }
+    MapChannels([k](uint8_t c) { return Channel((1 - k) * c + 255 * k); });
 }
 
 void TvxEffectBmp::Darkness(double k)
 {
     k = Clamp01(k);
-    for (int y = 0; y < m_height; ++y) {
-        uint8_t* row = ScanLine(y);
-        for (int i = 0; i < 3 * m_width; ++i)
-            row[i] = Channel((1 - k) * row[i]);
-    }
+    MapChannels([k](uint8_t c) { return Channel((1 - k) * c); });
 }
 
 void TvxEffectBmp::Grayscale()
@@ -337,11 +329,7 @@ void TvxEffectBmp::Grayscale()
 
 void TvxEffectBmp::Invert()
 {
-    for (int y = 0; y < m_height; ++y) {
-        uint8_t* row = ScanLine(y);
-        for (int i = 0; i < 3 * m_width; ++i)
-            row[i] = static_cast<uint8_t>(255 - row[i]);
-    }
+    MapChannels([](uint8_t c) { return static_cast<uint8_t>(255 - c); });
 }
 
 void TvxEffectBmp::Noise(int range)

@@ -71,6 +71,15 @@ private:
     {
         return other.m_width == m_width && other.m_height == m_height;
     }
+    // Replaces every channel byte c of every pixel by map(c).
+    template<class Map> void MapChannels(Map map)
+    {
+        for (int y = 0; y < m_height; ++y) {
+            uint8_t* row = ScanLine(y);
+            for (int i = 0; i < 3 * m_width; ++i)
+                row[i] = map(row[i]);
+        }
+    }
     // Mixes pixel x of row a with pixel bx of row b: (1 - w) a + w b, into out.
     static void Mix(const uint8_t* a, const uint8_t* b, double w, uint8_t* out);
     void HorizontalGradient(const TvxEffectBmp& other, double k);
