@@ -1,7 +1,9 @@
 #include "framework/TBitmap.h"
 
 #include "framework/TBmpCodec.h"
+#include "framework/TCanvas.h"
 #include "framework/TFileStream.h"
+#include "platform/TDeviceContext.h"
 
 #include <algorithm>
 
@@ -27,30 +29,98 @@ int BitsPerPixel(TPixelFormat format)
     return 32;
 }
 
+TBitmap::TBitmap() = default;
+
 TBitmap::TBitmap(int width, int height, TPixelFormat format)
     : m_format(format)
 {
     SetSize(width, height);
 }
 
+TBitmap::TBitmap(const TBitmap& other)
+    : m_surface(other.m_surface)
+    , m_format(other.m_format)
+    , m_palette(other.m_palette)
+    , m_transparent(other.m_transparent)
+    , m_transparent_mode(other.m_transparent_mode)
+    , m_transparent_color(other.m_transparent_color)
+{ }
+
+TBitmap& TBitmap::operator=(const TBitmap& other)
+{
+    if (this == &other)
+        return *this;
+    m_surface = other.m_surface;
+    m_format = other.m_format;
+    m_palette = other.m_palette;
+    m_transparent = other.m_transparent;
+    m_transparent_mode = other.m_transparent_mode;
+    m_transparent_color = other.m_transparent_color;
+    ResetContext();
+    return *this;
+}
+
+TBitmap::~TBitmap()
+{
+    if (m_canvas)
+        m_canvas->SetHandle(nullptr);
+}
+
 void TBitmap::SetSize(int width, int height)
 {
     width = std::max(0, width);
     height = std::max(0, height);
-    if (width == m_width && height == m_height)
+    if (width == Width() && height == Height())
         return;
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-    int keep_w = std::min(width, m_width), keep_h = std::min(height, m_height);
+    TSurface pixels(width, height, 0);
+    int keep_w = std::min(width, Width()), keep_h = std::min(height, Height());
     for (int y = 0; y < keep_h; ++y)
-        std::copy_n(ScanLine(y), keep_w, pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width));
-    m_pixels = std::move(pixels);
-    m_width = width;
-    m_height = height;
+        std::copy_n(ScanLine(y), keep_w, pixels.ScanLine(y));
+    m_surface = std::move(pixels);
+    ResetContext();
 }
 
 void TBitmap::Fill(uint32_t argb)
 {
-    std::fill(m_pixels.begin(), m_pixels.end(), argb);
+    std::fill_n(m_surface.Data(), static_cast<size_t>(Width()) * static_cast<size_t>(Height()), argb);
+}
+
+TCanvas& TBitmap::Canvas()
+{
+    if (!m_canvas)
+        m_canvas = std::make_unique<TCanvas>();
+    if (!m_dc) {
+        m_dc = std::make_unique<TDeviceContext>(m_surface);
+        m_canvas->SetHandle(m_dc.get());
+    }
+    return *m_canvas;
+}
+
+void TBitmap::ResetContext()
+{
+    // The context covers the old pixels; the canvas gets a new one when next asked for.
+    if (m_canvas)
+        m_canvas->SetHandle(nullptr);
+    m_dc.reset();
+    if (m_canvas) {
+        m_dc = std::make_unique<TDeviceContext>(m_surface);
+        m_canvas->SetHandle(m_dc.get());
+    }
+}
+
+TColor TBitmap::TransparentColor() const
+{
+    if (m_transparent_mode == tmFixed)
+        return m_transparent_color;
+    if (Empty())
+        return clDefault;
+    return ArgbToColor(Pixel(0, Height() - 1));
+}
+
+void TBitmap::SetTransparentColor(TColor color)
+{
+    m_transparent_color = color;
+    m_transparent_mode = tmFixed;
 }
 
 void TBitmap::LoadFromStream(TStream& stream)

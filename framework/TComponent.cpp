@@ -16,15 +16,20 @@ TComponent::~TComponent()
         other->RemoveNotified(this);
         other->Notification(this, TOperation::opRemove);
     }
-    while (!m_components.empty()) {
-        std::unique_ptr<TComponent> last = std::move(m_components.back());
-        m_components.pop_back();
-        last.reset();
-    }
+    DestroyComponents();
     if (m_owner) {
         TComponent* owner = m_owner;
         m_owner = nullptr;
         owner->Notification(this, TOperation::opRemove);
+    }
+}
+
+void TComponent::DestroyComponents()
+{
+    while (!m_components.empty()) {
+        std::unique_ptr<TComponent> last = std::move(m_components.back());
+        m_components.pop_back();
+        last.reset();
     }
 }
 

@@ -36,6 +36,11 @@ public:
     }
     // Frees an owned component now.
     void FreeComponent(TComponent* component);
+    // Frees every owned component, the last made first. Destructors of classes whose
+    // parts the owned components still use call it while they are whole.
+    void DestroyComponents();
+    // Marks the component as going away (csDestroying).
+    void Destroying() { m_state |= csDestroying; }
 
     TComponent* Owner() const { return m_owner; }
     int ComponentCount() const { return static_cast<int>(m_components.size()); }

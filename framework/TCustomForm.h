@@ -1,17 +1,111 @@
 #pragma once
 
-#include "framework/TControl.h"
+#include "framework/TWinControl.h"
+
+#include <functional>
+#include <vector>
 
 namespace tessel {
 
-// A form: a top-level control listed by the screen from its creation to its
-// destruction. The window system gives it its window later.
-class TCustomForm : public TControl {
+class TMainMenu;
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIcon : uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TBorderIcons = uint8_t;
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
+using TShortCutEvent = std::function<void(TWMKey& message, bool& handled)>;
+
+// A form: a top-level window with a frame, listed by the screen from its creation to
+// its destruction. Its window is made when it is first shown (or its handle asked
+// for); a form description (TFormReader) fills it in and ends with OnCreate.
+class TCustomForm : public TWinControl {
 public:
     explicit TCustomForm(TComponent* owner = nullptr);
     ~TCustomForm() override;
 
+    TFormBorderStyle BorderStyle() const { return m_border_style; }
+    void SetBorderStyle(TFormBorderStyle style);
+    TBorderIcons BorderIcons() const { return m_border_icons; }
+    void SetBorderIcons(TBorderIcons icons);
+    TWindowState WindowState() const;
+    void SetWindowState(TWindowState state);
+    TFormStyle FormStyle() const { return m_form_style; }
+    void SetFormStyle(TFormStyle style);
+    // Sets the width or height so that the client area gets that size.
+    void SetClientWidth(int width);
+    void SetClientHeight(int height);
+    bool Active() const { return m_active; }
+    TWinControl* ActiveControl() const { return m_active_control; }
+    void SetActiveControl(TWinControl* control);
+    bool KeyPreview() const { return m_key_preview; }
+    void SetKeyPreview(bool preview) { m_key_preview = preview; }
+    TMainMenu* Menu() const { return m_menu; }
+    void SetMenu(TMainMenu* menu);
+    bool AutoSize() const { return m_auto_size; }
+    void SetAutoSize(bool auto_size) { m_auto_size = auto_size; }
+    bool AutoScroll() const { return m_auto_scroll; }
+    void SetAutoScroll(bool auto_scroll) { m_auto_scroll = auto_scroll; }
+
+    // MDI: the client window of an MDI form that holds its children, and the children.
+    HWND ClientHandle() const { return m_client_handle; }
+    int MDIChildCount() const { return static_cast<int>(m_mdi_children.size()); }
+    TCustomForm* MDIChildren(int index) const { return m_mdi_children.at(static_cast<size_t>(index)); }
+    TCustomForm* ActiveMDIChild() const;
+
+    bool Showing() const override;
+    // Asks OnClose what to do and does it; closing the main form ends the application.
+    void Close();
+    // Frees the form once the messages now waiting have been handled.
+    void Release();
+    // The form's shortcut handling: OnShortCut, then the main menu's items.
+    virtual bool IsShortCut(TWMKey& message);
+    void SetActiveControlFromFocus(TWinControl* control);
+    // Ends the loading protocol: OnCreate runs.
+    virtual void DoCreate();
+
     const char* ClassName() const override { return "TCustomForm"; }
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TCloseEvent OnClose;
+    TShortCutEvent OnShortCut;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+
+protected:
+    friend class TWinControl;
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void Dispatch(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void VisibleChanged() override;
+    void AlignControls(TControl* control, TRect& rect) override;
+    // A control of the form is going: the form forgets it as its active control.
+    void ControlRemoved(TControl* control);
+
+private:
+    void UpdateWindowStyle();
+    void Activated(bool active);
+    TCustomForm* MDIParent() const;
+
+    TFormBorderStyle m_border_style = bsSizeable;
+    TBorderIcons m_border_icons = biSystemMenu | biMinimize | biMaximize;
+    TWindowState m_window_state = wsNormal;
+    TFormStyle m_form_style = fsNormal;
+    bool m_active = false;
+    TWinControl* m_active_control = nullptr;
+    bool m_key_preview = false;
+    TMainMenu* m_menu = nullptr;
+    bool m_auto_size = false;
+    bool m_auto_scroll = true;
+    HWND m_client_handle = 0;
+    std::vector<TCustomForm*> m_mdi_children;
 };
 
 } // namespace tessel

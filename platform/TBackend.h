@@ -49,6 +49,10 @@ public:
     // The desktop settings the move and size loop and double clicks follow.
     virtual bool DragFullWindows() { return true; }
     virtual uint32_t DoubleClickTime() { return 500; }
+    // Whether input can arrive by itself (a real desktop), so an idle loop waits for it.
+    virtual bool HasLiveInput() { return false; }
+    // Whether the desktop frames top-level windows that leave their frame to it.
+    virtual bool NativeFrames() { return false; }
 };
 
 } // namespace tessel

@@ -101,6 +101,12 @@ LRESULT TDefWindowProc::Handle(HWND hwnd, uint32_t msg, WPARAM wparam, LPARAM lp
     switch (msg) {
     case WM_NCCREATE:
         return 1;
+    case WM_NCCALCSIZE:
+        // The default frame has no width of its own: the client is the whole window,
+        // and a desktop backend may draw its own frame around it.
+        if (TWindow* w = m_wm.Find(hwnd))
+            w->default_frame = true;
+        return 0;
     case WM_CLOSE:
         m_wm.DestroyWindow(hwnd);
         return 0;

@@ -35,6 +35,8 @@ struct TWindow {
     bool erase = false;
     TRegion update; // client coordinates
     bool destroying = false;
+    // The last WM_NCCALCSIZE reached the default procedure: nobody took over the frame.
+    bool default_frame = true;
 };
 
 } // namespace tessel

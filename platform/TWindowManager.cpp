@@ -308,13 +308,30 @@ int TWindowManager::Run()
                 return static_cast<int>(msg.wParam);
             DispatchMessage(msg);
         }
-        if (m_timers.empty())
+        if (!WaitMessage())
             return m_quit_code;
-        uint64_t next = m_timers.front().due;
-        for (const Timer& t : m_timers)
-            next = std::min(next, t.due);
-        m_backend->WaitUntil(next);
     }
+}
+
+bool TWindowManager::WaitMessage()
+{
+    if (!m_queue.empty() || m_input.Pending())
+        return true;
+    if (m_timers.empty() && !m_backend->HasLiveInput())
+        return false;
+    uint64_t next = UINT64_MAX;
+    for (const Timer& t : m_timers)
+        next = std::min(next, t.due);
+    m_backend->WaitUntil(next);
+    return true;
+}
+
+bool TWindowManager::HasNativeFrame(HWND hwnd) const
+{
+    const TWindow* w = Find(hwnd);
+    if (!w || w->parent || !m_backend->NativeFrames() || !w->default_frame)
+        return false;
+    return (w->style & WS_CAPTION) == WS_CAPTION || (w->style & WS_THICKFRAME);
 }
 
 uint32_t TWindowManager::RegisterWindowMessage(const std::string& name)

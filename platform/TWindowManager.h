@@ -102,6 +102,9 @@ public:
     // Runs the loop until WM_QUIT, waiting on the backend for timers; returns the exit code.
     // With no message waiting and no timer left nothing can happen any more, so it returns.
     int Run();
+    // Waits until a message can be waiting: a timer is due or input arrives. False
+    // when nothing can ever come (no timer, and a backend without live input).
+    bool WaitMessage();
     uint32_t RegisterWindowMessage(const std::string& name);
 
     // The default window procedure (TDefWindowProc).
@@ -134,6 +137,10 @@ public:
     void BringToTop(HWND hwnd) { m_placement.BringToTop(hwnd); }
     bool ShowWindow(HWND hwnd, int command) { return m_placement.ShowWindow(hwnd, command); }
     bool IsWindowVisible(HWND hwnd) const;
+    // Whether a desktop backend frames this window itself: a top-level window with a
+    // caption or sizing border whose last WM_NCCALCSIZE went to the default procedure
+    // (so its whole rectangle is client) on a backend that has native frames.
+    bool HasNativeFrame(HWND hwnd) const;
     bool IsIconic(HWND hwnd) const { return GetStyle(hwnd) & WS_MINIMIZE; }
     bool IsZoomed(HWND hwnd) const { return GetStyle(hwnd) & WS_MAXIMIZE; }
     bool EnableWindow(HWND hwnd, bool enable);

@@ -19,6 +19,8 @@ TRect TWindowPlacement::CalcClient(HWND hwnd, const TRect& rect)
 {
     // WM_NCCALCSIZE gets the proposed window rectangle and answers with the client's.
     TRect proposed = rect;
+    if (TWindow* w = m_wm.Find(hwnd))
+        w->default_frame = false;
     m_wm.SendMessage(hwnd, WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&proposed));
     if (!m_wm.IsWindow(hwnd))
         return {};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "framework/TCustomForm.h"
+
+namespace tessel {
+
+// The form class programs derive their forms from.
+class TForm : public TCustomForm {
+public:
+    using TCustomForm::TCustomForm;
+    const char* ClassName() const override { return "TForm"; }
+};
+
+} // namespace tessel

@@ -1,0 +1,59 @@
+#include "framework/TPopupMenu.h"
+
+#include "framework/TMenuTracker.h"
+#include "framework/TPopupList.h"
+#include "platform/TWindowManager.h"
+
+namespace tessel {
+
+TPopupMenu::TPopupMenu(TComponent* owner)
+    : TMenu(owner)
+{
+    TPopupList::Instance().Add(this);
+}
+
+TPopupMenu::~TPopupMenu()
+{
+    TMenuTracker::Instance().MenuGone(&Items());
+    TPopupList::Instance().Remove(this);
+}
+
+void TPopupMenu::SetPopupComponent(TComponent* component)
+{
+    if (m_popup_component)
+        m_popup_component->RemoveFreeNotification(this);
+    m_popup_component = component;
+    if (component)
+        component->FreeNotification(this);
+}
+
+void TPopupMenu::Notification(TComponent* component, TOperation operation)
+{
+    TMenu::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == m_popup_component)
+        m_popup_component = nullptr;
+}
+
+void TPopupMenu::DoPopup()
+{
+    if (OnPopup)
+        OnPopup(this);
+}
+
+void TPopupMenu::Popup(int x, int y)
+{
+    m_popup_point = { x, y };
+    DoPopup();
+    TMenuTracker::Instance().Open(
+        Items(), Images(), { x, y },
+        [](TMenuItem* item) {
+            TWindowManager::Instance().SendMessage(
+                TPopupList::Instance().Window(), WM_COMMAND, item->Command());
+        },
+        [this] {
+            if (OnClose)
+                OnClose(this);
+        });
+}
+
+} // namespace tessel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "framework/ControlTypes.h"
+#include "framework/TComponent.h"
+#include "framework/TUtilityWindow.h"
+
+namespace tessel {
+
+// Runs OnTimer every Interval milliseconds while Enabled, on the GUI thread, from
+// the window system's timers.
+class TTimer : public TComponent {
+public:
+    explicit TTimer(TComponent* owner = nullptr);
+    ~TTimer() override;
+
+    bool Enabled() const { return m_enabled; }
+    void SetEnabled(bool enabled);
+    uint32_t Interval() const { return m_interval; }
+    void SetInterval(uint32_t interval);
+    const TNotifyEvent& OnTimer() const { return m_on_timer; }
+    void SetOnTimer(TNotifyEvent handler);
+
+    const char* ClassName() const override { return "TTimer"; }
+
+private:
+    void UpdateTimer();
+
+    bool m_enabled = true;
+    uint32_t m_interval = 1000;
+    TNotifyEvent m_on_timer;
+    TUtilityWindow m_window;
+};
+
+} // namespace tessel
