@@ -34,16 +34,22 @@ TApplication::TApplication()
 
 TApplication::~TApplication()
 {
+    Finalize();
+}
+
+void TApplication::Finalize()
+{
     TMouseTracker::Instance().OnChange = nullptr;
     m_hint_window.reset();
     DestroyComponents();
+    m_window.reset();
+    m_main_form = nullptr;
+    m_hint_control = nullptr;
 }
 
 void TApplication::Initialize()
 {
-    m_hint_window.reset();
-    DestroyComponents();
-    m_main_form = nullptr;
+    Finalize();
     m_hint_control = nullptr;
     m_terminated = false;
     m_show_hint = true;

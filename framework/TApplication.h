@@ -42,6 +42,9 @@ public:
 
     // Starts (or starts again) with no main form and the default settings.
     void Initialize();
+    // Frees the forms, the hint window and the application's window; a program
+    // calls it after Run, while the rest of the framework is still there.
+    void Finalize();
     bool MainFormOnTaskBar() const { return m_main_form_on_task_bar; }
     void SetMainFormOnTaskBar(bool on) { m_main_form_on_task_bar = on; }
     const std::string& Title() const { return m_title; }

@@ -53,7 +53,6 @@ void TCanvas::Rectangle(const TRect& rect)
     if (m_pen.Style() != psClear) {
         TBrush saved = m_brush;
         m_brush.SetColor(m_pen.Color());
-        m_brush.SetStyle(bsSolid);
         FrameRect(rect);
         m_brush = saved;
     }

@@ -16,7 +16,7 @@ void TCustomControl::PaintWindow(TDeviceContext& dc)
     m_canvas.SetHandle(&dc);
     m_canvas.Font().Assign(Font());
     m_canvas.Brush().SetColor(Color());
-    m_canvas.Brush().SetStyle(bsSolid);
+    m_canvas.Pen() = TPen();
     struct Release {
         TCanvas& canvas;
         ~Release() { canvas.SetHandle(nullptr); }

@@ -19,6 +19,8 @@ void TGraphicControl::Dispatch(TMessage& message)
         auto* dc = reinterpret_cast<TDeviceContext*>(message.WParam);
         m_canvas.SetHandle(dc);
         m_canvas.Font().Assign(Font());
+        m_canvas.Brush().SetColor(Color());
+        m_canvas.Pen() = TPen();
         struct Release {
             TCanvas& canvas;
             ~Release() { canvas.SetHandle(nullptr); }

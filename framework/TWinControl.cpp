@@ -75,6 +75,8 @@ void TWinControl::CreateHandle()
         if (auto* win = dynamic_cast<TWinControl*>(child))
             win->CreateHandle();
     UpdateWindowOrder();
+    // The window's frame decides the client area only now.
+    Realign();
 }
 
 void TWinControl::CreateParams(TCreateParams& params)

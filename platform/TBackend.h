@@ -53,6 +53,10 @@ public:
     virtual bool HasLiveInput() { return false; }
     // Whether the desktop frames top-level windows that leave their frame to it.
     virtual bool NativeFrames() { return false; }
+    // Shows a native widget (the backend's own handle) over rect of a top-level
+    // window (window coordinates), or hides it.
+    virtual void PlaceNativeView(void*, HWND, const TRect&, bool) { }
+    virtual void RemoveNativeView(void*) { }
 };
 
 } // namespace tessel

@@ -381,8 +381,10 @@ const std::string& TWindowManager::GetText(HWND hwnd) const
 
 void TWindowManager::SetText(HWND hwnd, std::string text)
 {
-    if (TWindow* w = Find(hwnd))
+    if (TWindow* w = Find(hwnd)) {
         w->text = std::move(text);
+        Changed(hwnd);
+    }
 }
 
 TRect TWindowManager::GetWindowRect(HWND hwnd) const
@@ -427,6 +429,8 @@ void TWindowManager::Changed(HWND hwnd)
 {
     if (IsWindow(hwnd) && !GetParent(hwnd))
         m_backend->WindowChanged(hwnd);
+    if (!m_native_views.Empty())
+        m_native_views.Update();
 }
 
 bool TWindowManager::IsWindowVisible(HWND hwnd) const

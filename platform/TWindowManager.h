@@ -5,6 +5,7 @@
 #include "platform/TBackend.h"
 #include "platform/TDeviceContext.h"
 #include "platform/TInput.h"
+#include "platform/TNativeViews.h"
 #include "platform/TPaintManager.h"
 #include "platform/TRegion.h"
 #include "platform/TSizeMoveLoop.h"
@@ -70,6 +71,8 @@ public:
     bool IsChildOf(HWND hwnd, HWND ancestor) const;
 
     TInput& Input() { return m_input; }
+    // Native widgets placed over host windows (TNativeViews).
+    TNativeViews& NativeViews() { return m_native_views; }
     TSizeMoveLoop& SizeMoveLoop() { return m_size_move; }
     HWND GetActiveWindow() const { return m_activation.Active(); }
     void SetActiveWindow(HWND hwnd, WPARAM how = WA_ACTIVE) { m_activation.SetActive(hwnd, how); }
@@ -217,6 +220,7 @@ private:
     TSizeMoveLoop m_size_move { *this };
     TPaintManager m_paint { *this };
     TWindowPlacement m_placement { *this };
+    TNativeViews m_native_views { *this };
 
     friend class TWindowPlacement;
     // Handles start above the numbers that name z-order places.

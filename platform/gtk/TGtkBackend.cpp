@@ -1,0 +1,243 @@
+#include "platform/gtk/TGtkBackend.h"
+
+#include "platform/DesktopBackend.h"
+#include "platform/TWindowManager.h"
+#include "platform/gtk/TGtkWindow.h"
+
+namespace tessel {
+
+namespace {
+
+TWindowManager& Wm()
+{
+    return TWindowManager::Instance();
+}
+
+TRect FromGdk(const GdkRectangle& r)
+{
+    return { r.x, r.y, r.x + r.width, r.y + r.height };
+}
+
+const char* CursorName(int idc)
+{
+    switch (idc) {
+    case IDC_IBEAM:
+        return "text";
+    case IDC_WAIT:
+        return "wait";
+    case IDC_CROSS:
+        return "crosshair";
+    case IDC_SIZENWSE:
+        return "nwse-resize";
+    case IDC_SIZENESW:
+        return "nesw-resize";
+    case IDC_SIZEWE:
+        return "ew-resize";
+    case IDC_SIZENS:
+        return "ns-resize";
+    case IDC_SIZEALL:
+        return "move";
+    case IDC_NO:
+        return "not-allowed";
+    case IDC_HAND:
+        return "pointer";
+    default:
+        return "default";
+    }
+}
+
+bool IsPopup(HWND hwnd)
+{
+    uint32_t style = Wm().GetStyle(hwnd), ex = Wm().GetExStyle(hwnd);
+    return (style & WS_POPUP) && (ex & (WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW));
+}
+
+} // namespace
+
+std::unique_ptr<TBackend> CreateDesktopBackend(std::string& error)
+{
+    return TGtkBackend::Create(error);
+}
+
+std::unique_ptr<TGtkBackend> TGtkBackend::Create(std::string& error)
+{
+    if (!gtk_init_check(nullptr, nullptr)) {
+        const char* display = g_getenv("DISPLAY");
+        error = std::string("cannot open the display") + (display ? std::string(" \"") + display + "\"" : "");
+        return nullptr;
+    }
+    return std::unique_ptr<TGtkBackend>(new TGtkBackend());
+}
+
+TGtkBackend::~TGtkBackend()
+{
+    m_windows.clear();
+    for (auto& [idc, cursor] : m_cursors)
+        g_object_unref(cursor);
+    while (g_main_context_iteration(nullptr, FALSE)) { }
+}
+
+uint64_t TGtkBackend::NowMs()
+{
+    return static_cast<uint64_t>(g_get_monotonic_time() / 1000);
+}
+
+std::vector<TMonitor> TGtkBackend::Monitors()
+{
+    std::vector<TMonitor> out;
+    GdkDisplay* display = gdk_display_get_default();
+    GdkMonitor* primary = gdk_display_get_primary_monitor(display);
+    int n = gdk_display_get_n_monitors(display);
+    for (int i = 0; i < n; ++i) {
+        GdkMonitor* m = gdk_display_get_monitor(display, i);
+        GdkRectangle geometry, work;
+        gdk_monitor_get_geometry(m, &geometry);
+        gdk_monitor_get_workarea(m, &work);
+        TMonitor monitor { FromGdk(geometry), FromGdk(work) };
+        if (m == primary)
+            out.insert(out.begin(), monitor);
+        else
+            out.push_back(monitor);
+    }
+    if (out.empty())
+        out.push_back({ { 0, 0, 1024, 768 }, { 0, 0, 1024, 768 } });
+    return out;
+}
+
+TRect TGtkBackend::ScreenRect()
+{
+    TRect all;
+    bool first = true;
+    for (const TMonitor& m : Monitors()) {
+        if (first)
+            all = m.rect;
+        else
+            all = { std::min(all.left, m.rect.left), std::min(all.top, m.rect.top),
+                std::max(all.right, m.rect.right), std::max(all.bottom, m.rect.bottom) };
+        first = false;
+    }
+    return all;
+}
+
+TRect TGtkBackend::WorkArea()
+{
+    return Monitors().front().work;
+}
+
+void TGtkBackend::WaitUntil(uint64_t ms)
+{
+    // Events already read count; otherwise GLib waits for an event or the timeout.
+    m_input_arrived = false;
+    while (g_main_context_iteration(nullptr, FALSE) && !m_input_arrived) { }
+    if (m_input_arrived || Wm().Input().Pending())
+        return;
+    bool fired = false;
+    guint source = 0;
+    if (ms != UINT64_MAX) {
+        uint64_t now = NowMs();
+        if (ms <= now)
+            return;
+        source = g_timeout_add_full(
+            G_PRIORITY_DEFAULT, static_cast<guint>(std::min<uint64_t>(ms - now, 1u << 30)),
+            [](gpointer flag) -> gboolean {
+                *static_cast<bool*>(flag) = true;
+                return G_SOURCE_REMOVE;
+            },
+            &fired, nullptr);
+    }
+    while (!fired && !m_input_arrived)
+        g_main_context_iteration(nullptr, TRUE);
+    if (!fired && source)
+        g_source_remove(source);
+}
+
+void TGtkBackend::WindowChanged(HWND hwnd)
+{
+    auto it = m_windows.find(hwnd);
+    if (it == m_windows.end()) {
+        if (!(Wm().GetStyle(hwnd) & WS_VISIBLE))
+            return;
+        it = m_windows.emplace(hwnd, std::make_unique<TGtkWindow>(*this, hwnd, IsPopup(hwnd))).first;
+        it->second->Sync();
+        ApplyViews(hwnd);
+        if (GdkCursor* cursor = m_cursors.count(m_cursor) ? m_cursors[m_cursor] : nullptr)
+            it->second->SetCursor(cursor);
+        return;
+    }
+    it->second->Sync();
+}
+
+void TGtkBackend::WindowDestroyed(HWND hwnd)
+{
+    for (auto& [view, place] : m_views)
+        if (place.root == hwnd)
+            if (GtkWidget* parent = gtk_widget_get_parent(GTK_WIDGET(view))) {
+                g_object_ref(view);
+                gtk_container_remove(GTK_CONTAINER(parent), GTK_WIDGET(view));
+                g_object_unref(view);
+            }
+    m_windows.erase(hwnd);
+}
+
+void TGtkBackend::Present(HWND hwnd, const TSurface&, const TRegion& dirty)
+{
+    auto it = m_windows.find(hwnd);
+    if (it != m_windows.end())
+        it->second->Present(dirty);
+}
+
+void TGtkBackend::SetCursorShape(int cursor)
+{
+    if (cursor == m_cursor)
+        return;
+    m_cursor = cursor;
+    if (!m_cursors.count(cursor))
+        m_cursors[cursor] = gdk_cursor_new_from_name(gdk_display_get_default(), CursorName(cursor));
+    for (auto& [hwnd, window] : m_windows)
+        window->SetCursor(m_cursors[cursor]);
+}
+
+bool TGtkBackend::SupportsLayeredAlpha()
+{
+    return gdk_screen_is_composited(gdk_screen_get_default());
+}
+
+uint32_t TGtkBackend::DoubleClickTime()
+{
+    int ms = 500;
+    g_object_get(gtk_settings_get_default(), "gtk-double-click-time", &ms, nullptr);
+    return static_cast<uint32_t>(ms);
+}
+
+void TGtkBackend::PlaceNativeView(void* view, HWND root, const TRect& rect, bool visible)
+{
+    ViewPlace& place = m_views[view];
+    place = { root ? root : place.root, rect, visible };
+    auto it = m_windows.find(place.root);
+    if (it != m_windows.end())
+        it->second->PlaceView(GTK_WIDGET(view), rect, visible);
+    else if (!visible)
+        gtk_widget_hide(GTK_WIDGET(view));
+}
+
+void TGtkBackend::RemoveNativeView(void* view)
+{
+    m_views.erase(view);
+    if (GtkWidget* parent = gtk_widget_get_parent(GTK_WIDGET(view))) {
+        g_object_ref(view);
+        gtk_container_remove(GTK_CONTAINER(parent), GTK_WIDGET(view));
+        g_object_unref(view);
+    }
+}
+
+void TGtkBackend::ApplyViews(HWND root)
+{
+    auto it = m_windows.find(root);
+    if (it == m_windows.end())
+        return;
+    for (auto& [view, place] : m_views)
+        if (place.root == root)
+            it->second->PlaceView(GTK_WIDGET(view), place.rect, place.visible);
+}
+
+} // namespace tessel

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/TBackend.h"
+
+#include <gtk/gtk.h>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace tessel {
+
+class TGtkWindow;
+
+// GTK 3 on X11: the real clock, screen and monitors, GLib's main loop for waiting
+// (a timeout for the next timer; any event ends the wait), and one TGtkWindow per
+// shown top-level window.
+class TGtkBackend : public TBackend {
+public:
+    // Null, with the reason, when no display can be opened.
+    static std::unique_ptr<TGtkBackend> Create(std::string& error);
+    ~TGtkBackend() override;
+
+    uint64_t NowMs() override;
+    TRect ScreenRect() override;
+    TRect WorkArea() override;
+    std::vector<TMonitor> Monitors() override;
+    void WaitUntil(uint64_t ms) override;
+
+    void WindowChanged(HWND hwnd) override;
+    void WindowDestroyed(HWND hwnd) override;
+    void Present(HWND hwnd, const TSurface& surface, const TRegion& dirty) override;
+    void SetCursorShape(int cursor) override;
+    bool SupportsLayeredAlpha() override;
+    bool DragFullWindows() override { return true; }
+    uint32_t DoubleClickTime() override;
+    bool HasLiveInput() override { return true; }
+    bool NativeFrames() override { return true; }
+    void PlaceNativeView(void* view, HWND root, const TRect& rect, bool visible) override;
+    void RemoveNativeView(void* view) override;
+
+    // An event became input for the window system: a wait ends.
+    void InputArrived() { m_input_arrived = true; }
+
+private:
+    TGtkBackend() = default;
+    struct ViewPlace {
+        HWND root = 0;
+        TRect rect;
+        bool visible = false;
+    };
+    void ApplyViews(HWND root);
+
+    std::map<HWND, std::unique_ptr<TGtkWindow>> m_windows;
+    std::map<void*, ViewPlace> m_views;
+    std::map<int, GdkCursor*> m_cursors;
+    int m_cursor = 0;
+    bool m_input_arrived = false;
+};
+
+} // namespace tessel

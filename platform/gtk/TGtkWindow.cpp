@@ -1,0 +1,314 @@
+#include "platform/gtk/TGtkWindow.h"
+
+#include "platform/TWindowManager.h"
+#include "platform/gtk/GtkKeys.h"
+#include "platform/gtk/TGtkBackend.h"
+
+namespace tessel {
+
+namespace {
+
+TWindowManager& Wm()
+{
+    return TWindowManager::Instance();
+}
+
+TGtkWindow& Self(gpointer p)
+{
+    return *static_cast<TGtkWindow*>(p);
+}
+
+TPoint Root(double x, double y)
+{
+    return { static_cast<int>(x), static_cast<int>(y) };
+}
+
+cairo_region_t* ToCairo(const TRegion& region)
+{
+    cairo_region_t* out = cairo_region_create();
+    for (const TRect& r : region.Rects()) {
+        cairo_rectangle_int_t c { r.left, r.top, r.Width(), r.Height() };
+        cairo_region_union_rectangle(out, &c);
+    }
+    return out;
+}
+
+} // namespace
+
+TGtkWindow::TGtkWindow(TGtkBackend& backend, HWND hwnd, bool popup)
+    : m_backend(backend)
+    , m_hwnd(hwnd)
+    , m_popup(popup)
+{
+    m_window = gtk_window_new(popup ? GTK_WINDOW_POPUP : GTK_WINDOW_TOPLEVEL);
+    // Positions name where the client area goes, frame or not.
+    gtk_window_set_gravity(GTK_WINDOW(m_window), GDK_GRAVITY_STATIC);
+    gtk_window_set_resizable(GTK_WINDOW(m_window), TRUE);
+    if (popup) {
+        gtk_window_set_accept_focus(GTK_WINDOW(m_window), FALSE);
+        gtk_window_set_focus_on_map(GTK_WINDOW(m_window), FALSE);
+    }
+    if (Wm().GetExStyle(hwnd) & WS_EX_TOOLWINDOW)
+        gtk_window_set_skip_taskbar_hint(GTK_WINDOW(m_window), TRUE);
+    // A layout asks for no size of its own, so the desktop may shrink a window it frames.
+    m_fixed = gtk_layout_new(nullptr, nullptr);
+    m_canvas = gtk_drawing_area_new();
+    gtk_layout_put(GTK_LAYOUT(m_fixed), m_canvas, 0, 0);
+    gtk_container_add(GTK_CONTAINER(m_window), m_fixed);
+    gtk_widget_add_events(m_window,
+        GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_SCROLL_MASK
+            | GDK_SMOOTH_SCROLL_MASK | GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK | GDK_LEAVE_NOTIFY_MASK
+            | GDK_STRUCTURE_MASK | GDK_FOCUS_CHANGE_MASK);
+    g_signal_connect(m_canvas, "draw", G_CALLBACK(OnDraw), this);
+    g_signal_connect(m_window, "motion-notify-event", G_CALLBACK(OnMotion), this);
+    g_signal_connect(m_window, "button-press-event", G_CALLBACK(OnButton), this);
+    g_signal_connect(m_window, "button-release-event", G_CALLBACK(OnButton), this);
+    g_signal_connect(m_window, "scroll-event", G_CALLBACK(OnScroll), this);
+    g_signal_connect(m_window, "key-press-event", G_CALLBACK(OnKey), this);
+    g_signal_connect(m_window, "key-release-event", G_CALLBACK(OnKey), this);
+    g_signal_connect(m_window, "leave-notify-event", G_CALLBACK(OnCrossing), this);
+    g_signal_connect(m_window, "delete-event", G_CALLBACK(OnDelete), this);
+    g_signal_connect(m_window, "focus-in-event", G_CALLBACK(OnFocusIn), this);
+    g_signal_connect(m_window, "configure-event", G_CALLBACK(OnConfigure), this);
+}
+
+TGtkWindow::~TGtkWindow()
+{
+    g_signal_handlers_disconnect_by_data(m_canvas, this);
+    g_signal_handlers_disconnect_by_data(m_window, this);
+    gtk_widget_destroy(m_window);
+}
+
+void TGtkWindow::Sync()
+{
+    const TWindow* w = Wm().Find(m_hwnd);
+    if (!w || m_syncing)
+        return;
+    m_syncing = true;
+    GtkWindow* window = GTK_WINDOW(m_window);
+    bool decorated = !m_popup && Wm().HasNativeFrame(m_hwnd);
+    if (decorated != m_decorated) {
+        gtk_window_set_decorated(window, decorated);
+        m_decorated = decorated;
+    }
+    if (!m_popup)
+        gtk_window_set_title(window, w->text.c_str());
+    TRect r = w->rect;
+    if (!m_applied || *m_applied != r) {
+        int width = std::max(1, r.Width()), height = std::max(1, r.Height());
+        gtk_widget_set_size_request(m_canvas, width, height);
+        gtk_window_resize(window, width, height);
+        gtk_window_move(window, r.left, r.top);
+        m_applied = r;
+    }
+    ApplyShape(w->region.get());
+    bool keep_above = (w->ex_style & WS_EX_TOPMOST) != 0;
+    if (keep_above != m_keep_above) {
+        gtk_window_set_keep_above(window, keep_above);
+        m_keep_above = keep_above;
+    }
+    double opacity = (w->ex_style & WS_EX_LAYERED) ? w->alpha / 255.0 : 1.0;
+    if (opacity != m_opacity) {
+        gtk_widget_set_opacity(m_window, opacity);
+        m_opacity = opacity;
+    }
+    bool visible = (w->style & WS_VISIBLE) != 0;
+    if (visible && !m_shown) {
+        gtk_widget_show_all(m_window);
+        if (GdkWindow* gdk = gtk_widget_get_window(m_window))
+            gdk_window_raise(gdk);
+        m_shown = true;
+        gtk_widget_queue_draw(m_canvas);
+    } else if (!visible && m_shown) {
+        gtk_widget_hide(m_window);
+        m_shown = false;
+    } else if (visible && m_popup) {
+        if (GdkWindow* gdk = gtk_widget_get_window(m_window);
+            gdk && !Wm().TopLevelWindows().empty() && Wm().TopLevelWindows().front() == m_hwnd)
+            gdk_window_raise(gdk);
+    }
+    m_syncing = false;
+}
+
+void TGtkWindow::ApplyShape(const TRegion* region)
+{
+    if (!region) {
+        if (m_has_shape) {
+            gtk_widget_shape_combine_region(m_window, nullptr);
+            gtk_widget_input_shape_combine_region(m_window, nullptr);
+            m_has_shape = false;
+            m_shape.reset();
+        }
+        return;
+    }
+    if (m_has_shape && m_shape && *m_shape == *region)
+        return;
+    cairo_region_t* shape = ToCairo(*region);
+    gtk_widget_shape_combine_region(m_window, shape);
+    gtk_widget_input_shape_combine_region(m_window, shape);
+    cairo_region_destroy(shape);
+    m_shape = *region;
+    m_has_shape = true;
+}
+
+void TGtkWindow::Present(const TRegion& dirty)
+{
+    TRect b = dirty.Box();
+    if (!b.IsEmpty())
+        gtk_widget_queue_draw_area(m_canvas, b.left, b.top, b.Width(), b.Height());
+}
+
+void TGtkWindow::PlaceView(GtkWidget* view, const TRect& rect, bool visible)
+{
+    if (gtk_widget_get_parent(view) != m_fixed) {
+        g_object_ref(view);
+        if (GtkWidget* parent = gtk_widget_get_parent(view))
+            gtk_container_remove(GTK_CONTAINER(parent), view);
+        gtk_layout_put(GTK_LAYOUT(m_fixed), view, rect.left, rect.top);
+        g_object_unref(view);
+    }
+    gtk_layout_move(GTK_LAYOUT(m_fixed), view, rect.left, rect.top);
+    gtk_widget_set_size_request(view, std::max(1, rect.Width()), std::max(1, rect.Height()));
+    if (visible)
+        gtk_widget_show_all(view);
+    else
+        gtk_widget_hide(view);
+}
+
+void TGtkWindow::SetCursor(GdkCursor* cursor)
+{
+    if (GdkWindow* gdk = gtk_widget_get_window(m_window))
+        gdk_window_set_cursor(gdk, cursor);
+}
+
+gboolean TGtkWindow::OnDraw(GtkWidget*, cairo_t* cr, gpointer self)
+{
+    const TSurface* s = Wm().WindowSurface(Self(self).m_hwnd);
+    if (!s || s->Empty())
+        return FALSE;
+    cairo_surface_t* image = cairo_image_surface_create_for_data(
+        reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(s->Data())), CAIRO_FORMAT_RGB24, s->Width(),
+        s->Height(), s->Stride());
+    cairo_set_source_surface(cr, image, 0, 0);
+    cairo_paint(cr);
+    cairo_surface_destroy(image);
+    return TRUE;
+}
+
+gboolean TGtkWindow::OnMotion(GtkWidget*, GdkEventMotion* event, gpointer self)
+{
+    Wm().Input().MouseMove(Root(event->x_root, event->y_root));
+    Self(self).m_backend.InputArrived();
+    return TRUE;
+}
+
+gboolean TGtkWindow::OnButton(GtkWidget*, GdkEventButton* event, gpointer self)
+{
+    // The window system tells double clicks itself.
+    if (event->type != GDK_BUTTON_PRESS && event->type != GDK_BUTTON_RELEASE)
+        return TRUE;
+    TMouseButton button = event->button == 3 ? TMouseButton::Right
+        : event->button == 2                 ? TMouseButton::Middle
+                                             : TMouseButton::Left;
+    if (event->button > 3)
+        return TRUE;
+    TPoint p = Root(event->x_root, event->y_root);
+    Wm().Input().MouseMove(p);
+    if (event->type == GDK_BUTTON_PRESS)
+        Wm().Input().MouseDown(button, p);
+    else
+        Wm().Input().MouseUp(button, p);
+    Self(self).m_backend.InputArrived();
+    return TRUE;
+}
+
+gboolean TGtkWindow::OnScroll(GtkWidget*, GdkEventScroll* event, gpointer self)
+{
+    int delta = 0;
+    if (event->direction == GDK_SCROLL_UP)
+        delta = WHEEL_DELTA;
+    else if (event->direction == GDK_SCROLL_DOWN)
+        delta = -WHEEL_DELTA;
+    else if (event->direction == GDK_SCROLL_SMOOTH)
+        delta = static_cast<int>(-event->delta_y * WHEEL_DELTA);
+    if (delta) {
+        Wm().Input().MouseWheel(delta, Root(event->x_root, event->y_root));
+        Self(self).m_backend.InputArrived();
+    }
+    return TRUE;
+}
+
+gboolean TGtkWindow::OnKey(GtkWidget*, GdkEventKey* event, gpointer self)
+{
+    uint32_t vk = VirtualKeyFromKeyval(event->keyval);
+    if (event->type == GDK_KEY_PRESS) {
+        if (vk)
+            Wm().Input().KeyDown(vk);
+        gunichar ch = gdk_keyval_to_unicode(event->keyval);
+        bool control = (event->state & GDK_CONTROL_MASK) != 0;
+        if (vk == VK_RETURN)
+            ch = '\r';
+        else if (vk == VK_BACK)
+            ch = '\b';
+        else if (vk == VK_ESCAPE)
+            ch = 0x1B;
+        if (ch && !control && (ch >= 0x20 || ch == '\r' || ch == '\b' || ch == '\t' || ch == 0x1B))
+            Wm().Input().Char(ch);
+    } else if (vk) {
+        Wm().Input().KeyUp(vk);
+    }
+    Self(self).m_backend.InputArrived();
+    return TRUE;
+}
+
+gboolean TGtkWindow::OnCrossing(GtkWidget*, GdkEventCrossing* event, gpointer self)
+{
+    // Leaving to somewhere outside the program: the window system sees the mouse there.
+    if (event->mode == GDK_CROSSING_NORMAL && event->detail != GDK_NOTIFY_INFERIOR) {
+        Wm().Input().MouseMove(Root(event->x_root, event->y_root));
+        Self(self).m_backend.InputArrived();
+    }
+    return FALSE;
+}
+
+gboolean TGtkWindow::OnDelete(GtkWidget*, GdkEvent*, gpointer self)
+{
+    Wm().PostMessage(Self(self).m_hwnd, WM_SYSCOMMAND, SC_CLOSE);
+    Self(self).m_backend.InputArrived();
+    return TRUE;
+}
+
+gboolean TGtkWindow::OnFocusIn(GtkWidget*, GdkEventFocus*, gpointer self)
+{
+    TGtkWindow& me = Self(self);
+    if (!me.m_popup && Wm().GetActiveWindow() != me.m_hwnd && Wm().IsWindowVisible(me.m_hwnd)
+        && Wm().IsWindowEnabled(me.m_hwnd)) {
+        Wm().SetActiveWindow(me.m_hwnd);
+        me.m_backend.InputArrived();
+    }
+    return FALSE;
+}
+
+gboolean TGtkWindow::OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer self)
+{
+    // The desktop moved or sized a window it frames: the window system follows.
+    TGtkWindow& me = Self(self);
+    if (!me.m_decorated || me.m_syncing)
+        return FALSE;
+    int x = 0, y = 0;
+    if (GdkWindow* gdk = gtk_widget_get_window(me.m_window))
+        gdk_window_get_origin(gdk, &x, &y);
+    TRect now { x, y, x + event->width, y + event->height };
+    TRect have = Wm().GetWindowRect(me.m_hwnd);
+    if (now != have && Wm().IsWindowVisible(me.m_hwnd)) {
+        me.m_applied = now;
+        gtk_widget_set_size_request(me.m_canvas, std::max(1, now.Width()), std::max(1, now.Height()));
+        me.m_syncing = true;
+        Wm().SetWindowPos(me.m_hwnd, now, SWP_NOZORDER | SWP_NOACTIVATE);
+        me.m_syncing = false;
+        me.m_backend.InputArrived();
+    }
+    return FALSE;
+}
+
+} // namespace tessel

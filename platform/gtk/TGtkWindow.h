@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/TMessage.h"
+#include "platform/TRect.h"
+#include "platform/TRegion.h"
+
+#include <gtk/gtk.h>
+#include <optional>
+
+namespace tessel {
+
+class TGtkBackend;
+
+// The real window that mirrors one top-level window: a GtkWindow whose content is
+// painted from the window's surface, shaped by its region, placed at its
+// rectangle, decorated by the desktop only while the window leaves its frame to the
+// desktop. Pointer and key events become raw input for the window system. Popups
+// are override-redirect and never take the focus. Native views are laid on top.
+class TGtkWindow {
+public:
+    TGtkWindow(TGtkBackend& backend, HWND hwnd, bool popup);
+    ~TGtkWindow();
+    TGtkWindow(const TGtkWindow&) = delete;
+    TGtkWindow& operator=(const TGtkWindow&) = delete;
+
+    // Reads the window's state from the window manager and applies what changed.
+    void Sync();
+    void Present(const TRegion& dirty);
+    void PlaceView(GtkWidget* view, const TRect& rect, bool visible);
+    void SetCursor(GdkCursor* cursor);
+    bool Popup() const { return m_popup; }
+
+private:
+    static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer self);
+    static gboolean OnMotion(GtkWidget*, GdkEventMotion* event, gpointer self);
+    static gboolean OnButton(GtkWidget*, GdkEventButton* event, gpointer self);
+    static gboolean OnScroll(GtkWidget*, GdkEventScroll* event, gpointer self);
+    static gboolean OnKey(GtkWidget*, GdkEventKey* event, gpointer self);
+    static gboolean OnCrossing(GtkWidget*, GdkEventCrossing* event, gpointer self);
+    static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self);
+    static gboolean OnFocusIn(GtkWidget*, GdkEventFocus*, gpointer self);
+    static gboolean OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer self);
+    void ApplyShape(const TRegion* region);
+
+    TGtkBackend& m_backend;
+    HWND m_hwnd;
+    bool m_popup;
+    GtkWidget* m_window = nullptr;
+    GtkWidget* m_fixed = nullptr; // a GtkLayout holding the canvas and the native views
+    GtkWidget* m_canvas = nullptr;
+    std::optional<TRect> m_applied;
+    std::optional<TRegion> m_shape;
+    bool m_has_shape = false;
+    bool m_shown = false;
+    bool m_decorated = true;
+    bool m_keep_above = false;
+    double m_opacity = 1.0;
+    bool m_syncing = false;
+};
+
+} // namespace tessel

@@ -1,0 +1,63 @@
+"""Helpers for end-to-end tests: a private Xvfb display, a program on it, xdotool
+input and screenshots read back as pixels."""
+
+import os
+import subprocess
+import time
+
+
+class Display:
+    """An Xvfb server on the first free display number from 90."""
+
+    def __init__(self, width=1280, height=800):
+        for number in range(90, 140):
+            if not os.path.exists(f"/tmp/.X{number}-lock"):
+                break
+        self.name = f":{number}"
+        self.server = subprocess.Popen(
+            ["Xvfb", self.name, "-noreset", "-nolisten", "tcp", "-screen", "0", f"{width}x{height}x24"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.env = dict(os.environ, DISPLAY=self.name)
+        deadline = time.time() + 10
+        while subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env,
+                             capture_output=True).returncode != 0:
+            if time.time() > deadline:
+                raise RuntimeError("Xvfb did not start")
+            time.sleep(0.1)
+
+    def close(self):
+        self.server.terminate()
+        self.server.wait()
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True)
+
+    def wait_for_window(self, title, timeout=15):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = subprocess.run(["xdotool", "search", "--name", title], env=self.env,
+                                   capture_output=True, text=True)
+            if found.returncode == 0 and found.stdout.strip():
+                return found.stdout.split()[0]
+            time.sleep(0.1)
+        raise AssertionError(f"no window named {title!r} appeared")
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
+        return Picture(path)
+
+
+class Picture:
+    """A screenshot's pixels."""
+
+    def __init__(self, path):
+        self.path = path
+        size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True,
+                              check=True).stdout.split()
+        self.width, self.height = int(size[0]), int(size[1])
+        self.rgb = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True,
+                                  check=True).stdout
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.rgb[i:i + 3])
