@@ -15,6 +15,15 @@ TRect Offset(TRect r, TPoint by)
 
 } // namespace
 
+TCanvas::TPaintScope::TPaintScope(TCanvas& canvas, TDeviceContext& dc, const TFont& font, TColor color)
+    : m_canvas(canvas)
+{
+    canvas.SetHandle(&dc);
+    canvas.Font().Assign(font);
+    canvas.Brush().SetColor(color);
+    canvas.Pen() = TPen();
+}
+
 void TCanvas::LineTo(int x, int y)
 {
     if (m_dc && m_pen.Style() != psClear)
@@ -56,6 +65,17 @@ void TCanvas::Rectangle(const TRect& rect)
         FrameRect(rect);
         m_brush = saved;
     }
+}
+
+void TCanvas::Frame3D(const TRect& r, TColor top_left, TColor bottom_right)
+{
+    m_pen.SetColor(top_left);
+    MoveTo(r.left, r.bottom - 1);
+    LineTo(r.left, r.top);
+    LineTo(r.right - 1, r.top);
+    m_pen.SetColor(bottom_right);
+    LineTo(r.right - 1, r.bottom - 1);
+    LineTo(r.left, r.bottom - 1);
 }
 
 void TCanvas::TextOut(int x, int y, std::string_view text)

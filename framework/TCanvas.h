@@ -23,6 +23,19 @@ public:
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
+    // Lends the canvas a context for one paint, with the control's font, a solid
+    // brush of its colour and a fresh pen; the canvas has no context again after.
+    class TPaintScope {
+    public:
+        TPaintScope(TCanvas& canvas, TDeviceContext& dc, const TFont& font, TColor color);
+        ~TPaintScope() { m_canvas.SetHandle(nullptr); }
+        TPaintScope(const TPaintScope&) = delete;
+        TPaintScope& operator=(const TPaintScope&) = delete;
+
+    private:
+        TCanvas& m_canvas;
+    };
+
     TDeviceContext* Handle() const { return m_dc; }
     // The context is not owned; whoever gives it takes it away again.
     void SetHandle(TDeviceContext* dc) { m_dc = dc; }
@@ -42,6 +55,9 @@ public:
     void FrameRect(const TRect& rect);
     // Outlined with the pen, filled with the brush.
     void Rectangle(const TRect& rect);
+    // A one-pixel bevel inside rect: top and left in one colour, bottom and right in
+    // the other. Leaves the pen in the second colour.
+    void Frame3D(const TRect& rect, TColor top_left, TColor bottom_right);
 
     // Text in the font's colour; a solid brush fills each line's cell first.
     void TextOut(int x, int y, std::string_view text);

@@ -16,15 +16,8 @@ void TGraphicControl::Paint()
 void TGraphicControl::Dispatch(TMessage& message)
 {
     if (message.Msg == WM_PAINT && message.WParam) {
-        auto* dc = reinterpret_cast<TDeviceContext*>(message.WParam);
-        m_canvas.SetHandle(dc);
-        m_canvas.Font().Assign(Font());
-        m_canvas.Brush().SetColor(Color());
-        m_canvas.Pen() = TPen();
-        struct Release {
-            TCanvas& canvas;
-            ~Release() { canvas.SetHandle(nullptr); }
-        } release { m_canvas };
+        TCanvas::TPaintScope scope(
+            m_canvas, *reinterpret_cast<TDeviceContext*>(message.WParam), Font(), Color());
         Paint();
         return;
     }

@@ -16,10 +16,7 @@ THintWindow::THintWindow(TComponent* owner)
 void THintWindow::CreateParams(TCreateParams& params)
 {
     TCustomControl::CreateParams(params);
-    params.style = WS_POPUP;
-    params.ex_style = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
-    params.class_style = CS_SAVEBITS | CS_DROPSHADOW;
-    params.wnd_parent = 0;
+    params.SetFloatingPopup();
 }
 
 TRect THintWindow::CalcHintRect(int max_width, const std::string& hint)

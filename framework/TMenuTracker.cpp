@@ -155,6 +155,13 @@ void TMenuTracker::OpenSubmenu(int level)
     m_levels.push_back(std::move(sub));
 }
 
+void TMenuTracker::EnterSubmenu(int level)
+{
+    OpenSubmenu(level);
+    if (LevelCount() > level + 1)
+        Move(level + 1, 1);
+}
+
 void TMenuTracker::CloseFrom(int level)
 {
     while (LevelCount() > std::max(level, 1))
@@ -242,11 +249,8 @@ bool TMenuTracker::HandleKey(const MSG& msg)
         Move(deepest, 1);
         return true;
     case VK_RIGHT:
-        if (w.Selected() >= 0 && w.Item(w.Selected())->Count() > 0) {
-            OpenSubmenu(deepest);
-            if (LevelCount() > deepest + 1)
-                Move(deepest + 1, 1);
-        }
+        if (w.Selected() >= 0 && w.Item(w.Selected())->Count() > 0)
+            EnterSubmenu(deepest);
         return true;
     case VK_LEFT:
         if (deepest > 0)
@@ -262,13 +266,10 @@ bool TMenuTracker::HandleKey(const MSG& msg)
     case VK_SPACE:
         if (w.Selected() >= 0) {
             TMenuItem* item = w.Item(w.Selected());
-            if (item->Count() > 0) {
-                OpenSubmenu(deepest);
-                if (LevelCount() > deepest + 1)
-                    Move(deepest + 1, 1);
-            } else {
+            if (item->Count() > 0)
+                EnterSubmenu(deepest);
+            else
                 Choose(item);
-            }
         }
         return true;
     case VK_MENU:
@@ -288,13 +289,10 @@ bool TMenuTracker::HandleChar(const MSG& msg)
         TMenuItem* item = w.Item(i);
         if (item->Enabled() && IsAccel(static_cast<char32_t>(msg.wParam), item->Caption())) {
             Select(deepest, i);
-            if (item->Count() > 0) {
-                OpenSubmenu(deepest);
-                if (LevelCount() > deepest + 1)
-                    Move(deepest + 1, 1);
-            } else {
+            if (item->Count() > 0)
+                EnterSubmenu(deepest);
+            else
                 Choose(item);
-            }
             return true;
         }
     }

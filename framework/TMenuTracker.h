@@ -49,6 +49,8 @@ private:
     void Select(int level, int index);
     void Move(int level, int step);
     void OpenSubmenu(int level);
+    // Opens the selected item's submenu and selects its first item (keyboard entry).
+    void EnterSubmenu(int level);
     void CloseFrom(int level);
     void Choose(TMenuItem* item);
     void TimerFired();

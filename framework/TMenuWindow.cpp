@@ -36,10 +36,7 @@ TMenuWindow::TMenuWindow(TMenuItem& parent, TImageList* images)
 void TMenuWindow::CreateParams(TCreateParams& params)
 {
     TCustomControl::CreateParams(params);
-    params.style = WS_POPUP;
-    params.ex_style = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
-    params.class_style = CS_SAVEBITS | CS_DROPSHADOW;
-    params.wnd_parent = 0;
+    params.SetFloatingPopup();
 }
 
 void TMenuWindow::Layout()
@@ -116,17 +113,8 @@ void TMenuWindow::Paint()
     c.Brush().SetColor(clMenu);
     c.FillRect(r);
     // A raised frame: light outside top-left, dark outside bottom-right.
-    auto frame = [&](TRect f, TColor top_left, TColor bottom_right) {
-        c.Pen().SetColor(top_left);
-        c.MoveTo(f.left, f.bottom - 1);
-        c.LineTo(f.left, f.top);
-        c.LineTo(f.right - 1, f.top);
-        c.Pen().SetColor(bottom_right);
-        c.LineTo(f.right - 1, f.bottom - 1);
-        c.LineTo(f.left - 1, f.bottom - 1);
-    };
-    frame(r, cl3DLight, cl3DDkShadow);
-    frame({ r.left + 1, r.top + 1, r.right - 1, r.bottom - 1 }, clBtnHighlight, clBtnShadow);
+    c.Frame3D(r, cl3DLight, cl3DDkShadow);
+    c.Frame3D({ r.left + 1, r.top + 1, r.right - 1, r.bottom - 1 }, clBtnHighlight, clBtnShadow);
     for (int i = 0; i < ItemCount(); ++i)
         PaintItem(i);
 }

@@ -18,6 +18,16 @@ struct TCreateParams {
     uint32_t class_style = 0;
     int x = 0, y = 0, width = 0, height = 0;
     HWND wnd_parent = 0;
+
+    // A top-level popup in front of the rest that never takes the activation, with
+    // a drop shadow: what hints and menus are.
+    void SetFloatingPopup()
+    {
+        style = WS_POPUP;
+        ex_style = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+        class_style = CS_SAVEBITS | CS_DROPSHADOW;
+        wnd_parent = 0;
+    }
 };
 
 // A control with a window of its own that holds other controls. Its window is made

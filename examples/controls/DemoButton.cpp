@@ -15,14 +15,10 @@ void DemoButton::Paint()
     c.Brush().SetColor(MouseInControl() ? 0xFFF8E8 : clBtnFace);
     c.FillRect(r);
     bool sunk = m_down && MouseInControl();
-    TColor light = sunk ? cl3DDkShadow : clBtnHighlight, dark = sunk ? clBtnHighlight : cl3DDkShadow;
-    c.Pen().SetColor(light);
-    c.MoveTo(r.left, r.bottom - 1);
-    c.LineTo(r.left, r.top);
-    c.LineTo(r.right - 1, r.top);
-    c.Pen().SetColor(dark);
-    c.LineTo(r.right - 1, r.bottom - 1);
-    c.LineTo(r.left, r.bottom - 1);
+    if (sunk)
+        c.Frame3D(r, cl3DDkShadow, clBtnHighlight);
+    else
+        c.Frame3D(r, clBtnHighlight, cl3DDkShadow);
     c.Brush().SetStyle(bsClear);
     TRect text = sunk ? TRect { r.left + 1, r.top + 1, r.right + 1, r.bottom + 1 } : r;
     c.DrawText(Caption(), text, DT_SINGLELINE | DT_CENTER | DT_VCENTER);

@@ -16,13 +16,7 @@ void DemoPanel::Paint()
     TRect r = ClientRect();
     c.Brush().SetColor(Color());
     c.FillRect(r);
-    c.Pen().SetColor(clBtnHighlight);
-    c.MoveTo(r.left, r.bottom - 1);
-    c.LineTo(r.left, r.top);
-    c.LineTo(r.right - 1, r.top);
-    c.Pen().SetColor(clBtnShadow);
-    c.LineTo(r.right - 1, r.bottom - 1);
-    c.LineTo(r.left, r.bottom - 1);
+    c.Frame3D(r, clBtnHighlight, clBtnShadow);
     c.Brush().SetStyle(bsClear);
     c.DrawText(Caption(), r, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
 }

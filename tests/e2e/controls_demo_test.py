@@ -76,22 +76,14 @@ def main(program, out):
         time.sleep(0.3)
         expect(display.screenshot(f"{out}/7-keys.png"), 400, 300, GREEN, "entry chosen by keys")
 
-        x("mousemove", 300, 112, "mousedown", 1)
-        for px, py in ((330, 140), (370, 180), (400, 212)):
-            x("mousemove", px, py)
-            time.sleep(0.05)
-        x("mouseup", 1)
+        display.drag((300, 112), (330, 140), (370, 180), (400, 212))
         time.sleep(0.3)
         shot = display.screenshot(f"{out}/8-moved.png")
         expect(shot, 150, 110, BLACK, "old place")
         expect(shot, 400, 210, FRAME, "caption at the new place")
         expect(shot, 500, 400, GREEN, "page at the new place")
 
-        x("mousemove", 838, 678, "mousedown", 1)
-        for px, py in ((880, 700), (950, 730), (1000, 750)):
-            x("mousemove", px, py)
-            time.sleep(0.05)
-        x("mouseup", 1)
+        display.drag((838, 678), (880, 700), (950, 730), (1000, 750))
         time.sleep(0.4)
         shot = display.screenshot(f"{out}/9-sized.png")
         expect(shot, 1000, 400, FRAME, "right border after sizing")

@@ -32,6 +32,14 @@ class Display:
     def xdotool(self, *args):
         subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True)
 
+    def drag(self, start, *path):
+        """Presses the left button at start, moves through path and releases there."""
+        self.xdotool("mousemove", *start, "mousedown", 1)
+        for point in path:
+            self.xdotool("mousemove", *point)
+            time.sleep(0.05)
+        self.xdotool("mouseup", 1)
+
     def wait_for_window(self, title, timeout=15):
         deadline = time.time() + timeout
         while time.time() < deadline:
