@@ -164,11 +164,6 @@ void TCustomForm::Notification(TComponent* component, TOperation operation)
         m_menu = nullptr;
 }
 
-bool TCustomForm::Showing() const
-{
-    return TWinControl::Showing();
-}
-
 void TCustomForm::VisibleChanged()
 {
     if (Visible()) {

@@ -56,7 +56,6 @@ public:
     TCustomForm* MDIChildren(int index) const { return m_mdi_children.at(static_cast<size_t>(index)); }
     TCustomForm* ActiveMDIChild() const;
 
-    bool Showing() const override;
     // Asks OnClose what to do and does it; closing the main form ends the application.
     void Close();
     // Frees the form once the messages now waiting have been handled.

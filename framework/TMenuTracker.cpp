@@ -46,9 +46,12 @@ void TMenuTracker::Open(TMenuItem& root, TImageList* images, TPoint at, TChoose 
     m_choose = std::move(choose);
     m_closed = std::move(closed);
     m_timer_window = std::make_unique<TUtilityWindow>([this](TMessage& m) {
-        if (m.Msg != WM_TIMER)
+        if (m.Msg == WM_TIMER)
+            TimerFired();
+        else if (m.Msg == WM_CANCELMODE)
+            Close();
+        else
             return false;
-        TimerFired();
         return true;
     });
     auto window = std::make_unique<TMenuWindow>(root, images);
@@ -87,6 +90,13 @@ void TMenuTracker::Close()
     m_choose = nullptr;
     if (closed)
         closed();
+}
+
+void TMenuTracker::CaptureLost(HWND window)
+{
+    // The windows may not go while one of them handles the notice: close from the queue.
+    if (!m_levels.empty() && window == m_levels.front()->Handle() && m_timer_window)
+        Wm().PostMessage(m_timer_window->Handle(), WM_CANCELMODE);
 }
 
 void TMenuTracker::MenuGone(const TMenuItem* root)
@@ -313,10 +323,6 @@ bool TMenuTracker::HandleMessage(MSG& msg)
     case WM_CHAR:
     case WM_SYSCHAR:
         return HandleChar(msg);
-    case WM_CAPTURECHANGED:
-        if (msg.hwnd == m_levels.front()->Handle())
-            Close();
-        return false;
     default:
         break;
     }

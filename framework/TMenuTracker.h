@@ -35,6 +35,8 @@ public:
     TMenuWindow& Level(int index) const { return *m_levels.at(static_cast<size_t>(index)); }
     // A menu whose items are shown is going away: close without running anything.
     void MenuGone(const TMenuItem* root);
+    // A menu window lost the mouse capture to another window: the menu closes.
+    void CaptureLost(HWND window);
 
     static constexpr uint32_t kSubmenuDelay = 300;
 

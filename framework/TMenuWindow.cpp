@@ -4,6 +4,7 @@
 #include "framework/TBitmap.h"
 #include "framework/TImageList.h"
 #include "framework/TMenuItem.h"
+#include "framework/TMenuTracker.h"
 #include "platform/TTextLayout.h"
 #include "platform/TWindowManager.h"
 
@@ -37,6 +38,13 @@ void TMenuWindow::CreateParams(TCreateParams& params)
 {
     TCustomControl::CreateParams(params);
     params.SetFloatingPopup();
+}
+
+void TMenuWindow::Dispatch(TMessage& message)
+{
+    if (message.Msg == WM_CAPTURECHANGED && static_cast<HWND>(message.LParam) != Handle())
+        TMenuTracker::Instance().CaptureLost(Handle());
+    TCustomControl::Dispatch(message);
 }
 
 void TMenuWindow::Layout()

@@ -37,6 +37,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void Dispatch(TMessage& message) override;
     void Paint() override;
 
 private:

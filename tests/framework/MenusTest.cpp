@@ -129,6 +129,14 @@ TEST_F(MenusTest, EnterAcceleratorsEscapeAndOutsideClicks)
     EXPECT_FALSE(tracker.Active());
     EXPECT_EQ(form_clicks, 0);
     EXPECT_EQ(ran.size(), 2u);
+
+    // Another window taking the mouse capture closes the menu.
+    menu.Popup(10, 10);
+    wm.Input().SetCapture(form.Handle());
+    EXPECT_TRUE(tracker.Active());
+    Pump();
+    EXPECT_FALSE(tracker.Active());
+    wm.Input().ReleaseCapture();
 }
 
 TEST_F(MenusTest, RightClickPopsTheControlsMenuUpAtTheCursor)
