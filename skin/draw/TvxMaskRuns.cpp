@@ -1,0 +1,98 @@
+#include "skin/draw/TvxMaskRuns.h"
+
+#include "framework/TBitmap.h"
+#include "skin/draw/TFBitmap.h"
+
+#include <bit>
+#include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace tessel {
+
+namespace {
+
+constexpr uint32_t kRgb = 0x00FFFFFF;
+
+// The first x from x on whose pixel is (black) or is not (!black) in the mask; w when none.
+template<bool black> int Find(const uint32_t* row, int x, int w)
+{
+#if defined(__SSE2__)
+    const __m128i rgb = _mm_set1_epi32(static_cast<int>(kRgb));
+    const __m128i zero = _mm_setzero_si128();
+    // Long spans of one kind go sixteen pixels at a time.
+    for (; x + 16 <= w; x += 16) {
+        const auto* p = reinterpret_cast<const __m128i*>(row + x);
+        __m128i a = _mm_and_si128(_mm_loadu_si128(p), rgb), b = _mm_and_si128(_mm_loadu_si128(p + 1), rgb);
+        __m128i c = _mm_and_si128(_mm_loadu_si128(p + 2), rgb),
+                d = _mm_and_si128(_mm_loadu_si128(p + 3), rgb);
+        if (black) {
+            // Any black pixel among them?
+            __m128i any = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi32(a, zero), _mm_cmpeq_epi32(b, zero)),
+                _mm_or_si128(_mm_cmpeq_epi32(c, zero), _mm_cmpeq_epi32(d, zero)));
+            if (_mm_movemask_epi8(any))
+                break;
+        } else {
+            // Any pixel that is not black?
+            __m128i all = _mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi32(all, zero)) != 0xFFFF)
+                break;
+        }
+    }
+    for (; x + 4 <= w; x += 4) {
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+        __m128i in = _mm_cmpeq_epi32(_mm_and_si128(v, rgb), zero);
+        unsigned bits = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(in)));
+        if (!black)
+            bits = ~bits & 0xF;
+        if (bits)
+            return x + std::countr_zero(bits);
+    }
+#endif
+    for (; x < w; ++x)
+        if (((row[x] & kRgb) == 0) == black)
+            return x;
+    return w;
+}
+
+} // namespace
+
+std::vector<TRect> TvxMaskRuns::Scan(const TBitmap& mask, int ox, int oy)
+{
+    std::vector<TRect> runs;
+    int w = mask.Width();
+    for (int y = 0; y < mask.Height(); ++y) {
+        const uint32_t* row = mask.ScanLine(y);
+        for (int x = Find<true>(row, 0, w); x < w; x = Find<true>(row, x, w)) {
+            int end = Find<false>(row, x, w);
+            runs.push_back({ x + ox, y + oy, end + ox, y + oy + 1 });
+            x = end;
+        }
+    }
+    return runs;
+}
+
+std::vector<TRect> TvxMaskRuns::ScanReference(const TBitmap& mask, int ox, int oy)
+{
+    std::vector<TRect> runs;
+    if (mask.Empty())
+        return runs;
+    TFBitmap scan(mask);
+    for (int y = 0; y < scan.Height(); ++y) {
+        int x = 0;
+        while (x < scan.Width()) {
+            if (!scan.In(x, y)) {
+                ++x;
+                continue;
+            }
+            int x0 = x;
+            while (x < scan.Width() && scan.In(x, y))
+                ++x;
+            runs.push_back({ x0 + ox, y + oy, x + ox, y + oy + 1 });
+        }
+    }
+    return runs;
+}
+
+} // namespace tessel
