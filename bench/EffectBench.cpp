@@ -1,5 +1,5 @@
-// The effect bitmap's blend on a full screen and on a button-sized buffer, each
-// against memcpy of the same bytes.
+// The effect bitmap's blend and every morph on a full screen and on a button-sized
+// buffer, each against memcpy of the same bytes.
 #include "skin/draw/TvxEffectBmp.h"
 
 #include <benchmark/benchmark.h>
@@ -65,5 +65,48 @@ BENCHMARK(BM_Blend_1920x1080);
 BENCHMARK(BM_Blend_1920x1080_vs_memcpy);
 BENCHMARK(BM_Blend_75x25);
 BENCHMARK(BM_Blend_75x25_vs_memcpy);
+
+void Morph(benchmark::State& state, TvxMorphKind kind, int w, int h)
+{
+    TvxEffectBmp a = Pattern(w, h, 1), b = Pattern(w, h, 2);
+    double k = 0.2;
+    for (auto _ : state) {
+        a.Morph(kind, b, k);
+        k = k > 0.9 ? 0.2 : k + 0.2;
+        benchmark::DoNotOptimize(a.ScanLine(0));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * int64_t(a.RowLength()) * h);
+}
+
+// Each morph beside memcpy of the same bytes, at both sizes.
+#define TESSEL_MORPH_BENCH(Name, kind)                                                                       \
+    void BM_##Name##_1920x1080(benchmark::State& state)                                                      \
+    {                                                                                                        \
+        Morph(state, kind, 1920, 1080);                                                                      \
+    }                                                                                                        \
+    void BM_##Name##_1920x1080_vs_memcpy(benchmark::State& state)                                            \
+    {                                                                                                        \
+        Copy(state, 1920, 1080);                                                                             \
+    }                                                                                                        \
+    void BM_##Name##_75x25(benchmark::State& state)                                                          \
+    {                                                                                                        \
+        Morph(state, kind, 75, 25);                                                                          \
+    }                                                                                                        \
+    void BM_##Name##_75x25_vs_memcpy(benchmark::State& state)                                                \
+    {                                                                                                        \
+        Copy(state, 75, 25);                                                                                 \
+    }                                                                                                        \
+    BENCHMARK(BM_##Name##_1920x1080);                                                                        \
+    BENCHMARK(BM_##Name##_1920x1080_vs_memcpy);                                                              \
+    BENCHMARK(BM_##Name##_75x25);                                                                            \
+    BENCHMARK(BM_##Name##_75x25_vs_memcpy);
+
+TESSEL_MORPH_BENCH(MorphGradient, mkgradient)
+TESSEL_MORPH_BENCH(MorphLeftGradient, mkleftgradient)
+TESSEL_MORPH_BENCH(MorphRightGradient, mkrightgradient)
+TESSEL_MORPH_BENCH(MorphLeftSlide, mkleftslide)
+TESSEL_MORPH_BENCH(MorphRightSlide, mkrightslide)
+TESSEL_MORPH_BENCH(MorphPush, mkpush)
 
 } // namespace

@@ -117,6 +117,12 @@ std::unique_ptr<TRegion> TvxMaskRegion::ElementRegion(
 {
     if (t.NewRT.x < t.NewLT.x || t.NewLB.y < t.NewLT.y)
         return nullptr;
+    return EdgesAndClient(g, t, aw, mask);
+}
+
+std::unique_ptr<TRegion> TvxMaskRegion::EdgesAndClient(
+    const TvxElementGeometry& g, const TvxTargetGeometry& t, int aw, const TBitmap& mask)
+{
     if (t.NewClient.IsEmpty())
         return nullptr;
     TvxFrameEdges e = ComposeMaskEdges(g, t, mask, aw);
@@ -132,6 +138,17 @@ std::unique_ptr<TRegion> TvxMaskRegion::ElementRegion(
     auto edges = Union(Union(from(e.top, 0, 0), from(e.bottom, 0, NC.bottom)),
         Union(from(e.left, 0, NC.top), from(e.right, NC.right, NC.top)));
     return Union(std::move(edges), std::make_unique<TRegion>(NC));
+}
+
+std::unique_ptr<TRegion> TvxMaskRegion::FormRegion(
+    const TvxElementGeometry& g, int aw, int ah, const TBitmap& mask)
+{
+    if (mask.Empty())
+        return std::make_unique<TRegion>(TRect { 0, 0, aw, ah });
+    TvxElementGeometry m = g;
+    m.R = mask.Surface().Bounds();
+    int w = aw, h = ah;
+    return EdgesAndClient(m, ComputeTargetGeometry(vxcmFull, m, w, h), aw, mask);
 }
 
 std::unique_ptr<TRegion> TvxMaskRegion::ControlRegion(

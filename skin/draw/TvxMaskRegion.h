@@ -34,6 +34,15 @@ public:
     // geometry a strip stands for.
     static std::unique_ptr<TRegion> ControlRegion(
         const TvxElementGeometry& g, int aw, int ah, const TBitmap& mask);
+    // A skinned form's region while it is resized to aw x ah: g holds the frame's
+    // corner points with the mask rectangle as its client; the union of the resized
+    // mask rectangle and the mask's edge images.
+    static std::unique_ptr<TRegion> FormRegion(
+        const TvxElementGeometry& g, int aw, int ah, const TBitmap& mask);
+
+private:
+    static std::unique_ptr<TRegion> EdgesAndClient(
+        const TvxElementGeometry& g, const TvxTargetGeometry& t, int aw, const TBitmap& mask);
 };
 
 } // namespace tessel

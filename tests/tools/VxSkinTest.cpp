@@ -2,8 +2,10 @@
 #include "framework/TFileStream.h"
 #include "framework/TMemoryStream.h"
 #include "skin/data/TvxCompressedStoredSkin.h"
+#include "skin/data/TvxSkinData.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestSkins.h"
+#include "tools/vxskin/TSkinPreview.h"
 #include "tools/vxskin/TSkinUnpacker.h"
 
 #include <cstdio>
@@ -159,4 +161,88 @@ TEST(TSkinUnpacker, PictureNamesCannotLeaveTheFolder)
     first.LoadFromStream(a);
     second.LoadFromStream(b);
     EXPECT_EQ(first, second);
+}
+
+namespace {
+
+// The width and height a PNG file's header gives; 0 x 0 when it is no PNG.
+TPoint PngSize(const std::string& path)
+{
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return {};
+    unsigned char h[24] = {};
+    size_t n = std::fread(h, 1, sizeof h, f);
+    std::fclose(f);
+    if (n < 24 || h[1] != 'P' || h[2] != 'N' || h[3] != 'G')
+        return {};
+    auto be = [&](int at) { return (h[at] << 24) | (h[at + 1] << 16) | (h[at + 2] << 8) | h[at + 3]; };
+    return { be(16), be(20) };
+}
+
+} // namespace
+
+TEST(Vxskin, RenderRegionAndSheetWriteTheirPictures)
+{
+    test::TempDir dir;
+    std::string skin = Q(test::DemoSkinFile());
+    Result panel
+        = Vxskin("render " + skin + " --control panel --size 956x150 -o " + Q(dir.File("panel.png")));
+    ASSERT_EQ(panel.status, 0) << panel.out;
+    EXPECT_EQ(PngSize(dir.File("panel.png")), (TPoint { 956, 150 }));
+    // A horizontal strip keeps the record's height.
+    Result strip
+        = Vxskin("render " + skin + " --control toolmenubutton --size 120x40 -o " + Q(dir.File("strip.png")));
+    ASSERT_EQ(strip.status, 0) << strip.out;
+    EXPECT_EQ(PngSize(dir.File("strip.png")), (TPoint { 120, 26 }));
+    for (const char* kind : { "--form", "--popup", "--hint" }) {
+        Result r = Vxskin("render " + skin + " " + kind + " --size 300x200 -o " + Q(dir.File("w.png")));
+        EXPECT_EQ(r.status, 0) << kind << r.out;
+        EXPECT_EQ(PngSize(dir.File("w.png")), (TPoint { 300, 200 })) << kind;
+    }
+    Result region = Vxskin("region " + skin + " --form --size 640x480 -o " + Q(dir.File("region.png")));
+    ASSERT_EQ(region.status, 0) << region.out;
+    EXPECT_EQ(PngSize(dir.File("region.png")), (TPoint { 640, 480 }));
+    Result sheet = Vxskin("sheet " + skin + " -o " + Q(dir.File("sheet.png")));
+    ASSERT_EQ(sheet.status, 0) << sheet.out;
+    EXPECT_GT(PngSize(dir.File("sheet.png")).y, 400);
+
+    Result unknown = Vxskin("render " + skin + " --control nosuch --size 10x10 -o " + Q(dir.File("x.png")));
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.out.find("has no control \"nosuch\""), std::string::npos) << unknown.out;
+    Result key = Vxskin(
+        "render " + skin + " --object closebutton --rect nosuchrect --size 10x10 -o " + Q(dir.File("x.png")));
+    EXPECT_EQ(key.status, 1);
+    EXPECT_NE(key.out.find("no rectangle \"nosuchrect\""), std::string::npos) << key.out;
+    Result size = Vxskin("render " + skin + " --form --size 10by10 -o " + Q(dir.File("x.png")));
+    EXPECT_EQ(size.status, 2);
+    EXPECT_NE(size.out.find("WxH"), std::string::npos) << size.out;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.png")));
+}
+
+TEST(TSkinPreview, OtherRectanglesAndRegionsOfTheDemoSkin)
+{
+    TvxCompressedStoredSkin skin;
+    test::LoadDemoSkin(skin);
+    TvxSkinData data;
+    data.LoadCompressedSkin(&skin);
+    // The close button's active look, cut from the active picture.
+    TSkinElement close = TSkinElement::Find(data, TElementKind::kObject, "closebutton", "activeskinrect");
+    EXPECT_EQ(close.geometry.R, (TRect { 101, 3, 114, 16 }));
+    TBitmap active = TSkinPreview::Render(close, 50, 50);
+    ASSERT_EQ(active.Width(), 13); // a fixed element keeps its size
+    const TBitmap& picture = *data.ActivePicture(0);
+    for (int y = 0; y < 13; ++y)
+        for (int x = 0; x < 13; ++x)
+            ASSERT_EQ(active.Pixel(x, y), picture.Pixel(101 + x, 3 + y));
+    // The form's region follows its mask: the rounded corners stay cut at any size.
+    TBitmap region = TSkinPreview::Region(data, TElementKind::kForm, {}, 640, 480);
+    EXPECT_EQ(region.Pixel(0, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(region.Pixel(639, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(region.Pixel(320, 240), 0xFF000000u);
+    EXPECT_EQ(region.Pixel(320, 0), 0xFF000000u);
+    EXPECT_EQ(region.Pixel(0, 240), 0xFF000000u);
+    // A control without a mask is its plain rectangle.
+    TBitmap plain = TSkinPreview::Region(data, TElementKind::kControl, "panel", 30, 20);
+    EXPECT_EQ(plain.Pixel(0, 0), 0xFF000000u);
 }

@@ -4,19 +4,27 @@
 //   vxskin unpack FILE -o DIR              compressed skin -> skin folder
 //   vxskin records FILE --json             the records as the skin data store loads them
 //   vxskin info FILE                       a short summary
+//   vxskin render FILE (--control NAME | --object NAME | --form | --popup | --hint) --size WxH
+//                 [--rect KEY] -o OUT.png  one element composed at a size
+//   vxskin region FILE (--form | --control NAME) --size WxH -o OUT.png
+//                                          a window region, black inside, white outside
+//   vxskin sheet FILE -o OUT.png           every control and object at two sizes
 //
 // FILE may be a compressed skin file, a bare compressed skin or a skin folder's INI.
 #include "framework/Exception.h"
 #include "framework/TFileStream.h"
 #include "framework/TMemIniFile.h"
 #include "framework/TMemoryStream.h"
+#include "framework/TPngWriter.h"
 #include "skin/data/TvxCompressedStoredSkin.h"
 #include "skin/data/TvxSkinData.h"
+#include "tools/vxskin/TSkinPreview.h"
 #include "tools/vxskin/TSkinRecordsJson.h"
 #include "tools/vxskin/TSkinSource.h"
 #include "tools/vxskin/TSkinUnpacker.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,7 +38,11 @@ int Usage()
         "usage: vxskin pack SKIN.ini -o FILE [--raw]\n"
         "       vxskin unpack FILE -o DIR\n"
         "       vxskin records FILE --json\n"
-        "       vxskin info FILE\n");
+        "       vxskin info FILE\n"
+        "       vxskin render FILE (--control NAME | --object NAME | --form | --popup | --hint) --size WxH\n"
+        "                     [--rect KEY] -o OUT.png\n"
+        "       vxskin region FILE (--form | --control NAME) --size WxH -o OUT.png\n"
+        "       vxskin sheet FILE -o OUT.png\n");
     return 2;
 }
 
@@ -39,7 +51,27 @@ struct Args {
     std::string output;
     bool raw = false;
     bool json = false;
+    std::optional<TElementKind> kind;
+    std::string name;
+    std::string rect_key;
+    int width = 0, height = 0;
 };
+
+// "WxH" with both at least 1 and at most 16384.
+bool ParseSize(const std::string& text, int& w, int& h)
+{
+    size_t x = text.find('x');
+    if (x == std::string::npos)
+        return false;
+    try {
+        size_t a = 0, b = 0;
+        w = std::stoi(text.substr(0, x), &a);
+        h = std::stoi(text.substr(x + 1), &b);
+        return a == x && b == text.size() - x - 1 && w >= 1 && h >= 1 && w <= 16384 && h <= 16384;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
 
 bool Parse(int argc, char** argv, Args& args)
 {
@@ -51,7 +83,23 @@ bool Parse(int argc, char** argv, Args& args)
             args.raw = true;
         else if (a == "--json")
             args.json = true;
-        else if (!a.empty() && a[0] == '-')
+        else if ((a == "--control" || a == "--object") && i + 1 < argc) {
+            args.kind = a == "--control" ? TElementKind::kControl : TElementKind::kObject;
+            args.name = argv[++i];
+        } else if (a == "--form")
+            args.kind = TElementKind::kForm;
+        else if (a == "--popup")
+            args.kind = TElementKind::kPopup;
+        else if (a == "--hint")
+            args.kind = TElementKind::kHint;
+        else if (a == "--rect" && i + 1 < argc)
+            args.rect_key = argv[++i];
+        else if (a == "--size" && i + 1 < argc) {
+            if (!ParseSize(argv[++i], args.width, args.height)) {
+                std::fprintf(stderr, "vxskin: the size must be WxH, for example 200x80\n");
+                return false;
+            }
+        } else if (!a.empty() && a[0] == '-')
             return false;
         else
             args.positional.push_back(a);
@@ -158,6 +206,49 @@ int Info(const Args& args)
     return 0;
 }
 
+void Load(const Args& args, TvxCompressedStoredSkin& skin, TvxSkinData& data)
+{
+    TSkinSource::Load(args.positional[0], skin);
+    data.LoadCompressedSkin(&skin);
+}
+
+int Render(const Args& args)
+{
+    if (args.positional.size() != 1 || !args.kind || !args.width || args.output.empty())
+        return Usage();
+    TvxCompressedStoredSkin skin;
+    TvxSkinData data;
+    Load(args, skin, data);
+    TSkinElement element = TSkinElement::Find(data, *args.kind, args.name, args.rect_key);
+    TBitmap out = TSkinPreview::Render(element, args.width, args.height);
+    TPngWriter::Save(out, args.output);
+    std::printf("%s: %d x %d\n", args.output.c_str(), out.Width(), out.Height());
+    return 0;
+}
+
+int Region(const Args& args)
+{
+    bool kind_ok = args.kind == TElementKind::kForm || args.kind == TElementKind::kControl;
+    if (args.positional.size() != 1 || !kind_ok || !args.width || args.output.empty())
+        return Usage();
+    TvxCompressedStoredSkin skin;
+    TvxSkinData data;
+    Load(args, skin, data);
+    TPngWriter::Save(TSkinPreview::Region(data, *args.kind, args.name, args.width, args.height), args.output);
+    return 0;
+}
+
+int Sheet(const Args& args)
+{
+    if (args.positional.size() != 1 || args.output.empty())
+        return Usage();
+    TvxCompressedStoredSkin skin;
+    TvxSkinData data;
+    Load(args, skin, data);
+    TPngWriter::Save(TSkinPreview::Sheet(data), args.output);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -177,6 +268,12 @@ int main(int argc, char** argv)
             return Records(args);
         if (command == "info")
             return Info(args);
+        if (command == "render")
+            return Render(args);
+        if (command == "region")
+            return Region(args);
+        if (command == "sheet")
+            return Sheet(args);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vxskin: %s\n", e.what());
         return 1;

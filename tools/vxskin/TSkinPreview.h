@@ -1,0 +1,24 @@
+#pragma once
+
+#include "framework/TBitmap.h"
+#include "tools/vxskin/TSkinElement.h"
+
+#include <string>
+
+namespace tessel {
+
+class TvxSkinData;
+
+// Pictures of a skin for its authors: an element composed at any size, a window
+// region as black-inside, white-outside, and a sheet of every control and object.
+class TSkinPreview {
+public:
+    // The element composed at w x h (strips and fixed elements keep the sizes they keep).
+    static TBitmap Render(const TSkinElement& element, int w, int h);
+    // The region of a form (kind kForm) or a control at w x h, in a picture of that size.
+    static TBitmap Region(const TvxSkinData& data, TElementKind kind, const std::string& name, int w, int h);
+    // Every control and object at its own size and at a larger one, labelled.
+    static TBitmap Sheet(const TvxSkinData& data);
+};
+
+} // namespace tessel
