@@ -1,0 +1,39 @@
+#include "skin/draw/TvxPlatform.h"
+
+#include "framework/TBitmap.h"
+#include "platform/TWindowManager.h"
+
+namespace tessel {
+
+void TvxPlatform::ScreenToBitmap(int x, int y, TBitmap& bitmap)
+{
+    if (bitmap.Empty())
+        return;
+    TSurface shot
+        = TWindowManager::Instance().CaptureScreen({ x, y, x + bitmap.Width(), y + bitmap.Height() });
+    for (int row = 0; row < bitmap.Height() && row < shot.Height(); ++row)
+        for (int col = 0; col < bitmap.Width() && col < shot.Width(); ++col)
+            bitmap.SetPixel(col, row, shot.Pixel(col, row));
+}
+
+void TvxPlatform::SetWindowAlpha(HWND window, uint8_t alpha)
+{
+    TWindowManager::Instance().SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
+}
+
+TRect TvxPlatform::WorkArea(HWND window, TvxWorkArea which)
+{
+    TWindowManager& wm = TWindowManager::Instance();
+    if (window && wm.IsWindow(window)) {
+        MONITORINFO info;
+        if (wm.GetMonitorInfo(wm.MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), info))
+            return which == TvxWorkArea::kWorkArea ? info.rcWork : info.rcMonitor;
+    }
+    if (which == TvxWorkArea::kWholeMonitor)
+        return wm.Backend().ScreenRect();
+    TRect work;
+    wm.SystemParametersInfo(SPI_GETWORKAREA, &work);
+    return work;
+}
+
+} // namespace tessel
