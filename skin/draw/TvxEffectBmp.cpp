@@ -119,9 +119,9 @@ void TvxEffectBmp::Blend(const TvxEffectBmp& other, double k)
 {
     if (!SameSize(other))
         return;
-    k = Clamp01(k);
+    const TvxEffectRows::TBlendPlan& plan = TvxEffectRows::PlanBlend(Clamp01(k));
     for (int y = 0; y < m_height; ++y)
-        TvxEffectRows::Blend(ScanLine(y), other.ScanLine(y), 3 * m_width, k);
+        TvxEffectRows::Blend(ScanLine(y), other.ScanLine(y), 3 * m_width, plan);
 }
 
 void TvxEffectBmp::BlendRect(

@@ -6,6 +6,9 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 namespace tessel {
 
@@ -26,8 +29,107 @@ void TvxEffectRows::BlendReference(uint8_t* a, const uint8_t* b, int n, double k
         a[i] = BlendOne(a[i], b[i], ka, k);
 }
 
+#if defined(__x86_64__)
+// a + round(k (b - a)) in 16-bit lanes, 32 bytes at a time: the rule's result
+// wherever the difference is not one the plan marks unsure (the rounding of the
+// fixed-point product can only differ near a half); those bytes are redone by the
+// rule afterwards. Returns the number of bytes done.
+__attribute__((target("avx2"))) int BlendAvx2(
+    uint8_t* a, const uint8_t* b, int n, const TvxEffectRows::TBlendPlan& plan)
+{
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i factor = _mm256_set1_epi16(plan.fixed);
+    const double ka = 1 - plan.k;
+    int i = 0;
+    for (; i + 32 <= n; i += 32) {
+        __m256i va = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + i));
+        __m256i vb = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b + i));
+        __m256i a0 = _mm256_unpacklo_epi8(va, zero), a1 = _mm256_unpackhi_epi8(va, zero);
+        __m256i d0 = _mm256_sub_epi16(_mm256_unpacklo_epi8(vb, zero), a0);
+        __m256i d1 = _mm256_sub_epi16(_mm256_unpackhi_epi8(vb, zero), a1);
+        __m256i r0 = _mm256_add_epi16(a0, _mm256_mulhrs_epi16(d0, factor));
+        __m256i r1 = _mm256_add_epi16(a1, _mm256_mulhrs_epi16(d1, factor));
+        bool check = false;
+        for (int u = 0; u < plan.unsure_count; ++u) {
+            __m256i bad = _mm256_set1_epi16(plan.unsure_list[static_cast<size_t>(u)]);
+            __m256i hit = _mm256_or_si256(_mm256_cmpeq_epi16(d0, bad), _mm256_cmpeq_epi16(d1, bad));
+            check = check || !_mm256_testz_si256(hit, hit);
+        }
+        __m256i before = va;
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(a + i), _mm256_packus_epi16(r0, r1));
+        if (check) {
+            alignas(32) uint8_t old[32];
+            _mm256_store_si256(reinterpret_cast<__m256i*>(old), before);
+            for (int j = 0; j < 32; ++j)
+                if (plan.unsure[static_cast<size_t>(b[i + j] - old[j] + 255)])
+                    a[i + j] = BlendOne(old[j], b[i + j], ka, plan.k);
+        }
+    }
+    return i;
+}
+
+bool HasAvx2()
+{
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
+
+const TvxEffectRows::TBlendPlan& TvxEffectRows::PlanBlend(double k)
+{
+    // Morphs step through a few factors again and again: the last plans are kept.
+    thread_local std::array<TBlendPlan, 8> kept;
+    thread_local int kept_count = 0, next_slot = 0;
+    for (int i = 0; i < kept_count; ++i)
+        if (kept[static_cast<size_t>(i)].k == k)
+            return kept[static_cast<size_t>(i)];
+    TBlendPlan& plan = kept[static_cast<size_t>(next_slot)];
+    plan = TBlendPlan();
+    plan.k = k;
+    next_slot = (next_slot + 1) % static_cast<int>(kept.size());
+    kept_count = std::min(kept_count + 1, static_cast<int>(kept.size()));
+    if (!(k > 0 && k < 1))
+        return plan;
+    plan.wa = static_cast<uint32_t>(std::lround(std::ldexp(1 - k, 23)));
+    plan.wb = static_cast<uint32_t>(std::lround(std::ldexp(k, 23)));
+    long fixed = std::lround(std::ldexp(k, 15));
+    if (fixed >= 32768)
+        return plan;
+    plan.fixed = static_cast<int16_t>(fixed);
+    // The fixed product is off by at most 255 * 2^-16; differences whose exact
+    // product lies nearer than 1/256 to a half, or whose fixed rounding differs, go
+    // the rule's way.
+    for (int d = -255; d <= 255; ++d) {
+        double exact = k * d;
+        double from_half = std::fabs(exact - std::floor(exact) - 0.5);
+        long fixed_result = (d * fixed + 16384) >> 15;
+        bool unsure = from_half < 1.0 / 256 || fixed_result != std::lround(exact);
+        plan.unsure[static_cast<size_t>(d + 255)] = unsure;
+        if (unsure && plan.unsure_count < static_cast<int>(plan.unsure_list.size()))
+            plan.unsure_list[static_cast<size_t>(plan.unsure_count)] = static_cast<int16_t>(d);
+        plan.unsure_count += unsure ? 1 : 0;
+    }
+    // With many unsure differences the 23-bit loop is quicker.
+    plan.usable = plan.unsure_count <= static_cast<int>(plan.unsure_list.size());
+    return plan;
+}
+
 void TvxEffectRows::Blend(uint8_t* a, const uint8_t* b, int n, double k)
 {
+    Blend(a, b, n, PlanBlend(k));
+}
+
+void TvxEffectRows::Blend(uint8_t* a, const uint8_t* b, int n, const TBlendPlan& plan)
+{
+    const double k = plan.k;
+#if defined(__x86_64__)
+    if (plan.usable && HasAvx2()) {
+        int done = BlendAvx2(a, b, n, plan);
+        a += done;
+        b += done;
+        n -= done;
+    }
+#endif
     // The weights as fixed point with 23 fraction bits. Against the floating-point
     // value each product is off by at most 255 * 2^-24, so the sum is off by at most
     // 255 units of 2^-23; wherever the fixed-point fraction is farther than that
@@ -45,8 +147,7 @@ void TvxEffectRows::Blend(uint8_t* a, const uint8_t* b, int n, double k)
         return;
     }
     const double ka = 1 - k;
-    const auto wa = static_cast<uint32_t>(std::lround(std::ldexp(ka, kBits)));
-    const auto wb = static_cast<uint32_t>(std::lround(std::ldexp(k, kBits)));
+    const uint32_t wa = plan.wa, wb = plan.wb;
     uint8_t out[kChunk];
     for (int start = 0; start < n; start += kChunk) {
         const int m = std::min(kChunk, n - start);
