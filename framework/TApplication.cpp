@@ -20,6 +20,11 @@ TWindowManager& Wm()
 // How far below the cursor's hot spot a hint starts.
 constexpr int kCursorHeight = 20;
 
+std::unique_ptr<THintWindow> MakeDefaultHintWindow(TComponent* owner)
+{
+    return std::make_unique<THintWindow>(owner);
+}
+
 } // namespace
 
 std::string GetShortHint(const std::string& hint)
@@ -28,9 +33,8 @@ std::string GetShortHint(const std::string& hint)
 }
 
 TApplication::TApplication()
-{
-    m_hint_window_class = [](TComponent* owner) { return std::make_unique<THintWindow>(owner); };
-}
+    : m_hint_window_class(MakeDefaultHintWindow)
+{ }
 
 TApplication::~TApplication()
 {
@@ -59,7 +63,7 @@ void TApplication::Initialize()
     m_hint_color = clInfoBk;
     OnMessage = nullptr;
     OnShowHint = nullptr;
-    m_hint_window_class = [](TComponent* owner) { return std::make_unique<THintWindow>(owner); };
+    m_hint_window_class = MakeDefaultHintWindow;
     m_window = std::make_unique<TUtilityWindow>([this](TMessage& m) { return WndProc(m); });
     TMouseTracker::Instance().OnChange = [this](TControl* control) { MouseControlChanged(control); };
 }

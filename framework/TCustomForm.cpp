@@ -92,12 +92,17 @@ void TCustomForm::SetWindowState(TWindowState state)
 void TCustomForm::SetFormStyle(TFormStyle style)
 {
     m_form_style = style;
-    if (style == fsMDIChild)
-        if (TCustomForm* parent = MDIParent(); parent
-            && std::find(parent->m_mdi_children.begin(), parent->m_mdi_children.end(), this)
-                == parent->m_mdi_children.end())
-            parent->m_mdi_children.push_back(this);
+    JoinMDIParent();
     UpdateWindowStyle();
+}
+
+void TCustomForm::JoinMDIParent()
+{
+    TCustomForm* parent = MDIParent();
+    if (parent
+        && std::find(parent->m_mdi_children.begin(), parent->m_mdi_children.end(), this)
+            == parent->m_mdi_children.end())
+        parent->m_mdi_children.push_back(this);
 }
 
 TCustomForm* TCustomForm::MDIParent() const
@@ -238,10 +243,7 @@ void TCustomForm::CreateWnd()
         m_client_handle = Wm().CreateWindowEx(client);
         Realign();
     }
-    if (TCustomForm* parent = MDIParent())
-        if (std::find(parent->m_mdi_children.begin(), parent->m_mdi_children.end(), this)
-            == parent->m_mdi_children.end())
-            parent->m_mdi_children.push_back(this);
+    JoinMDIParent();
 }
 
 void TCustomForm::AlignControls(TControl* control, TRect& rect)

@@ -92,6 +92,8 @@ private:
     void UpdateWindowStyle();
     void Activated(bool active);
     TCustomForm* MDIParent() const;
+    // An MDI child is listed by the main MDI form once.
+    void JoinMDIParent();
 
     TFormBorderStyle m_border_style = bsSizeable;
     TBorderIcons m_border_icons = biSystemMenu | biMinimize | biMaximize;

@@ -20,7 +20,6 @@ public:
         int16_t fixed = 0;
         bool usable = false; // the 16-bit loop may run
         std::array<bool, 511> unsure {}; // indexed by b - a + 255
-        int16_t first_unsure = 0; // a difference that is unsure, for the vector test
         int unsure_count = 0;
         std::array<int16_t, 8> unsure_list {};
     };
