@@ -40,6 +40,12 @@ void TPopupMenu::DoPopup()
         OnPopup(this);
 }
 
+void TPopupMenu::DoClose()
+{
+    if (OnClose)
+        OnClose(this);
+}
+
 void TPopupMenu::Popup(int x, int y)
 {
     m_popup_point = { x, y };
@@ -50,10 +56,7 @@ void TPopupMenu::Popup(int x, int y)
             TWindowManager::Instance().SendMessage(
                 TPopupList::Instance().Window(), WM_COMMAND, item->Command());
         },
-        [this] {
-            if (OnClose)
-                OnClose(this);
-        });
+        [this] { DoClose(); });
 }
 
 } // namespace tessel

@@ -31,6 +31,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     // Runs OnPopup.
     virtual void DoPopup();
+    // Runs OnClose, once the menu has closed.
+    virtual void DoClose();
 
 private:
     TPoint m_popup_point;

@@ -2,8 +2,10 @@
 
 #include "platform/TMessage.h"
 #include "platform/TRect.h"
+#include "platform/TWebView.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace tessel {
@@ -57,6 +59,11 @@ public:
     // window (window coordinates), or hides it.
     virtual void PlaceNativeView(void*, HWND, const TRect&, bool) { }
     virtual void RemoveNativeView(void*) { }
+    // Sets up the embedded web views; only the first call counts.
+    virtual void ConfigureWeb(const TWebConfig&) { }
+    // A new embedded web view, or null when the backend has none. Views of one
+    // process share their page process where the desktop allows.
+    virtual std::unique_ptr<TWebView> CreateWebView() { return nullptr; }
 };
 
 } // namespace tessel

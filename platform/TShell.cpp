@@ -54,4 +54,42 @@ std::string TShell::TempPath()
     return path;
 }
 
+std::string TShell::ProgramPath()
+{
+    char buffer[4096];
+    ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
+}
+
+namespace {
+
+// $variable, else $HOME/fallback, as a folder path with the program's name.
+std::string UserFolder(const char* variable, const char* fallback, const std::string& program)
+{
+    const char* base = std::getenv(variable);
+    std::string path;
+    // XDG says a relative path is to be ignored.
+    if (base && base[0] == '/')
+        path = base;
+    else {
+        const char* home = std::getenv("HOME");
+        path = std::string(home && *home ? home : "/tmp") + "/" + fallback;
+    }
+    if (path.back() != '/')
+        path += '/';
+    return path + program + "/";
+}
+
+} // namespace
+
+std::string TShell::UserDataFolder(const std::string& program)
+{
+    return UserFolder("XDG_DATA_HOME", ".local/share", program);
+}
+
+std::string TShell::UserCacheFolder(const std::string& program)
+{
+    return UserFolder("XDG_CACHE_HOME", ".cache", program);
+}
+
 } // namespace tessel

@@ -13,6 +13,12 @@ public:
     static bool Open(const std::string& address, const std::string& opener = "xdg-open");
     // The directory for temporary files, with a trailing "/": TMPDIR, else /tmp/.
     static std::string TempPath();
+    // The full path of the running program's file; empty when it cannot be told.
+    static std::string ProgramPath();
+    // The user's folder for data and for cache files of the named program
+    // (XDG_DATA_HOME or ~/.local/share, XDG_CACHE_HOME or ~/.cache), with a trailing "/".
+    static std::string UserDataFolder(const std::string& program);
+    static std::string UserCacheFolder(const std::string& program);
 };
 
 } // namespace tessel

@@ -2,6 +2,7 @@
 
 #include "platform/DesktopBackend.h"
 #include "platform/TWindowManager.h"
+#include "platform/gtk/TGtkWebEngine.h"
 #include "platform/gtk/TGtkWindow.h"
 
 namespace tessel {
@@ -72,6 +73,7 @@ std::unique_ptr<TGtkBackend> TGtkBackend::Create(std::string& error)
 TGtkBackend::~TGtkBackend()
 {
     m_windows.clear();
+    m_web.reset();
     for (auto& [idc, cursor] : m_cursors)
         g_object_unref(cursor);
     while (g_main_context_iteration(nullptr, FALSE)) { }
@@ -238,6 +240,19 @@ void TGtkBackend::ApplyViews(HWND root)
     for (auto& [view, place] : m_views)
         if (place.root == root)
             it->second->PlaceView(GTK_WIDGET(view), place.rect, place.visible);
+}
+
+void TGtkBackend::ConfigureWeb(const TWebConfig& config)
+{
+    if (!m_web)
+        m_web = std::make_unique<TGtkWebEngine>(config);
+}
+
+std::unique_ptr<TWebView> TGtkBackend::CreateWebView()
+{
+    if (!m_web)
+        ConfigureWeb({});
+    return m_web->CreateView();
 }
 
 } // namespace tessel

@@ -9,6 +9,7 @@
 
 namespace tessel {
 
+class TGtkWebEngine;
 class TGtkWindow;
 
 // GTK 3 on X11: the real clock, screen and monitors, GLib's main loop for waiting
@@ -37,6 +38,8 @@ public:
     bool NativeFrames() override { return true; }
     void PlaceNativeView(void* view, HWND root, const TRect& rect, bool visible) override;
     void RemoveNativeView(void* view) override;
+    void ConfigureWeb(const TWebConfig& config) override;
+    std::unique_ptr<TWebView> CreateWebView() override;
 
     // An event became input for the window system: a wait ends.
     void InputArrived() { m_input_arrived = true; }
@@ -51,6 +54,7 @@ private:
     void ApplyViews(HWND root);
 
     std::map<HWND, std::unique_ptr<TGtkWindow>> m_windows;
+    std::unique_ptr<TGtkWebEngine> m_web;
     std::map<void*, ViewPlace> m_views;
     std::map<int, GdkCursor*> m_cursors;
     int m_cursor = 0;

@@ -1,0 +1,289 @@
+#include "app/TForm3.h"
+
+#include "app/TStoredSkin.h"
+#include "app/Unit3.h"
+#include "app/content/TContentCleanup.h"
+#include "app/content/TContentNames.h"
+#include "app/content/TContentPackage.h"
+#include "app/content/TPrivateFolder.h"
+#include "framework/SysUtils.h"
+#include "framework/TFormReader.h"
+#include "media/TShockwaveFlash.h"
+#include "media/TUri.h"
+#include "media/TWebBrowser.h"
+#include "platform/TProfileFile.h"
+#include "platform/TShell.h"
+#include "skin/controls/TvxSkinMenuButton.h"
+#include "skin/controls/TvxSkinPanel.h"
+#include "skin/controls/TvxSkinToolBar.h"
+#include "skin/data/TvxCompressedStoredSkin.h"
+#include "skin/data/TvxSkinData.h"
+#include "skin/menus/TvxSkinPopupMenu.h"
+
+#include <sys/stat.h>
+
+namespace tessel {
+
+using namespace unit3;
+
+namespace {
+
+const char* const kSettings = "settings1.ini";
+
+std::string& PackagePathSetting()
+{
+    static std::string path;
+    return path;
+}
+
+std::function<bool(const std::string&)>& ShellOpen()
+{
+    static std::function<bool(const std::string&)> open
+        = [](const std::string& a) { return TShell::Open(a); };
+    return open;
+}
+
+bool IsMovieName(const std::string& name)
+{
+    return name.size() > 4 && name.compare(name.size() - 4, 4, ".swf") == 0;
+}
+
+bool IsFile(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+} // namespace
+
+void TForm3::SetPackagePath(const std::string& path)
+{
+    PackagePathSetting() = path;
+}
+
+std::string TForm3::PackagePath()
+{
+    if (!PackagePathSetting().empty())
+        return PackagePathSetting();
+    return ExtractFilePath(TShell::ProgramPath()) + "Data.bin";
+}
+
+void TForm3::SetShellOpen(std::function<bool(const std::string&)> open)
+{
+    ShellOpen() = open ? std::move(open) : [](const std::string& a) { return TShell::Open(a); };
+}
+
+TForm3::TForm3(TComponent* owner)
+    : TForm(owner)
+{
+    TFormReader reader(*this);
+    SetCaption("Tessel");
+    SetLeft(0);
+    SetTop(0);
+    SetClientWidth(956);
+    SetClientHeight(782);
+    SetBorderIcons(0);
+    SetColor(clBtnFace);
+    Font().SetName("Tahoma");
+    Font().SetHeight(-11);
+    Font().SetColor(clWindowText);
+    OnCreate = [this](TComponent* sender) { FormCreate(sender); };
+    OnClose = [this](TComponent* sender, TCloseAction& action) { FormClose(sender, action); };
+
+    vxSkinToolBar1 = &reader.Create<TvxSkinToolBar>("vxSkinToolBar1", this, [](TvxSkinToolBar& b) {
+        b.SetBounds(0, 0, 956, 25);
+        b.SetAlign(alTop);
+        b.SetSkinDataName("toolpanel");
+        b.SetCaption("vxSkinToolBar1");
+        b.SetBorderStyle(bvNone);
+        b.SetAdjustControls(true);
+        b.SetShowCaptions(false);
+        b.SetTabOrder(0);
+    });
+    vxSkinMenuButton1
+        = &reader.Create<TvxSkinMenuButton>("vxSkinMenuButton1", vxSkinToolBar1, [](TvxSkinMenuButton& b) {
+              b.SetBounds(3, 0, 75, 25);
+              b.SetSkinDataName("toolmenubutton");
+              b.SetCaption("Games");
+              b.SetUseSkinSize(true);
+              b.SetTrackButtonMode(false);
+              b.SetTabOrder(0);
+          });
+    vxSkinMenuButton2
+        = &reader.Create<TvxSkinMenuButton>("vxSkinMenuButton2", vxSkinToolBar1, [](TvxSkinMenuButton& b) {
+              b.SetBounds(84, 0, 75, 25);
+              b.SetSkinDataName("toolmenubutton");
+              b.SetCaption("Links");
+              b.SetTabOrder(1);
+          });
+    auto panel = [](int top, int height, TAlign align, int tab_order) {
+        return [=](TvxSkinPanel& p) {
+            p.SetBounds(0, top, 956, height);
+            p.SetAlign(align);
+            p.SetSkinDataName("panel");
+            p.SetBorderStyle(bvFrame);
+            p.SetTabOrder(tab_order);
+        };
+    };
+    vxSkinPanel1 = &reader.Create<TvxSkinPanel>("vxSkinPanel1", this, panel(632, 150, alBottom, 1));
+    WebBrowser1 = &reader.Create<TWebBrowser>("WebBrowser1", vxSkinPanel1, [](TWebBrowser& w) {
+        w.SetBounds(1, 1, 954, 148);
+        w.SetAlign(alClient);
+    });
+    vxSkinPanel2 = &reader.Create<TvxSkinPanel>("vxSkinPanel2", this, panel(25, 56, alTop, 2));
+    WebBrowser2 = &reader.Create<TWebBrowser>("WebBrowser2", vxSkinPanel2, [](TWebBrowser& w) {
+        w.SetBounds(1, 1, 954, 54);
+        w.SetAlign(alClient);
+    });
+    // The movie panel has no SkinData: it is always drawn by its default rules.
+    vxSkinPanel3 = &reader.Create<TvxSkinPanel>("vxSkinPanel3", this, panel(81, 551, alClient, 3));
+    ShockwaveFlash1
+        = &reader.Create<TShockwaveFlash>("ShockwaveFlash1", vxSkinPanel3, [](TShockwaveFlash& f) {
+              f.SetBounds(1, 1, 954, 549);
+              f.SetAlign(alClient);
+              f.SetWMode("Window");
+              f.SetQuality("High");
+              f.SetScale("ShowAll");
+              f.SetPlaying(true);
+              f.SetLoop(true);
+              f.SetMenu(true);
+              f.SetAllowNetworking("all");
+              f.SetAllowFullScreen("false");
+          });
+    // The form skin controller ("main") joins here once the skinned frame exists.
+    vxSkinData1 = &reader.Create<TvxSkinData>("vxSkinData1", nullptr, [](TvxSkinData& d) {
+        d.SetSkinnableForm(true);
+        d.SetEnableSkinEffects(true);
+        d.SetSkinIndex(0);
+    });
+    vxCompressedStoredSkin1 = &reader.Create<TvxCompressedStoredSkin>(
+        "vxCompressedStoredSkin1", nullptr, [](TvxCompressedStoredSkin& s) {
+            s.SetCompressedFileName(TStoredSkin::FileName());
+            s.SetCompressedData(TStoredSkin::CompressedData());
+        });
+    Menu = &reader.Create<TvxSkinPopupMenu>("Menu");
+    Menu1 = &reader.Create<TvxSkinPopupMenu>("Menu1");
+    reader.Reference([this] {
+        vxSkinToolBar1->SetSkinData(vxSkinData1);
+        vxSkinMenuButton1->SetSkinData(vxSkinData1);
+        vxSkinMenuButton1->SetSkinPopupMenu(Menu);
+        vxSkinMenuButton2->SetSkinData(vxSkinData1);
+        vxSkinMenuButton2->SetSkinPopupMenu(Menu1);
+        vxSkinPanel1->SetSkinData(vxSkinData1);
+        vxSkinPanel2->SetSkinData(vxSkinData1);
+        // Resolving the stored skin loads it.
+        vxSkinData1->SetCompressedStoredSkin(vxCompressedStoredSkin1);
+    });
+    reader.End();
+}
+
+TForm3::~TForm3()
+{
+    if (Form3 == this)
+        Form3 = nullptr;
+}
+
+void TForm3::FormCreate(TComponent*)
+{
+    // Every failure here is swallowed: the steps before it stand, the window opens.
+    try {
+        TempDir = TPrivateFolder::Create(TShell::TempPath());
+        TContentCleanup::Arm(TempDir, {});
+        UnpackContent();
+        BuildGamesMenu();
+        LoadSettings();
+    } catch (...) { }
+}
+
+void TForm3::FormClose(TComponent*, TCloseAction&)
+{
+    RemoveContent();
+}
+
+void TForm3::UnpackContent()
+{
+    TContentPackage package(PackagePath());
+    package.ReadHeader(ContentTable);
+    TContentCleanup::Arm(TempDir, TContentPackage::TargetNames(ContentTable));
+    package.UnpackEntries(ContentTable, TempDir);
+}
+
+void TForm3::RemoveContent()
+{
+    if (TempDir.empty())
+        return;
+    TContentPackage::RemoveEntries(ContentTable, TempDir);
+    TPrivateFolder::Remove(TempDir);
+    TContentCleanup::Disarm();
+}
+
+void TForm3::BuildGamesMenu()
+{
+    for (int i = 0; i < ContentTable.Entries(); ++i) {
+        std::optional<std::string> name = TContentNames::TargetName(ContentTable.StoredName(i));
+        // Only movies are listed: a click plays caption + ".swf", so any other file
+        // (the settings, a page the package carries) would be an entry that does
+        // nothing.
+        if (!name || *name == kSettings || !IsMovieName(*name))
+            continue;
+        Menu->Items().Add(TContentNames::DropLastCharacters(*name, 4),
+            [this](TComponent* sender) { GameItemClick(sender); });
+    }
+}
+
+std::string TForm3::ContentAddress(const std::string& address) const
+{
+    if (!address.empty() && !TUri::HasScheme(address) && address.find('/') == std::string::npos
+        && IsFile(TempDir + address))
+        return TUri::FromFilePath(TempDir + address);
+    return address;
+}
+
+void TForm3::LoadSettings()
+{
+    std::string file = TempDir + kSettings;
+    if (!IsFile(file))
+        return;
+    auto text = [&](const char* section, const std::string& key) {
+        return TProfileFile::ReadString(file, section, key, "");
+    };
+    auto number = [&](const char* section, const char* key) {
+        return TProfileFile::ReadInteger(file, section, key, 100);
+    };
+    LinkCount = StrToInt(text("Links", "nr"));
+    vxSkinMenuButton2->SetCaption(text("Links", "ButtonName"));
+    vxSkinPanel1->SetHeight(number("BottomPanel", "height"));
+    vxSkinPanel2->SetHeight(number("TopPanel", "height"));
+    SetHeight(number("Main", "height"));
+    SetWidth(number("Main", "width"));
+    SetCaption(text("Main", "title"));
+    WebBrowser1->Navigate(ContentAddress(text("BottomPanel", "link")));
+    WebBrowser2->Navigate(ContentAddress(text("TopPanel", "link")));
+    for (int n = 1; n <= LinkCount; ++n) {
+        TMenuItem& item = Menu1->Items().Add(text("Links", "title" + std::to_string(n)),
+            [this](TComponent* sender) { LinkItemClick(sender); });
+        item.SetTag(n);
+    }
+}
+
+void TForm3::GameItemClick(TComponent* sender)
+{
+    try {
+        auto* item = dynamic_cast<TMenuItem*>(sender);
+        if (item)
+            ShockwaveFlash1->SetMovie(TempDir + item->Caption() + ".swf");
+    } catch (...) { }
+}
+
+void TForm3::LinkItemClick(TComponent* sender)
+{
+    auto* item = dynamic_cast<TMenuItem*>(sender);
+    if (!item)
+        return;
+    // The settings are read afresh: the address is what the file holds now.
+    std::string link
+        = TProfileFile::ReadString(TempDir + kSettings, "Links", "link" + std::to_string(item->Tag()), "");
+    ShellOpen()(ContentAddress(link));
+}
+
+} // namespace tessel

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "framework/TForm.h"
+
+#include <functional>
+#include <string>
+
+namespace tessel {
+
+class TMenuItem;
+class TShockwaveFlash;
+class TvxCompressedStoredSkin;
+class TvxSkinData;
+class TvxSkinMenuButton;
+class TvxSkinPanel;
+class TvxSkinPopupMenu;
+class TvxSkinToolBar;
+class TWebBrowser;
+
+// The main window: a tool bar with the Games and Links buttons, the top and bottom
+// web panels and the movie panel between them. At creation it unpacks the content
+// package beside the program into a private folder, fills the Games menu with the
+// movies, applies settings1.ini and fills the Links menu; at close it removes the
+// unpacked content again.
+class TForm3 : public TForm {
+public:
+    explicit TForm3(TComponent* owner = nullptr);
+    ~TForm3() override;
+
+    // Where the content package is read from: "Data.bin" beside the program unless
+    // set otherwise (tests set it before the form is made).
+    static void SetPackagePath(const std::string& path);
+    static std::string PackagePath();
+    // How a link is opened: the desktop's default handler unless set otherwise.
+    static void SetShellOpen(std::function<bool(const std::string&)> open);
+
+    // The components, in the form description's field order.
+    TvxSkinData* vxSkinData1 = nullptr;
+    TvxCompressedStoredSkin* vxCompressedStoredSkin1 = nullptr;
+    TvxSkinToolBar* vxSkinToolBar1 = nullptr;
+    TvxSkinMenuButton* vxSkinMenuButton1 = nullptr;
+    TvxSkinPopupMenu* Menu = nullptr;
+    TvxSkinPanel* vxSkinPanel1 = nullptr;
+    TWebBrowser* WebBrowser1 = nullptr;
+    TvxSkinMenuButton* vxSkinMenuButton2 = nullptr;
+    TvxSkinPopupMenu* Menu1 = nullptr;
+    TvxSkinPanel* vxSkinPanel2 = nullptr;
+    TWebBrowser* WebBrowser2 = nullptr;
+    TvxSkinPanel* vxSkinPanel3 = nullptr;
+    TShockwaveFlash* ShockwaveFlash1 = nullptr;
+
+    void FormCreate(TComponent* sender);
+    void FormClose(TComponent* sender, TCloseAction& action);
+
+private:
+    void UnpackContent();
+    void BuildGamesMenu();
+    void LoadSettings();
+    void GameItemClick(TComponent* sender);
+    void LinkItemClick(TComponent* sender);
+    void RemoveContent();
+    // A settings address as the web views and the shell take it: a bare name of an
+    // unpacked file becomes that file's address.
+    std::string ContentAddress(const std::string& address) const;
+};
+
+} // namespace tessel

@@ -1,0 +1,80 @@
+#include "app/content/TContentCleanup.h"
+
+#include <csignal>
+#include <unistd.h>
+
+namespace tessel {
+
+namespace {
+
+constexpr int kSignals[] = { SIGINT, SIGTERM, SIGHUP };
+
+// Written only while the signals are blocked, read only by the handler.
+std::vector<std::string>& Files()
+{
+    static std::vector<std::string> files;
+    return files;
+}
+std::string& Folder()
+{
+    static std::string folder;
+    return folder;
+}
+
+void OnSignal(int signal)
+{
+    for (const std::string& file : Files())
+        ::unlink(file.c_str());
+    if (!Folder().empty())
+        ::rmdir(Folder().c_str());
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+// Blocks the handled signals while the paths change.
+class TSignalBlock {
+public:
+    TSignalBlock()
+    {
+        sigset_t set;
+        sigemptyset(&set);
+        for (int s : kSignals)
+            sigaddset(&set, s);
+        sigprocmask(SIG_BLOCK, &set, &m_old);
+    }
+    ~TSignalBlock() { sigprocmask(SIG_SETMASK, &m_old, nullptr); }
+
+private:
+    sigset_t m_old;
+};
+
+} // namespace
+
+void TContentCleanup::Arm(const std::string& folder, const std::vector<std::string>& names)
+{
+    static bool installed = false;
+    TSignalBlock block;
+    Folder() = folder;
+    Files().clear();
+    for (const std::string& name : names)
+        Files().push_back(folder + name);
+    if (!installed) {
+        struct sigaction action { };
+        action.sa_handler = OnSignal;
+        sigemptyset(&action.sa_mask);
+        for (int s : kSignals)
+            sigaddset(&action.sa_mask, s);
+        for (int s : kSignals)
+            sigaction(s, &action, nullptr);
+        installed = true;
+    }
+}
+
+void TContentCleanup::Disarm()
+{
+    TSignalBlock block;
+    Files().clear();
+    Folder().clear();
+}
+
+} // namespace tessel

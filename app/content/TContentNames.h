@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessel {
+
+// How a stored name of a content package becomes the name of an unpacked file.
+class TContentNames {
+public:
+    // The text behind the last "\", ":" or "/": a stored name may carry a Windows
+    // path, and on this platform "/" ends a folder name too.
+    static std::string_view FileNamePart(std::string_view stored);
+    // The stored bytes read as Windows-1252, as UTF-8.
+    static std::string Windows1252ToUtf8(std::string_view ansi);
+    // UTF-8 as Windows-1252; nothing when a character has no place in it or the text
+    // is no well-formed UTF-8.
+    static std::optional<std::string> Utf8ToWindows1252(std::string_view utf8);
+    // The name an entry unpacks to: the file-name part as UTF-8, or nothing for a
+    // name that cannot name a file in the folder (empty, ".", "..", or holding NUL).
+    static std::optional<std::string> TargetName(std::string_view stored);
+    // The text without its last count characters (UTF-8 aware); empty when it has
+    // no more than that.
+    static std::string DropLastCharacters(std::string_view text, size_t count);
+};
+
+} // namespace tessel

@@ -1,0 +1,130 @@
+#include "app/content/TContentPackage.h"
+
+#include "app/content/TContentNames.h"
+#include "framework/Exception.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tessel {
+
+namespace {
+
+// A descriptor closed when it goes out of scope.
+class TFd {
+public:
+    explicit TFd(int fd)
+        : m_fd(fd)
+    { }
+    ~TFd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    TFd(const TFd&) = delete;
+    TFd& operator=(const TFd&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+int OpenFolder(const std::string& folder)
+{
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        throw EFCreateError(folder, std::strerror(errno));
+    return fd;
+}
+
+// The target made anew: whatever had the name (a file, or a link planted there) is
+// removed first, and the new file is created exclusively, so no link is followed.
+int CreateTarget(int folder, const std::string& name, const std::string& path)
+{
+    if (::unlinkat(folder, name.c_str(), 0) != 0 && errno != ENOENT)
+        throw EFCreateError(path, std::strerror(errno));
+    int fd = ::openat(folder, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        throw EFCreateError(path, std::strerror(errno));
+    return fd;
+}
+
+void WriteAll(int fd, const uint8_t* data, size_t count)
+{
+    while (count > 0) {
+        ssize_t n = ::write(fd, data, count);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            throw EWriteError();
+        data += n;
+        count -= static_cast<size_t>(n);
+    }
+}
+
+} // namespace
+
+TContentPackage::TContentPackage(const std::string& path)
+    : m_stream(path, TFileMode::fmOpenRead)
+{ }
+
+void TContentPackage::ReadHeader(TContentTable& table)
+{
+    table.Read(m_stream);
+}
+
+void TContentPackage::CopyInto(int fd, int64_t size)
+{
+    uint8_t buffer[65536];
+    while (size > 0) {
+        size_t want = static_cast<size_t>(std::min<int64_t>(size, sizeof buffer));
+        size_t got = m_stream.Read(buffer, want);
+        if (fd >= 0)
+            WriteAll(fd, buffer, got);
+        if (got != want)
+            throw EReadError();
+        size -= static_cast<int64_t>(got);
+    }
+}
+
+void TContentPackage::UnpackEntries(const TContentTable& table, const std::string& folder)
+{
+    TFd dir(OpenFolder(folder));
+    for (int i = 0; i < table.Entries(); ++i) {
+        int64_t size = table.FileSize(i);
+        if (size < 0)
+            throw EReadError();
+        std::optional<std::string> name = TContentNames::TargetName(table.StoredName(i));
+        if (!name) {
+            CopyInto(-1, size);
+            continue;
+        }
+        TFd target(CreateTarget(dir.Get(), *name, folder + *name));
+        CopyInto(target.Get(), size);
+    }
+}
+
+std::vector<std::string> TContentPackage::TargetNames(const TContentTable& table)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < table.Entries(); ++i)
+        if (auto name = TContentNames::TargetName(table.StoredName(i)))
+            if (std::find(names.begin(), names.end(), *name) == names.end())
+                names.push_back(*name);
+    return names;
+}
+
+void TContentPackage::RemoveEntries(const TContentTable& table, const std::string& folder)
+{
+    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir < 0)
+        return;
+    TFd closer(dir);
+    for (const std::string& name : TargetNames(table))
+        ::unlinkat(dir, name.c_str(), 0);
+}
+
+} // namespace tessel

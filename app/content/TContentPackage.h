@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/content/TContentTable.h"
+#include "framework/TFileStream.h"
+
+#include <string>
+#include <vector>
+
+namespace tessel {
+
+// A content package open for unpacking: its header, then its entries' contents back
+// to back. Unpacking writes only inside the target folder: every entry goes to the
+// folder under its target name (TContentNames::TargetName), entries without one are
+// read past, and a target is always made anew without following a link.
+class TContentPackage {
+public:
+    // Raises the open error when the package cannot be read.
+    explicit TContentPackage(const std::string& path);
+
+    // Reads the header into table (raises "Stream read error" when it is short).
+    void ReadHeader(TContentTable& table);
+    // Writes entries 0 .. Entries()-1 into folder (which ends in "/"), in order. Raises
+    // the create error for a target that cannot be made and "Stream read error" when
+    // the contents end early or a size is negative; the files written so far stay.
+    void UnpackEntries(const TContentTable& table, const std::string& folder);
+
+    // The target names of the table's entries, in entry order, each once.
+    static std::vector<std::string> TargetNames(const TContentTable& table);
+    // Deletes the entries' targets from folder; failures are passed over.
+    static void RemoveEntries(const TContentTable& table, const std::string& folder);
+
+private:
+    void CopyInto(int fd, int64_t size);
+
+    TFileStream m_stream;
+};
+
+} // namespace tessel

@@ -1,0 +1,103 @@
+// Writes the demo content's movies into a folder:
+//   make-demo-content DIR
+// Orbit.swf: squares moving over a dark stage; Colours.swf: the whole stage
+// changing colour every half second; Clicker.swf: a button that turns the stage
+// orange when pressed and grey again at the next press.
+#include "assets/content/TSwfWriter.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+using namespace tessel::content;
+
+namespace {
+
+constexpr int kW = 640, kH = 480, kFps = 24;
+
+std::string Orbit()
+{
+    TSwfWriter swf(kW, kH, kFps);
+    swf.SetBackground({ 0x10, 0x20, 0x60 });
+    uint16_t square = swf.DefineRectangle(-40, -40, 80, 80, { 0xFF, 0xD0, 0x20 });
+    uint16_t bar = swf.DefineRectangle(-10, -60, 20, 120, { 0x20, 0xE0, 0x60 });
+    constexpr int kFrames = 72;
+    for (int f = 0; f < kFrames; ++f) {
+        double a = 2 * M_PI * f / kFrames;
+        int x = kW / 2 + static_cast<int>(std::lround(200 * std::cos(a)));
+        int y = kH / 2 + static_cast<int>(std::lround(150 * std::sin(a)));
+        int bx = 60 + (kW - 120) * f / (kFrames - 1);
+        if (f == 0) {
+            swf.Place(1, square, x, y);
+            swf.Place(2, bar, bx, kH / 2);
+        } else {
+            swf.Move(1, x, y);
+            swf.Move(2, bx, kH / 2);
+        }
+        swf.ShowFrame();
+    }
+    return swf.Finish();
+}
+
+std::string Colours()
+{
+    TSwfWriter swf(kW, kH, kFps);
+    swf.SetBackground({ 0, 0, 0 });
+    const TRgb colours[]
+        = { { 0xE0, 0x20, 0x20 }, { 0x20, 0xC0, 0x20 }, { 0x20, 0x40, 0xE0 }, { 0xF0, 0xE0, 0x20 } };
+    uint16_t shapes[4];
+    for (int i = 0; i < 4; ++i)
+        shapes[i] = swf.DefineRectangle(0, 0, kW, kH, colours[i]);
+    for (int f = 0; f < 48; ++f) {
+        if (f % 12 == 0)
+            swf.Place(1, shapes[f / 12]);
+        swf.ShowFrame();
+    }
+    return swf.Finish();
+}
+
+std::string Clicker()
+{
+    TSwfWriter swf(kW, kH, kFps);
+    swf.SetBackground({ 0x30, 0x30, 0x30 });
+    uint16_t grey = swf.DefineRectangle(0, 0, kW, kH, { 0x80, 0x80, 0x80 });
+    uint16_t orange = swf.DefineRectangle(0, 0, kW, kH, { 0xFF, 0x80, 0x00 });
+    uint16_t up = swf.DefineRectangle(-100, -50, 200, 100, { 0x20, 0xA0, 0x40 });
+    uint16_t down = swf.DefineRectangle(-100, -50, 200, 100, { 0x10, 0x60, 0x20 });
+    uint16_t button = swf.DefineButton(up, down, TSwfWriter::acPlay);
+    // Frame 1 waits grey; a press plays on to frame 2, which waits orange; the next
+    // press plays on past the end, back to frame 1.
+    swf.Place(1, grey);
+    swf.Place(2, button, kW / 2, kH / 2);
+    swf.Actions({ TSwfWriter::acStop });
+    swf.ShowFrame();
+    swf.Place(1, orange);
+    swf.Actions({ TSwfWriter::acStop });
+    swf.ShowFrame();
+    return swf.Finish();
+}
+
+bool Write(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make-demo-content DIR\n");
+        return 2;
+    }
+    std::string dir = argv[1];
+    if (!Write(dir + "/Orbit.swf", Orbit()) || !Write(dir + "/Colours.swf", Colours())
+        || !Write(dir + "/Clicker.swf", Clicker())) {
+        std::fprintf(stderr, "make-demo-content: cannot write into %s\n", dir.c_str());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,113 @@
+#include "media/TShockwaveFlash.h"
+
+#include "framework/TFileStream.h"
+#include "media/TMediaServer.h"
+#include "platform/TWindowManager.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tessel {
+
+namespace {
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// A JavaScript string literal.
+std::string Quoted(const std::string& text)
+{
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        if (c < 0x20) {
+            static const char* hex = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+            continue;
+        }
+        out += static_cast<char>(c);
+    }
+    return out + "\"";
+}
+
+// The Flash player's scale names as Ruffle's ("ShowAll" -> "showAll").
+std::string ScaleName(const std::string& scale)
+{
+    std::string s = Lower(scale);
+    if (s == "showall")
+        return "showAll";
+    if (s == "noborder")
+        return "noBorder";
+    if (s == "exactfit")
+        return "exactFit";
+    if (s == "noscale")
+        return "noScale";
+    return "showAll";
+}
+
+} // namespace
+
+TShockwaveFlash::TShockwaveFlash(TComponent* owner)
+    : TWebViewHost(owner)
+{
+    if (TWebView* view = View()) {
+        view->SetTitleChanged([this](const std::string& title) { TitleChanged(title); });
+        view->LoadUri(TMediaServer::Instance().PlayerPageUri());
+    }
+}
+
+std::string TShockwaveFlash::LoadOptions(const std::string& url) const
+{
+    // Loop has no counterpart: a movie's frames repeat unless the movie stops them.
+    std::string full_screen = Lower(m_allow_full_screen) == "true" ? "true" : "false";
+    return "{ url: " + Quoted(url) + ", autoplay: " + (m_playing ? "\"on\"" : "\"off\"")
+        + ", quality: " + Quoted(Lower(m_quality)) + ", scale: " + Quoted(ScaleName(m_scale))
+        + ", wmode: " + Quoted(Lower(m_wmode)) + ", contextMenu: " + (m_menu ? "\"on\"" : "\"off\"")
+        + ", menu: " + (m_menu ? "true" : "false") + ", allowFullscreen: " + full_screen
+        + ", allowNetworking: " + Quoted(Lower(m_allow_networking)) + " }";
+}
+
+void TShockwaveFlash::SetMovie(const std::string& path)
+{
+    // Opening proves the file is there and readable, before anything changes.
+    {
+        TFileStream probe(path, TFileMode::fmOpenRead);
+    }
+    m_movie = path;
+    m_movie_uri = TMediaServer::Instance().ServeMovie(path);
+    m_pending = true;
+    if (m_ready)
+        Play();
+}
+
+void TShockwaveFlash::Play()
+{
+    m_pending = false;
+    if (TWebView* view = View())
+        view->RunScript("tesselPlay(" + LoadOptions(m_movie_uri) + ")");
+}
+
+void TShockwaveFlash::TitleChanged(const std::string& title)
+{
+    if (title == "ready") {
+        m_ready = true;
+        if (m_pending)
+            Play();
+        return;
+    }
+    // Keys reach the game without a first click only when the view has the focus
+    // and the page's player has it too.
+    if (title.rfind("loadeddata", 0) == 0 && !m_movie.empty())
+        if (TWebView* view = View()) {
+            view->Focus();
+            view->RunScript("tesselFocus()");
+        }
+}
+
+} // namespace tessel

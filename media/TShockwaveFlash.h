@@ -1,0 +1,61 @@
+#pragma once
+
+#include "media/TWebViewHost.h"
+
+#include <string>
+
+namespace tessel {
+
+// The movie player: Ruffle's web build on the player page, in a web view. Setting
+// Movie to a file's path plays that file; the player's other properties are its
+// designed state and go with every movie loaded.
+class TShockwaveFlash : public TWebViewHost {
+public:
+    explicit TShockwaveFlash(TComponent* owner = nullptr);
+
+    const std::string& Movie() const { return m_movie; }
+    // Plays the file. A missing or unreadable file raises the open error and leaves
+    // the player as it was.
+    void SetMovie(const std::string& path);
+
+    const std::string& WMode() const { return m_wmode; }
+    void SetWMode(const std::string& mode) { m_wmode = mode; }
+    const std::string& Quality() const { return m_quality; }
+    void SetQuality(const std::string& quality) { m_quality = quality; }
+    const std::string& Scale() const { return m_scale; }
+    void SetScale(const std::string& scale) { m_scale = scale; }
+    bool Playing() const { return m_playing; }
+    void SetPlaying(bool playing) { m_playing = playing; }
+    bool Loop() const { return m_loop; }
+    void SetLoop(bool loop) { m_loop = loop; }
+    bool Menu() const { return m_menu; }
+    void SetMenu(bool menu) { m_menu = menu; }
+    const std::string& AllowNetworking() const { return m_allow_networking; }
+    void SetAllowNetworking(const std::string& value) { m_allow_networking = value; }
+    const std::string& AllowFullScreen() const { return m_allow_full_screen; }
+    void SetAllowFullScreen(const std::string& value) { m_allow_full_screen = value; }
+
+    // The options a movie is loaded with, as the page's script takes them.
+    std::string LoadOptions(const std::string& url) const;
+    // Whether the page has made its player (movies wait until it has).
+    bool PageReady() const { return m_ready; }
+
+private:
+    void TitleChanged(const std::string& title);
+    void Play();
+
+    std::string m_movie;
+    std::string m_movie_uri;
+    std::string m_wmode = "Window";
+    std::string m_quality = "High";
+    std::string m_scale = "ShowAll";
+    bool m_playing = true;
+    bool m_loop = true;
+    bool m_menu = true;
+    std::string m_allow_networking = "all";
+    std::string m_allow_full_screen = "false";
+    bool m_ready = false;
+    bool m_pending = false;
+};
+
+} // namespace tessel

@@ -1,0 +1,26 @@
+#include "media/TWebBrowser.h"
+
+#include "media/TMediaServer.h"
+#include "media/TUri.h"
+#include "platform/TWindowManager.h"
+
+namespace tessel {
+
+TWebBrowser::TWebBrowser(TComponent* owner)
+    : TWebViewHost(owner)
+{
+    SetColor(clWhite);
+}
+
+void TWebBrowser::Navigate(const std::string& address)
+{
+    std::string uri = address.empty() ? "about:blank" : address;
+    if (!TUri::IsValid(uri))
+        throw EWebBrowserError("Cannot navigate to \"" + address + "\": not a valid address");
+    TWebView* view = View();
+    if (view && !view->LoadUri(uri))
+        throw EWebBrowserError("Cannot navigate to \"" + address + "\"");
+    m_location = uri;
+}
+
+} // namespace tessel

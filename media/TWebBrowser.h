@@ -1,0 +1,29 @@
+#pragma once
+
+#include "framework/Exception.h"
+#include "media/TWebViewHost.h"
+
+#include <string>
+
+namespace tessel {
+
+// A page address the browser cannot go to.
+class EWebBrowserError : public Exception {
+    using Exception::Exception;
+};
+
+// The web panel: a web view showing one page at a time.
+class TWebBrowser : public TWebViewHost {
+public:
+    explicit TWebBrowser(TComponent* owner = nullptr);
+
+    // Shows the page. An empty address shows a blank page; an address that cannot
+    // be parsed, or that the view refuses, raises EWebBrowserError.
+    void Navigate(const std::string& address);
+    const std::string& LocationURL() const { return m_location; }
+
+private:
+    std::string m_location;
+};
+
+} // namespace tessel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "framework/TWinControl.h"
+#include "platform/TWebView.h"
+
+#include <memory>
+
+namespace tessel {
+
+// A windowed control that shows an embedded web view over its client area. The
+// view is made with the control, shown once the control has its window, and
+// follows it (moved, sized, hidden) through the window system's native views.
+class TWebViewHost : public TWinControl {
+public:
+    explicit TWebViewHost(TComponent* owner = nullptr);
+    ~TWebViewHost() override;
+
+    // The view; null when the backend has no web views.
+    TWebView* View() { return m_view.get(); }
+
+protected:
+    void CreateWnd() override;
+    void DestroyWnd() override;
+    void PaintWindow(TDeviceContext& dc) override;
+
+private:
+    void Detach();
+
+    std::unique_ptr<TWebView> m_view;
+    bool m_attached = false;
+};
+
+} // namespace tessel

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tessel {
+
+// The answer to a request for an address of a program-served scheme.
+struct TWebResponse {
+    bool found = false;
+    std::string content_type;
+    std::string bytes;
+};
+
+// Answers requests for one scheme's addresses (the whole address is given).
+using TSchemeHandler = std::function<TWebResponse(const std::string& uri)>;
+
+// How the embedded web views of the process are set up; given once, before the
+// first view is made.
+struct TWebConfig {
+    // Where pages keep what survives a restart (local storage) and their cache.
+    std::string data_folder;
+    std::string cache_folder;
+    std::vector<std::string> languages { "en-US" };
+    struct Scheme {
+        std::string name;
+        TSchemeHandler handler;
+    };
+    // Schemes served by the program; they count as secure and may be fetched from
+    // pages of the same scheme.
+    std::vector<Scheme> schemes;
+};
+
+// An embedded web view of the desktop. It is shown over a host window's client
+// area through TNativeViews, with its Native() handle.
+class TWebView {
+public:
+    virtual ~TWebView() = default;
+
+    // The backend's own widget.
+    virtual void* Native() = 0;
+    // Starts loading the address; false when the view refuses it.
+    virtual bool LoadUri(const std::string& uri) = 0;
+    virtual void RunScript(const std::string& script) = 0;
+    // Gives the view the keyboard focus.
+    virtual void Focus() = 0;
+    // Pages talk back to the program through their title: called on every change.
+    virtual void SetTitleChanged(std::function<void(const std::string&)> handler) = 0;
+};
+
+} // namespace tessel

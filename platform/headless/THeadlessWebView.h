@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/TWebView.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tessel {
+
+// A web view that shows nothing: it records what it was told, can be told to refuse
+// loads, and lets a test play the page by changing its title.
+class THeadlessWebView : public TWebView {
+public:
+    void* Native() override { return this; }
+    bool LoadUri(const std::string& uri) override
+    {
+        if (m_refuse)
+            return false;
+        m_loads.push_back(uri);
+        return true;
+    }
+    void RunScript(const std::string& script) override { m_scripts.push_back(script); }
+    void Focus() override { ++m_focus_count; }
+    void SetTitleChanged(std::function<void(const std::string&)> handler) override
+    {
+        m_title_changed = std::move(handler);
+    }
+
+    void SetRefusing(bool refuse) { m_refuse = refuse; }
+    // What the page would do: set its title.
+    void SetTitle(const std::string& title)
+    {
+        if (m_title_changed)
+            m_title_changed(title);
+    }
+    const std::vector<std::string>& Loads() const { return m_loads; }
+    const std::vector<std::string>& Scripts() const { return m_scripts; }
+    int FocusCount() const { return m_focus_count; }
+
+private:
+    std::vector<std::string> m_loads;
+    std::vector<std::string> m_scripts;
+    std::function<void(const std::string&)> m_title_changed;
+    int m_focus_count = 0;
+    bool m_refuse = false;
+};
+
+} // namespace tessel

@@ -1,0 +1,74 @@
+#include "tests/support/TempDir.h"
+#include "tools/tessel-pack/TPackTool.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace tessel;
+
+TEST(TPackTool, CreateListAndExtractRoundTrip)
+{
+    test::TempDir dir;
+    dir.Write("one.swf", "movie one");
+    dir.Write("settings1.ini", "[Links]\nnr=0\n");
+    dir.Write("caf\u00E9.swf", "accent");
+    std::ostringstream out, err;
+    ASSERT_EQ(TPackTool::Create(dir.File("Data.bin"),
+                  { dir.File("one.swf"), dir.File("settings1.ini"), dir.File("caf\u00E9.swf") }, err),
+        0)
+        << err.str();
+    ASSERT_EQ(TPackTool::List(dir.File("Data.bin"), out, err), 0) << err.str();
+    EXPECT_EQ(out.str(),
+        "entries: 3\n0\t9\t26004\tone.swf\n1\t13\t26013\tsettings1.ini\n2\t6\t26026\tcaf\u00E9.swf\n");
+    // The stored name is Windows-1252: "é" is one byte.
+    std::string bytes = dir.Read("Data.bin");
+    EXPECT_EQ(bytes.substr(404 + 2 * 256, 10),
+        std::string("\x08"
+                    "caf\xE9.swf\0",
+            10));
+
+    std::ostringstream listed;
+    ASSERT_EQ(TPackTool::Extract(dir.File("Data.bin"), dir.File("out"), listed, err), 0) << err.str();
+    EXPECT_EQ(dir.Read("out/caf\u00E9.swf"), "accent");
+    EXPECT_EQ(dir.Read("out/settings1.ini"), "[Links]\nnr=0\n");
+
+    // A longer file is reported but readable; a shorter one is an error.
+    dir.Write("long.bin", bytes + "tail");
+    std::ostringstream longer;
+    EXPECT_EQ(TPackTool::List(dir.File("long.bin"), longer, err), 0);
+    EXPECT_NE(longer.str().find("4 bytes longer than its header promises"), std::string::npos)
+        << longer.str();
+    dir.Write("short.bin", bytes.substr(0, bytes.size() - 3));
+    std::ostringstream shorter;
+    EXPECT_EQ(TPackTool::List(dir.File("short.bin"), shorter, err), 1);
+    EXPECT_NE(shorter.str().find("3 bytes shorter"), std::string::npos) << shorter.str();
+}
+
+TEST(TPackTool, CreateRefusesWhatThePackageCannotHold)
+{
+    test::TempDir dir;
+    std::vector<std::string> many;
+    for (int i = 0; i < 101; ++i) {
+        dir.Write("m" + std::to_string(i), "x");
+        many.push_back(dir.File("m" + std::to_string(i)));
+    }
+    std::ostringstream err;
+    EXPECT_EQ(TPackTool::Create(dir.File("a.bin"), many, err), 1);
+    EXPECT_NE(err.str().find("at most 100"), std::string::npos) << err.str();
+    many.pop_back();
+    EXPECT_EQ(TPackTool::Create(dir.File("a.bin"), many, err), 0) << "exactly 100 fit";
+
+    // The longest name the file system allows (255 bytes) fits a slot.
+    std::ostringstream err_long;
+    dir.Write(std::string(255, 'n'), "x");
+    EXPECT_EQ(TPackTool::Create(dir.File("b.bin"), { dir.File(std::string(255, 'n')) }, err_long), 0);
+
+    dir.Write("\u0100.swf", "x");
+    std::ostringstream err_ansi;
+    EXPECT_EQ(TPackTool::Create(dir.File("c.bin"), { dir.File("\u0100.swf") }, err_ansi), 1);
+    EXPECT_NE(err_ansi.str().find("Windows-1252"), std::string::npos) << err_ansi.str();
+
+    std::ostringstream err_missing;
+    EXPECT_EQ(TPackTool::Create(dir.File("d.bin"), { dir.File("none") }, err_missing), 1);
+    EXPECT_NE(err_missing.str().find("No such file"), std::string::npos);
+}

@@ -1,0 +1,163 @@
+#include "tools/tessel-pack/TPackTool.h"
+
+#include "app/content/TContentNames.h"
+#include "app/content/TContentPackage.h"
+#include "framework/Exception.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <ostream>
+#include <sys/stat.h>
+
+namespace tessel {
+
+namespace {
+
+std::string BaseName(const std::string& path)
+{
+    size_t cut = path.find_last_of('/');
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+} // namespace
+
+int TPackTool::Create(const std::string& output, const std::vector<std::string>& files, std::ostream& err)
+{
+    if (files.size() > static_cast<size_t>(TContentTable::kSlots)) {
+        err << "tessel-pack: " << files.size() << " files given; a package holds at most "
+            << TContentTable::kSlots << "\n";
+        return 1;
+    }
+    TContentTable table;
+    table.SetFileCount(static_cast<int32_t>(files.size()));
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::string& file = files[i];
+        struct stat st;
+        if (::stat(file.c_str(), &st) != 0) {
+            err << "tessel-pack: " << file << ": " << std::strerror(errno) << "\n";
+            return 1;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            err << "tessel-pack: " << file << ": not a regular file\n";
+            return 1;
+        }
+        if (st.st_size > kMaxFileSize) {
+            err << "tessel-pack: " << file << ": " << st.st_size
+                << " bytes; an entry holds at most 2 GiB - 1 (2147483647 bytes)\n";
+            return 1;
+        }
+        std::string name = BaseName(file);
+        std::optional<std::string> ansi = TContentNames::Utf8ToWindows1252(name);
+        if (!ansi) {
+            err << "tessel-pack: " << file << ": the name \"" << name
+                << "\" cannot be written in Windows-1252\n";
+            return 1;
+        }
+        if (ansi->size() > TContentTable::kNameSlot - 1) {
+            err << "tessel-pack: " << file << ": the name is " << ansi->size()
+                << " bytes in Windows-1252; at most 255 fit\n";
+            return 1;
+        }
+        table.SetEntry(static_cast<int>(i), *ansi, static_cast<int32_t>(st.st_size));
+    }
+    std::ofstream out(output, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        err << "tessel-pack: cannot create " << output << ": " << std::strerror(errno) << "\n";
+        return 1;
+    }
+    out.write(reinterpret_cast<const char*>(table.Bytes()), TContentTable::kHeaderSize);
+    for (size_t i = 0; i < files.size(); ++i) {
+        std::ifstream in(files[i], std::ios::binary);
+        int64_t expected = table.FileSize(static_cast<int>(i)), copied = 0;
+        char buffer[65536];
+        while (in && copied < expected) {
+            in.read(
+                buffer, static_cast<std::streamsize>(std::min<int64_t>(sizeof buffer, expected - copied)));
+            out.write(buffer, in.gcount());
+            copied += in.gcount();
+        }
+        if (copied != expected) {
+            err << "tessel-pack: " << files[i] << " changed while it was packed\n";
+            return 1;
+        }
+    }
+    out.flush();
+    if (!out) {
+        err << "tessel-pack: writing " << output << " failed\n";
+        return 1;
+    }
+    return 0;
+}
+
+int TPackTool::List(const std::string& package, std::ostream& out, std::ostream& err)
+{
+    struct stat st;
+    if (::stat(package.c_str(), &st) != 0) {
+        err << "tessel-pack: " << package << ": " << std::strerror(errno) << "\n";
+        return 1;
+    }
+    TContentTable table;
+    try {
+        TContentPackage(package).ReadHeader(table);
+    } catch (const Exception& e) {
+        err << "tessel-pack: " << package << ": " << st.st_size << " bytes, shorter than the "
+            << TContentTable::kHeaderSize << "-byte header (" << e.Message() << ")\n";
+        return 1;
+    }
+    out << "entries: " << table.FileCount();
+    if (table.FileCount() > TContentTable::kSlots)
+        out << " (only the first " << TContentTable::kSlots << " are read)";
+    out << "\n";
+    int64_t offset = static_cast<int64_t>(TContentTable::kHeaderSize);
+    bool negative = false;
+    for (int i = 0; i < table.Entries(); ++i) {
+        int32_t size = table.FileSize(i);
+        std::optional<std::string> target = TContentNames::TargetName(table.StoredName(i));
+        out << i << "\t" << size << "\t" << offset << "\t"
+            << TContentNames::Windows1252ToUtf8(table.StoredName(i));
+        if (!target)
+            out << "\t(skipped: no usable file name)";
+        else if (*target != TContentNames::Windows1252ToUtf8(table.StoredName(i)))
+            out << "\t-> " << *target;
+        if (size < 0) {
+            out << "\t(negative size: unpacking stops here)";
+            negative = true;
+        }
+        out << "\n";
+        offset += std::max(0, size);
+    }
+    int64_t actual = st.st_size;
+    if (actual < offset) {
+        out << "the file is " << (offset - actual) << " bytes shorter than its header promises (" << offset
+            << ")\n";
+        return 1;
+    }
+    if (actual > offset)
+        out << "the file is " << (actual - offset) << " bytes longer than its header promises (" << offset
+            << ")\n";
+    return negative ? 1 : 0;
+}
+
+int TPackTool::Extract(
+    const std::string& package, const std::string& folder, std::ostream& out, std::ostream& err)
+{
+    std::string dir = folder.empty() ? "./" : folder;
+    if (dir.back() != '/')
+        dir += '/';
+    ::mkdir(dir.c_str(), 0755);
+    TContentTable table;
+    try {
+        TContentPackage content(package);
+        content.ReadHeader(table);
+        content.UnpackEntries(table, dir);
+    } catch (const Exception& e) {
+        err << "tessel-pack: " << e.Message() << "\n";
+        return 1;
+    }
+    for (const std::string& name : TContentPackage::TargetNames(table))
+        out << dir << name << "\n";
+    return 0;
+}
+
+} // namespace tessel

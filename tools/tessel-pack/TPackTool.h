@@ -1,0 +1,27 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tessel {
+
+// The commands of tessel-pack. Each returns the process's exit code: 0 when done,
+// 1 when the input is refused or a file fails (with a message on err).
+class TPackTool {
+public:
+    static constexpr int64_t kMaxFileSize = 0x7FFFFFFF;
+
+    // Writes a package of the files, each stored under its file-name part in
+    // Windows-1252. Refuses more than 100 files, names that do not fit a slot or
+    // Windows-1252, files above 2 GiB, and anything that is no regular file.
+    static int Create(const std::string& output, const std::vector<std::string>& files, std::ostream& err);
+    // Lists the entries with sizes and offsets, and says whether the file is shorter
+    // or longer than its header promises (exit 1 when it is shorter).
+    static int List(const std::string& package, std::ostream& out, std::ostream& err);
+    // Unpacks into folder (made when missing) by the program's own rules.
+    static int Extract(
+        const std::string& package, const std::string& folder, std::ostream& out, std::ostream& err);
+};
+
+} // namespace tessel
