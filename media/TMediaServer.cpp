@@ -60,12 +60,13 @@ TMediaServer::TMediaServer()
 
 void TMediaServer::Install(TBackend& backend)
 {
-    if (m_installed)
-        return;
-    m_installed = true;
+    // The backend keeps the first set-up it is given; later calls change nothing.
     TWebConfig config;
     config.data_folder = TShell::UserDataFolder("tessel");
     config.cache_folder = TShell::UserCacheFolder("tessel");
+    // WebKit keeps nothing (and the player fails) where the folders are missing.
+    TShell::MakeFolders(config.data_folder);
+    TShell::MakeFolders(config.cache_folder);
     config.schemes.push_back({ kScheme, [this](const std::string& uri) { return Answer(uri); } });
     backend.ConfigureWeb(config);
 }

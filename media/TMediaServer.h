@@ -21,8 +21,9 @@ public:
 
     static TMediaServer& Instance();
 
-    // Sets up the backend's web views once: this scheme, the preferred language,
-    // and the user's data and cache folders for what pages keep.
+    // Sets up the backend's web views (a backend takes only its first set-up): this
+    // scheme, the preferred language, and the user's data and cache folders for
+    // what pages keep.
     void Install(TBackend& backend);
     // The folder holding Ruffle's files (ruffle.js, its chunks and .wasm files);
     // by default "ruffle/" beside the program.
@@ -39,7 +40,6 @@ private:
 
     std::string m_ruffle;
     std::map<std::string, std::string> m_movies;
-    bool m_installed = false;
 };
 
 } // namespace tessel

@@ -42,7 +42,8 @@ TFontEngine::~TFontEngine()
     if (m_library)
         FT_Done_FreeType(m_library);
     // Fontconfig keeps its configuration and caches until told to let them go.
-    FcFini();
+    if (!s_fontconfig_shared)
+        FcFini();
 }
 
 TFontFace* TFontEngine::Face(const LOGFONT& font)

@@ -21,12 +21,16 @@ public:
     ~TFontEngine();
 
     FT_LibraryRec_* Library() const { return m_library; }
+    // Others in the process (a toolkit's own text) use fontconfig too: its caches
+    // are then left to the process's end rather than released at exit.
+    static void SetFontconfigShared() { s_fontconfig_shared = true; }
     // Never null while any font is installed; a face that cannot be found falls
     // back to fontconfig's default sans-serif.
     TFontFace* Face(const LOGFONT& font);
 
 private:
     TFontEngine();
+    static inline bool s_fontconfig_shared = false;
     struct Key {
         LOGFONT font;
         bool operator<(const Key& other) const;

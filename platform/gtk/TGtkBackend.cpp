@@ -1,6 +1,7 @@
 #include "platform/gtk/TGtkBackend.h"
 
 #include "platform/DesktopBackend.h"
+#include "platform/TFontEngine.h"
 #include "platform/TWindowManager.h"
 #include "platform/gtk/TGtkWebEngine.h"
 #include "platform/gtk/TGtkWindow.h"
@@ -67,6 +68,8 @@ std::unique_ptr<TGtkBackend> TGtkBackend::Create(std::string& error)
         error = std::string("cannot open the display") + (display ? std::string(" \"") + display + "\"" : "");
         return nullptr;
     }
+    // GTK's own text keeps fontconfig's caches in use until the process ends.
+    TFontEngine::SetFontconfigShared();
     return std::unique_ptr<TGtkBackend>(new TGtkBackend());
 }
 

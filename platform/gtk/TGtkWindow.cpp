@@ -214,6 +214,9 @@ gboolean TGtkWindow::OnButton(GtkWidget*, GdkEventButton* event, gpointer self)
         return TRUE;
     TPoint p = Root(event->x_root, event->y_root);
     Wm().Input().MouseMove(p);
+    // A click on the window system's own pixels takes the keys back from a view.
+    if (event->type == GDK_BUTTON_PRESS)
+        gtk_window_set_focus(GTK_WINDOW(Self(self).m_window), nullptr);
     if (event->type == GDK_BUTTON_PRESS)
         Wm().Input().MouseDown(button, p);
     else
@@ -240,6 +243,11 @@ gboolean TGtkWindow::OnScroll(GtkWidget*, GdkEventScroll* event, gpointer self)
 
 gboolean TGtkWindow::OnKey(GtkWidget*, GdkEventKey* event, gpointer self)
 {
+    // An embedded view that has the focus (a game, a page) takes the keys, unless
+    // the window system holds the mouse for something of its own (an open menu).
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(Self(self).m_window));
+    if (focus && focus != Self(self).m_canvas && !Wm().Input().GetCapture())
+        return FALSE;
     uint32_t vk = VirtualKeyFromKeyval(event->keyval);
     if (event->type == GDK_KEY_PRESS) {
         if (vk)

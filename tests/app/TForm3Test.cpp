@@ -1,0 +1,274 @@
+#include "app/TForm3.h"
+
+#include "app/Unit3.h"
+#include "app/content/TContentTable.h"
+#include "framework/TMenuItem.h"
+#include "media/TShockwaveFlash.h"
+#include "media/TWebBrowser.h"
+#include "skin/controls/TvxSkinMenuButton.h"
+#include "skin/controls/TvxSkinPanel.h"
+#include "skin/controls/TvxSkinToolBar.h"
+#include "skin/data/TvxSkinData.h"
+#include "skin/menus/TvxSkinPopupMenu.h"
+#include "tests/framework/HeadlessApplication.h"
+#include "tests/support/TempDir.h"
+
+#include <cstdlib>
+#include <dirent.h>
+#include <sys/stat.h>
+
+using namespace tessel;
+
+namespace {
+
+struct Entry {
+    std::string name;
+    std::string bytes;
+};
+
+std::string Package(const std::vector<Entry>& entries)
+{
+    TContentTable table;
+    table.SetFileCount(static_cast<int32_t>(entries.size()));
+    std::string contents;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        table.SetEntry(static_cast<int>(i), entries[i].name, static_cast<int32_t>(entries[i].bytes.size()));
+        contents += entries[i].bytes;
+    }
+    return std::string(reinterpret_cast<const char*>(table.Bytes()), TContentTable::kHeaderSize) + contents;
+}
+
+std::vector<std::string> Captions(const TMenuItem& items)
+{
+    std::vector<std::string> out;
+    for (int i = 0; i < items.Count(); ++i)
+        out.push_back(items.Items(i)->Caption());
+    return out;
+}
+
+std::vector<std::string> Listing(const std::string& dir)
+{
+    std::vector<std::string> names;
+    if (DIR* d = opendir(dir.c_str())) {
+        while (dirent* e = readdir(d))
+            if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
+                names.push_back(e->d_name);
+        closedir(d);
+    }
+    return names;
+}
+
+THeadlessWebView& ViewOf(TWebViewHost& host)
+{
+    return *dynamic_cast<THeadlessWebView*>(host.View());
+}
+
+const std::string kSettings = "[Links]\n"
+                              "nr=3\n"
+                              "ButtonName=More\n"
+                              "title1=First\nlink1=https://example.org/one\n"
+                              "title2=Second\nlink2=page.html\n"
+                              "title3=Third\nlink3=https://example.org/three\n"
+                              "[Main]\ntitle=My games\nwidth=800\nheight=600\n"
+                              "[TopPanel]\nheight=70\nlink=page.html\n"
+                              "[BottomPanel]\nheight=0x50\nlink=https://example.org/bottom\n";
+
+// The main form on the headless backend, with the package, the temporary
+// directory and the shell opener of each test.
+class TForm3Test : public test::HeadlessApplication {
+protected:
+    void SetUp() override
+    {
+        HeadlessApplication::SetUp();
+        const char* old = std::getenv("TMPDIR");
+        m_old_tmpdir = old ? old : "";
+        setenv("TMPDIR", temp.Path().c_str(), 1);
+        TForm3::SetPackagePath(dir.File("Data.bin"));
+        TForm3::SetShellOpen([this](const std::string& address) {
+            opened.push_back(address);
+            return true;
+        });
+    }
+    void TearDown() override
+    {
+        HeadlessApplication::TearDown();
+        unit3::Finalize();
+        TForm3::SetPackagePath("");
+        TForm3::SetShellOpen(nullptr);
+        if (m_old_tmpdir.empty())
+            unsetenv("TMPDIR");
+        else
+            setenv("TMPDIR", m_old_tmpdir.c_str(), 1);
+    }
+    TForm3& Start(const std::vector<Entry>& entries)
+    {
+        dir.Write("Data.bin", Package(entries));
+        return Start();
+    }
+    TForm3& Start()
+    {
+        unit3::Form3 = &Application().CreateForm<TForm3>();
+        return *unit3::Form3;
+    }
+
+    test::TempDir dir;
+    test::TempDir temp;
+    std::vector<std::string> opened;
+
+private:
+    std::string m_old_tmpdir;
+};
+
+} // namespace
+
+TEST_F(TForm3Test, WithoutAPackageTheWindowKeepsItsDesign)
+{
+    TForm3& form = Start();
+    EXPECT_EQ(form.Caption(), "Tessel");
+    EXPECT_EQ(form.ClientWidth(), 956);
+    EXPECT_EQ(form.ClientHeight(), 782);
+    EXPECT_EQ(form.Menu->Items().Count(), 0);
+    EXPECT_EQ(form.Menu1->Items().Count(), 0);
+    EXPECT_EQ(form.vxSkinMenuButton2->Caption(), "Links");
+    EXPECT_TRUE(ViewOf(*form.WebBrowser1).Loads().empty());
+    EXPECT_TRUE(ViewOf(*form.WebBrowser2).Loads().empty());
+    // The stored skin is loaded when the form is made.
+    EXPECT_FALSE(form.vxSkinData1->Empty());
+    EXPECT_NE(form.vxSkinData1->GetControlIndex("toolmenubutton"), -1);
+    EXPECT_EQ(form.vxSkinPanel3->SkinData(), nullptr);
+    EXPECT_EQ(form.vxSkinPanel1->SkinData(), form.vxSkinData1);
+
+    // Only the empty private folder is in the temporary directory, and it goes at close.
+    std::vector<std::string> made = Listing(temp.Path());
+    ASSERT_EQ(made.size(), 1u);
+    EXPECT_TRUE(Listing(unit3::TempDir).empty());
+    form.Close();
+    EXPECT_TRUE(Listing(temp.Path()).empty());
+}
+
+TEST_F(TForm3Test, TheLayoutFollowsTheWindow)
+{
+    TForm3& form = Start();
+    EXPECT_EQ(form.vxSkinToolBar1->BoundsRect(), (TRect { 0, 0, 956, 25 }));
+    EXPECT_EQ(form.vxSkinPanel2->BoundsRect(), (TRect { 0, 25, 956, 81 }));
+    EXPECT_EQ(form.vxSkinPanel3->BoundsRect(), (TRect { 0, 81, 956, 632 }));
+    EXPECT_EQ(form.vxSkinPanel1->BoundsRect(), (TRect { 0, 632, 956, 782 }));
+    EXPECT_EQ(form.ShockwaveFlash1->BoundsRect(), (TRect { 1, 1, 955, 550 }));
+    EXPECT_EQ(form.WebBrowser1->BoundsRect(), (TRect { 1, 1, 955, 149 }));
+    EXPECT_EQ(form.vxSkinMenuButton1->BoundsRect(), (TRect { 3, 0, 78, 25 }));
+    EXPECT_EQ(form.vxSkinMenuButton2->BoundsRect(), (TRect { 84, 0, 159, 25 }));
+
+    form.Show();
+    Pump();
+    form.SetClientHeight(882);
+    form.SetClientWidth(1056);
+    Pump();
+    EXPECT_EQ(form.vxSkinToolBar1->BoundsRect(), (TRect { 0, 0, 1056, 25 }));
+    EXPECT_EQ(form.vxSkinPanel2->BoundsRect(), (TRect { 0, 25, 1056, 81 }));
+    EXPECT_EQ(form.vxSkinPanel3->BoundsRect(), (TRect { 0, 81, 1056, 732 }));
+    EXPECT_EQ(form.vxSkinPanel1->BoundsRect(), (TRect { 0, 732, 1056, 882 }));
+}
+
+TEST_F(TForm3Test, ThePackageFillsTheMenusAndTheSettingsApply)
+{
+    TForm3& form = Start(
+        { { "C:\\Games\\one.swf", "FWS1" }, { "settings1.ini", kSettings }, { "games\\two.swf", "FWS2" },
+            { "Settings1.ini", "[x]" }, { "page.html", "<p>hi</p>" }, { "..", "skipped" } });
+    // Movies only, in package order; the settings, a look-alike and pages are no games.
+    EXPECT_EQ(Captions(form.Menu->Items()), (std::vector<std::string> { "one", "two" }));
+    EXPECT_EQ(Captions(form.Menu1->Items()), (std::vector<std::string> { "First", "Second", "Third" }));
+    EXPECT_EQ(form.Menu1->Items().Items(2)->Tag(), 3);
+    EXPECT_EQ(unit3::LinkCount, 3);
+    EXPECT_EQ(form.vxSkinMenuButton2->Caption(), "More");
+    EXPECT_EQ(form.Caption(), "My games");
+    EXPECT_EQ(form.Width(), 800);
+    EXPECT_EQ(form.Height(), 600);
+    EXPECT_EQ(form.vxSkinPanel2->Height(), 70);
+    EXPECT_EQ(form.vxSkinPanel1->Height(), 0x50);
+    // A bare name of an unpacked file is that file's address.
+    EXPECT_EQ(ViewOf(*form.WebBrowser2).Loads(),
+        (std::vector<std::string> { "file://" + unit3::TempDir + "page.html" }));
+    EXPECT_EQ(ViewOf(*form.WebBrowser1).Loads(), (std::vector<std::string> { "https://example.org/bottom" }));
+
+    std::vector<std::string> files = Listing(unit3::TempDir);
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files,
+        (std::vector<std::string> { "Settings1.ini", "one.swf", "page.html", "settings1.ini", "two.swf" }));
+
+    form.Close();
+    EXPECT_TRUE(Listing(temp.Path()).empty()) << "no file and no folder stay behind";
+}
+
+TEST_F(TForm3Test, LinksOpenWhatTheFileHoldsAtTheClick)
+{
+    TForm3& form = Start({ { "settings1.ini", kSettings }, { "page.html", "<p>hi</p>" } });
+    form.Menu1->Items().Items(2)->Click();
+    form.Menu1->Items().Items(1)->Click();
+    EXPECT_EQ(opened,
+        (std::vector<std::string> { "https://example.org/three", "file://" + unit3::TempDir + "page.html" }));
+    // The settings file is read again at each click.
+    std::string changed = kSettings;
+    changed.replace(changed.find("https://example.org/three"), 25, "https://example.org/changed");
+    FILE* f = std::fopen((unit3::TempDir + "settings1.ini").c_str(), "wb");
+    std::fwrite(changed.data(), 1, changed.size(), f);
+    std::fclose(f);
+    form.Menu1->Items().Items(2)->Click();
+    EXPECT_EQ(opened.back(), "https://example.org/changed");
+}
+
+TEST_F(TForm3Test, SettingsThatStopEarly)
+{
+    {
+        // No Links/nr: nothing of the settings applies, the Games menu is filled.
+        TForm3& form
+            = Start({ { "one.swf", "FWS" }, { "settings1.ini", "[Main]\ntitle=Ignored\nwidth=300\n" } });
+        EXPECT_EQ(Captions(form.Menu->Items()), (std::vector<std::string> { "one" }));
+        EXPECT_EQ(form.Caption(), "Tessel");
+        EXPECT_EQ(form.ClientWidth(), 956);
+        EXPECT_EQ(form.vxSkinMenuButton2->Caption(), "Links");
+        form.Close();
+        Application().Initialize();
+    }
+    {
+        // nr = 0: sizes (100 x 100 when absent), title and pages apply, no Links.
+        TForm3& form = Start({ { "settings1.ini", "[Links]\nnr=0\n[Main]\ntitle=Zero\n" } });
+        EXPECT_EQ(form.Caption(), "Zero");
+        EXPECT_EQ(form.Width(), 100);
+        EXPECT_EQ(form.Height(), 100);
+        EXPECT_EQ(form.vxSkinMenuButton2->Caption(), "");
+        EXPECT_EQ(form.Menu1->Items().Count(), 0);
+        EXPECT_EQ(ViewOf(*form.WebBrowser1).Loads(), (std::vector<std::string> { "about:blank" }));
+        form.Close();
+        Application().Initialize();
+    }
+    {
+        // A page that cannot be navigated to stops the settings there: no Links.
+        TForm3& form = Start({ { "settings1.ini",
+            "[Links]\nnr=2\ntitle1=a\n[Main]\ntitle=Bad page\n"
+            "[BottomPanel]\nlink=not an address\n" } });
+        EXPECT_EQ(form.Caption(), "Bad page");
+        EXPECT_EQ(form.Menu1->Items().Count(), 0);
+        EXPECT_TRUE(ViewOf(*form.WebBrowser2).Loads().empty());
+        form.Close();
+    }
+}
+
+TEST_F(TForm3Test, AGameEntryPlaysItsMovieAndAMissingOneChangesNothing)
+{
+    TForm3& form = Start({ { "one.swf", "FWS1" }, { "two.swf", "FWS2" } });
+    THeadlessWebView& player = ViewOf(*form.ShockwaveFlash1);
+    EXPECT_EQ(player.Loads(), (std::vector<std::string> { "tessel://player/player.html" }));
+    form.Menu->Items().Items(0)->Click();
+    EXPECT_EQ(form.ShockwaveFlash1->Movie(), unit3::TempDir + "one.swf");
+    EXPECT_TRUE(player.Scripts().empty()) << "the movie waits for the page";
+    player.SetTitle("ready");
+    ASSERT_EQ(player.Scripts().size(), 1u);
+    EXPECT_NE(player.Scripts()[0].find("tessel://player/movies/one.swf"), std::string::npos)
+        << player.Scripts()[0];
+
+    ::unlink((unit3::TempDir + "two.swf").c_str());
+    form.Menu->Items().Items(1)->Click();
+    EXPECT_EQ(form.ShockwaveFlash1->Movie(), unit3::TempDir + "one.swf");
+    EXPECT_EQ(player.Scripts().size(), 1u);
+    form.Close();
+}

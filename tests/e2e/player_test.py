@@ -1,0 +1,309 @@
+"""End to end: the real player under Xvfb, driven by xdotool, on packages the test
+builds. Usage: player_test.py TESSEL TESSEL_PACK CONTENT_DIR SOURCE_CONTENT_DIR OUT_DIR"""
+
+import glob
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from desktop import Display  # noqa: E402
+
+BLACK = (0, 0, 0)
+COLOURS = [(0xE0, 0x20, 0x20), (0x20, 0xC0, 0x20), (0x20, 0x40, 0xE0), (0xF0, 0xE0, 0x20)]
+ORBIT_STAGE = (0x10, 0x20, 0x60)
+CLICKER_GREY, CLICKER_ORANGE, CLICKER_BUTTON = (0x80, 0x80, 0x80), (0xFF, 0x80, 0x00), (0x20, 0xA0, 0x40)
+
+SETTINGS = """[Main]
+title=E2E games
+width=900
+height=700
+[TopPanel]
+height=60
+link=top.html
+[BottomPanel]
+height=120
+link=bottom.html
+[Links]
+ButtonName=Links
+nr=3
+title1=One
+link1=https://example.org/one
+title2=Two
+link2=https://example.org/two
+title3=Three
+link3=https://example.org/three
+"""
+
+
+def near(a, b, tolerance=24):
+    return all(abs(x - y) <= tolerance for x, y in zip(a, b))
+
+
+def raw_package(entries):
+    """A Data.bin from (stored name bytes, contents) pairs, names taken as they are."""
+    sizes = b"".join(struct.pack("<i", len(data)) for _, data in entries).ljust(400, b"\0")
+    names = b"".join((bytes([len(n)]) + n).ljust(256, b"\0") for n, _ in entries).ljust(25600, b"\0")
+    return struct.pack("<i", len(entries)) + sizes + names + b"".join(data for _, data in entries)
+
+
+class Player:
+    """One run of the program from a folder of its own, with its own temporary
+    directory, data folders and a stand-in xdg-open that writes down what it opens."""
+
+    def __init__(self, display, program, root, package=None):
+        self.display = display
+        self.root = root
+        self.bin = os.path.join(root, "bin")
+        os.makedirs(self.bin)
+        shutil.copy(program, self.bin)
+        os.symlink(os.path.join(os.path.dirname(os.path.abspath(program)), "ruffle"), os.path.join(self.bin, "ruffle"))
+        if package is not None:
+            with open(os.path.join(self.bin, "Data.bin"), "wb") as f:
+                f.write(package)
+        self.tmp = os.path.join(root, "tmp")
+        os.makedirs(self.tmp)
+        stubs = os.path.join(root, "stubs")
+        os.makedirs(stubs)
+        self.opened = os.path.join(root, "opened.txt")
+        with open(os.path.join(stubs, "xdg-open"), "w") as f:
+            f.write(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{self.opened}"\n')
+        os.chmod(os.path.join(stubs, "xdg-open"), 0o755)
+        env = dict(display.env, TMPDIR=self.tmp, XDG_DATA_HOME=os.path.join(root, "data"),
+                   XDG_CACHE_HOME=os.path.join(root, "cache"), PATH=stubs + ":" + os.environ["PATH"])
+        self.stderr = open(os.path.join(root, "stderr.txt"), "w+")
+        self.process = subprocess.Popen([os.path.join(self.bin, "tessel")], env=env,
+                                        stdout=subprocess.DEVNULL, stderr=self.stderr)
+
+    def window(self, title, timeout=20):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                                   env=self.display.env, capture_output=True, text=True)
+            if found.stdout.strip():
+                return found.stdout.split()[0]
+            if self.process.poll() is not None:
+                raise AssertionError(f"the program ended with {self.process.returncode}")
+            time.sleep(0.1)
+        raise AssertionError(f"no window named {title!r}")
+
+    def geometry(self, window):
+        out = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=self.display.env,
+                             capture_output=True, text=True, check=True).stdout
+        values = dict(line.split("=") for line in out.split())
+        return int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def pixel(self, x, y):
+        data = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{x}+{y}", "-depth", "8", "rgb:-"],
+                              env=self.display.env, capture_output=True, check=True).stdout
+        return tuple(data[:3])
+
+    def wait_pixel(self, x, y, wanted, timeout=15):
+        deadline = time.time() + timeout
+        seen = None
+        while time.time() < deadline:
+            seen = self.pixel(x, y)
+            if any(near(seen, w) for w in wanted):
+                return seen
+            time.sleep(0.02)
+        shot = os.path.join(self.root, "failed.png")
+        self.display.screenshot(shot)
+        raise AssertionError(f"pixel ({x}, {y}) is {seen}, not one of {wanted} (see {shot})")
+
+    def choose(self, button, downs):
+        """Opens a menu button's menu and chooses the entry by keys; returns the time
+        the entry was chosen."""
+        self.display.xdotool("mousemove", *button, "click", 1)
+        time.sleep(0.4)
+        for _ in range(downs):
+            self.display.xdotool("key", "Down")
+            time.sleep(0.05)
+        self.display.xdotool("key", "Return")
+        return time.time()
+
+    def folder(self):
+        made = glob.glob(os.path.join(self.tmp, "tessel-*"))
+        assert len(made) == 1, f"private folders: {made}"
+        return made[0]
+
+    def resident_kib(self):
+        """Resident memory of the program and every process below it, and how many
+        of them are web page processes."""
+        children = {}
+        for stat in glob.glob("/proc/[0-9]*/stat"):
+            try:
+                fields = open(stat).read().rsplit(")", 1)[1].split()
+                children.setdefault(int(fields[1]), []).append(int(stat.split("/")[2]))
+            except OSError:
+                pass
+        total, pages, todo = 0, 0, [self.process.pid]
+        while todo:
+            pid = todo.pop()
+            todo += children.get(pid, [])
+            try:
+                for line in open(f"/proc/{pid}/status"):
+                    if line.startswith("VmRSS:"):
+                        total += int(line.split()[1])
+                    if line.startswith("Name:") and "WebKitWebProces" in line:
+                        pages += 1
+            except OSError:
+                pass
+        return total, pages
+
+    def close(self, window):
+        # A click on the tool bar takes the keys back from the movie, then Alt+F4.
+        self.display.xdotool("mousemove", 400, 12, "click", 1)
+        time.sleep(0.2)
+        self.display.xdotool("key", "alt+F4")
+        code = self.process.wait(timeout=20)
+        assert code == 0, f"the program ended with {code}"
+
+    def kill(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+
+def full_package(pack, content, source, work):
+    settings = os.path.join(work, "settings1.ini")
+    with open(settings, "w") as f:
+        f.write(SETTINGS)
+    files = [os.path.join(content, "Orbit.swf"), settings, os.path.join(content, "Colours.swf"),
+             os.path.join(content, "Clicker.swf"), os.path.join(source, "top.html"),
+             os.path.join(source, "bottom.html")]
+    subprocess.run([pack, "create", "-o", os.path.join(work, "Data.bin"), *files], check=True)
+    return open(os.path.join(work, "Data.bin"), "rb").read()
+
+
+def test_games_links_and_close(display, program, pack, content, source, work, out):
+    player = Player(display, program, os.path.join(work, "full"), full_package(pack, content, source, work))
+    try:
+        window = player.window("E2E games")
+        assert player.geometry(window) == (900, 700), player.geometry(window)
+        # Time for the player page to warm up on its blank movie.
+        time.sleep(4)
+        display.screenshot(f"{out}/player-1-start.png")
+        # The movie panel lies between the top panel (25 + 60) and the bottom one (700 - 120).
+        centre, corner = (450, 332), (200, 150)
+        games, links = (40, 12), (121, 12)
+
+        # The menu holds exactly the three movies, in package order: the fourth Down
+        # wraps to the first.
+        started = player.choose(games, 2)
+        player.wait_pixel(*centre, COLOURS)
+        first_frame = time.time() - started
+        seen = set()
+        deadline = time.time() + 5
+        while time.time() < deadline and len(seen) < 2:
+            p = player.pixel(*centre)
+            seen |= {i for i, c in enumerate(COLOURS) if near(p, c)}
+            time.sleep(0.1)
+        assert len(seen) >= 2, f"the Colours movie is not playing: {seen}"
+        display.screenshot(f"{out}/player-2-colours.png")
+        memory, pages = player.resident_kib()
+        assert pages == 1, f"{pages} web page processes for the three views"
+
+        player.choose(games, 1)
+        player.wait_pixel(*corner, [ORBIT_STAGE])
+        display.screenshot(f"{out}/player-3-orbit.png")
+        player.choose(games, 4)
+        time.sleep(1.5)
+        assert near(player.pixel(*corner), ORBIT_STAGE), "the fourth entry is not the first again"
+
+        started = player.choose(games, 3)
+        player.wait_pixel(*corner, [CLICKER_GREY])
+        second_frame = time.time() - started
+        player.wait_pixel(*centre, [CLICKER_BUTTON])
+        display.xdotool("mousemove", *centre, "click", 1)
+        player.wait_pixel(*corner, [CLICKER_ORANGE])
+        display.screenshot(f"{out}/player-4-clicked.png")
+
+        # Links: entry 3 opens what the settings file holds at the moment of the click.
+        settings = os.path.join(player.folder(), "settings1.ini")
+        text = open(settings).read().replace("https://example.org/three", "https://example.org/changed")
+        with open(settings, "w") as f:
+            f.write(text)
+        player.choose(links, 3)
+        deadline = time.time() + 5
+        while time.time() < deadline and not os.path.exists(player.opened):
+            time.sleep(0.1)
+        time.sleep(0.2)
+        opened = open(player.opened).read().split("\n")[0]
+        assert opened == "https://example.org/changed", opened
+
+        player.close(window)
+        assert os.listdir(player.tmp) == [], f"left behind: {os.listdir(player.tmp)}"
+        print(f"player: first frame {first_frame:.2f} s after choosing Colours, "
+              f"{second_frame:.2f} s after choosing Clicker; resident memory of the process tree "
+              f"{memory / 1024:.0f} MiB with {pages} page process")
+    finally:
+        player.kill()
+
+
+def test_no_package(display, program, work, out):
+    player = Player(display, program, os.path.join(work, "none"))
+    try:
+        window = player.window("Tessel")
+        assert player.geometry(window) == (956, 782), player.geometry(window)
+        time.sleep(1.5)
+        probes = [(20, 40), (60, 60), (120, 45), (140, 70)]
+        before = [player.pixel(*p) for p in probes]
+        for button in ((40, 12), (121, 12)):
+            display.xdotool("mousemove", *button, "click", 1)
+            time.sleep(0.5)
+            after = [player.pixel(*p) for p in probes]
+            assert after == before, f"a menu opened under {button}: {before} -> {after}"
+            display.xdotool("key", "Escape")
+        display.screenshot(f"{out}/player-5-no-package.png")
+        assert os.listdir(player.tmp) and not os.listdir(player.folder()), "no file may be written"
+        player.close(window)
+        assert os.listdir(player.tmp) == [], f"left behind: {os.listdir(player.tmp)}"
+    finally:
+        player.kill()
+
+
+def test_hostile_names_and_sigterm(display, program, content, work):
+    movie = open(os.path.join(content, "Orbit.swf"), "rb").read()
+    package = raw_package([(b"../up.txt", b"up"), (b"/etc/tessel-e2e-root.txt", b"root"), (b"a\\b:c", b"c"),
+                           (b"..\\..\\win.txt", b"win"), (b"..", b"dots"), (b"good.swf", movie)])
+    player = Player(display, program, os.path.join(work, "hostile"), package)
+    try:
+        player.window("Tessel")
+        time.sleep(1)
+        assert os.listdir(player.tmp) == [os.path.basename(player.folder())], os.listdir(player.tmp)
+        inside = sorted(os.listdir(player.folder()))
+        assert inside == ["c", "good.swf", "tessel-e2e-root.txt", "up.txt", "win.txt"], inside
+        assert not os.path.exists("/etc/tessel-e2e-root.txt")
+        assert not os.path.exists(os.path.join(player.root, "up.txt"))
+        # Ended by a signal, the program still removes what it unpacked.
+        player.process.send_signal(signal.SIGTERM)
+        player.process.wait(timeout=10)
+        assert os.listdir(player.tmp) == [], f"left behind after SIGTERM: {os.listdir(player.tmp)}"
+    finally:
+        player.kill()
+
+
+def main(program, pack, content, source, out):
+    os.makedirs(out, exist_ok=True)
+    work = tempfile.mkdtemp(prefix="tessel-e2e-")
+    display = Display(1280, 900)
+    try:
+        test_no_package(display, program, work, out)
+        test_hostile_names_and_sigterm(display, program, content, work)
+        test_games_links_and_close(display, program, pack, content, source, work, out)
+        print("player: all checks passed")
+    finally:
+        display.close()
+        if os.environ.get("KEEP_E2E"):
+            print(f"kept {work}")
+        else:
+            shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:6])

@@ -1,0 +1,142 @@
+#include "framework/Exception.h"
+#include "media/TMediaServer.h"
+#include "media/TPlayerPage.h"
+#include "media/TShockwaveFlash.h"
+#include "media/TUri.h"
+#include "media/TWebBrowser.h"
+#include "tests/framework/HeadlessApplication.h"
+#include "tests/support/TempDir.h"
+
+using namespace tessel;
+
+namespace {
+
+using MediaTest = test::HeadlessApplication;
+
+THeadlessWebView& ViewOf(TWebViewHost& host)
+{
+    return *dynamic_cast<THeadlessWebView*>(host.View());
+}
+
+} // namespace
+
+TEST(TUri, AddressesAndFilePaths)
+{
+    for (const char* good :
+        { "https://example.org/a?b#c", "file:///tmp/x.html", "about:blank", "tessel://player/" })
+        EXPECT_TRUE(TUri::IsValid(good)) << good;
+    for (const char* bad : { "", "page.html", "C:\\games\\x.html", "not an address", "http://a b",
+             "1http://x", "http:", "http://%zz" })
+        EXPECT_FALSE(TUri::IsValid(bad)) << bad;
+    EXPECT_FALSE(TUri::HasScheme("C:\\x"));
+    EXPECT_TRUE(TUri::HasScheme("mailto:someone@example.org"));
+    EXPECT_EQ(
+        TUri::FromFilePath("/tmp/tessel-a/caf\u00E9 #1.html"), "file:///tmp/tessel-a/caf%C3%A9%20%231.html");
+    EXPECT_EQ(TUri::Unescape("a%20b%2Fc%zz%4"), "a b/c%zz%4");
+}
+
+TEST_F(MediaTest, TheServerAnswersOnlyWhatItServes)
+{
+    test::TempDir ruffle;
+    ruffle.Write("ruffle.js", "js");
+    ruffle.Write("core.wasm", "wasm");
+    test::TempDir outside;
+    outside.Write("secret", "no");
+    TMediaServer& server = TMediaServer::Instance();
+    std::string old = server.RuffleFolder();
+    server.SetRuffleFolder(ruffle.Path());
+
+    TWebResponse page = server.Answer("tessel://player/player.html");
+    EXPECT_TRUE(page.found);
+    EXPECT_EQ(page.content_type, "text/html; charset=utf-8");
+    EXPECT_NE(page.bytes.find("tessel://player/ruffle/ruffle.js"), std::string::npos);
+    EXPECT_EQ(server.Answer("tessel://player/blank.swf").bytes, TPlayerPage::BlankMovie());
+    EXPECT_EQ(server.Answer("tessel://player/ruffle/core.wasm").content_type, "application/wasm");
+    EXPECT_EQ(server.Answer("tessel://player/ruffle/ruffle.js?v=1").bytes, "js");
+    EXPECT_FALSE(server.Answer("tessel://player/ruffle/missing.js").found);
+    std::string up = "tessel://player/ruffle/%2E%2E%2F" + outside.Path().substr(outside.Path().rfind('/') + 1)
+        + "/secret";
+    EXPECT_FALSE(server.Answer(up).found);
+    EXPECT_FALSE(server.Answer("tessel://player/ruffle/../secret").found);
+    EXPECT_FALSE(server.Answer("https://player/player.html").found);
+
+    // A movie is served by its file name, the same address wherever the file lies.
+    test::TempDir movies;
+    movies.Write("My Game.swf", "FWS");
+    std::string uri = server.ServeMovie(movies.File("My Game.swf"));
+    EXPECT_EQ(uri, "tessel://player/movies/My%20Game.swf");
+    TWebResponse movie = server.Answer(uri);
+    EXPECT_TRUE(movie.found);
+    EXPECT_EQ(movie.bytes, "FWS");
+    EXPECT_EQ(movie.content_type, "application/x-shockwave-flash");
+    EXPECT_FALSE(server.Answer("tessel://player/movies/Other.swf").found);
+    server.SetRuffleFolder(old);
+}
+
+TEST_F(MediaTest, TheBackendIsSetUpBeforeTheFirstView)
+{
+    TShockwaveFlash player;
+    const TWebConfig* config = clock->WebConfig();
+    ASSERT_NE(config, nullptr);
+    ASSERT_EQ(config->schemes.size(), 1u);
+    EXPECT_EQ(config->schemes[0].name, "tessel");
+    EXPECT_EQ(config->languages, (std::vector<std::string> { "en-US" }));
+    EXPECT_NE(config->data_folder.find("/tessel/"), std::string::npos);
+    EXPECT_NE(config->cache_folder.find("/tessel/"), std::string::npos);
+    EXPECT_NE(config->data_folder, config->cache_folder);
+}
+
+TEST_F(MediaTest, TheMoviePlayerLoadsMoviesOnceThePageIsReady)
+{
+    test::TempDir dir;
+    dir.Write("a.swf", "FWS");
+    dir.Write("b.swf", "FWS");
+    TShockwaveFlash player;
+    THeadlessWebView& view = ViewOf(player);
+    EXPECT_EQ(player.Movie(), "");
+    EXPECT_EQ(player.Quality(), "High");
+    EXPECT_EQ(player.Scale(), "ShowAll");
+
+    // A missing file raises and leaves the player as it was.
+    try {
+        player.SetMovie(dir.File("none.swf"));
+        ADD_FAILURE() << "no error";
+    } catch (const EFOpenError& e) {
+        EXPECT_NE(e.Message().find("none.swf"), std::string::npos);
+    }
+    EXPECT_EQ(player.Movie(), "");
+
+    player.SetMovie(dir.File("a.swf"));
+    player.SetMovie(dir.File("b.swf"));
+    EXPECT_TRUE(view.Scripts().empty());
+    view.SetTitle("ready");
+    // Only the latest movie is loaded, with the player's designed state.
+    ASSERT_EQ(view.Scripts().size(), 1u);
+    const std::string& script = view.Scripts()[0];
+    EXPECT_EQ(script.rfind("tesselPlay({ url: \"tessel://player/movies/b.swf\"", 0), 0u) << script;
+    for (const char* option :
+        { "quality: \"high\"", "scale: \"showAll\"", "autoplay: \"on\"", "contextMenu: \"on\"",
+            "allowFullscreen: false", "wmode: \"window\"", "allowNetworking: \"all\"" })
+        EXPECT_NE(script.find(option), std::string::npos) << option;
+
+    // When the movie has loaded, the view and the page's player take the keys.
+    view.SetTitle("loadeddata 2");
+    EXPECT_EQ(view.FocusCount(), 1);
+    EXPECT_EQ(view.Scripts().back(), "tesselFocus()");
+
+    player.SetMovie(dir.File("a.swf"));
+    EXPECT_NE(view.Scripts().back().find("movies/a.swf"), std::string::npos) << "a ready page plays at once";
+}
+
+TEST_F(MediaTest, TheWebBrowserRaisesForAddressesItCannotShow)
+{
+    TWebBrowser browser;
+    THeadlessWebView& view = ViewOf(browser);
+    browser.Navigate("https://example.org/");
+    browser.Navigate("");
+    EXPECT_EQ(view.Loads(), (std::vector<std::string> { "https://example.org/", "about:blank" }));
+    EXPECT_THROW(browser.Navigate("no scheme here"), EWebBrowserError);
+    view.SetRefusing(true);
+    EXPECT_THROW(browser.Navigate("https://example.org/other"), EWebBrowserError);
+    EXPECT_EQ(browser.LocationURL(), "about:blank");
+}
