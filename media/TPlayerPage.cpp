@@ -26,11 +26,18 @@ window.RufflePlayer.config = {
 </head><body>
 <script>
 let loads = 0;
-const player = window.RufflePlayer.newest().createPlayer();
-document.body.appendChild(player);
-player.addEventListener("loadeddata", () => { loads += 1; document.title = "loadeddata " + loads; });
-window.tesselPlay = (options) => player.ruffle().load(options);
-window.tesselFocus = () => player.focus();
+let player = null;
+// Each movie gets a fresh player element: nothing of the last movie (its keys, its
+// focus) stays behind, and the WebAssembly module the page has loaded is reused.
+window.tesselPlay = (options) => {
+  const next = window.RufflePlayer.newest().createPlayer();
+  next.addEventListener("loadeddata", () => { loads += 1; document.title = "loadeddata " + loads; });
+  if (player) player.remove();
+  document.body.appendChild(next);
+  player = next;
+  return player.ruffle().load(options);
+};
+window.tesselFocus = () => player && player.focus();
 tesselPlay({ url: "blank.swf" });
 document.title = "ready";
 </script>

@@ -1,8 +1,8 @@
 // Writes the demo content's movies into a folder:
 //   make-demo-content DIR
 // Orbit.swf: squares moving over a dark stage; Colours.swf: the whole stage
-// changing colour every half second; Clicker.swf: a button that turns the stage
-// orange when pressed and grey again at the next press.
+// changing colour every half second; Clicker.swf: a button (or the space key) that
+// turns the stage orange when pressed and grey again at the next press.
 #include "assets/content/TSwfWriter.h"
 
 #include <cmath>
@@ -65,7 +65,7 @@ std::string Clicker()
     uint16_t orange = swf.DefineRectangle(0, 0, kW, kH, { 0xFF, 0x80, 0x00 });
     uint16_t up = swf.DefineRectangle(-100, -50, 200, 100, { 0x20, 0xA0, 0x40 });
     uint16_t down = swf.DefineRectangle(-100, -50, 200, 100, { 0x10, 0x60, 0x20 });
-    uint16_t button = swf.DefineButton(up, down, TSwfWriter::acPlay);
+    uint16_t button = swf.DefineButton(up, down, TSwfWriter::acPlay, ' ');
     // Frame 1 waits grey; a press plays on to frame 2, which waits orange; the next
     // press plays on past the end, back to frame 1.
     swf.Place(1, grey);

@@ -147,7 +147,7 @@ uint16_t TSwfWriter::DefineRectangle(int x, int y, int w, int h, TRgb c)
     return id;
 }
 
-uint16_t TSwfWriter::DefineButton(uint16_t up_shape, uint16_t down_shape, TAction on_press)
+uint16_t TSwfWriter::DefineButton(uint16_t up_shape, uint16_t down_shape, TAction on_press, char key)
 {
     uint16_t id = m_next_id++;
     std::string records;
@@ -167,12 +167,21 @@ uint16_t TSwfWriter::DefineButton(uint16_t up_shape, uint16_t down_shape, TActio
     body += static_cast<char>(0); // not a menu button
     U16(body, static_cast<unsigned>(2 + records.size()));
     body += records;
-    // The one condition: pressed over the button (OverUpToOverDown).
-    U16(body, 0);
+    // Pressed over the button (OverUpToOverDown); then, when given, the key press
+    // (its code in the upper seven bits of the second flag byte). Each condition's
+    // size field holds the offset to the next one, 0 for the last.
+    U16(body, key ? 6 : 0);
     body += static_cast<char>(0x04);
     body += static_cast<char>(0x00);
     body += static_cast<char>(on_press);
     body += static_cast<char>(0);
+    if (key) {
+        U16(body, 0);
+        body += static_cast<char>(0x00);
+        body += static_cast<char>(static_cast<uint8_t>(key) << 1);
+        body += static_cast<char>(on_press);
+        body += static_cast<char>(0);
+    }
     Tag(34, body);
     return id;
 }

@@ -24,8 +24,9 @@ public:
     // A shape of one solid rectangle (x, y, w, h) in the colour; returns its id.
     uint16_t DefineRectangle(int x, int y, int w, int h, TRgb color);
     // A button showing up_shape, and down_shape while pressed, that runs the action
-    // when pressed; returns its id.
-    uint16_t DefineButton(uint16_t up_shape, uint16_t down_shape, TAction on_press);
+    // when pressed, and also when the key (an ASCII code, 0 for none) is pressed
+    // anywhere in the movie; returns its id.
+    uint16_t DefineButton(uint16_t up_shape, uint16_t down_shape, TAction on_press, char key = 0);
     // Places the character at depth, moved by (x, y); replaces what was there.
     void Place(uint16_t depth, uint16_t character, int x = 0, int y = 0);
     // Moves what stands at depth to (x, y).
