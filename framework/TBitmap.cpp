@@ -3,6 +3,7 @@
 #include "framework/TBmpCodec.h"
 #include "framework/TCanvas.h"
 #include "framework/TFileStream.h"
+#include "framework/TMaskBits.h"
 #include "platform/TDeviceContext.h"
 
 #include <algorithm>
@@ -44,6 +45,7 @@ TBitmap::TBitmap(const TBitmap& other)
     , m_transparent(other.m_transparent)
     , m_transparent_mode(other.m_transparent_mode)
     , m_transparent_color(other.m_transparent_color)
+    , m_mask_bits(other.m_mask_bits)
 { }
 
 TBitmap& TBitmap::operator=(const TBitmap& other)
@@ -56,6 +58,8 @@ TBitmap& TBitmap::operator=(const TBitmap& other)
     m_transparent = other.m_transparent;
     m_transparent_mode = other.m_transparent_mode;
     m_transparent_color = other.m_transparent_color;
+    // A canvas of this bitmap may draw on the copied pixels at any time.
+    m_mask_bits = m_canvas ? nullptr : other.m_mask_bits;
     ResetContext();
     return *this;
 }
@@ -77,16 +81,19 @@ void TBitmap::SetSize(int width, int height)
     for (int y = 0; y < keep_h; ++y)
         std::copy_n(ScanLine(y), keep_w, pixels.ScanLine(y));
     m_surface = std::move(pixels);
+    m_mask_bits.reset();
     ResetContext();
 }
 
 void TBitmap::Fill(uint32_t argb)
 {
+    m_mask_bits.reset();
     std::fill_n(m_surface.Data(), static_cast<size_t>(Width()) * static_cast<size_t>(Height()), argb);
 }
 
 TCanvas& TBitmap::Canvas()
 {
+    m_mask_bits.reset();
     if (!m_canvas)
         m_canvas = std::make_unique<TCanvas>();
     if (!m_dc) {
@@ -126,6 +133,14 @@ void TBitmap::SetTransparentColor(TColor color)
 void TBitmap::LoadFromStream(TStream& stream)
 {
     TBmpCodec::Read(stream, *this, TBmpCodec::Source::kStream);
+    KeepMaskBits();
+}
+
+void TBitmap::KeepMaskBits()
+{
+    // Mask pictures are 1-bit; their black pixels are kept packed for scanning.
+    if (m_format == TPixelFormat::pf1bit && !m_canvas)
+        m_mask_bits = TMaskBits::FromSurface(m_surface);
 }
 
 void TBitmap::SaveToStream(TStream& stream) const
@@ -137,6 +152,7 @@ void TBitmap::LoadFromFile(const std::string& file_name)
 {
     TFileStream file(file_name, TFileMode::fmOpenRead);
     TBmpCodec::Read(file, *this, TBmpCodec::Source::kWholeFile);
+    KeepMaskBits();
 }
 
 void TBitmap::SaveToFile(const std::string& file_name) const

@@ -11,6 +11,7 @@
 namespace tessel {
 
 class TCanvas;
+class TMaskBits;
 class TDeviceContext;
 class TStream;
 
@@ -49,7 +50,15 @@ public:
     // A canvas on the pixels; it stays valid across SetSize.
     TCanvas& Canvas();
     const TSurface& Surface() const { return m_surface; }
-    TSurface& Surface() { return m_surface; }
+    TSurface& Surface()
+    {
+        m_mask_bits.reset();
+        return m_surface;
+    }
+    // The black pixels one bit each, kept for a 1-bit picture as read from a file
+    // and dropped as soon as its pixels may change (any writing access); null when
+    // there are none. A bitmap that has a canvas never keeps them.
+    const TMaskBits* MaskBits() const { return m_mask_bits.get(); }
 
     // Whether drawing the bitmap leaves out its transparent colour.
     bool Transparent() const { return m_transparent; }
@@ -65,10 +74,18 @@ public:
     const std::vector<uint32_t>& Palette() const { return m_palette; }
     void SetPalette(std::vector<uint32_t> palette) { m_palette = std::move(palette); }
 
-    uint32_t* ScanLine(int y) { return m_surface.ScanLine(y); }
+    uint32_t* ScanLine(int y)
+    {
+        m_mask_bits.reset();
+        return m_surface.ScanLine(y);
+    }
     const uint32_t* ScanLine(int y) const { return m_surface.ScanLine(y); }
     uint32_t Pixel(int x, int y) const { return m_surface.Pixel(x, y); }
-    void SetPixel(int x, int y, uint32_t argb) { m_surface.SetPixel(x, y, argb); }
+    void SetPixel(int x, int y, uint32_t argb)
+    {
+        m_mask_bits.reset();
+        m_surface.SetPixel(x, y, argb);
+    }
     void Fill(uint32_t argb);
 
     // Reads one BMP file from the stream's position and leaves the stream right
@@ -82,6 +99,7 @@ public:
 
 private:
     void ResetContext();
+    void KeepMaskBits();
 
     TSurface m_surface;
     TPixelFormat m_format = TPixelFormat::pf24bit;
@@ -91,6 +109,7 @@ private:
     TColor m_transparent_color = clDefault;
     std::unique_ptr<TDeviceContext> m_dc;
     std::unique_ptr<TCanvas> m_canvas;
+    std::shared_ptr<const TMaskBits> m_mask_bits;
 };
 
 } // namespace tessel

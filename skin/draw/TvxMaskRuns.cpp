@@ -1,6 +1,7 @@
 #include "skin/draw/TvxMaskRuns.h"
 
 #include "framework/TBitmap.h"
+#include "framework/TMaskBits.h"
 #include "skin/draw/TFBitmap.h"
 
 #include <bit>
@@ -83,11 +84,48 @@ template<bool black> int Find(const uint32_t* row, int x, int w)
     return w;
 }
 
+// The runs from the packed black bits: whole words of one kind are passed at once,
+// and inside a word each change of kind is found by counting zero bits.
+void ScanBits(const TMaskBits& bits, int ox, int oy, std::vector<TRect>& runs)
+{
+    const int words = bits.WordsPerRow();
+    for (int y = 0; y < bits.Height(); ++y) {
+        const uint64_t* row = bits.Row(y);
+        bool inside = false;
+        int start = 0;
+        for (int j = 0; j < words; ++j) {
+            const uint64_t word = row[j];
+            if (word == (inside ? ~uint64_t(0) : 0))
+                continue;
+            int from = 0;
+            while (from < 64) {
+                uint64_t change = (inside ? ~word : word) & (~uint64_t(0) << from);
+                if (!change)
+                    break;
+                int at = std::countr_zero(change);
+                if (inside)
+                    runs.push_back({ start + ox, y + oy, 64 * j + at + ox, y + oy + 1 });
+                else
+                    start = 64 * j + at;
+                inside = !inside;
+                from = at;
+            }
+        }
+        // Only a row whose width is a multiple of 64 can still be inside here.
+        if (inside)
+            runs.push_back({ start + ox, y + oy, bits.Width() + ox, y + oy + 1 });
+    }
+}
+
 } // namespace
 
 std::vector<TRect> TvxMaskRuns::Scan(const TBitmap& mask, int ox, int oy)
 {
     std::vector<TRect> runs;
+    if (const TMaskBits* bits = mask.MaskBits()) {
+        ScanBits(*bits, ox, oy, runs);
+        return runs;
+    }
     int w = mask.Width();
     for (int y = 0; y < mask.Height(); ++y) {
         const uint32_t* row = mask.ScanLine(y);

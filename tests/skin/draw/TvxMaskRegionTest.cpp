@@ -1,5 +1,7 @@
 #include "skin/draw/TvxMaskRegion.h"
 
+#include "framework/TMaskBits.h"
+#include "framework/TMemoryStream.h"
 #include "skin/draw/TvxMaskRuns.h"
 
 #include <cstring>
@@ -113,6 +115,75 @@ TEST(TvxMaskRuns, FastScanMatchesTheReferenceOnRandomMasks)
         int ox = static_cast<int>(rng() % 50) - 25, oy = static_cast<int>(rng() % 50) - 25;
         ASSERT_EQ(TvxMaskRuns::Scan(mask, ox, oy), TvxMaskRuns::ScanReference(mask, ox, oy)) << round;
     }
+}
+
+// A two-colour mask read back from a 1-bit file.
+TBitmap OneBitCopy(const TBitmap& mask)
+{
+    TBitmap copy = mask;
+    copy.SetPixelFormat(TPixelFormat::pf1bit);
+    TMemoryStream stream;
+    copy.SaveToStream(stream);
+    stream.SetPosition(0);
+    TBitmap read;
+    read.LoadFromStream(stream);
+    return read;
+}
+
+TEST(TvxMaskRuns, PackedBitsOfOneBitMasksScanLikeTheReference)
+{
+    std::minstd_rand rng(11);
+    for (int round = 0; round < 400; ++round) {
+        // Widths around the 64-pixel words, and long runs as well as short ones.
+        int w = 1 + static_cast<int>(rng() % (round % 3 == 0 ? 200 : 130)),
+            h = 1 + static_cast<int>(rng() % 12);
+        uint32_t other = round % 2 ? kWhite : 0xFF0000FF;
+        TBitmap mask(w, h);
+        int runny = 1 + static_cast<int>(rng() % 100);
+        bool black = rng() % 2;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                if (rng() % static_cast<unsigned>(runny) == 0)
+                    black = !black;
+                mask.SetPixel(x, y, black ? kBlack : other);
+            }
+        mask.SetPalette({ 0x000000, other & 0xFFFFFF });
+        TBitmap read = OneBitCopy(mask);
+        ASSERT_NE(read.MaskBits(), nullptr);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                ASSERT_EQ(read.Pixel(x, y) & 0xFFFFFF, mask.Pixel(x, y) & 0xFFFFFF)
+                    << "both colours are kept";
+        ASSERT_EQ(TvxMaskRuns::Scan(read, 3, -2), TvxMaskRuns::ScanReference(mask, 3, -2)) << round;
+    }
+    for (int w : { 63, 64, 65, 128 }) {
+        TBitmap all = OneBitCopy(Filled(w, 2, kBlack));
+        EXPECT_EQ(TvxMaskRuns::Scan(all, 0, 0), (std::vector<TRect> { { 0, 0, w, 1 }, { 0, 1, w, 2 } })) << w;
+    }
+}
+
+TEST(TvxMaskRuns, WritingToAMaskDropsItsPackedBits)
+{
+    TBitmap read = OneBitCopy(Filled(70, 3, kBlack));
+    ASSERT_NE(read.MaskBits(), nullptr);
+    TBitmap copy = read;
+    EXPECT_NE(copy.MaskBits(), nullptr) << "a copy shares them";
+    read.SetPixel(66, 1, kWhite);
+    EXPECT_EQ(read.MaskBits(), nullptr);
+    EXPECT_EQ(TvxMaskRuns::Scan(read, 0, 0), TvxMaskRuns::ScanReference(read, 0, 0));
+    EXPECT_EQ(TvxMaskRuns::Scan(read, 0, 0).size(), 4u);
+    copy.ScanLine(0)[5] = kWhite;
+    EXPECT_EQ(copy.MaskBits(), nullptr);
+    TBitmap drawn = OneBitCopy(Filled(70, 3, kBlack));
+    drawn.Canvas();
+    EXPECT_EQ(drawn.MaskBits(), nullptr);
+    TBitmap one = Filled(8, 8, kBlack);
+    one.SetPixelFormat(TPixelFormat::pf1bit);
+    TMemoryStream stream;
+    one.SaveToStream(stream);
+    stream.SetPosition(0);
+    drawn.LoadFromStream(stream);
+    EXPECT_EQ(drawn.MaskBits(), nullptr) << "a bitmap with a canvas keeps none";
 }
 
 // A mask with rounded (cut) corners following an element resized to 60 x 40: the
