@@ -8,10 +8,27 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace tessel {
 
 namespace {
+
+// Each pixel's weight for its three bytes, and 1 - weight beside them.
+struct TByteWeights {
+    explicit TByteWeights(int pixels)
+        : w(3 * static_cast<size_t>(pixels))
+        , rest(3 * static_cast<size_t>(pixels))
+    { }
+    void Set(int pixel, double weight)
+    {
+        for (size_t i = 3 * static_cast<size_t>(pixel), end = i + 3; i < end; ++i) {
+            w[i] = weight;
+            rest[i] = 1 - weight;
+        }
+    }
+    std::vector<double> w, rest;
+};
 
 // Rounds half to even (the default rounding mode) and clamps to a channel.
 uint8_t Channel(double v)
@@ -150,19 +167,20 @@ void TvxEffectBmp::HorizontalGradient(const TvxEffectBmp& other, double k)
     int a = Round(w * k), c = a / 2, b = (w - a) / 2;
     double s = b == 0 ? 1.0 : 1.0 / b;
     int left = std::max(0, w / 2 - c), right = std::min(w - 1, w / 2 + c);
-    for (int y = 0; y < m_height; ++y) {
-        uint8_t* row = ScanLine(y);
-        const uint8_t* o = other.ScanLine(y);
-        for (int x = left; x <= right; ++x)
-            std::memcpy(row + 3 * x, o + 3 * x, 3);
-        // Walks start inside the image even when the band lies outside it.
-        double weight = 0;
-        for (int x = std::min(left, w - 1); x >= 0; --x, weight = std::min(1.0, weight + s))
-            Mix(o + 3 * x, row + 3 * x, weight, row + 3 * x);
-        weight = 0;
-        for (int x = std::max(right, 0); x < w; ++x, weight = std::min(1.0, weight + s))
-            Mix(o + 3 * x, row + 3 * x, weight, row + 3 * x);
-    }
+    // The band is other (weight 0); the walks start inside the image even when the
+    // band lies outside it, and grow their weights by repeated steps, as the rule does.
+    TByteWeights weights(w);
+    for (int x = left; x <= right; ++x)
+        weights.Set(x, 0);
+    double weight = 0;
+    for (int x = std::min(left, w - 1); x >= 0; --x, weight = std::min(1.0, weight + s))
+        weights.Set(x, weight);
+    weight = 0;
+    for (int x = std::max(right, 0); x < w; ++x, weight = std::min(1.0, weight + s))
+        weights.Set(x, weight);
+    for (int y = 0; y < m_height; ++y)
+        TvxEffectRows::Mix(
+            ScanLine(y), other.ScanLine(y), weights.w.data(), weights.rest.data(), 3 * w, ScanLine(y));
 }
 
 void TvxEffectBmp::VerticalGradient(const TvxEffectBmp& other, double k)
@@ -174,10 +192,7 @@ void TvxEffectBmp::VerticalGradient(const TvxEffectBmp& other, double k)
     for (int y = top; y <= bottom; ++y)
         std::memcpy(ScanLine(y), other.ScanLine(y), static_cast<size_t>(m_row));
     auto fade = [&](int y, double weight) {
-        uint8_t* row = ScanLine(y);
-        const uint8_t* o = other.ScanLine(y);
-        for (int x = 0; x < m_width; ++x)
-            Mix(o + 3 * x, row + 3 * x, weight, row + 3 * x);
+        TvxEffectRows::MixConstant(ScanLine(y), other.ScanLine(y), weight, 3 * m_width, ScanLine(y));
     };
     double weight = 0;
     for (int y = std::min(top, h - 1); y >= 0; --y, weight = std::min(1.0, weight + s))
@@ -203,14 +218,13 @@ void TvxEffectBmp::LeftGradient(const TvxEffectBmp& other, double k)
         return;
     const int w = m_width;
     int a = std::max(1, std::min(w - 1, Round(w * k)));
-    for (int y = 0; y < m_height; ++y) {
-        uint8_t* row = ScanLine(y);
-        const uint8_t* o = other.ScanLine(y);
-        for (int x = 0; x <= a && x < w; ++x) {
-            double weight = std::min(1.0, static_cast<double>(x) / a);
-            Mix(o + 3 * x, row + 3 * x, weight, row + 3 * x);
-        }
-    }
+    int n = std::min(a + 1, w);
+    TByteWeights weights(n);
+    for (int x = 0; x < n; ++x)
+        weights.Set(x, std::min(1.0, static_cast<double>(x) / a));
+    for (int y = 0; y < m_height; ++y)
+        TvxEffectRows::Mix(
+            ScanLine(y), other.ScanLine(y), weights.w.data(), weights.rest.data(), 3 * n, ScanLine(y));
 }
 
 void TvxEffectBmp::RightGradient(const TvxEffectBmp& other, double k)
@@ -220,13 +234,13 @@ void TvxEffectBmp::RightGradient(const TvxEffectBmp& other, double k)
     const int w = m_width;
     int a = std::clamp(w - Round(w * k), 0, w - 1);
     double step = w - a == 0 ? 1.0 : 1.0 / (w - a);
-    for (int y = 0; y < m_height; ++y) {
-        uint8_t* row = ScanLine(y);
-        const uint8_t* o = other.ScanLine(y);
-        double weight = 0;
-        for (int x = w - 1; x >= a; --x, weight = std::min(1.0, weight + step))
-            Mix(o + 3 * x, row + 3 * x, weight, row + 3 * x);
-    }
+    TByteWeights weights(w - a);
+    double weight = 0;
+    for (int x = w - 1; x >= a; --x, weight = std::min(1.0, weight + step))
+        weights.Set(x - a, weight);
+    for (int y = 0; y < m_height; ++y)
+        TvxEffectRows::Mix(ScanLine(y) + 3 * a, other.ScanLine(y) + 3 * a, weights.w.data(), weights.rest.data(),
+            3 * (w - a), ScanLine(y) + 3 * a);
 }
 
 void TvxEffectBmp::LeftSlide(const TvxEffectBmp& other, double k)

@@ -200,4 +200,41 @@ void TvxEffectRows::Blend(uint8_t* a, const uint8_t* b, int n, const TBlendPlan&
     }
 }
 
+void TvxEffectRows::MixReference(const uint8_t* t, const uint8_t* o, const double* w, int n, uint8_t* out)
+{
+    for (int i = 0; i < n; ++i) {
+        double v = std::nearbyint((1 - w[i]) * o[i] + w[i] * t[i]);
+        out[i] = static_cast<uint8_t>(std::clamp(v, 0.0, 255.0));
+    }
+}
+
+namespace {
+
+// Adding and taking away 1.5 * 2^52 leaves no fraction bits: the sum is rounded half
+// to even, as nearbyint does, for any |v| below 2^51.
+constexpr double kMagic = 6755399441055744.0;
+
+inline uint8_t MagicChannel(double v)
+{
+    v = (v + kMagic) - kMagic;
+    v = v < 0 ? 0 : v > 255 ? 255 : v;
+    return static_cast<uint8_t>(static_cast<int>(v));
+}
+
+} // namespace
+
+void TvxEffectRows::Mix(
+    const uint8_t* t, const uint8_t* o, const double* w, const double* rest, int n, uint8_t* out)
+{
+    for (int i = 0; i < n; ++i)
+        out[i] = MagicChannel(rest[i] * o[i] + w[i] * t[i]);
+}
+
+void TvxEffectRows::MixConstant(const uint8_t* t, const uint8_t* o, double w, int n, uint8_t* out)
+{
+    const double rest = 1 - w;
+    for (int i = 0; i < n; ++i)
+        out[i] = MagicChannel(rest * o[i] + w * t[i]);
+}
+
 } // namespace tessel

@@ -30,6 +30,16 @@ public:
     static void Blend(uint8_t* a, const uint8_t* b, int n, double k);
     static void Blend(uint8_t* a, const uint8_t* b, int n, const TBlendPlan& plan);
     static void BlendReference(uint8_t* a, const uint8_t* b, int n, double k);
+
+    // The gradient morphs' mix, a weight for each of n bytes:
+    // out[i] := round(w[i] t[i] + (1 - w[i]) o[i]), clamped (out may be t or o).
+    // The fast loops take 1 - w beside w (worked out once for all rows) or one
+    // weight for the row, and round by the magic-number addition, which gives the
+    // default rounding mode's result for every value a mix can have; they vectorise.
+    static void Mix(
+        const uint8_t* t, const uint8_t* o, const double* w, const double* rest, int n, uint8_t* out);
+    static void MixConstant(const uint8_t* t, const uint8_t* o, double w, int n, uint8_t* out);
+    static void MixReference(const uint8_t* t, const uint8_t* o, const double* w, int n, uint8_t* out);
 };
 
 } // namespace tessel

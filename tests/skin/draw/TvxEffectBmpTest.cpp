@@ -200,7 +200,6 @@ TEST(TvxEffectRows, TheFastBlendMatchesTheReference)
             a[size_t(i)] = static_cast<uint8_t>(random());
             b[size_t(i)] = static_cast<uint8_t>(random());
         }
-        // Factors that give exact halves as well as arbitrary ones.
         // Factors that give exact halves, the morph steps, arbitrary ones, the ends
         // and values outside 0 ... 1 (the row loop does not clamp).
         static constexpr double kEdges[] = { 0, 1, 1e-9, 1 - 1e-9, -0.5, 1.5 };
@@ -214,5 +213,60 @@ TEST(TvxEffectRows, TheFastBlendMatchesTheReference)
         TvxEffectRows::Blend(fast.data(), b.data(), n, k);
         TvxEffectRows::BlendReference(reference.data(), b.data(), n, k);
         ASSERT_EQ(fast, reference) << "round " << round << " k " << k;
+    }
+}
+
+TEST(TvxEffectRows, TheFastMixesMatchTheReference)
+{
+    std::mt19937 random(5);
+    for (int round = 0; round < 2000; ++round) {
+        int n = 1 + static_cast<int>(random() % 600);
+        std::vector<uint8_t> t(static_cast<size_t>(n)), o(static_cast<size_t>(n));
+        for (size_t i = 0; i < t.size(); ++i) {
+            t[i] = static_cast<uint8_t>(random());
+            o[i] = round % 4 == 0 ? static_cast<uint8_t>(t[i] ^ 1) : static_cast<uint8_t>(random());
+        }
+        // Weights as the gradients make them (steps added up, exact quotients),
+        // exact halves, the ends, arbitrary ones and some outside 0 ... 1.
+        std::vector<double> w(static_cast<size_t>(n)), rest(static_cast<size_t>(n));
+        int steps = 1 + static_cast<int>(random() % 40);
+        double walked = 0;
+        for (int i = 0; i < n; ++i) {
+            double& weight = w[size_t(i)];
+            switch ((round + i / 3) % 6) {
+            case 0:
+                weight = walked;
+                walked = std::min(1.0, walked + 1.0 / steps);
+                break;
+            case 1:
+                weight = static_cast<double>(i % (steps + 1)) / steps;
+                break;
+            case 2:
+                weight = (random() % 9) / 8.0;
+                break;
+            case 3:
+                weight = (random() % 1000001) / 1000000.0;
+                break;
+            case 4:
+                weight = random() % 2 ? 0.0 : 1.0;
+                break;
+            default:
+                weight = -0.5 + (random() % 2001) / 1000.0;
+            }
+            rest[size_t(i)] = 1 - weight;
+        }
+        std::vector<uint8_t> fast(t.size()), reference(t.size());
+        TvxEffectRows::MixReference(t.data(), o.data(), w.data(), n, reference.data());
+        TvxEffectRows::Mix(t.data(), o.data(), w.data(), rest.data(), n, fast.data());
+        ASSERT_EQ(fast, reference) << "round " << round;
+        // In place, as the gradients run it.
+        std::vector<uint8_t> in_place = t;
+        TvxEffectRows::Mix(in_place.data(), o.data(), w.data(), rest.data(), n, in_place.data());
+        ASSERT_EQ(in_place, reference) << "round " << round;
+        // One weight for the whole row.
+        std::vector<double> same(static_cast<size_t>(n), w[0]);
+        TvxEffectRows::MixReference(t.data(), o.data(), same.data(), n, reference.data());
+        TvxEffectRows::MixConstant(t.data(), o.data(), w[0], n, fast.data());
+        ASSERT_EQ(fast, reference) << "round " << round << " weight " << w[0];
     }
 }
