@@ -3,6 +3,7 @@
 // Orbit.swf: squares moving over a dark stage; Colours.swf: the whole stage
 // changing colour every half second; Clicker.swf: a button (or the space key) that
 // turns the stage orange when pressed and grey again at the next press.
+#include "assets/content/TAvm1Code.h"
 #include "assets/content/TSwfWriter.h"
 
 #include <cmath>
@@ -78,6 +79,48 @@ std::string Clicker()
     return swf.Finish();
 }
 
+// Remembers in its save data (a local shared object) that it has run: violet the
+// first time, teal from then on. Not in the demo package; the tests use it.
+std::string Saver()
+{
+    using Op = TAvm1Code;
+    TSwfWriter swf(kW, kH, kFps);
+    swf.SetBackground({ 0x30, 0x30, 0x30 });
+    uint16_t first = swf.DefineRectangle(0, 0, kW, kH, { 0x80, 0x20, 0xC0 });
+    uint16_t again = swf.DefineRectangle(0, 0, kW, kH, { 0x20, 0xB0, 0xB0 });
+    auto seen = [] {
+        TAvm1Code code;
+        code.PushString("so").Op(Op::opGetVariable).PushString("data").Op(Op::opGetMember);
+        return code;
+    };
+    // so = SharedObject.getLocal("tessel")
+    TAvm1Code code;
+    code.PushString("so").PushString("tessel").PushInt(1).PushString("SharedObject").Op(Op::opGetVariable);
+    code.PushString("getLocal").Op(Op::opCallMethod).Op(Op::opSetVariable);
+    // Seen before: frame 3. Else so.data.seen = true, so.flush(), frame 2.
+    TAvm1Code later;
+    later.GotoFrame(2).Op(Op::opStop);
+    TAvm1Code now = seen();
+    now.PushString("seen").PushBool(true).Op(Op::opSetMember);
+    now.PushInt(0)
+        .PushString("so")
+        .Op(Op::opGetVariable)
+        .PushString("flush")
+        .Op(Op::opCallMethod)
+        .Op(Op::opPop);
+    now.GotoFrame(1).Op(Op::opStop).Jump(later.Size());
+    code.Append(seen()).PushString("seen").Op(Op::opGetMember).If(now.Size()).Append(now).Append(later);
+    swf.Code(code.Bytes());
+    swf.ShowFrame();
+    swf.Place(1, first);
+    swf.Actions({ TSwfWriter::acStop });
+    swf.ShowFrame();
+    swf.Place(1, again);
+    swf.Actions({ TSwfWriter::acStop });
+    swf.ShowFrame();
+    return swf.Finish();
+}
+
 bool Write(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -95,7 +138,7 @@ int main(int argc, char** argv)
     }
     std::string dir = argv[1];
     if (!Write(dir + "/Orbit.swf", Orbit()) || !Write(dir + "/Colours.swf", Colours())
-        || !Write(dir + "/Clicker.swf", Clicker())) {
+        || !Write(dir + "/Clicker.swf", Clicker()) || !Write(dir + "/Saver.swf", Saver())) {
         std::fprintf(stderr, "make-demo-content: cannot write into %s\n", dir.c_str());
         return 1;
     }

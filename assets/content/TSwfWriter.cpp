@@ -218,6 +218,11 @@ void TSwfWriter::Actions(const std::vector<TAction>& actions)
     Tag(12, body);
 }
 
+void TSwfWriter::Code(const std::string& code)
+{
+    Tag(12, code + std::string(1, '\0'));
+}
+
 void TSwfWriter::ShowFrame()
 {
     Tag(1, {});

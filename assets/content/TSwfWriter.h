@@ -32,6 +32,8 @@ public:
     // Moves what stands at depth to (x, y).
     void Move(uint16_t depth, int x, int y);
     void Actions(const std::vector<TAction>& actions);
+    // Frame actions as byte code (without the end mark).
+    void Code(const std::string& code);
     void ShowFrame();
     // The whole file, with the End tag.
     std::string Finish();

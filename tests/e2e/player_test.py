@@ -18,6 +18,7 @@ BLACK = (0, 0, 0)
 COLOURS = [(0xE0, 0x20, 0x20), (0x20, 0xC0, 0x20), (0x20, 0x40, 0xE0), (0xF0, 0xE0, 0x20)]
 ORBIT_STAGE = (0x10, 0x20, 0x60)
 CLICKER_GREY, CLICKER_ORANGE, CLICKER_BUTTON = (0x80, 0x80, 0x80), (0xFF, 0x80, 0x00), (0x20, 0xA0, 0x40)
+SAVER_FIRST, SAVER_AGAIN = (0x80, 0x20, 0xC0), (0x20, 0xB0, 0xB0)
 
 SETTINGS = """[Main]
 title=E2E games
@@ -56,7 +57,7 @@ class Player:
     """One run of the program from a folder of its own, with its own temporary
     directory, data folders and a stand-in xdg-open that writes down what it opens."""
 
-    def __init__(self, display, program, root, package=None):
+    def __init__(self, display, program, root, package=None, data=None):
         self.display = display
         self.root = root
         self.bin = os.path.join(root, "bin")
@@ -74,8 +75,9 @@ class Player:
         with open(os.path.join(stubs, "xdg-open"), "w") as f:
             f.write(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{self.opened}"\n')
         os.chmod(os.path.join(stubs, "xdg-open"), 0o755)
-        env = dict(display.env, TMPDIR=self.tmp, XDG_DATA_HOME=os.path.join(root, "data"),
-                   XDG_CACHE_HOME=os.path.join(root, "cache"), PATH=stubs + ":" + os.environ["PATH"])
+        data = data or root
+        env = dict(display.env, TMPDIR=self.tmp, XDG_DATA_HOME=os.path.join(data, "data"),
+                   XDG_CACHE_HOME=os.path.join(data, "cache"), PATH=stubs + ":" + os.environ["PATH"])
         self.stderr = open(os.path.join(root, "stderr.txt"), "w+")
         self.process = subprocess.Popen([os.path.join(self.bin, "tessel")], env=env,
                                         stdout=subprocess.DEVNULL, stderr=self.stderr)
@@ -293,6 +295,26 @@ def test_hostile_names_and_sigterm(display, program, content, work):
         player.kill()
 
 
+def test_save_data_survives_a_kill(display, program, content, work, out):
+    """A game's save data (Ruffle keeps it in the page's local storage) is there
+    again in the next run, even when the run before was killed."""
+    package = raw_package([(b"Saver.swf", open(os.path.join(content, "Saver.swf"), "rb").read())])
+    shared = os.path.join(work, "saves")
+    for run, wanted in enumerate((SAVER_FIRST, SAVER_AGAIN)):
+        player = Player(display, program, os.path.join(work, f"save-{run}"), package, data=shared)
+        try:
+            player.window("Tessel")
+            time.sleep(3)
+            player.choose((40, 12), 1)
+            player.wait_pixel(200, 150, [wanted])
+            display.screenshot(f"{out}/player-6-save-run-{run + 1}.png")
+            time.sleep(1.5)
+            player.process.send_signal(signal.SIGKILL)
+            player.process.wait(timeout=10)
+        finally:
+            player.kill()
+
+
 def main(program, pack, content, source, out):
     os.makedirs(out, exist_ok=True)
     work = tempfile.mkdtemp(prefix="tessel-e2e-")
@@ -301,6 +323,7 @@ def main(program, pack, content, source, out):
         test_no_package(display, program, work, out)
         test_hostile_names_and_sigterm(display, program, content, work)
         test_games_links_and_close(display, program, pack, content, source, work, out)
+        test_save_data_survives_a_kill(display, program, content, work, out)
         print("player: all checks passed")
     finally:
         display.close()

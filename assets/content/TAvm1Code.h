@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tessel::content {
+
+// ActionScript 1 byte code for a movie's frame actions, written action by action.
+// Branches take the size of the code they jump over, so blocks are built first
+// and put together after.
+class TAvm1Code {
+public:
+    enum TOp : uint8_t {
+        opNot = 0x12,
+        opPop = 0x17,
+        opGetVariable = 0x1C,
+        opSetVariable = 0x1D,
+        opGetMember = 0x4E,
+        opSetMember = 0x4F,
+        opCallMethod = 0x52,
+        opStop = 0x07,
+    };
+
+    TAvm1Code& Op(TOp op);
+    TAvm1Code& PushString(const std::string& text);
+    TAvm1Code& PushInt(int32_t value);
+    TAvm1Code& PushBool(bool value);
+    // Goes to the frame (0 for the first).
+    TAvm1Code& GotoFrame(int frame);
+    // Jumps over the next skip bytes when the value popped is true (If), or always.
+    TAvm1Code& If(int skip);
+    TAvm1Code& Jump(int skip);
+    TAvm1Code& Append(const TAvm1Code& other);
+
+    int Size() const { return static_cast<int>(m_bytes.size()); }
+    const std::string& Bytes() const { return m_bytes; }
+
+    // The sizes of a branch action, for working out offsets.
+    static constexpr int kBranchSize = 5;
+
+private:
+    TAvm1Code& Long(uint8_t code, const std::string& payload);
+
+    std::string m_bytes;
+};
+
+} // namespace tessel::content
