@@ -70,11 +70,7 @@ void TApplication::Initialize()
 
 void TApplication::SetMainForm(TCustomForm* form)
 {
-    if (m_main_form)
-        m_main_form->RemoveFreeNotification(this);
-    m_main_form = form;
-    if (form)
-        form->FreeNotification(this);
+    SetReference(m_main_form, form);
 }
 
 void TApplication::Notification(TComponent* component, TOperation operation)

@@ -60,6 +60,18 @@ public:
     // ends the arrangement.
     void FreeNotification(TComponent* other);
     void RemoveFreeNotification(TComponent* other);
+    // Points a reference field at value, moving the free notification arrangement
+    // from the component it named to the new one.
+    template<class T> void SetReference(T*& field, T* value)
+    {
+        if (field == value)
+            return;
+        if (field)
+            field->RemoveFreeNotification(this);
+        field = value;
+        if (value)
+            value->FreeNotification(this);
+    }
 
     // Called after the form description has set every property and reference.
     virtual void Loaded();

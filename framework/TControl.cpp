@@ -267,11 +267,7 @@ void TControl::SetParentShowHint(bool parent)
 
 void TControl::SetPopupMenu(TPopupMenu* menu)
 {
-    if (m_popup_menu)
-        m_popup_menu->RemoveFreeNotification(this);
-    m_popup_menu = menu;
-    if (menu)
-        menu->FreeNotification(this);
+    SetReference(m_popup_menu, menu);
 }
 
 void TControl::Notification(TComponent* component, TOperation operation)

@@ -155,11 +155,7 @@ void TCustomForm::ControlRemoved(TControl* control)
 
 void TCustomForm::SetMenu(TMainMenu* menu)
 {
-    if (m_menu)
-        m_menu->RemoveFreeNotification(this);
-    m_menu = menu;
-    if (menu)
-        menu->FreeNotification(this);
+    SetReference(m_menu, menu);
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation)

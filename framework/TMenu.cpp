@@ -21,11 +21,7 @@ TMenu::~TMenu()
 
 void TMenu::SetImages(TImageList* images)
 {
-    if (m_images)
-        m_images->RemoveFreeNotification(this);
-    m_images = images;
-    if (images)
-        images->FreeNotification(this);
+    SetReference(m_images, images);
 }
 
 void TMenu::Notification(TComponent* component, TOperation operation)

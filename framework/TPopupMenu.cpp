@@ -20,11 +20,7 @@ TPopupMenu::~TPopupMenu()
 
 void TPopupMenu::SetPopupComponent(TComponent* component)
 {
-    if (m_popup_component)
-        m_popup_component->RemoveFreeNotification(this);
-    m_popup_component = component;
-    if (component)
-        component->FreeNotification(this);
+    SetReference(m_popup_component, component);
 }
 
 void TPopupMenu::Notification(TComponent* component, TOperation operation)

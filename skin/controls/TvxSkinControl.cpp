@@ -16,11 +16,7 @@ TvxSkinControl::~TvxSkinControl()
 
 void TvxSkinControl::SetSkinData(TvxSkinData* skin_data)
 {
-    if (m_skin_data)
-        m_skin_data->RemoveFreeNotification(this);
-    m_skin_data = skin_data;
-    if (m_skin_data)
-        m_skin_data->FreeNotification(this);
+    SetReference(m_skin_data, skin_data);
     if (m_skin_data && !m_skin_data->Empty() && !HasState(csDesigning))
         ChangeSkinData();
 }

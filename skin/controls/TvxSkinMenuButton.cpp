@@ -45,11 +45,7 @@ TvxSkinMenuButton::~TvxSkinMenuButton()
 
 void TvxSkinMenuButton::SetSkinPopupMenu(TvxSkinPopupMenu* menu)
 {
-    if (m_menu)
-        m_menu->RemoveFreeNotification(this);
-    m_menu = menu;
-    if (m_menu)
-        m_menu->FreeNotification(this);
+    SetReference(m_menu, menu);
 }
 
 void TvxSkinMenuButton::SetTrackButtonMode(bool track)

@@ -58,33 +58,21 @@ void TvxSkinData::SetSkinnableForm(bool value)
 
 void TvxSkinData::SetCompressedStoredSkin(TvxCompressedStoredSkin* skin)
 {
-    if (m_compressed_stored_skin && m_compressed_stored_skin != skin)
-        m_compressed_stored_skin->RemoveFreeNotification(this);
-    m_compressed_stored_skin = skin;
-    if (skin)
-        skin->FreeNotification(this);
+    SetReference(m_compressed_stored_skin, skin);
     if (!Designing() && skin)
         LoadCompressedSkin(skin);
 }
 
 void TvxSkinData::SetResourceStrData(TvxResourceStrData* data)
 {
-    if (m_resource_str_data && m_resource_str_data != data)
-        m_resource_str_data->RemoveFreeNotification(this);
-    m_resource_str_data = data;
-    if (data)
-        data->FreeNotification(this);
+    SetReference(m_resource_str_data, data);
     if (!Designing())
         SendSkinMessage(ResourceStringsChangedNotice);
 }
 
 void TvxSkinData::SetSkinList(TvxCompressedSkinList* list)
 {
-    if (m_skin_list && m_skin_list != list)
-        m_skin_list->RemoveFreeNotification(this);
-    m_skin_list = list;
-    if (list)
-        list->FreeNotification(this);
+    SetReference(m_skin_list, list);
     if (!Designing() && list && m_skin_index >= 0 && m_skin_index < list->Count())
         LoadCompressedSkin(&list->Skins(m_skin_index).StoredSkin());
 }

@@ -18,20 +18,12 @@ TvxSkinPopupMenu::~TvxSkinPopupMenu()
 
 void TvxSkinPopupMenu::SetSkinData(TvxSkinData* skin_data)
 {
-    if (m_skin_data)
-        m_skin_data->RemoveFreeNotification(this);
-    m_skin_data = skin_data;
-    if (m_skin_data)
-        m_skin_data->FreeNotification(this);
+    SetReference(m_skin_data, skin_data);
 }
 
 void TvxSkinPopupMenu::SetPopupControl(TControl* control)
 {
-    if (m_popup_control)
-        m_popup_control->RemoveFreeNotification(this);
-    m_popup_control = control;
-    if (m_popup_control)
-        m_popup_control->FreeNotification(this);
+    SetReference(m_popup_control, control);
 }
 
 void TvxSkinPopupMenu::PopupUnder(TControl* control, const TRect& anchor)
