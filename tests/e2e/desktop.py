@@ -7,18 +7,28 @@ import time
 
 
 class Display:
-    """An Xvfb server on the first free display number from 90."""
+    """An Xvfb server on a display number it picks itself (-displayfd), so tests
+    that run at the same time never share one."""
 
     def __init__(self, width=1280, height=800):
-        for number in range(90, 140):
-            if not os.path.exists(f"/tmp/.X{number}-lock"):
-                break
-        self.name = f":{number}"
+        read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
-            ["Xvfb", self.name, "-noreset", "-nolisten", "tcp", "-screen", "0", f"{width}x{height}x24"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.env = dict(os.environ, DISPLAY=self.name)
+            ["Xvfb", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp", "-screen", "0",
+             f"{width}x{height}x24"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        os.close(write_end)
+        number = b""
         deadline = time.time() + 10
+        while not number.endswith(b"\n"):
+            if time.time() > deadline:
+                raise RuntimeError("Xvfb did not start")
+            chunk = os.read(read_end, 16)
+            if not chunk:
+                raise RuntimeError("Xvfb ended before it named its display")
+            number += chunk
+        os.close(read_end)
+        self.name = ":" + number.decode().strip()
+        self.env = dict(os.environ, DISPLAY=self.name)
         while subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env,
                              capture_output=True).returncode != 0:
             if time.time() > deadline:
