@@ -37,8 +37,6 @@ public:
 
     // The options a movie is loaded with, as the page's script takes them.
     std::string LoadOptions(const std::string& url) const;
-    // Whether the page has made its player (movies wait until it has).
-    bool PageReady() const { return m_ready; }
 
 private:
     void TitleChanged(const std::string& title);

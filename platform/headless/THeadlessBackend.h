@@ -36,18 +36,11 @@ public:
         if (!m_web_config)
             m_web_config = std::make_unique<TWebConfig>(config);
     }
-    std::unique_ptr<TWebView> CreateWebView() override
-    {
-        auto view = std::make_unique<THeadlessWebView>();
-        m_web_views.push_back(view.get());
-        return view;
-    }
+    std::unique_ptr<TWebView> CreateWebView() override { return std::make_unique<THeadlessWebView>(); }
 
     void Advance(uint64_t ms) { m_now += ms; }
     // The web set-up given first, or null.
     const TWebConfig* WebConfig() const { return m_web_config.get(); }
-    // Every web view made, in order (they live as long as their owners).
-    const std::vector<THeadlessWebView*>& WebViews() const { return m_web_views; }
     // The shape last asked for, IDC_* (0 before any).
     int CursorShape() const { return m_cursor; }
     void SetMonitors(std::vector<TMonitor> monitors) { m_monitors = std::move(monitors); }
@@ -62,7 +55,6 @@ private:
     int m_cursor = 0;
     bool m_layered_alpha = true;
     std::unique_ptr<TWebConfig> m_web_config;
-    std::vector<THeadlessWebView*> m_web_views;
 };
 
 } // namespace tessel
