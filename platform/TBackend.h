@@ -59,6 +59,10 @@ public:
     // window (window coordinates), or hides it.
     virtual void PlaceNativeView(void*, HWND, const TRect&, bool) { }
     virtual void RemoveNativeView(void*) { }
+    // The window system holds the mouse for capture (0: no longer). A desktop keeps
+    // the real pointer for the program meanwhile, so a click anywhere, on a native
+    // view too, reaches the window system (which closes an open menu, say).
+    virtual void CaptureChanged(HWND) { }
     // Sets up the embedded web views; only the first call counts.
     virtual void ConfigureWeb(const TWebConfig&) { }
     // A new embedded web view, or null when the backend has none. Views of one

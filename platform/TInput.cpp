@@ -94,6 +94,7 @@ HWND TInput::SetCapture(HWND hwnd)
     if (old == hwnd || !m_wm.IsWindow(hwnd))
         return old;
     m_capture = hwnd;
+    m_wm.Backend().CaptureChanged(hwnd);
     if (old) {
         m_wm.SendMessage(old, WM_CAPTURECHANGED, 0, static_cast<LPARAM>(hwnd));
         m_wm.SizeMoveLoop().CaptureLost(old);
@@ -107,6 +108,7 @@ bool TInput::ReleaseCapture()
     if (!old)
         return true;
     m_capture = 0;
+    m_wm.Backend().CaptureChanged(0);
     m_wm.SendMessage(old, WM_CAPTURECHANGED, 0, 0);
     m_wm.SizeMoveLoop().CaptureLost(old);
     return true;
@@ -124,8 +126,10 @@ int TInput::SetCursor(int cursor)
 
 void TInput::Forget(HWND hwnd)
 {
-    if (m_capture == hwnd)
+    if (m_capture == hwnd) {
         m_capture = 0;
+        m_wm.Backend().CaptureChanged(0);
+    }
     if (m_hover == hwnd)
         m_hover = 0;
     if (m_last_click.hwnd == hwnd)

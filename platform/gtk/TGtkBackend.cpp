@@ -165,6 +165,8 @@ void TGtkBackend::WindowChanged(HWND hwnd)
         it = m_windows.emplace(hwnd, std::make_unique<TGtkWindow>(*this, hwnd, IsPopup(hwnd))).first;
         it->second->Sync();
         ApplyViews(hwnd);
+        if (m_capture && !m_grab_seat)
+            ApplyGrab();
         if (GdkCursor* cursor = m_cursors.count(m_cursor) ? m_cursors[m_cursor] : nullptr)
             it->second->SetCursor(cursor);
         return;
@@ -182,6 +184,12 @@ void TGtkBackend::WindowDestroyed(HWND hwnd)
                 g_object_unref(view);
             }
     m_windows.erase(hwnd);
+    // A grab held by the window went with it; another window takes it over.
+    if (m_capture && m_grab_seat) {
+        gdk_seat_ungrab(m_grab_seat);
+        m_grab_seat = nullptr;
+        ApplyGrab();
+    }
 }
 
 void TGtkBackend::Present(HWND hwnd, const TSurface&, const TRegion& dirty)
@@ -243,6 +251,38 @@ void TGtkBackend::ApplyViews(HWND root)
     for (auto& [view, place] : m_views)
         if (place.root == root)
             it->second->PlaceView(GTK_WIDGET(view), place.rect, place.visible);
+}
+
+void TGtkBackend::CaptureChanged(HWND capture)
+{
+    m_capture = capture;
+    ApplyGrab();
+}
+
+void TGtkBackend::ApplyGrab()
+{
+    if (m_grab_seat) {
+        gdk_seat_ungrab(m_grab_seat);
+        m_grab_seat = nullptr;
+    }
+    if (!m_capture)
+        return;
+    // Every pointer event then comes to one of our windows, whose handlers read its
+    // screen position: the window system routes it to the capture. The capture's own
+    // window takes the grab when it is on the screen, else any of ours that is.
+    GdkWindow* target = nullptr;
+    auto own = m_windows.find(Wm().RootOf(m_capture));
+    if (own != m_windows.end())
+        target = own->second->Viewable();
+    for (auto it = m_windows.begin(); !target && it != m_windows.end(); ++it)
+        target = it->second->Viewable();
+    if (!target)
+        return;
+    GdkSeat* seat = gdk_display_get_default_seat(gdk_window_get_display(target));
+    if (gdk_seat_grab(
+            seat, target, GDK_SEAT_CAPABILITY_ALL_POINTING, FALSE, nullptr, nullptr, nullptr, nullptr)
+        == GDK_GRAB_SUCCESS)
+        m_grab_seat = seat;
 }
 
 void TGtkBackend::ConfigureWeb(const TWebConfig& config)

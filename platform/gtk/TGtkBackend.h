@@ -38,6 +38,7 @@ public:
     bool NativeFrames() override { return true; }
     void PlaceNativeView(void* view, HWND root, const TRect& rect, bool visible) override;
     void RemoveNativeView(void* view) override;
+    void CaptureChanged(HWND capture) override;
     void ConfigureWeb(const TWebConfig& config) override;
     std::unique_ptr<TWebView> CreateWebView() override;
 
@@ -52,6 +53,7 @@ private:
         bool visible = false;
     };
     void ApplyViews(HWND root);
+    void ApplyGrab();
 
     std::map<HWND, std::unique_ptr<TGtkWindow>> m_windows;
     std::unique_ptr<TGtkWebEngine> m_web;
@@ -59,6 +61,8 @@ private:
     std::map<int, GdkCursor*> m_cursors;
     int m_cursor = 0;
     bool m_input_arrived = false;
+    HWND m_capture = 0;
+    GdkSeat* m_grab_seat = nullptr;
 };
 
 } // namespace tessel

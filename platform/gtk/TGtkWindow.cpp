@@ -175,6 +175,12 @@ void TGtkWindow::PlaceView(GtkWidget* view, const TRect& rect, bool visible)
         gtk_widget_hide(view);
 }
 
+GdkWindow* TGtkWindow::Viewable() const
+{
+    GdkWindow* gdk = gtk_widget_get_window(m_window);
+    return gdk && gdk_window_is_viewable(gdk) ? gdk : nullptr;
+}
+
 void TGtkWindow::SetCursor(GdkCursor* cursor)
 {
     if (GdkWindow* gdk = gtk_widget_get_window(m_window))

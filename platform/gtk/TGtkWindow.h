@@ -29,6 +29,8 @@ public:
     void PlaceView(GtkWidget* view, const TRect& rect, bool visible);
     void SetCursor(GdkCursor* cursor);
     bool Popup() const { return m_popup; }
+    // The real window, while it is on the screen; null otherwise.
+    GdkWindow* Viewable() const;
 
 private:
     static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer self);

@@ -217,6 +217,15 @@ def test_games_links_and_close(display, program, pack, content, source, work, ou
         time.sleep(1.5)
         assert near(player.pixel(*corner), ORBIT_STAGE), "the fourth entry is not the first again"
 
+        # A click into the movie closes an open menu.
+        under_menu = (40, 45)
+        before = player.pixel(*under_menu)
+        display.xdotool("mousemove", *games, "click", 1)
+        time.sleep(0.5)
+        assert player.pixel(*under_menu) != before, "the Games menu did not open"
+        display.xdotool("mousemove", 600, 450, "click", 1)
+        player.wait_pixel(*under_menu, [before], timeout=5)
+
         started = player.choose(games, 3)
         player.wait_pixel(*corner, [CLICKER_GREY])
         second_frame = time.time() - started
