@@ -56,14 +56,6 @@ std::string TContentTable::StoredName(int index) const
     return std::string(reinterpret_cast<const char*>(slot + 1), slot[0]);
 }
 
-int64_t TContentTable::ContentSize() const
-{
-    int64_t sum = 0;
-    for (int i = 0; i < Entries(); ++i)
-        sum += std::max(0, FileSize(i));
-    return sum;
-}
-
 void TContentTable::SetFileCount(int32_t count)
 {
     Put32(m_bytes.data(), count);

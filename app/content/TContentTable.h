@@ -23,8 +23,6 @@ public:
     int32_t FileSize(int index) const;
     // The stored name's bytes, in the Windows ANSI code page, as stored.
     std::string StoredName(int index) const;
-    // The sum of the used entries' sizes; negative sizes count as 0.
-    int64_t ContentSize() const;
 
     void SetFileCount(int32_t count);
     void SetEntry(int index, const std::string& stored_name, int32_t size);

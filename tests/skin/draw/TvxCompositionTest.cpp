@@ -4,6 +4,7 @@
 #include "skin/data/TvxDataSkinCustomControl.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/draw/TvxTiling.h"
+#include "tests/skin/draw/Geometry.h"
 #include "tests/support/TestSkins.h"
 
 #include <gtest/gtest.h>
@@ -142,13 +143,8 @@ TEST(TvxComposition, StripsTileAndStretchTheirMiddle)
 TEST(TvxComposition, StretchTypesAndSmallTargets)
 {
     TBitmap src = Numbered(30, 30);
-    TvxElementGeometry g;
-    g.R = { 0, 0, 20, 20 };
-    g.LT = { 5, 5 };
-    g.RT = { 15, 5 };
-    g.LB = { 5, 15 };
-    g.RB = { 15, 15 };
-    g.Client = { 5, 5, 15, 15 };
+    TvxElementGeometry g
+        = test::Geometry({ 0, 0, 20, 20 }, { 5, 5 }, { 15, 5 }, { 5, 15 }, { 15, 15 }, { 5, 5, 15, 15 });
     g.stretcheffect = true;
     g.stretchtype = sthorz;
     int aw = 35, ah = 30;
@@ -184,13 +180,9 @@ TEST(TvxComposition, StretchTypesAndSmallTargets)
 TEST(TvxComposition, TiledPiecesOfLengthZeroDrawNothing)
 {
     TBitmap src = Numbered(20, 20);
-    TvxElementGeometry g;
-    g.R = { 0, 0, 20, 20 };
-    g.LT = { 5, 5 };
-    g.RT = { 5, 5 }; // the top middle has no length
-    g.LB = { 5, 5 }; // nor the left middle
-    g.RB = { 15, 15 };
-    g.Client = { 5, 5, 5, 15 }; // nor the client
+    // The top middle, the left middle and the client have no length.
+    TvxElementGeometry g
+        = test::Geometry({ 0, 0, 20, 20 }, { 5, 5 }, { 5, 5 }, { 5, 5 }, { 15, 15 }, { 5, 5, 5, 15 });
     int aw = 60, ah = 60;
     TvxTargetGeometry t = ComputeTargetGeometry(vxcmFull, g, aw, ah);
     TBitmap out(60, 60);
@@ -215,13 +207,8 @@ TEST(TvxComposition, ClientCorneredAndFrameEdges)
     EXPECT_EQ(From(out.Pixel(47, 0)), (TPoint { 27, 10 }));
     EXPECT_EQ(From(out.Pixel(46, 0)), (TPoint { 26, 10 }));
 
-    TvxElementGeometry g;
-    g.R = { 0, 0, 20, 20 };
-    g.LT = { 4, 6 };
-    g.RT = { 16, 6 };
-    g.LB = { 4, 14 };
-    g.RB = { 16, 14 };
-    g.Client = { 3, 2, 17, 18 };
+    TvxElementGeometry g
+        = test::Geometry({ 0, 0, 20, 20 }, { 4, 6 }, { 16, 6 }, { 4, 14 }, { 16, 14 }, { 3, 2, 17, 18 });
     int aw = 45, ah = 37;
     TvxTargetGeometry t = ComputeTargetGeometry(vxcmFull, g, aw, ah);
     TvxFrameEdges e = TvxComposition::ComposeFrameEdges(g, t, src, aw, ah);

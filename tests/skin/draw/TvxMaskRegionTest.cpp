@@ -3,6 +3,7 @@
 #include "framework/TMaskBits.h"
 #include "framework/TMemoryStream.h"
 #include "skin/draw/TvxMaskRuns.h"
+#include "tests/skin/draw/Geometry.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -194,13 +195,8 @@ TEST(TvxMaskRegion, ElementRegionFollowsTheResizedElement)
     for (auto [x, y] : { std::pair { 0, 0 }, { 1, 0 }, { 0, 1 }, { 19, 0 }, { 18, 0 }, { 19, 1 }, { 0, 19 },
              { 19, 19 }, { 18, 19 }, { 19, 18 } })
         mask.SetPixel(x, y, kWhite);
-    TvxElementGeometry g;
-    g.R = { 0, 0, 20, 20 };
-    g.LT = { 5, 5 };
-    g.RT = { 15, 5 };
-    g.LB = { 5, 15 };
-    g.RB = { 15, 15 };
-    g.Client = { 3, 3, 17, 17 };
+    TvxElementGeometry g
+        = test::Geometry({ 0, 0, 20, 20 }, { 5, 5 }, { 15, 5 }, { 5, 15 }, { 15, 15 }, { 3, 3, 17, 17 });
     int aw = 60, ah = 40;
     TvxTargetGeometry t = ComputeTargetGeometry(vxcmFull, g, aw, ah);
     auto region = TvxMaskRegion::ElementRegion(g, t, aw, ah, mask);
