@@ -6,6 +6,7 @@
 #include "app/content/TContentNames.h"
 #include "app/content/TContentPackage.h"
 #include "app/content/TPrivateFolder.h"
+#include "framework/Exception.h"
 #include "framework/SysUtils.h"
 #include "framework/TFormReader.h"
 #include "media/TShockwaveFlash.h"
@@ -257,8 +258,12 @@ void TForm3::LoadSettings()
     SetHeight(number("Main", "height"));
     SetWidth(number("Main", "width"));
     SetCaption(text("Main", "title"));
-    WebBrowser1->Navigate(ContentAddress(text("BottomPanel", "link")));
-    WebBrowser2->Navigate(ContentAddress(text("TopPanel", "link")));
+    // A page that cannot be shown costs only its own panel.
+    for (auto [browser, section] :
+        { std::pair { WebBrowser1, "BottomPanel" }, std::pair { WebBrowser2, "TopPanel" } })
+        try {
+            browser->Navigate(ContentAddress(text(section, "link")));
+        } catch (const Exception&) { }
     for (int n = 1; n <= LinkCount; ++n) {
         TMenuItem& item = Menu1->Items().Add(text("Links", "title" + std::to_string(n)),
             [this](TComponent* sender) { LinkItemClick(sender); });
@@ -283,7 +288,14 @@ void TForm3::LinkItemClick(TComponent* sender)
     // The settings are read afresh: the address is what the file holds now.
     std::string link
         = TProfileFile::ReadString(TempDir + kSettings, "Links", "link" + std::to_string(item->Tag()), "");
-    ShellOpen()(ContentAddress(link));
+    // An address goes to the opener as a browser would take it, and not at all when
+    // nothing could load it; text without a scheme (a path, an empty link) goes as
+    // it stands.
+    std::string address = ContentAddress(link);
+    if (!TUri::HasScheme(address))
+        ShellOpen()(address);
+    else if (std::optional<std::string> uri = TUri::Normalize(address))
+        ShellOpen()(*uri);
 }
 
 } // namespace tessel

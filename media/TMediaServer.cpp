@@ -5,8 +5,8 @@
 #include "platform/TBackend.h"
 #include "platform/TShell.h"
 
-#include <fstream>
-#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tessel {
 
@@ -31,13 +31,14 @@ std::string TypeOf(const std::string& name)
     return "application/octet-stream";
 }
 
+// A file is answered by its path: the web engine maps it, so Ruffle's 14 MB module
+// is neither read on the interface's thread nor copied.
 TWebResponse FileResponse(const std::string& path, const std::string& name)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(path.c_str(), R_OK) != 0)
         return {};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return { true, TypeOf(name), std::move(bytes) };
+    return { true, TypeOf(name), {}, path };
 }
 
 std::string FolderOf(const std::string& path)
@@ -93,9 +94,9 @@ TWebResponse TMediaServer::Answer(const std::string& uri) const
     path = path.substr(0, path.find_first_of("?#"));
     path = TUri::Unescape(path);
     if (path == "player.html")
-        return { true, TypeOf(path), TPlayerPage::Html(base + "ruffle/") };
+        return { true, TypeOf(path), TPlayerPage::Html(base + "ruffle/"), {} };
     if (path == "blank.swf")
-        return { true, TypeOf(path), TPlayerPage::BlankMovie() };
+        return { true, TypeOf(path), TPlayerPage::BlankMovie(), {} };
     auto inside = [](const std::string& name) {
         return !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
     };

@@ -5,8 +5,11 @@ namespace tessel {
 std::string TPlayerPage::Html(const std::string& ruffle_base)
 {
     // Ruffle's own screens (splash, unmute overlay, the "play" button) stay off: the
-    // movie starts as it loads, with sound. The WebGL renderer reaches the first
-    // frame sooner than the automatic choice.
+    // movie starts as it loads, with sound. The renderer is Ruffle's wgpu on WebGL,
+    // which draws everything a movie asks for (BitmapData.draw too); Ruffle falls
+    // back by itself where it is missing. Without letterboxing the space beside the
+    // stage shows the movie's background and what lies off the stage, as Flash's
+    // ShowAll scale did.
     return R"(<!doctype html>
 <html><head><meta charset="utf-8"><title>loading</title>
 <style>html,body{margin:0;width:100%;height:100%;overflow:hidden;background:#000}
@@ -17,8 +20,8 @@ window.RufflePlayer.config = {
   publicPath: ")"
         + ruffle_base + R"(",
   autoplay: "on", splashScreen: false, unmuteOverlay: "hidden", preloader: false,
-  preferredRenderer: "webgl", logLevel: "error", warnOnUnsupportedContent: false,
-  letterbox: "on", polyfills: false
+  preferredRenderer: "wgpu-webgl", logLevel: "error", warnOnUnsupportedContent: false,
+  letterbox: "off", polyfills: false
 };
 </script>
 <script src=")"
@@ -27,18 +30,51 @@ window.RufflePlayer.config = {
 <script>
 let loads = 0;
 let player = null;
+let suspended = false;
+// While no movie is loaded the page rests: Ruffle's tick loop outlives a destroyed
+// player, so no animation frame is let through (which ends that loop), and the sound
+// contexts the player left are closed.
+let resting = false;
+const frame = window.requestAnimationFrame.bind(window);
+window.requestAnimationFrame = (f) => (resting ? 0 : frame(f));
+const sounds = [];
+window.AudioContext = class extends window.AudioContext {
+  constructor(...options) { super(...options); sounds.push(this); }
+};
+const rest = () => {
+  resting = true;
+  sounds.splice(0).forEach((s) => s.close());
+};
 // Each movie gets a fresh player element: nothing of the last movie (its keys, its
 // focus) stays behind, and the WebAssembly module the page has loaded is reused.
 window.tesselPlay = (options) => {
   const next = window.RufflePlayer.newest().createPlayer();
   next.addEventListener("loadeddata", () => { loads += 1; document.title = "loadeddata " + loads; });
   if (player) player.remove();
+  resting = false;
   document.body.appendChild(next);
   player = next;
+  suspended = false;
   return player.ruffle().load(options);
 };
 window.tesselFocus = () => player && player.focus();
-tesselPlay({ url: "blank.swf" });
+// While the window is off the screen a playing movie rests, and plays on after.
+window.tesselSuspend = () => {
+  if (player && player.ruffle().isPlaying) { player.ruffle().suspend(); suspended = true; }
+};
+window.tesselResume = () => {
+  if (player && suspended) { suspended = false; player.ruffle().resume(); }
+};
+// The warm start: a blank movie makes the page load Ruffle's module before any game
+// is chosen. Once it has loaded, the blank player goes (it would draw frames of
+// nothing for ever); the module stays for the games.
+const warm = window.RufflePlayer.newest().createPlayer();
+warm.addEventListener("loadeddata", () => {
+  if (player === warm) { warm.remove(); player = null; rest(); document.title = "rested"; }
+});
+document.body.appendChild(warm);
+player = warm;
+warm.ruffle().load({ url: "blank.swf" });
 document.title = "ready";
 </script>
 </body></html>

@@ -54,7 +54,7 @@ std::string ScaleName(const std::string& scale)
 } // namespace
 
 TShockwaveFlash::TShockwaveFlash(TComponent* owner)
-    : TWebViewHost(owner)
+    : TWebViewHost(owner, TWebViewKind::Program)
 {
     if (TWebView* view = View()) {
         view->SetTitleChanged([this](const std::string& title) { TitleChanged(title); });
@@ -91,6 +91,13 @@ void TShockwaveFlash::Play()
     m_pending = false;
     if (TWebView* view = View())
         view->RunScript("tesselPlay(" + LoadOptions(m_movie_uri) + ")");
+}
+
+void TShockwaveFlash::ShownChanged(bool shown)
+{
+    if (m_ready)
+        if (TWebView* view = View())
+            view->RunScript(shown ? "tesselResume()" : "tesselSuspend()");
 }
 
 void TShockwaveFlash::TitleChanged(const std::string& title)

@@ -38,6 +38,10 @@ public:
     // The options a movie is loaded with, as the page's script takes them.
     std::string LoadOptions(const std::string& url) const;
 
+protected:
+    // Off the screen (the window minimised or hidden) a playing movie rests.
+    void ShownChanged(bool shown) override;
+
 private:
     void TitleChanged(const std::string& title);
     void Play();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,9 +9,13 @@ namespace tessel {
 // The address rules the web views work by.
 class TUri {
 public:
-    // An absolute address: a scheme (a letter, then letters, digits, "+", "-", ".")
-    // and ":", then no spaces, control characters or stray "%" escapes.
-    static bool IsValid(std::string_view address);
+    // An address as a browser takes it from a person: surrounding spaces dropped,
+    // every byte an address cannot hold as it stands (spaces, quotes, "<>", non-ASCII
+    // letters, a "%" that starts no escape, a second "#") percent-encoded, and "\"
+    // read as "/" in the paths of the web's own schemes. Empty when nothing can load
+    // it: no scheme (a letter, then letters, digits, "+", "-", ".", then ":"), nothing
+    // after the scheme, or a control character anywhere.
+    static std::optional<std::string> Normalize(std::string_view address);
     // Whether the text begins with a scheme and ":" (one letter before ":" is a
     // drive, not a scheme).
     static bool HasScheme(std::string_view address);

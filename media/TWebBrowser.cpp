@@ -14,13 +14,13 @@ TWebBrowser::TWebBrowser(TComponent* owner)
 
 void TWebBrowser::Navigate(const std::string& address)
 {
-    std::string uri = address.empty() ? "about:blank" : address;
-    if (!TUri::IsValid(uri))
+    std::optional<std::string> uri = address.empty() ? "about:blank" : TUri::Normalize(address);
+    if (!uri)
         throw EWebBrowserError("Cannot navigate to \"" + address + "\": not a valid address");
     TWebView* view = View();
-    if (view && !view->LoadUri(uri))
+    if (view && !view->LoadUri(*uri))
         throw EWebBrowserError("Cannot navigate to \"" + address + "\"");
-    m_location = uri;
+    m_location = *uri;
 }
 
 } // namespace tessel

@@ -17,8 +17,9 @@ class TWebBrowser : public TWebViewHost {
 public:
     explicit TWebBrowser(TComponent* owner = nullptr);
 
-    // Shows the page. An empty address shows a blank page; an address that cannot
-    // be parsed, or that the view refuses, raises EWebBrowserError.
+    // Shows the page. An address is taken as a browser takes it (TUri::Normalize);
+    // an empty one shows a blank page; one that nothing can load, or that the view
+    // refuses, raises EWebBrowserError.
     void Navigate(const std::string& address);
     const std::string& LocationURL() const { return m_location; }
 

@@ -9,18 +9,18 @@ namespace tessel {
 namespace {
 
 // Views are made only after the web set-up, which the first view fixes for all.
-std::unique_ptr<TWebView> MakeView()
+std::unique_ptr<TWebView> MakeView(TWebViewKind kind)
 {
     TBackend& backend = TWindowManager::Instance().Backend();
     TMediaServer::Instance().Install(backend);
-    return backend.CreateWebView();
+    return backend.CreateWebView(kind);
 }
 
 } // namespace
 
-TWebViewHost::TWebViewHost(TComponent* owner)
+TWebViewHost::TWebViewHost(TComponent* owner, TWebViewKind kind)
     : TWinControl(owner)
-    , m_view(MakeView())
+    , m_view(MakeView(kind))
 {
     SetColor(clBlack);
 }
@@ -34,7 +34,8 @@ void TWebViewHost::CreateWnd()
 {
     TWinControl::CreateWnd();
     if (m_view && HandleAllocated() && !m_attached) {
-        TWindowManager::Instance().NativeViews().Attach(m_view->Native(), Handle());
+        TWindowManager::Instance().NativeViews().Attach(
+            m_view->Native(), Handle(), [this](bool shown) { ShownChanged(shown); });
         m_attached = true;
     }
 }

@@ -12,13 +12,16 @@ namespace tessel {
 // follows it (moved, sized, hidden) through the window system's native views.
 class TWebViewHost : public TWinControl {
 public:
-    explicit TWebViewHost(TComponent* owner = nullptr);
+    explicit TWebViewHost(TComponent* owner = nullptr, TWebViewKind kind = TWebViewKind::Page);
     ~TWebViewHost() override;
 
     // The view; null when the backend has no web views.
     TWebView* View() { return m_view.get(); }
 
 protected:
+    // The view came on the screen or left it (its window shown or hidden,
+    // minimised or restored).
+    virtual void ShownChanged(bool) { }
     void CreateWnd() override;
     void DestroyWnd() override;
     void PaintWindow(TDeviceContext& dc) override;

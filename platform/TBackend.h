@@ -66,8 +66,10 @@ public:
     // Sets up the embedded web views; only the first call counts.
     virtual void ConfigureWeb(const TWebConfig&) { }
     // A new embedded web view, or null when the backend has none. Views of one
-    // process share their page process where the desktop allows.
-    virtual std::unique_ptr<TWebView> CreateWebView() { return nullptr; }
+    // process share their page process where the desktop allows. A desktop may make
+    // the real view later (after the first window is on the screen); until then the
+    // view keeps what it is told.
+    virtual std::unique_ptr<TWebView> CreateWebView(TWebViewKind) { return nullptr; }
 };
 
 } // namespace tessel

@@ -6,11 +6,13 @@
 
 namespace tessel {
 
-// The answer to a request for an address of a program-served scheme.
+// The answer to a request for an address of a program-served scheme: the bytes,
+// or the file that holds them (served from a mapping of it, never copied).
 struct TWebResponse {
     bool found = false;
     std::string content_type;
     std::string bytes;
+    std::string file;
 };
 
 // Answers requests for one scheme's addresses (the whole address is given).
@@ -27,10 +29,17 @@ struct TWebConfig {
         std::string name;
         TSchemeHandler handler;
     };
-    // Schemes served by the program; they count as secure and may be fetched from
-    // pages of the same scheme.
+    // Schemes served by the program; they count as secure, and only the program's
+    // own views (TWebViewKind::Program) are answered.
     std::vector<Scheme> schemes;
 };
+
+// What a view may do. A page view shows pages of any origin as strangers: they
+// cannot read the program's schemes, open no window by themselves (a window the user
+// asked for goes to the desktop's opener), and their dialogs never block. The
+// program's own view (the movie player's page) reads the program's schemes and stays
+// on them: its main frame goes nowhere else.
+enum class TWebViewKind { Page, Program };
 
 // An embedded web view of the desktop. It is shown over a host window's client
 // area through TNativeViews, with its Native() handle.
@@ -47,6 +56,7 @@ public:
     virtual void Focus() = 0;
     // Pages talk back to the program through their title: called on every change.
     virtual void SetTitleChanged(std::function<void(const std::string&)> handler) = 0;
+    virtual TWebViewKind Kind() const = 0;
 };
 
 } // namespace tessel

@@ -2,39 +2,56 @@
 
 namespace tessel {
 
+namespace {
+
+// The length of the well-formed sequence at i, with its code point; 0 when none
+// starts there.
+int SequenceAt(std::string_view text, size_t i, char32_t& cp)
+{
+    auto lead = static_cast<unsigned char>(text[i]);
+    int length = lead < 0x80  ? 1
+        : (lead >> 5) == 0x6  ? 2
+        : (lead >> 4) == 0xE  ? 3
+        : (lead >> 3) == 0x1E ? 4
+                              : 0;
+    cp = length == 1 ? lead : length == 2 ? (lead & 0x1F) : length == 3 ? (lead & 0x0F) : (lead & 0x07);
+    bool ok = length > 0 && i + length <= text.size();
+    for (int k = 1; ok && k < length; ++k) {
+        auto next = static_cast<unsigned char>(text[i + k]);
+        ok = (next & 0xC0) == 0x80;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t kMin[] = { 0, 0, 0x80, 0x800, 0x10000 };
+    ok = ok && cp >= kMin[length] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+    return ok ? length : 0;
+}
+
+} // namespace
+
 std::u32string DecodeUtf8(std::string_view text)
 {
     std::u32string out;
     out.reserve(text.size());
     size_t i = 0;
     while (i < text.size()) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        int length = lead < 0x80  ? 1
-            : (lead >> 5) == 0x6  ? 2
-            : (lead >> 4) == 0xE  ? 3
-            : (lead >> 3) == 0x1E ? 4
-                                  : 0;
-        char32_t cp = length == 1 ? lead
-            : length == 2         ? (lead & 0x1F)
-            : length == 3         ? (lead & 0x0F)
-                                  : (lead & 0x07);
-        bool ok = length > 0 && i + length <= text.size();
-        for (int k = 1; ok && k < length; ++k) {
-            auto next = static_cast<unsigned char>(text[i + k]);
-            ok = (next & 0xC0) == 0x80;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        static constexpr char32_t kMin[] = { 0, 0, 0x80, 0x800, 0x10000 };
-        ok = ok && cp >= kMin[length] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-        if (ok) {
-            out.push_back(cp);
-            i += static_cast<size_t>(length);
-        } else {
-            out.push_back(U'\uFFFD');
-            ++i;
-        }
+        char32_t cp = 0;
+        int length = SequenceAt(text, i, cp);
+        out.push_back(length ? cp : U'\uFFFD');
+        i += length ? static_cast<size_t>(length) : 1;
     }
     return out;
+}
+
+bool IsValidUtf8(std::string_view text)
+{
+    for (size_t i = 0; i < text.size();) {
+        char32_t cp = 0;
+        int length = SequenceAt(text, i, cp);
+        if (!length)
+            return false;
+        i += static_cast<size_t>(length);
+    }
+    return true;
 }
 
 std::string EncodeUtf8(std::u32string_view text)

@@ -9,5 +9,7 @@ namespace tessel {
 // lead, short or overlong sequence, surrogate, past U+10FFFF) reads as U+FFFD.
 std::u32string DecodeUtf8(std::string_view text);
 std::string EncodeUtf8(std::u32string_view text);
+// Whether every byte belongs to a well-formed sequence.
+bool IsValidUtf8(std::string_view text);
 
 } // namespace tessel

@@ -121,6 +121,45 @@ std::string Saver()
     return swf.Finish();
 }
 
+// Draws its stage into a bitmap with BitmapData.draw and shows the bitmap beside it:
+// a magenta square on the left, and its copy at x = 320 when drawing works (blue,
+// the bitmap's own fill, when it does not). Not in the demo package; the tests use it.
+std::string Drawn()
+{
+    using Op = TAvm1Code;
+    TSwfWriter swf(kW, kH, kFps);
+    swf.SetBackground({ 0x30, 0x30, 0x30 });
+    swf.Place(1, swf.DefineRectangle(0, 0, 200, 200, { 0xE0, 0x20, 0xC0 }));
+    auto root = [] {
+        TAvm1Code code;
+        code.PushString("_root").Op(Op::opGetVariable);
+        return code;
+    };
+    auto holder = [&] {
+        TAvm1Code code = root();
+        code.PushString("holder").Op(Op::opGetMember);
+        return code;
+    };
+    TAvm1Code code;
+    // bd = new flash.display.BitmapData(200, 200, false, 0x2040E0)
+    code.PushString("bd").PushInt(0x2040E0).PushBool(false).PushInt(200).PushInt(200).PushInt(4);
+    code.PushString("flash").Op(Op::opGetVariable).PushString("display").Op(Op::opGetMember);
+    code.PushString("BitmapData").Op(Op::opNewMethod).Op(Op::opSetVariable);
+    // bd.draw(_root)
+    code.Append(root()).PushInt(1).PushString("bd").Op(Op::opGetVariable).PushString("draw");
+    code.Op(Op::opCallMethod).Op(Op::opPop);
+    // _root.createEmptyMovieClip("holder", 5); holder._x = 320; holder.attachBitmap(bd, 1)
+    code.PushInt(5).PushString("holder").PushInt(2).Append(root()).PushString("createEmptyMovieClip");
+    code.Op(Op::opCallMethod).Op(Op::opPop);
+    code.Append(holder()).PushString("_x").PushInt(320).Op(Op::opSetMember);
+    code.PushInt(1).PushString("bd").Op(Op::opGetVariable).PushInt(2).Append(holder());
+    code.PushString("attachBitmap").Op(Op::opCallMethod).Op(Op::opPop);
+    code.Op(Op::opStop);
+    swf.Code(code.Bytes());
+    swf.ShowFrame();
+    return swf.Finish();
+}
+
 bool Write(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -138,7 +177,8 @@ int main(int argc, char** argv)
     }
     std::string dir = argv[1];
     if (!Write(dir + "/Orbit.swf", Orbit()) || !Write(dir + "/Colours.swf", Colours())
-        || !Write(dir + "/Clicker.swf", Clicker()) || !Write(dir + "/Saver.swf", Saver())) {
+        || !Write(dir + "/Clicker.swf", Clicker()) || !Write(dir + "/Saver.swf", Saver())
+        || !Write(dir + "/Drawn.swf", Drawn())) {
         std::fprintf(stderr, "make-demo-content: cannot write into %s\n", dir.c_str());
         return 1;
     }

@@ -18,6 +18,7 @@ public:
         opGetMember = 0x4E,
         opSetMember = 0x4F,
         opCallMethod = 0x52,
+        opNewMethod = 0x53,
         opStop = 0x07,
     };
 

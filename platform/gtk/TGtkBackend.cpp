@@ -75,6 +75,7 @@ std::unique_ptr<TGtkBackend> TGtkBackend::Create(std::string& error)
 
 TGtkBackend::~TGtkBackend()
 {
+    RemoveWebStart();
     m_windows.clear();
     m_web.reset();
     for (auto& [idc, cursor] : m_cursors)
@@ -291,11 +292,56 @@ void TGtkBackend::ConfigureWeb(const TWebConfig& config)
         m_web = std::make_unique<TGtkWebEngine>(config);
 }
 
-std::unique_ptr<TWebView> TGtkBackend::CreateWebView()
+std::unique_ptr<TWebView> TGtkBackend::CreateWebView(TWebViewKind kind)
 {
     if (!m_web)
         ConfigureWeb({});
-    return m_web->CreateView();
+    std::unique_ptr<TWebView> view = m_web->CreateView(kind);
+    if (m_drawn)
+        StartWeb();
+    else if (!m_web_start && !m_web->Started())
+        m_web_start = g_timeout_add(
+            1000,
+            [](gpointer self) -> gboolean {
+                static_cast<TGtkBackend*>(self)->m_web_start = 0;
+                static_cast<TGtkBackend*>(self)->StartWeb();
+                return G_SOURCE_REMOVE;
+            },
+            this);
+    return view;
+}
+
+void TGtkBackend::WindowDrawn()
+{
+    if (m_drawn)
+        return;
+    m_drawn = true;
+    if (!m_web || m_web->Started())
+        return;
+    // After the picture has gone to the screen: WebKit's processes start behind it.
+    RemoveWebStart();
+    m_web_start = g_idle_add(
+        [](gpointer self) -> gboolean {
+            static_cast<TGtkBackend*>(self)->m_web_start = 0;
+            gdk_display_sync(gdk_display_get_default());
+            static_cast<TGtkBackend*>(self)->StartWeb();
+            return G_SOURCE_REMOVE;
+        },
+        this);
+}
+
+void TGtkBackend::StartWeb()
+{
+    RemoveWebStart();
+    if (m_web)
+        m_web->Start();
+}
+
+void TGtkBackend::RemoveWebStart()
+{
+    if (m_web_start)
+        g_source_remove(m_web_start);
+    m_web_start = 0;
 }
 
 } // namespace tessel

@@ -40,10 +40,12 @@ public:
     void RemoveNativeView(void* view) override;
     void CaptureChanged(HWND capture) override;
     void ConfigureWeb(const TWebConfig& config) override;
-    std::unique_ptr<TWebView> CreateWebView() override;
+    std::unique_ptr<TWebView> CreateWebView(TWebViewKind kind) override;
 
     // An event became input for the window system: a wait ends.
     void InputArrived() { m_input_arrived = true; }
+    // A window drew its first picture: the web engine may start.
+    void WindowDrawn();
 
 private:
     TGtkBackend() = default;
@@ -54,6 +56,10 @@ private:
     };
     void ApplyViews(HWND root);
     void ApplyGrab();
+    // Starts the web engine once the first picture is on the screen, or after a
+    // while when no window shows.
+    void StartWeb();
+    void RemoveWebStart();
 
     std::map<HWND, std::unique_ptr<TGtkWindow>> m_windows;
     std::unique_ptr<TGtkWebEngine> m_web;
@@ -63,6 +69,8 @@ private:
     bool m_input_arrived = false;
     HWND m_capture = 0;
     GdkSeat* m_grab_seat = nullptr;
+    bool m_drawn = false;
+    guint m_web_start = 0;
 };
 
 } // namespace tessel

@@ -3,28 +3,49 @@
 #include "platform/TWebView.h"
 
 #include <gtk/gtk.h>
+#include <memory>
+#include <string>
+
+typedef struct _WebKitWebView WebKitWebView;
 
 namespace tessel {
 
-// A WebKitGTK view. The view holds a reference on its widget and destroys it with
-// itself.
+class TGtkWebEngine;
+class TGtkWebPolicy;
+
+// A WebKitGTK view. Its native widget is a box that is placed at once; the WebKit
+// view inside it is made when the engine starts (after the first window is on the
+// screen), and until then the box keeps the last address and the focus request.
 class TGtkWebView : public TWebView {
 public:
-    explicit TGtkWebView(GtkWidget* view);
+    TGtkWebView(TGtkWebEngine* engine, TWebViewKind kind);
     ~TGtkWebView() override;
     TGtkWebView(const TGtkWebView&) = delete;
     TGtkWebView& operator=(const TGtkWebView&) = delete;
 
-    void* Native() override { return m_view; }
+    void* Native() override { return m_box; }
     bool LoadUri(const std::string& uri) override;
     void RunScript(const std::string& script) override;
     void Focus() override;
     void SetTitleChanged(std::function<void(const std::string&)> handler) override;
+    TWebViewKind Kind() const override { return m_kind; }
+
+    // Puts the engine's WebKit view into the box and does what was asked meanwhile.
+    void Realize(GtkWidget* view);
+    WebKitWebView* View() const;
+    // The engine went first.
+    void ForgetEngine() { m_engine = nullptr; }
 
 private:
     static void OnTitle(GObject* view, GParamSpec*, gpointer self);
 
-    GtkWidget* m_view;
+    TGtkWebEngine* m_engine;
+    TWebViewKind m_kind;
+    GtkWidget* m_box = nullptr;
+    GtkWidget* m_view = nullptr;
+    std::unique_ptr<TGtkWebPolicy> m_policy;
+    std::string m_pending_uri;
+    bool m_pending_focus = false;
     std::function<void(const std::string&)> m_title_changed;
 };
 

@@ -70,6 +70,7 @@ TGtkWindow::TGtkWindow(TGtkBackend& backend, HWND hwnd, bool popup)
     g_signal_connect(m_window, "delete-event", G_CALLBACK(OnDelete), this);
     g_signal_connect(m_window, "focus-in-event", G_CALLBACK(OnFocusIn), this);
     g_signal_connect(m_window, "configure-event", G_CALLBACK(OnConfigure), this);
+    g_signal_connect(m_window, "window-state-event", G_CALLBACK(OnWindowState), this);
 }
 
 TGtkWindow::~TGtkWindow()
@@ -122,10 +123,19 @@ void TGtkWindow::Sync()
     } else if (!visible && m_shown) {
         gtk_widget_hide(m_window);
         m_shown = false;
+        m_iconified = false;
     } else if (visible && m_popup) {
         if (GdkWindow* gdk = gtk_widget_get_window(m_window);
             gdk && !Wm().TopLevelWindows().empty() && Wm().TopLevelWindows().front() == m_hwnd)
             gdk_window_raise(gdk);
+    }
+    bool iconic = visible && !m_popup && Wm().IsIconic(m_hwnd);
+    if (iconic != m_iconified && m_shown) {
+        m_iconified = iconic;
+        if (iconic)
+            gtk_window_iconify(window);
+        else
+            gtk_window_deiconify(window);
     }
     m_syncing = false;
 }
@@ -198,6 +208,7 @@ gboolean TGtkWindow::OnDraw(GtkWidget*, cairo_t* cr, gpointer self)
     cairo_set_source_surface(cr, image, 0, 0);
     cairo_paint(cr);
     cairo_surface_destroy(image);
+    Self(self).m_backend.WindowDrawn();
     return TRUE;
 }
 
@@ -298,6 +309,22 @@ gboolean TGtkWindow::OnFocusIn(GtkWidget*, GdkEventFocus*, gpointer self)
     if (!me.m_popup && Wm().GetActiveWindow() != me.m_hwnd && Wm().IsWindowVisible(me.m_hwnd)
         && Wm().IsWindowEnabled(me.m_hwnd)) {
         Wm().SetActiveWindow(me.m_hwnd);
+        me.m_backend.InputArrived();
+    }
+    return FALSE;
+}
+
+gboolean TGtkWindow::OnWindowState(GtkWidget*, GdkEventWindowState* event, gpointer self)
+{
+    // The desktop minimised or restored the window (its task bar, its keys): the
+    // window system follows, so what shows in it knows it is off the screen.
+    TGtkWindow& me = Self(self);
+    if (!(event->changed_mask & GDK_WINDOW_STATE_ICONIFIED) || me.m_syncing)
+        return FALSE;
+    bool iconified = (event->new_window_state & GDK_WINDOW_STATE_ICONIFIED) != 0;
+    me.m_iconified = iconified;
+    if (iconified != Wm().IsIconic(me.m_hwnd) && Wm().IsWindowVisible(me.m_hwnd)) {
+        Wm().ShowWindow(me.m_hwnd, iconified ? SW_MINIMIZE : SW_RESTORE);
         me.m_backend.InputArrived();
     }
     return FALSE;

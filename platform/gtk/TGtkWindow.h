@@ -42,6 +42,7 @@ private:
     static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self);
     static gboolean OnFocusIn(GtkWidget*, GdkEventFocus*, gpointer self);
     static gboolean OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer self);
+    static gboolean OnWindowState(GtkWidget*, GdkEventWindowState* event, gpointer self);
     void ApplyShape(const TRegion* region);
 
     TGtkBackend& m_backend;
@@ -58,6 +59,7 @@ private:
     bool m_keep_above = false;
     double m_opacity = 1.0;
     bool m_syncing = false;
+    bool m_iconified = false;
 };
 
 } // namespace tessel

@@ -36,7 +36,10 @@ public:
         if (!m_web_config)
             m_web_config = std::make_unique<TWebConfig>(config);
     }
-    std::unique_ptr<TWebView> CreateWebView() override { return std::make_unique<THeadlessWebView>(); }
+    std::unique_ptr<TWebView> CreateWebView(TWebViewKind kind) override
+    {
+        return std::make_unique<THeadlessWebView>(kind);
+    }
 
     void Advance(uint64_t ms) { m_now += ms; }
     // The web set-up given first, or null.

@@ -12,6 +12,10 @@ namespace tessel {
 // loads, and lets a test play the page by changing its title.
 class THeadlessWebView : public TWebView {
 public:
+    explicit THeadlessWebView(TWebViewKind kind = TWebViewKind::Page)
+        : m_kind(kind)
+    { }
+
     void* Native() override { return this; }
     bool LoadUri(const std::string& uri) override
     {
@@ -27,6 +31,8 @@ public:
         m_title_changed = std::move(handler);
     }
 
+    TWebViewKind Kind() const override { return m_kind; }
+
     void SetRefusing(bool refuse) { m_refuse = refuse; }
     // What the page would do: set its title.
     void SetTitle(const std::string& title)
@@ -39,6 +45,7 @@ public:
     int FocusCount() const { return m_focus_count; }
 
 private:
+    TWebViewKind m_kind;
     std::vector<std::string> m_loads;
     std::vector<std::string> m_scripts;
     std::function<void(const std::string&)> m_title_changed;

@@ -242,13 +242,22 @@ TEST_F(TForm3Test, SettingsThatStopEarly)
         Application().Initialize();
     }
     {
-        // A page that cannot be navigated to stops the settings there: no Links.
+        // A page that cannot be shown costs only its own panel: the other panel and
+        // the Links still come. Addresses are taken as a browser takes them.
         TForm3& form = Start({ { "settings1.ini",
-            "[Links]\nnr=2\ntitle1=a\n[Main]\ntitle=Bad page\n"
-            "[BottomPanel]\nlink=not an address\n" } });
+            "[Links]\nnr=2\ntitle1=a\nlink1=https://example.org/a b\nlink2=https://a/\x01\n"
+            "[Main]\ntitle=Bad page\n[BottomPanel]\nlink=not an address\n"
+            "[TopPanel]\nlink=data:text/html,<body style=\"background:red\"></body>\n" } });
         EXPECT_EQ(form.Caption(), "Bad page");
-        EXPECT_EQ(form.Menu1->Items().Count(), 0);
-        EXPECT_TRUE(ViewOf(*form.WebBrowser2).Loads().empty());
+        EXPECT_TRUE(ViewOf(*form.WebBrowser1).Loads().empty());
+        EXPECT_EQ(ViewOf(*form.WebBrowser2).Loads(),
+            (std::vector<std::string> {
+                "data:text/html,%3Cbody%20style=%22background:red%22%3E%3C/body%3E" }));
+        EXPECT_EQ(Captions(form.Menu1->Items()), (std::vector<std::string> { "a", "" }));
+        form.Menu1->Items().Items(0)->Click();
+        // An address nothing can load (a control character) is not handed on.
+        form.Menu1->Items().Items(1)->Click();
+        EXPECT_EQ(opened, (std::vector<std::string> { "https://example.org/a%20b" }));
         form.Close();
     }
 }

@@ -20,14 +20,31 @@ THeadlessWebView& ViewOf(TWebViewHost& host)
 
 } // namespace
 
-TEST(TUri, AddressesAndFilePaths)
+TEST(TUri, AddressesAreTakenAsBrowsersTakeThem)
 {
-    for (const char* good :
-        { "https://example.org/a?b#c", "file:///tmp/x.html", "about:blank", "tessel://player/" })
-        EXPECT_TRUE(TUri::IsValid(good)) << good;
-    for (const char* bad : { "", "page.html", "C:\\games\\x.html", "not an address", "http://a b",
-             "1http://x", "http:", "http://%zz" })
-        EXPECT_FALSE(TUri::IsValid(bad)) << bad;
+    for (const char* kept : { "https://example.org/a?b#c", "file:///tmp/x.html", "about:blank",
+             "tessel://player/", "mailto:a@b.org" })
+        EXPECT_EQ(TUri::Normalize(kept), kept);
+    const std::pair<const char*, const char*> mended[] = {
+        { "data:text/html,<body style=\"background:red\"></body>",
+            "data:text/html,%3Cbody%20style=%22background:red%22%3E%3C/body%3E" },
+        { "https://example.org/a b", "https://example.org/a%20b" },
+        { "  https://example.org/  ", "https://example.org/" },
+        { "HTTPS://Example.org/caf\u00E9", "https://Example.org/caf%C3%A9" },
+        { "http://%zz/100%", "http://%25zz/100%25" },
+        { "https://example.org/%41%2f", "https://example.org/%41%2f" },
+        { "https://example.org/a#b#c", "https://example.org/a#b%23c" },
+        { "https://example.org\\a\\b?x\\y", "https://example.org/a/b?x%5Cy" },
+        { "http://[::1]:8080/[x]{y}|^`", "http://[::1]:8080/%5Bx%5D%7By%7D%7C%5E%60" },
+        { "http://us er:p@caf\u00E9.example:/", "http://us%20er:p@caf%C3%A9.example:/" },
+        { "x-custom:a\\b", "x-custom:a%5Cb" },
+    };
+    for (auto [in, out] : mended)
+        EXPECT_EQ(TUri::Normalize(in), out) << in;
+    for (const char* refused : { "", "   ", "page.html", "C:\\games\\x.html", "not an address", "1http://x",
+             "http:", ":foo", "http://a\tb", "http://a\nb", "http://a\x7f", "https://a/\x01", "http://a:b/",
+             "http://[zz]/", "http://[::1]x/", "http://a%FF/", "http://a[b]/", "https://::" })
+        EXPECT_EQ(TUri::Normalize(refused), std::nullopt) << refused;
     EXPECT_FALSE(TUri::HasScheme("C:\\x"));
     EXPECT_TRUE(TUri::HasScheme("mailto:someone@example.org"));
     EXPECT_EQ(
@@ -52,7 +69,8 @@ TEST_F(MediaTest, TheServerAnswersOnlyWhatItServes)
     EXPECT_NE(page.bytes.find("tessel://player/ruffle/ruffle.js"), std::string::npos);
     EXPECT_EQ(server.Answer("tessel://player/blank.swf").bytes, TPlayerPage::BlankMovie());
     EXPECT_EQ(server.Answer("tessel://player/ruffle/core.wasm").content_type, "application/wasm");
-    EXPECT_EQ(server.Answer("tessel://player/ruffle/ruffle.js?v=1").bytes, "js");
+    // Files are answered by their paths, for the engine to map.
+    EXPECT_EQ(server.Answer("tessel://player/ruffle/ruffle.js?v=1").file, ruffle.File("ruffle.js"));
     EXPECT_FALSE(server.Answer("tessel://player/ruffle/missing.js").found);
     std::string up = "tessel://player/ruffle/%2E%2E%2F" + outside.Path().substr(outside.Path().rfind('/') + 1)
         + "/secret";
@@ -67,7 +85,8 @@ TEST_F(MediaTest, TheServerAnswersOnlyWhatItServes)
     EXPECT_EQ(uri, "tessel://player/movies/My%20Game.swf");
     TWebResponse movie = server.Answer(uri);
     EXPECT_TRUE(movie.found);
-    EXPECT_EQ(movie.bytes, "FWS");
+    EXPECT_EQ(movie.file, movies.File("My Game.swf"));
+    EXPECT_TRUE(movie.bytes.empty());
     EXPECT_EQ(movie.content_type, "application/x-shockwave-flash");
     EXPECT_FALSE(server.Answer("tessel://player/movies/Other.swf").found);
     server.SetRuffleFolder(old);
@@ -139,4 +158,51 @@ TEST_F(MediaTest, TheWebBrowserRaisesForAddressesItCannotShow)
     view.SetRefusing(true);
     EXPECT_THROW(browser.Navigate("https://example.org/other"), EWebBrowserError);
     EXPECT_EQ(browser.LocationURL(), "about:blank");
+}
+
+TEST_F(MediaTest, ThePlayerIsTheProgramsOwnViewAndRestsOffTheScreen)
+{
+    TForm& form = NewForm();
+    auto& player = form.Add<TShockwaveFlash>();
+    player.SetParent(&form);
+    player.SetAlign(alClient);
+    auto& browser = form.Add<TWebBrowser>();
+    browser.SetParent(&form);
+    browser.SetAlign(alTop);
+    THeadlessWebView& view = ViewOf(player);
+    // Only the player's page may read the program's scheme.
+    EXPECT_EQ(view.Kind(), TWebViewKind::Program);
+    EXPECT_EQ(ViewOf(browser).Kind(), TWebViewKind::Page);
+
+    form.Show();
+    Pump();
+    wm.ShowWindow(form.Handle(), SW_MINIMIZE);
+    Pump();
+    EXPECT_TRUE(view.Scripts().empty()) << "nothing is told to a page that is not ready";
+    wm.ShowWindow(form.Handle(), SW_RESTORE);
+    Pump();
+    view.SetTitle("ready");
+
+    auto told = [&] {
+        std::vector<std::string> out;
+        for (const std::string& s : view.Scripts())
+            if (s == "tesselSuspend()" || s == "tesselResume()")
+                out.push_back(s);
+        return out;
+    };
+    wm.ShowWindow(form.Handle(), SW_MINIMIZE);
+    Pump();
+    EXPECT_EQ(told(), (std::vector<std::string> { "tesselSuspend()" }));
+    wm.ShowWindow(form.Handle(), SW_RESTORE);
+    Pump();
+    form.Hide();
+    Pump();
+    form.Show();
+    Pump();
+    // Moving or sizing on the screen tells nothing.
+    form.SetBounds(50, 50, 600, 500);
+    Pump();
+    EXPECT_EQ(told(),
+        (std::vector<std::string> {
+            "tesselSuspend()", "tesselResume()", "tesselSuspend()", "tesselResume()" }));
 }

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/TWebView.h"
+
+#include <gtk/gtk.h>
+#include <string>
+#include <vector>
+
+typedef struct _WebKitNavigationAction WebKitNavigationAction;
+typedef struct _WebKitPolicyDecision WebKitPolicyDecision;
+typedef struct _WebKitScriptDialog WebKitScriptDialog;
+typedef struct _WebKitWebView WebKitWebView;
+
+namespace tessel {
+
+// What one WebKit view's pages may do beyond their own frame. No page opens a
+// window: one the user asked for (a click) goes to the desktop's opener when it is a
+// web or mail address, anything else goes nowhere. The program's own view navigates
+// only within the program's schemes. A page's alert shows as a small desktop dialog
+// above the program's window, confirm and prompt are answered "cancel"; none of them
+// waits for the user, so a page never stalls the views that share its process.
+class TGtkWebPolicy {
+public:
+    TGtkWebPolicy(GtkWidget* view, TWebViewKind kind, std::vector<std::string> program_schemes);
+    ~TGtkWebPolicy();
+    TGtkWebPolicy(const TGtkWebPolicy&) = delete;
+    TGtkWebPolicy& operator=(const TGtkWebPolicy&) = delete;
+
+private:
+    static gboolean OnDecide(WebKitWebView*, WebKitPolicyDecision* decision, int type, gpointer self);
+    static GtkWidget* OnCreate(WebKitWebView*, WebKitNavigationAction* action, gpointer self);
+    static gboolean OnDialog(WebKitWebView*, WebKitScriptDialog* dialog, gpointer self);
+    static void OpenOutside(WebKitNavigationAction* action);
+    bool IsProgramAddress(const char* uri) const;
+    void ShowAlert(const char* text);
+
+    GtkWidget* m_view;
+    TWebViewKind m_kind;
+    std::vector<std::string> m_program_schemes;
+    GtkWidget* m_alert = nullptr;
+};
+
+} // namespace tessel
