@@ -9,6 +9,7 @@
 #include "framework/Exception.h"
 #include "framework/SysUtils.h"
 #include "framework/TFormReader.h"
+#include "framework/TTimer.h"
 #include "media/TShockwaveFlash.h"
 #include "media/TUri.h"
 #include "media/TWebBrowser.h"
@@ -127,14 +128,16 @@ TForm3::TForm3(TComponent* owner)
         };
     };
     vxSkinPanel1 = &reader.Create<TvxSkinPanel>("vxSkinPanel1", this, panel(632, 150, alBottom, 1));
-    WebBrowser1 = &reader.Create<TWebBrowser>("WebBrowser1", vxSkinPanel1, [](TWebBrowser& w) {
+    WebBrowser1 = &reader.Create<TWebBrowser>("WebBrowser1", vxSkinPanel1, [this](TWebBrowser& w) {
         w.SetBounds(1, 1, 954, 148);
         w.SetAlign(alClient);
+        w.OnDocumentComplete = [this](TComponent*) { PageComplete(); };
     });
     vxSkinPanel2 = &reader.Create<TvxSkinPanel>("vxSkinPanel2", this, panel(25, 56, alTop, 2));
-    WebBrowser2 = &reader.Create<TWebBrowser>("WebBrowser2", vxSkinPanel2, [](TWebBrowser& w) {
+    WebBrowser2 = &reader.Create<TWebBrowser>("WebBrowser2", vxSkinPanel2, [this](TWebBrowser& w) {
         w.SetBounds(1, 1, 954, 54);
         w.SetAlign(alClient);
+        w.OnDocumentComplete = [this](TComponent*) { PageComplete(); };
     });
     // The movie panel has no SkinData: it is always drawn by its default rules.
     vxSkinPanel3 = &reader.Create<TvxSkinPanel>("vxSkinPanel3", this, panel(81, 551, alClient, 3));
@@ -175,6 +178,14 @@ TForm3::TForm3(TComponent* owner)
         // Resolving the stored skin loads it.
         vxSkinData1->SetCompressedStoredSkin(vxCompressedStoredSkin1);
     });
+    m_preload_timer = &Add<TTimer>();
+    m_preload_timer->SetEnabled(false);
+    m_preload_timer->SetInterval(2000);
+    // A page that never finishes holds the player up no longer than this.
+    m_preload_timer->SetOnTimer([this](TComponent*) {
+        m_pages_loading = 0;
+        PreloadPlayer();
+    });
     reader.End();
 }
 
@@ -194,6 +205,27 @@ void TForm3::FormCreate(TComponent*)
         BuildGamesMenu();
         LoadSettings();
     } catch (...) { }
+    PreloadPlayerAfterPages();
+}
+
+void TForm3::PreloadPlayerAfterPages()
+{
+    if (m_pages_loading > 0)
+        m_preload_timer->SetEnabled(true);
+    else
+        PreloadPlayer();
+}
+
+void TForm3::PageComplete()
+{
+    if (m_pages_loading > 0 && --m_pages_loading == 0)
+        PreloadPlayer();
+}
+
+void TForm3::PreloadPlayer()
+{
+    m_preload_timer->SetEnabled(false);
+    ShockwaveFlash1->Preload();
 }
 
 void TForm3::FormClose(TComponent*, TCloseAction&)
@@ -263,6 +295,7 @@ void TForm3::LoadSettings()
         { std::pair { WebBrowser1, "BottomPanel" }, std::pair { WebBrowser2, "TopPanel" } })
         try {
             browser->Navigate(ContentAddress(text(section, "link")));
+            ++m_pages_loading;
         } catch (const Exception&) { }
     for (int n = 1; n <= LinkCount; ++n) {
         TMenuItem& item = Menu1->Items().Add(text("Links", "title" + std::to_string(n)),

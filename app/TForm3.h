@@ -9,6 +9,7 @@ namespace tessel {
 
 class TMenuItem;
 class TShockwaveFlash;
+class TTimer;
 class TvxCompressedStoredSkin;
 class TvxSkinData;
 class TvxSkinMenuButton;
@@ -62,6 +63,14 @@ private:
     // A settings address as the web views and the shell take it: a bare name of an
     // unpacked file becomes that file's address.
     std::string ContentAddress(const std::string& address) const;
+    // The player's page (Ruffle's start) loads after the panels' pages have, or
+    // after a while, so that it does not slow them down.
+    void PreloadPlayerAfterPages();
+    void PageComplete();
+    void PreloadPlayer();
+
+    int m_pages_loading = 0;
+    TTimer* m_preload_timer = nullptr;
 };
 
 } // namespace tessel

@@ -56,10 +56,17 @@ std::string ScaleName(const std::string& scale)
 TShockwaveFlash::TShockwaveFlash(TComponent* owner)
     : TWebViewHost(owner, TWebViewKind::Program)
 {
-    if (TWebView* view = View()) {
+    if (TWebView* view = View())
         view->SetTitleChanged([this](const std::string& title) { TitleChanged(title); });
+}
+
+void TShockwaveFlash::Preload()
+{
+    if (m_page_loading)
+        return;
+    m_page_loading = true;
+    if (TWebView* view = View())
         view->LoadUri(TMediaServer::Instance().PlayerPageUri());
-    }
 }
 
 std::string TShockwaveFlash::LoadOptions(const std::string& url) const
@@ -82,6 +89,7 @@ void TShockwaveFlash::SetMovie(const std::string& path)
     m_movie = path;
     m_movie_uri = TMediaServer::Instance().ServeMovie(path);
     m_pending = true;
+    Preload();
     if (m_ready)
         Play();
 }

@@ -35,6 +35,10 @@ public:
     const std::string& AllowFullScreen() const { return m_allow_full_screen; }
     void SetAllowFullScreen(const std::string& value) { m_allow_full_screen = value; }
 
+    // Loads the player's page, and with it Ruffle, ahead of the first movie; setting
+    // a movie loads it too. Until then the player costs nothing.
+    void Preload();
+
     // The options a movie is loaded with, as the page's script takes them.
     std::string LoadOptions(const std::string& url) const;
 
@@ -56,6 +60,7 @@ private:
     bool m_menu = true;
     std::string m_allow_networking = "all";
     std::string m_allow_full_screen = "false";
+    bool m_page_loading = false;
     bool m_ready = false;
     bool m_pending = false;
 };

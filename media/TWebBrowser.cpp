@@ -10,6 +10,11 @@ TWebBrowser::TWebBrowser(TComponent* owner)
     : TWebViewHost(owner)
 {
     SetColor(clWhite);
+    if (TWebView* view = View())
+        view->SetLoadFinished([this] {
+            if (OnDocumentComplete)
+                OnDocumentComplete(this);
+        });
 }
 
 void TWebBrowser::Navigate(const std::string& address)

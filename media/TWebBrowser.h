@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/ControlTypes.h"
 #include "framework/Exception.h"
 #include "media/TWebViewHost.h"
 
@@ -22,6 +23,9 @@ public:
     // refuses, raises EWebBrowserError.
     void Navigate(const std::string& address);
     const std::string& LocationURL() const { return m_location; }
+
+    // The page has finished loading, or failed to.
+    TNotifyEvent OnDocumentComplete;
 
 private:
     std::string m_location;

@@ -56,6 +56,8 @@ public:
     virtual void Focus() = 0;
     // Pages talk back to the program through their title: called on every change.
     virtual void SetTitleChanged(std::function<void(const std::string&)> handler) = 0;
+    // Called when the main frame has finished loading, or failed to.
+    virtual void SetLoadFinished(std::function<void()> handler) = 0;
     virtual TWebViewKind Kind() const = 0;
 };
 

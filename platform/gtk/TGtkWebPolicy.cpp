@@ -1,15 +1,15 @@
 #include "platform/gtk/TGtkWebPolicy.h"
 
-#include "platform/TShell.h"
-
 #include <webkit2/webkit2.h>
 
 namespace tessel {
 
-TGtkWebPolicy::TGtkWebPolicy(GtkWidget* view, TWebViewKind kind, std::vector<std::string> program_schemes)
+TGtkWebPolicy::TGtkWebPolicy(
+    GtkWidget* view, TWebViewKind kind, std::vector<std::string> program_schemes, TOpenOutside open_outside)
     : m_view(view)
     , m_kind(kind)
     , m_program_schemes(std::move(program_schemes))
+    , m_open_outside(std::move(open_outside))
 {
     g_signal_connect(m_view, "decide-policy", G_CALLBACK(OnDecide), this);
     g_signal_connect(m_view, "create", G_CALLBACK(OnCreate), this);
@@ -35,7 +35,7 @@ bool TGtkWebPolicy::IsProgramAddress(const char* uri) const
     return false;
 }
 
-void TGtkWebPolicy::OpenOutside(WebKitNavigationAction* action)
+void TGtkWebPolicy::OpenOutside(WebKitNavigationAction* action) const
 {
     if (!action || !webkit_navigation_action_is_user_gesture(action))
         return;
@@ -46,8 +46,8 @@ void TGtkWebPolicy::OpenOutside(WebKitNavigationAction* action)
         && (g_ascii_strcasecmp(scheme, "http") == 0 || g_ascii_strcasecmp(scheme, "https") == 0
             || g_ascii_strcasecmp(scheme, "mailto") == 0);
     g_free(scheme);
-    if (web)
-        TShell::Open(uri);
+    if (web && m_open_outside)
+        m_open_outside(uri);
 }
 
 gboolean TGtkWebPolicy::OnDecide(WebKitWebView*, WebKitPolicyDecision* decision, int type, gpointer self)
@@ -58,14 +58,14 @@ gboolean TGtkWebPolicy::OnDecide(WebKitWebView*, WebKitPolicyDecision* decision,
     WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
         WEBKIT_NAVIGATION_POLICY_DECISION(decision));
     if (type == WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION) {
-        OpenOutside(action);
+        me->OpenOutside(action);
         webkit_policy_decision_ignore(decision);
         return TRUE;
     }
     if (me->m_kind == TWebViewKind::Program) {
         const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
         if (!me->IsProgramAddress(uri)) {
-            OpenOutside(action);
+            me->OpenOutside(action);
             webkit_policy_decision_ignore(decision);
             return TRUE;
         }
@@ -73,9 +73,9 @@ gboolean TGtkWebPolicy::OnDecide(WebKitWebView*, WebKitPolicyDecision* decision,
     return FALSE;
 }
 
-GtkWidget* TGtkWebPolicy::OnCreate(WebKitWebView*, WebKitNavigationAction* action, gpointer)
+GtkWidget* TGtkWebPolicy::OnCreate(WebKitWebView*, WebKitNavigationAction* action, gpointer self)
 {
-    OpenOutside(action);
+    static_cast<TGtkWebPolicy*>(self)->OpenOutside(action);
     return nullptr;
 }
 

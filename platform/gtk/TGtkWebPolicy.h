@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TWebView.h"
+#include "platform/gtk/TGtkWebKit.h"
 
 #include <gtk/gtk.h>
 #include <string>
@@ -21,7 +21,8 @@ namespace tessel {
 // waits for the user, so a page never stalls the views that share its process.
 class TGtkWebPolicy {
 public:
-    TGtkWebPolicy(GtkWidget* view, TWebViewKind kind, std::vector<std::string> program_schemes);
+    TGtkWebPolicy(GtkWidget* view, TWebViewKind kind, std::vector<std::string> program_schemes,
+        TOpenOutside open_outside);
     ~TGtkWebPolicy();
     TGtkWebPolicy(const TGtkWebPolicy&) = delete;
     TGtkWebPolicy& operator=(const TGtkWebPolicy&) = delete;
@@ -30,13 +31,14 @@ private:
     static gboolean OnDecide(WebKitWebView*, WebKitPolicyDecision* decision, int type, gpointer self);
     static GtkWidget* OnCreate(WebKitWebView*, WebKitNavigationAction* action, gpointer self);
     static gboolean OnDialog(WebKitWebView*, WebKitScriptDialog* dialog, gpointer self);
-    static void OpenOutside(WebKitNavigationAction* action);
+    void OpenOutside(WebKitNavigationAction* action) const;
     bool IsProgramAddress(const char* uri) const;
     void ShowAlert(const char* text);
 
     GtkWidget* m_view;
     TWebViewKind m_kind;
     std::vector<std::string> m_program_schemes;
+    TOpenOutside m_open_outside;
     GtkWidget* m_alert = nullptr;
 };
 

@@ -3,15 +3,12 @@
 #include "platform/TWebView.h"
 
 #include <gtk/gtk.h>
-#include <memory>
 #include <string>
-
-typedef struct _WebKitWebView WebKitWebView;
 
 namespace tessel {
 
 class TGtkWebEngine;
-class TGtkWebPolicy;
+class TGtkWebKit;
 
 // A WebKitGTK view. Its native widget is a box that is placed at once; the WebKit
 // view inside it is made when the engine starts (after the first window is on the
@@ -28,13 +25,17 @@ public:
     void RunScript(const std::string& script) override;
     void Focus() override;
     void SetTitleChanged(std::function<void(const std::string&)> handler) override;
+    void SetLoadFinished(std::function<void()> handler) override;
     TWebViewKind Kind() const override { return m_kind; }
 
     // Puts the engine's WebKit view into the box and does what was asked meanwhile.
-    void Realize(GtkWidget* view);
-    WebKitWebView* View() const;
+    void Realize(GtkWidget* view, TGtkWebKit& kit);
     // The engine went first.
-    void ForgetEngine() { m_engine = nullptr; }
+    void ForgetEngine()
+    {
+        m_engine = nullptr;
+        m_kit = nullptr;
+    }
 
 private:
     static void OnTitle(GObject* view, GParamSpec*, gpointer self);
@@ -43,10 +44,11 @@ private:
     TWebViewKind m_kind;
     GtkWidget* m_box = nullptr;
     GtkWidget* m_view = nullptr;
-    std::unique_ptr<TGtkWebPolicy> m_policy;
+    TGtkWebKit* m_kit = nullptr;
     std::string m_pending_uri;
     bool m_pending_focus = false;
     std::function<void(const std::string&)> m_title_changed;
+    std::function<void()> m_load_finished;
 };
 
 } // namespace tessel

@@ -31,6 +31,7 @@ public:
         m_title_changed = std::move(handler);
     }
 
+    void SetLoadFinished(std::function<void()> handler) override { m_load_finished = std::move(handler); }
     TWebViewKind Kind() const override { return m_kind; }
 
     void SetRefusing(bool refuse) { m_refuse = refuse; }
@@ -39,6 +40,12 @@ public:
     {
         if (m_title_changed)
             m_title_changed(title);
+    }
+    // What the page would do: finish loading.
+    void FinishLoad()
+    {
+        if (m_load_finished)
+            m_load_finished();
     }
     const std::vector<std::string>& Loads() const { return m_loads; }
     const std::vector<std::string>& Scripts() const { return m_scripts; }
@@ -49,6 +56,7 @@ private:
     std::vector<std::string> m_loads;
     std::vector<std::string> m_scripts;
     std::function<void(const std::string&)> m_title_changed;
+    std::function<void()> m_load_finished;
     int m_focus_count = 0;
     bool m_refuse = false;
 };

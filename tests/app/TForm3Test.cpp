@@ -281,3 +281,42 @@ TEST_F(TForm3Test, AGameEntryPlaysItsMovieAndAMissingOneChangesNothing)
     EXPECT_EQ(player.Scripts().size(), 1u);
     form.Close();
 }
+
+const std::vector<std::string> kPlayerPage { "tessel://player/player.html" };
+
+TEST_F(TForm3Test, ThePlayerStartsAfterThePanelsPages)
+{
+    TForm3& form = Start({ { "settings1.ini", kSettings }, { "page.html", "<p>hi</p>" } });
+    THeadlessWebView& player = ViewOf(*form.ShockwaveFlash1);
+    EXPECT_TRUE(player.Loads().empty()) << "Ruffle's start waits for the pages";
+    ViewOf(*form.WebBrowser1).FinishLoad();
+    EXPECT_TRUE(player.Loads().empty());
+    ViewOf(*form.WebBrowser2).FinishLoad();
+    EXPECT_EQ(player.Loads(), kPlayerPage);
+    ViewOf(*form.WebBrowser2).FinishLoad();
+    Pump(5000);
+    EXPECT_EQ(player.Loads(), kPlayerPage) << "loaded once";
+}
+
+TEST_F(TForm3Test, APageThatNeverFinishesHoldsThePlayerUpForTwoSeconds)
+{
+    TForm3& form = Start({ { "settings1.ini", kSettings }, { "page.html", "<p>hi</p>" } });
+    THeadlessWebView& player = ViewOf(*form.ShockwaveFlash1);
+    ViewOf(*form.WebBrowser1).FinishLoad();
+    Pump(1900);
+    EXPECT_TRUE(player.Loads().empty());
+    Pump(200);
+    EXPECT_EQ(player.Loads(), kPlayerPage);
+}
+
+TEST_F(TForm3Test, AGameChosenBeforeThePagesAreDoneStartsThePlayerAtOnce)
+{
+    TForm3& form
+        = Start({ { "settings1.ini", kSettings }, { "page.html", "<p>hi</p>" }, { "a.swf", "FWS" } });
+    THeadlessWebView& player = ViewOf(*form.ShockwaveFlash1);
+    form.Menu->Items().Items(0)->Click();
+    EXPECT_EQ(player.Loads(), kPlayerPage);
+    ViewOf(*form.WebBrowser1).FinishLoad();
+    ViewOf(*form.WebBrowser2).FinishLoad();
+    EXPECT_EQ(player.Loads(), kPlayerPage);
+}

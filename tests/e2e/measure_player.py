@@ -3,7 +3,8 @@ exec to first painted window, exec to the top page shown, choice to a game's fir
 frame, idle CPU of the whole process tree over 10 s (before any game, a game playing,
 minimised) and its proportional memory (PSS).
 
-Usage: measure_player.py TESSEL TESSEL_PACK CONTENT_DIR SOURCE_CONTENT_DIR PROBE PLAIN_WINDOW [ROUNDS]
+Usage: measure_player.py TESSEL TESSEL_PACK CONTENT_DIR SOURCE_CONTENT_DIR PROBE PLAIN_WINDOW [ROUNDS [OTHER_TESSEL]]
+With OTHER_TESSEL (an earlier build, say) both players are measured, by turns.
 Prints a table; asserts nothing (the goals are checked by the tests)."""
 
 import glob
@@ -91,23 +92,67 @@ def stop(pid):
         pass
 
 
-def main(program, pack, content, source, probe, plain, rounds=5):
+def install(program, work, name):
+    """The program in a folder of its own, beside Ruffle's files and the package."""
+    folder = os.path.join(work, name)
+    os.makedirs(folder)
+    shutil.copy(program, folder)
+    os.symlink(os.path.join(os.path.dirname(os.path.abspath(program)), "ruffle"), os.path.join(folder, "ruffle"))
+    shutil.copy(os.path.join(work, "Data.bin"), folder)
+    return os.path.join(folder, os.path.basename(program))
+
+
+def measure_player(display, probe, program, env, label, first, results, cpu):
+    pid, t = start(display, probe, [("window", 400, 12, "changed"), ("page", 10, 32, "1A2A6C")], [program], env)
+    results.setdefault(f"{label} window", []).append(t.get("window", float("nan")))
+    results.setdefault(f"{label} top page", []).append(t.get("page", float("nan")))
+    time.sleep(4)
+    if first:
+        cpu[f"{label}, idle before any game"] = (idle_cpu(pid), pss_mib(pid))
+    # Colours is the second entry; its first frame is one of its four colours.
+    display.xdotool("mousemove", 40, 12, "click", 1)
+    time.sleep(0.4)
+    display.xdotool("key", "Down", "Down")
+    begun = time.time()
+    display.xdotool("key", "Return")
+    wait = subprocess.run([probe, "wait", "--timeout", "15000", "450", "332", "E02020"], env=env,
+                          capture_output=True, text=True)
+    results.setdefault(f"{label} choice to frame", []).append(
+        (time.time() - begun) * 1000 if wait.returncode == 0 else float("nan"))
+    if first:
+        time.sleep(2)
+        cpu[f"{label}, a game playing"] = (idle_cpu(pid), pss_mib(pid))
+        wm = subprocess.Popen(["openbox"], env=display.env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL) if shutil.which("openbox") else None
+        if wm:
+            time.sleep(1.5)
+            found = subprocess.run(["xdotool", "search", "--name", "^E2E games$"], env=display.env,
+                                   capture_output=True, text=True).stdout.split()
+            if found:
+                display.xdotool("windowminimize", found[0])
+                time.sleep(2)
+                cpu[f"{label}, minimised"] = (idle_cpu(pid), pss_mib(pid))
+            wm.terminate()
+            wm.wait()
+    stop(pid)
+    time.sleep(0.5)
+
+
+def main(program, pack, content, source, probe, plain, rounds=5, other=None):
     rounds = int(rounds)
     work = tempfile.mkdtemp(prefix="tessel-measure-")
-    bin_dir = os.path.join(work, "bin")
-    os.makedirs(bin_dir)
-    shutil.copy(program, bin_dir)
-    os.symlink(os.path.join(os.path.dirname(os.path.abspath(program)), "ruffle"), os.path.join(bin_dir, "ruffle"))
     settings = os.path.join(work, "settings1.ini")
     open(settings, "w").write(SETTINGS)
-    subprocess.run([pack, "create", "-o", os.path.join(bin_dir, "Data.bin"), os.path.join(content, "Orbit.swf"),
+    subprocess.run([pack, "create", "-o", os.path.join(work, "Data.bin"), os.path.join(content, "Orbit.swf"),
                     settings, os.path.join(content, "Colours.swf"), os.path.join(source, "top.html"),
                     os.path.join(source, "bottom.html")], check=True, stdout=subprocess.DEVNULL)
+    players = [("player", install(program, work, "player"))]
+    if other:
+        players.append(("other", install(other, work, "other")))
     display = Display(1280, 900)
     env = dict(display.env, TMPDIR=work, XDG_DATA_HOME=os.path.join(work, "data"),
                XDG_CACHE_HOME=os.path.join(work, "cache"))
-    results = {k: [] for k in ("plain window", "player window", "player top page", "player choice to frame")}
-    cpu = {}
+    results, cpu = {"plain window": []}, {}
     try:
         for r in range(rounds):
             pid, t = start(display, probe, [("window", 450, 350, "F0F0F0")], [plain, "900", "700"], env)
@@ -117,40 +162,8 @@ def main(program, pack, content, source, probe, plain, rounds=5):
                 cpu["plain window, idle"] = (idle_cpu(pid), pss_mib(pid))
             stop(pid)
             time.sleep(0.5)
-            pid, t = start(display, probe, [("window", 400, 12, "changed"), ("page", 10, 32, "1A2A6C")],
-                           [os.path.join(bin_dir, "tessel")], env)
-            results["player window"].append(t.get("window", float("nan")))
-            results["player top page"].append(t.get("page", float("nan")))
-            time.sleep(4)
-            if r == 0:
-                cpu["player, idle before any game"] = (idle_cpu(pid), pss_mib(pid))
-            # Colours is the second entry; its first frame is one of its four colours.
-            display.xdotool("mousemove", 40, 12, "click", 1)
-            time.sleep(0.4)
-            display.xdotool("key", "Down", "Down")
-            begun = time.time()
-            display.xdotool("key", "Return")
-            wait = subprocess.run([probe, "wait", "--timeout", "15000", "450", "332", "E02020"], env=env,
-                                  capture_output=True, text=True)
-            results["player choice to frame"].append((time.time() - begun) * 1000 if wait.returncode == 0
-                                                     else float("nan"))
-            if r == 0:
-                time.sleep(2)
-                cpu["player, a game playing"] = (idle_cpu(pid), pss_mib(pid))
-                wm = subprocess.Popen(["openbox"], env=display.env, stdout=subprocess.DEVNULL,
-                                      stderr=subprocess.DEVNULL) if shutil.which("openbox") else None
-                if wm:
-                    time.sleep(1.5)
-                    found = subprocess.run(["xdotool", "search", "--name", "^E2E games$"], env=display.env,
-                                           capture_output=True, text=True).stdout.split()
-                    if found:
-                        display.xdotool("windowminimize", found[0])
-                        time.sleep(2)
-                        cpu["player, minimised"] = (idle_cpu(pid), pss_mib(pid))
-                    wm.terminate()
-                    wm.wait()
-            stop(pid)
-            time.sleep(0.5)
+            for label, path in players:
+                measure_player(display, probe, path, env, label, r == 0, results, cpu)
         print(f"{'measure':32} {'median ms':>10} {'min':>8} {'max':>8}   ({rounds} rounds)")
         for name, values in results.items():
             good = [v for v in values if v == v]
