@@ -9,19 +9,24 @@
 #include "framework/Exception.h"
 #include "framework/SysUtils.h"
 #include "framework/TFormReader.h"
+#include "framework/TScreen.h"
 #include "framework/TTimer.h"
 #include "media/TShockwaveFlash.h"
 #include "media/TUri.h"
 #include "media/TWebBrowser.h"
 #include "platform/TProfileFile.h"
 #include "platform/TShell.h"
+#include "platform/Utf8.h"
 #include "skin/controls/TvxSkinMenuButton.h"
 #include "skin/controls/TvxSkinPanel.h"
 #include "skin/controls/TvxSkinToolBar.h"
 #include "skin/data/TvxCompressedStoredSkin.h"
 #include "skin/data/TvxSkinData.h"
+#include "skin/data/TvxSkinFormInfo.h"
 #include "skin/menus/TvxSkinPopupMenu.h"
 
+#include <algorithm>
+#include <strings.h>
 #include <sys/stat.h>
 
 namespace tessel {
@@ -45,9 +50,17 @@ std::function<bool(const std::string&)>& ShellOpen()
     return open;
 }
 
+// A movie's name ends in ".swf" in any letter case, as names from Windows do.
 bool IsMovieName(const std::string& name)
 {
-    return name.size() > 4 && name.compare(name.size() - 4, 4, ".swf") == 0;
+    return name.size() > 4 && strncasecmp(name.c_str() + name.size() - 4, ".swf", 4) == 0;
+}
+
+// Settings text as people write it: UTF-8 when it is well-formed UTF-8, else the
+// Windows-1252 that packages made on Windows carry (as their names are read).
+std::string SettingsText(const std::string& value)
+{
+    return IsValidUtf8(value) ? value : TContentNames::Windows1252ToUtf8(value);
 }
 
 bool IsFile(const std::string& path)
@@ -199,6 +212,8 @@ void TForm3::FormCreate(TComponent*)
 {
     // Every failure here is swallowed: the steps before it stand, the window opens.
     try {
+        // Folders that runs killed outright (or whose machine went down) left behind.
+        TPrivateFolder::RemoveStale(TShell::TempPath());
         TempDir = TPrivateFolder::Create(TShell::TempPath());
         TContentCleanup::Arm(TempDir, {});
         UnpackContent();
@@ -252,15 +267,14 @@ void TForm3::RemoveContent()
 
 void TForm3::BuildGamesMenu()
 {
-    for (int i = 0; i < ContentTable.Entries(); ++i) {
-        std::optional<std::string> name = TContentNames::TargetName(ContentTable.StoredName(i));
-        // Only movies are listed: a click plays caption + ".swf", so any other file
-        // (the settings, a page the package carries) would be an entry that does
-        // nothing.
+    for (const std::optional<std::string>& name : TContentPackage::EntryTargets(ContentTable)) {
+        // Only movies are listed: any other file (the settings, a page the package
+        // carries) would be an entry that plays nothing.
         if (!name || *name == kSettings || !IsMovieName(*name))
             continue;
-        Menu->Items().Add(TContentNames::DropLastCharacters(*name, 4),
+        TMenuItem& item = Menu->Items().Add(TContentNames::DropLastCharacters(*name, 4),
             [this](TComponent* sender) { GameItemClick(sender); });
+        m_movie_files[&item] = *name;
     }
 }
 
@@ -277,18 +291,19 @@ void TForm3::LoadSettings()
     std::string file = TempDir + kSettings;
     if (!IsFile(file))
         return;
+    // Read once for the whole pass: a large file with many links stays quick.
+    TProfileFile settings(file);
     auto text = [&](const char* section, const std::string& key) {
-        return TProfileFile::ReadString(file, section, key, "");
+        return SettingsText(settings.String(section, key, ""));
     };
-    auto number = [&](const char* section, const char* key) {
-        return TProfileFile::ReadInteger(file, section, key, 100);
-    };
+    auto number = [&](const char* section, const char* key) { return settings.Integer(section, key, 100); };
     LinkCount = StrToInt(text("Links", "nr"));
     vxSkinMenuButton2->SetCaption(text("Links", "ButtonName"));
-    vxSkinPanel1->SetHeight(number("BottomPanel", "height"));
-    vxSkinPanel2->SetHeight(number("TopPanel", "height"));
-    SetHeight(number("Main", "height"));
-    SetWidth(number("Main", "width"));
+    vxSkinPanel1->SetHeight(std::max(0, number("BottomPanel", "height")));
+    vxSkinPanel2->SetHeight(std::max(0, number("TopPanel", "height")));
+    TPoint size = WindowSize({ number("Main", "width"), number("Main", "height") });
+    SetHeight(size.y);
+    SetWidth(size.x);
     SetCaption(text("Main", "title"));
     // A page that cannot be shown costs only its own panel.
     for (auto [browser, section] :
@@ -304,12 +319,34 @@ void TForm3::LoadSettings()
     }
 }
 
+TPoint TForm3::WindowSize(TPoint wanted) const
+{
+    // The skin's minimum is the frame's: FORMINFO's smallest width (else the frame
+    // picture's) and the frame's height without the client area.
+    TPoint least { 170, 25 };
+    if (!vxSkinData1->Empty() && !vxSkinData1->Picture().Empty()) {
+        const TvxSkinFormInfo& info = vxSkinData1->FormInfo();
+        least.x = info.formminwidth > 0 ? info.formminwidth : vxSkinData1->Picture().Width();
+        least.y = vxSkinData1->Picture().Height() - info.clientrect.Height();
+    }
+    TRect largest;
+    for (int i = 0; i < Screen().MonitorCount(); ++i) {
+        TRect work = Screen().Monitors(i).work;
+        if (static_cast<int64_t>(work.Width()) * work.Height()
+            > static_cast<int64_t>(largest.Width()) * largest.Height())
+            largest = work;
+    }
+    return { std::clamp(wanted.x, least.x, std::max(least.x, largest.Width())),
+        std::clamp(wanted.y, least.y, std::max(least.y, largest.Height())) };
+}
+
 void TForm3::GameItemClick(TComponent* sender)
 {
     try {
-        auto* item = dynamic_cast<TMenuItem*>(sender);
-        if (item)
-            ShockwaveFlash1->SetMovie(TempDir + item->Caption() + ".swf");
+        // The file unpacked under the entry's own name, whatever its caption shows.
+        auto it = m_movie_files.find(dynamic_cast<TMenuItem*>(sender));
+        if (it != m_movie_files.end())
+            ShockwaveFlash1->SetMovie(TempDir + it->second);
     } catch (...) { }
 }
 
@@ -319,8 +356,8 @@ void TForm3::LinkItemClick(TComponent* sender)
     if (!item)
         return;
     // The settings are read afresh: the address is what the file holds now.
-    std::string link
-        = TProfileFile::ReadString(TempDir + kSettings, "Links", "link" + std::to_string(item->Tag()), "");
+    std::string link = SettingsText(
+        TProfileFile::ReadString(TempDir + kSettings, "Links", "link" + std::to_string(item->Tag()), ""));
     // An address goes to the opener as a browser would take it, and not at all when
     // nothing could load it; text without a scheme (a path, an empty link) goes as
     // it stands.

@@ -3,6 +3,7 @@
 #include "framework/TForm.h"
 
 #include <functional>
+#include <map>
 #include <string>
 
 namespace tessel {
@@ -65,10 +66,15 @@ private:
     std::string ContentAddress(const std::string& address) const;
     // The player's page (Ruffle's start) loads after the panels' pages have, or
     // after a while, so that it does not slow them down.
+    // The window's outer size from the settings, kept between the skin's minimum
+    // (170 x 25 without a skin) and the work area of the largest monitor.
+    TPoint WindowSize(TPoint wanted) const;
     void PreloadPlayerAfterPages();
     void PageComplete();
     void PreloadPlayer();
 
+    // The file each Games entry plays.
+    std::map<const TMenuItem*, std::string> m_movie_files;
     int m_pages_loading = 0;
     TTimer* m_preload_timer = nullptr;
 };

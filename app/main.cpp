@@ -1,6 +1,7 @@
 // Tessel: the player of a packaged collection of Flash games.
 #include "app/TForm3.h"
 #include "app/Unit3.h"
+#include "app/content/TContentCleanup.h"
 #include "framework/TApplication.h"
 #include "platform/DesktopBackend.h"
 #include "platform/TWindowManager.h"
@@ -16,6 +17,8 @@ int main()
         std::fprintf(stderr, "tessel: %s\n", error.c_str());
         return 1;
     }
+    // A lost display ends the player cleanly: the unpacked content goes first.
+    backend->SetDisplayLost([] { TContentCleanup::RemoveNow(); });
     TWindowManager::Instance().SetBackend(std::move(backend));
     Application().Initialize();
     Application().SetMainFormOnTaskBar(true);

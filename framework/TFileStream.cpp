@@ -13,6 +13,14 @@ namespace tessel {
 TFileStream::TFileStream(const std::string& file_name, TFileMode mode)
     : m_file_name(file_name)
 {
+    if (mode == TFileMode::fmCreateNew) {
+        if (::unlink(file_name.c_str()) != 0 && errno != ENOENT)
+            throw EFCreateError(file_name, std::strerror(errno));
+        m_fd = ::open(file_name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (m_fd < 0)
+            throw EFCreateError(file_name, std::strerror(errno));
+        return;
+    }
     if (mode == TFileMode::fmCreate) {
         m_fd = ::open(file_name.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
         if (m_fd < 0)

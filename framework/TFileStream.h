@@ -4,7 +4,10 @@
 
 namespace tessel {
 
-enum class TFileMode { fmOpenRead, fmOpenReadWrite, fmCreate };
+// fmCreateNew makes the file anew: whatever has the name (a file, or a link planted
+// there) is removed first and the file is created exclusively, so no link is ever
+// followed.
+enum class TFileMode { fmOpenRead, fmOpenReadWrite, fmCreate, fmCreateNew };
 
 // A stream over a file. Opening raises EFOpenError, creating EFCreateError,
 // each with the system's reason.

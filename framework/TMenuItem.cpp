@@ -3,29 +3,51 @@
 #include "framework/TBitmap.h"
 
 #include <algorithm>
-#include <set>
+#include <deque>
 
 namespace tessel {
 
 namespace {
 
-// Command numbers in use; a new item takes the next free one.
-std::set<uint16_t>& UsedCommands()
+// Command numbers are 16-bit. A new item takes a number never used yet while there
+// are any, then the one given back longest ago (so a late command for a gone item
+// reaches nothing rather than a new one), and 0 (no command) once all are in use;
+// each step costs the same however many items there are.
+class TCommandNumbers {
+public:
+    uint16_t Take()
+    {
+        if (m_fresh != 0) {
+            uint16_t n = m_fresh;
+            m_fresh = m_fresh == 0xFFFF ? 0 : static_cast<uint16_t>(m_fresh + 1);
+            return n;
+        }
+        if (m_returned.empty())
+            return 0;
+        uint16_t n = m_returned.front();
+        m_returned.pop_front();
+        return n;
+    }
+    void Give(uint16_t n)
+    {
+        if (n != 0)
+            m_returned.push_back(n);
+    }
+
+private:
+    uint16_t m_fresh = 1;
+    std::deque<uint16_t> m_returned;
+};
+
+TCommandNumbers& Commands()
 {
-    static std::set<uint16_t> used;
-    return used;
+    static TCommandNumbers numbers;
+    return numbers;
 }
 
 uint16_t TakeCommand()
 {
-    static uint16_t next = 0;
-    auto& used = UsedCommands();
-    for (int tries = 0; tries < 0xFFFF; ++tries) {
-        next = static_cast<uint16_t>(next == 0xFFFF ? 1 : next + 1);
-        if (used.insert(next).second)
-            return next;
-    }
-    return 0;
+    return Commands().Take();
 }
 
 } // namespace
@@ -39,7 +61,7 @@ TMenuItem::~TMenuItem()
 {
     Destroying();
     m_items.clear();
-    UsedCommands().erase(m_command);
+    Commands().Give(m_command);
 }
 
 void TMenuItem::SetChecked(bool checked)
@@ -134,6 +156,8 @@ TMenu* TMenuItem::GetParentMenu() const
 
 TMenuItem* TMenuItem::Find(uint16_t command)
 {
+    if (command == 0)
+        return nullptr; // items past the 65,535 numbers have none
     if (command == m_command)
         return this;
     for (const auto& item : m_items)

@@ -49,8 +49,12 @@ void TPopupMenu::Popup(int x, int y)
     TMenuTracker::Instance().Open(
         Items(), Images(), { x, y },
         [](TMenuItem* item) {
-            TWindowManager::Instance().SendMessage(
-                TPopupList::Instance().Window(), WM_COMMAND, item->Command());
+            // An item without a command number (past the 65,535) is clicked itself.
+            if (item->Command() == 0)
+                item->Click();
+            else
+                TWindowManager::Instance().SendMessage(
+                    TPopupList::Instance().Window(), WM_COMMAND, item->Command());
         },
         [this] { DoClose(); });
 }

@@ -5,6 +5,7 @@
 #include "platform/TWebView.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -63,6 +64,10 @@ public:
     // the real pointer for the program meanwhile, so a click anywhere, on a native
     // view too, reaches the window system (which closes an open menu, say).
     virtual void CaptureChanged(HWND) { }
+    // What to do when the desktop goes away under the program (its display closes):
+    // the handler runs, then the process ends with exit code 0. Nothing of the
+    // window system may be used by then.
+    virtual void SetDisplayLost(std::function<void()>) { }
     // Sets up the embedded web views; only the first call counts.
     virtual void ConfigureWeb(const TWebConfig&) { }
     // A new embedded web view, or null when the backend has none. Views of one

@@ -110,6 +110,17 @@ LRESULT TDefWindowProc::Handle(HWND hwnd, uint32_t msg, WPARAM wparam, LPARAM lp
     case WM_CLOSE:
         m_wm.DestroyWindow(hwnd);
         return 0;
+    case WM_WINDOWPOSCHANGING:
+        // A top-level window is no larger than its largest track size, as the
+        // platform keeps it: a size asked for beyond the screen never reaches a
+        // surface.
+        if (!m_wm.GetParent(hwnd))
+            if (auto* rect = reinterpret_cast<TRect*>(lparam)) {
+                MINMAXINFO info = m_wm.GetMinMaxInfo(hwnd);
+                rect->right = rect->left + std::min(rect->Width(), static_cast<int>(info.ptMaxTrackSize.x));
+                rect->bottom = rect->top + std::min(rect->Height(), static_cast<int>(info.ptMaxTrackSize.y));
+            }
+        return 0;
     case WM_PAINT:
         m_wm.ValidateRect(hwnd, nullptr);
         return 0;

@@ -17,14 +17,12 @@ std::string_view Trim(std::string_view s)
     return s;
 }
 
-bool SameText(std::string_view a, std::string_view b)
+std::string Upper(std::string_view s)
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
 }
 
 std::string Cut(std::string_view value)
@@ -36,18 +34,19 @@ std::string Cut(std::string_view value)
 
 } // namespace
 
-std::string TProfileFile::ReadString(
-    const std::string& path, std::string_view section, std::string_view key, std::string_view fallback)
+TProfileFile::TProfileFile(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        return Cut(Trim(fallback));
+        return;
     std::stringstream text;
     text << file.rdbuf();
     std::string content = text.str();
+    size_t start = content.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
 
-    bool in_section = false, section_seen = false;
-    size_t start = 0;
+    // Only the first section of a name counts; a later one of the same name is read
+    // past, as is everything before the first section.
+    std::unordered_map<std::string, std::string>* section = nullptr;
     while (start < content.size()) {
         size_t end = content.find_first_of("\r\n", start);
         if (end == std::string::npos)
@@ -57,30 +56,44 @@ std::string TProfileFile::ReadString(
         if (line.empty() || line.front() == ';')
             continue;
         if (line.front() == '[') {
-            if (in_section)
-                break; // the first matching section ends here
             size_t close = line.find(']');
-            std::string_view name
-                = Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
-            in_section = !section_seen && SameText(name, section);
-            section_seen = section_seen || in_section;
+            std::string name
+                = Upper(Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
+            auto [it, added] = m_sections.try_emplace(name);
+            section = added ? &it->second : nullptr;
             continue;
         }
-        if (!in_section)
-            continue;
         size_t eq = line.find('=');
-        if (eq == std::string_view::npos)
-            continue;
-        if (SameText(Trim(line.substr(0, eq)), key))
-            return Cut(Trim(line.substr(eq + 1)));
+        if (section && eq != std::string_view::npos)
+            section->try_emplace(Upper(Trim(line.substr(0, eq))), Cut(Trim(line.substr(eq + 1))));
     }
+}
+
+std::string TProfileFile::String(
+    std::string_view section, std::string_view key, std::string_view fallback) const
+{
+    auto s = m_sections.find(Upper(section));
+    if (s != m_sections.end())
+        if (auto k = s->second.find(Upper(key)); k != s->second.end())
+            return k->second;
     return Cut(Trim(fallback));
+}
+
+std::string TProfileFile::ReadString(
+    const std::string& path, std::string_view section, std::string_view key, std::string_view fallback)
+{
+    return TProfileFile(path).String(section, key, fallback);
 }
 
 int TProfileFile::ReadInteger(
     const std::string& path, std::string_view section, std::string_view key, int fallback)
 {
-    std::string text = ReadString(path, section, key, "");
+    return TProfileFile(path).Integer(section, key, fallback);
+}
+
+int TProfileFile::Integer(std::string_view section, std::string_view key, int fallback) const
+{
+    std::string text = String(section, key, "");
     size_t i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+'))

@@ -22,7 +22,10 @@ public:
     // Bytes from one row to the next.
     int Stride() const { return m_width * 4; }
 
-    void SetSize(int width, int height, uint32_t fill = 0);
+    // Sides are kept within 0 .. kMaxSide. When the memory cannot be had the surface
+    // is left empty (and false returned).
+    bool SetSize(int width, int height, uint32_t fill = 0);
+    static constexpr int kMaxSide = 32767;
     uint32_t* ScanLine(int y)
     {
         return m_pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(m_width);

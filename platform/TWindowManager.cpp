@@ -313,9 +313,14 @@ int TWindowManager::Run()
     }
 }
 
+bool TWindowManager::HasPending() const
+{
+    return m_quit || !m_queue.empty() || m_input.Pending();
+}
+
 bool TWindowManager::WaitMessage()
 {
-    if (!m_queue.empty() || m_input.Pending())
+    if (HasPending())
         return true;
     if (m_timers.empty() && !m_backend->HasLiveInput())
         return false;

@@ -108,6 +108,9 @@ public:
     // Waits until a message can be waiting: a timer is due or input arrives. False
     // when nothing can ever come (no timer, and a backend without live input).
     bool WaitMessage();
+    // Whether a message waits to be taken without waiting: a posted one, the quit,
+    // or input. A backend's wait ends as soon as this holds, whatever made it so.
+    bool HasPending() const;
     uint32_t RegisterWindowMessage(const std::string& name);
 
     // The default window procedure (TDefWindowProc).

@@ -1,5 +1,7 @@
 #include "app/content/TContentCleanup.h"
 
+#include "app/content/TPrivateFolder.h"
+
 #include <csignal>
 #include <unistd.h>
 
@@ -7,7 +9,8 @@ namespace tessel {
 
 namespace {
 
-constexpr int kSignals[] = { SIGINT, SIGTERM, SIGHUP };
+constexpr int kSignals[] = { SIGINT, SIGTERM, SIGHUP, SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL };
+constexpr int kIgnored[] = { SIGUSR1, SIGUSR2, SIGPIPE };
 
 // Written only while the signals are blocked, read only by the handler.
 std::vector<std::string>& Files()
@@ -21,12 +24,18 @@ std::string& Folder()
     return folder;
 }
 
-void OnSignal(int signal)
+void RemovePrepared()
 {
     for (const std::string& file : Files())
         ::unlink(file.c_str());
     if (!Folder().empty())
         ::rmdir(Folder().c_str());
+}
+
+void OnSignal(int signal)
+{
+    RemovePrepared();
+    // Ends the process by the same signal: a fault is raised again as it returns.
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
@@ -58,16 +67,28 @@ void TContentCleanup::Arm(const std::string& folder, const std::vector<std::stri
     Files().clear();
     for (const std::string& name : names)
         Files().push_back(folder + name);
+    if (!folder.empty())
+        Files().push_back(folder + TPrivateFolder::kMarker);
     if (!installed) {
         struct sigaction action { };
         action.sa_handler = OnSignal;
         sigemptyset(&action.sa_mask);
         for (int s : kSignals)
             sigaddset(&action.sa_mask, s);
+        // A fault in the handler itself ends the process at once.
+        action.sa_flags = SA_RESETHAND;
         for (int s : kSignals)
             sigaction(s, &action, nullptr);
+        for (int s : kIgnored)
+            std::signal(s, SIG_IGN);
         installed = true;
     }
+}
+
+void TContentCleanup::RemoveNow()
+{
+    TSignalBlock block;
+    RemovePrepared();
 }
 
 void TContentCleanup::Disarm()

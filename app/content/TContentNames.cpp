@@ -1,5 +1,6 @@
 #include "app/content/TContentNames.h"
 
+#include "app/content/TPrivateFolder.h"
 #include "platform/Utf8.h"
 
 #include <array>
@@ -58,9 +59,25 @@ std::optional<std::string> TContentNames::Utf8ToWindows1252(std::string_view utf
 std::optional<std::string> TContentNames::TargetName(std::string_view stored)
 {
     std::string_view part = FileNamePart(stored);
-    if (part.empty() || part == "." || part == ".." || part.find('\0') != std::string_view::npos)
+    if (part.empty() || part == "." || part == ".." || part.find('\0') != std::string_view::npos
+        || part == TPrivateFolder::kMarker)
         return std::nullopt;
     return Windows1252ToUtf8(part);
+}
+
+std::string TContentNames::FitName(std::string_view name, int serial)
+{
+    size_t dot = name.rfind('.');
+    std::string_view extension
+        = dot != std::string_view::npos && dot > 0 && name.size() - dot <= 16 ? name.substr(dot) : "";
+    std::string suffix = "~" + std::to_string(serial);
+    size_t room = kMaxNameBytes - extension.size() - suffix.size();
+    std::string_view stem = name.substr(0, name.size() - extension.size());
+    // Cut back to the start of a character.
+    size_t cut = std::min(room, stem.size());
+    while (cut > 0 && cut < stem.size() && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(stem.substr(0, cut)) + suffix + std::string(extension);
 }
 
 std::string TContentNames::DropLastCharacters(std::string_view text, size_t count)

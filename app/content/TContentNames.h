@@ -18,8 +18,14 @@ public:
     // is no well-formed UTF-8.
     static std::optional<std::string> Utf8ToWindows1252(std::string_view utf8);
     // The name an entry unpacks to: the file-name part as UTF-8, or nothing for a
-    // name that cannot name a file in the folder (empty, ".", "..", or holding NUL).
+    // name that cannot name a file in the folder (empty, ".", "..", holding NUL, or
+    // the private folder's marker).
     static std::optional<std::string> TargetName(std::string_view stored);
+    // A name longer than the file system's 255 bytes, shortened to fit: its stem cut
+    // at a character's end, then "~" and the serial, then its extension (up to 16
+    // bytes) as it was.
+    static std::string FitName(std::string_view name, int serial);
+    static constexpr size_t kMaxNameBytes = 255;
     // The text without its last count characters (UTF-8 aware); empty when it has
     // no more than that.
     static std::string DropLastCharacters(std::string_view text, size_t count);

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <map>
+#include <set>
 #include <unistd.h>
 
 namespace tessel {
@@ -93,11 +95,12 @@ void TContentPackage::CopyInto(int fd, int64_t size)
 void TContentPackage::UnpackEntries(const TContentTable& table, const std::string& folder)
 {
     TFd dir(OpenFolder(folder));
+    std::vector<std::optional<std::string>> targets = EntryTargets(table);
     for (int i = 0; i < table.Entries(); ++i) {
         int64_t size = table.FileSize(i);
         if (size < 0)
             throw EReadError();
-        std::optional<std::string> name = TContentNames::TargetName(table.StoredName(i));
+        const std::optional<std::string>& name = targets[static_cast<size_t>(i)];
         if (!name) {
             CopyInto(-1, size);
             continue;
@@ -107,13 +110,34 @@ void TContentPackage::UnpackEntries(const TContentTable& table, const std::strin
     }
 }
 
+std::vector<std::optional<std::string>> TContentPackage::EntryTargets(const TContentTable& table)
+{
+    std::vector<std::optional<std::string>> targets;
+    std::set<std::string> taken;
+    for (int i = 0; i < table.Entries(); ++i) {
+        targets.push_back(TContentNames::TargetName(table.StoredName(i)));
+        if (targets.back() && targets.back()->size() <= TContentNames::kMaxNameBytes)
+            taken.insert(*targets.back());
+    }
+    std::map<std::string, std::string> fitted;
+    for (std::optional<std::string>& target : targets) {
+        if (!target || target->size() <= TContentNames::kMaxNameBytes)
+            continue;
+        auto [it, added] = fitted.emplace(*target, std::string());
+        for (int serial = 1; added && it->second.empty(); ++serial)
+            if (std::string name = TContentNames::FitName(*target, serial); taken.insert(name).second)
+                it->second = name;
+        target = it->second;
+    }
+    return targets;
+}
+
 std::vector<std::string> TContentPackage::TargetNames(const TContentTable& table)
 {
     std::vector<std::string> names;
-    for (int i = 0; i < table.Entries(); ++i)
-        if (auto name = TContentNames::TargetName(table.StoredName(i)))
-            if (std::find(names.begin(), names.end(), *name) == names.end())
-                names.push_back(*name);
+    for (const std::optional<std::string>& name : EntryTargets(table))
+        if (name && std::find(names.begin(), names.end(), *name) == names.end())
+            names.push_back(*name);
     return names;
 }
 

@@ -3,6 +3,7 @@
 #include "app/content/TContentTable.h"
 #include "framework/TFileStream.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,11 @@ public:
     // the contents end early or a size is negative; the files written so far stay.
     void UnpackEntries(const TContentTable& table, const std::string& folder);
 
+    // The name each entry unpacks to, in entry order; nothing for an entry without
+    // one. A name past the file system's limit is shortened (TContentNames::FitName)
+    // with the first serial no other entry's name takes, the same for every entry of
+    // that name.
+    static std::vector<std::optional<std::string>> EntryTargets(const TContentTable& table);
     // The target names of the table's entries, in entry order, each once.
     static std::vector<std::string> TargetNames(const TContentTable& table);
     // Deletes the entries' targets from folder; failures are passed over.

@@ -6,6 +6,9 @@
 #include "platform/gtk/TGtkWebEngine.h"
 #include "platform/gtk/TGtkWindow.h"
 
+#include <gdk/gdkx.h>
+#include <unistd.h>
+
 namespace tessel {
 
 namespace {
@@ -48,6 +51,21 @@ const char* CursorName(int idc)
     }
 }
 
+std::function<void()>& DisplayLost()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+
+// Xlib calls this when the connection to the display is gone and ends the process
+// if it returns: the program's own clean-up runs, and the end is a clean one.
+int OnDisplayLost(Display*)
+{
+    if (DisplayLost())
+        DisplayLost()();
+    ::_exit(0);
+}
+
 bool IsPopup(HWND hwnd)
 {
     uint32_t style = Wm().GetStyle(hwnd), ex = Wm().GetExStyle(hwnd);
@@ -70,6 +88,13 @@ std::unique_ptr<TGtkBackend> TGtkBackend::Create(std::string& error)
     }
     // GTK's own text keeps fontconfig's caches in use until the process ends.
     TFontEngine::SetFontconfigShared();
+    if (GdkDisplay* display = gdk_display_get_default(); GDK_IS_X11_DISPLAY(display)) {
+        XSetIOErrorHandler(OnDisplayLost);
+        // X errors never end the program: a window destroyed under it (by another
+        // client) still gets the requests that were on their way. Traps GTK pushes
+        // itself still see their own errors first.
+        gdk_x11_display_error_trap_push(display);
+    }
     return std::unique_ptr<TGtkBackend>(new TGtkBackend());
 }
 
@@ -133,9 +158,12 @@ TRect TGtkBackend::WorkArea()
 void TGtkBackend::WaitUntil(uint64_t ms)
 {
     // Events already read count; otherwise GLib waits for an event or the timeout.
+    // Anything that left a message for the window system ends the wait, input or
+    // not: a close posted from any callback is never left waiting for the next event.
     m_input_arrived = false;
-    while (g_main_context_iteration(nullptr, FALSE) && !m_input_arrived) { }
-    if (m_input_arrived || Wm().Input().Pending())
+    auto done = [this] { return m_input_arrived || Wm().HasPending(); };
+    while (!done() && g_main_context_iteration(nullptr, FALSE)) { }
+    if (done())
         return;
     bool fired = false;
     guint source = 0;
@@ -151,7 +179,7 @@ void TGtkBackend::WaitUntil(uint64_t ms)
             },
             &fired, nullptr);
     }
-    while (!fired && !m_input_arrived)
+    while (!fired && !done())
         g_main_context_iteration(nullptr, TRUE);
     if (!fired && source)
         g_source_remove(source);
@@ -284,6 +312,11 @@ void TGtkBackend::ApplyGrab()
             seat, target, GDK_SEAT_CAPABILITY_ALL_POINTING, FALSE, nullptr, nullptr, nullptr, nullptr)
         == GDK_GRAB_SUCCESS)
         m_grab_seat = seat;
+}
+
+void TGtkBackend::SetDisplayLost(std::function<void()> handler)
+{
+    DisplayLost() = std::move(handler);
 }
 
 void TGtkBackend::ConfigureWeb(const TWebConfig& config)

@@ -39,6 +39,7 @@ public:
     void PlaceNativeView(void* view, HWND root, const TRect& rect, bool visible) override;
     void RemoveNativeView(void* view) override;
     void CaptureChanged(HWND capture) override;
+    void SetDisplayLost(std::function<void()> handler) override;
     void ConfigureWeb(const TWebConfig& config) override;
     std::unique_ptr<TWebView> CreateWebView(TWebViewKind kind) override;
 

@@ -71,6 +71,7 @@ TGtkWindow::TGtkWindow(TGtkBackend& backend, HWND hwnd, bool popup)
     g_signal_connect(m_window, "focus-in-event", G_CALLBACK(OnFocusIn), this);
     g_signal_connect(m_window, "configure-event", G_CALLBACK(OnConfigure), this);
     g_signal_connect(m_window, "window-state-event", G_CALLBACK(OnWindowState), this);
+    g_signal_connect(m_window, "destroy-event", G_CALLBACK(OnDestroyed), this);
 }
 
 TGtkWindow::~TGtkWindow()
@@ -83,7 +84,7 @@ TGtkWindow::~TGtkWindow()
 void TGtkWindow::Sync()
 {
     const TWindow* w = Wm().Find(m_hwnd);
-    if (!w || m_syncing)
+    if (!w || m_syncing || m_gone)
         return;
     m_syncing = true;
     GtkWindow* window = GTK_WINDOW(m_window);
@@ -312,6 +313,18 @@ gboolean TGtkWindow::OnFocusIn(GtkWidget*, GdkEventFocus*, gpointer self)
         me.m_backend.InputArrived();
     }
     return FALSE;
+}
+
+gboolean TGtkWindow::OnDestroyed(GtkWidget*, GdkEvent*, gpointer self)
+{
+    // Another client destroyed the real window: it is gone for good, and a window of
+    // the program's own asks to be closed, as if its close button had been pressed.
+    TGtkWindow& me = Self(self);
+    me.m_gone = true;
+    if (!me.m_popup)
+        Wm().PostMessage(me.m_hwnd, WM_SYSCOMMAND, SC_CLOSE);
+    me.m_backend.InputArrived();
+    return TRUE;
 }
 
 gboolean TGtkWindow::OnWindowState(GtkWidget*, GdkEventWindowState* event, gpointer self)

@@ -43,6 +43,7 @@ private:
     static gboolean OnFocusIn(GtkWidget*, GdkEventFocus*, gpointer self);
     static gboolean OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer self);
     static gboolean OnWindowState(GtkWidget*, GdkEventWindowState* event, gpointer self);
+    static gboolean OnDestroyed(GtkWidget*, GdkEvent*, gpointer self);
     void ApplyShape(const TRegion* region);
 
     TGtkBackend& m_backend;
@@ -60,6 +61,7 @@ private:
     double m_opacity = 1.0;
     bool m_syncing = false;
     bool m_iconified = false;
+    bool m_gone = false;
 };
 
 } // namespace tessel

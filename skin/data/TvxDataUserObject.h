@@ -17,6 +17,8 @@ public:
         v.Rect("skinrect", skinrect);
         v.Integer("cursorindex", cursorindex, -1);
     }
+    // The base fields are kept at their construction values, and listed as such.
+    void VisitEveryField(TvxSkinFieldVisitor& v) override { TvxDataSkinObject::VisitFields(v); }
 };
 
 } // namespace tessel

@@ -166,7 +166,7 @@ void TvxSkinData::LoadCompressedSkin(TvxCompressedStoredSkin* skin)
     TMemoryStream package;
     skin->DecompressTo(package);
     package.SetPosition(0);
-    int32_t version = package.ReadInt32();
+    int32_t version = TvxSkinPackage::ReadVersion(package);
     if (version > TvxSkinPackage::kHighestVersion)
         return;
 

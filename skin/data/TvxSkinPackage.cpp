@@ -1,10 +1,21 @@
 #include "skin/data/TvxSkinPackage.h"
 
+#include "framework/Exception.h"
 #include "framework/TBitmap.h"
 #include "framework/TStream.h"
 #include "framework/TStringList.h"
 
+#include <string>
+
 namespace tessel {
+
+int32_t TvxSkinPackage::ReadVersion(TStream& stream)
+{
+    int32_t version = stream.ReadInt32();
+    if (version < 0)
+        throw Exception("the skin package's version " + std::to_string(version) + " is outside 0 .. 3");
+    return version;
+}
 
 void TvxSkinPackage::ReadPictureSlot(TStream& stream, TBitmap& bitmap)
 {

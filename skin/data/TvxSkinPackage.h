@@ -25,6 +25,9 @@ public:
     static bool HasInactivePicture(int32_t version) { return version == 2 || version == 3; }
     static bool HasRollUpPictures(int32_t version) { return version == 1 || version == 2; }
 
+    // Reads V. A negative V is no package at all (random bytes, say): raises an
+    // Exception naming it. A V above 3 is returned for the caller to reject.
+    static int32_t ReadVersion(TStream& stream);
     // Reads a slot into bitmap: cleared for the empty flag, else the BMP.
     // Raises EReadError at the end of the stream and EInvalidGraphic for a bad BMP.
     static void ReadPictureSlot(TStream& stream, TBitmap& bitmap);
@@ -32,7 +35,8 @@ public:
     // without a slot are cleared.
     static void ReadPictureSlots(TStream& stream, int32_t version, TBitmap& picture, TBitmap& inactive,
         TBitmap& mask, TBitmap& rollup, TBitmap& rollup_mask);
-    // Reads N and the N bitmaps, appending each to the list before loading it.
+    // Reads N and the N bitmaps, appending each to the list before loading it (a
+    // count past the pictures present fails at the first missing one).
     static void ReadActivePictures(TStream& stream, std::vector<std::unique_ptr<TBitmap>>& pictures);
     // Reads everything from the position to the end as the INI lines.
     static void ReadIniText(TStream& stream, TStringList& lines);

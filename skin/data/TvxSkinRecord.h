@@ -28,6 +28,9 @@ public:
     void WriteSection(TMemIniFile& ini);
 
     virtual void VisitFields(TvxSkinFieldVisitor&) { }
+    // Every field the class keeps, read or not (a listing shows them all); the keys
+    // read, unless a class reads fewer than it keeps.
+    virtual void VisitEveryField(TvxSkinFieldVisitor& v) { VisitFields(v); }
 
     std::string IDName;
 

@@ -221,22 +221,114 @@ TEST(TContentPackage, EntryCountsOutsideTheTable)
     EXPECT_TRUE(TContentPackage::TargetNames(none).empty());
 }
 
-TEST(TContentCleanup, ATerminatingSignalRemovesTheContent)
+TEST(TContentCleanup, AnEndingOrFatalSignalRemovesTheContentAndEndsByItsSignal)
+{
+    for (int signal : { SIGTERM, SIGINT, SIGHUP, SIGSEGV, SIGABRT }) {
+        test::TempDir dir;
+        TContentTable table;
+        std::string folder = Unpack(dir, Package({ { "a.swf", "aaaa" }, { "settings1.ini", "x" } }), table);
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            TContentCleanup::Arm(folder, TContentPackage::TargetNames(table));
+            if (signal == SIGSEGV)
+                *static_cast<volatile int*>(nullptr) = 1; // a real fault, not a sent signal
+            ::raise(signal);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status)) << signal;
+        EXPECT_EQ(WTERMSIG(status), signal);
+        EXPECT_FALSE(Exists(folder + "a.swf")) << signal;
+        EXPECT_FALSE(Exists(folder)) << signal;
+    }
+}
+
+TEST(TContentCleanup, StraySignalsAreIgnored)
 {
     test::TempDir dir;
     TContentTable table;
-    std::string folder = Unpack(dir, Package({ { "a.swf", "aaaa" }, { "settings1.ini", "x" } }), table);
+    std::string folder = Unpack(dir, Package({ { "a.swf", "aaaa" } }), table);
     pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         TContentCleanup::Arm(folder, TContentPackage::TargetNames(table));
-        ::raise(SIGTERM);
-        ::_exit(0);
+        for (int signal : { SIGUSR1, SIGUSR2, SIGPIPE })
+            ::raise(signal);
+        ::_exit(7);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(WTERMSIG(status), SIGTERM);
-    EXPECT_FALSE(Exists(folder + "a.swf"));
-    EXPECT_FALSE(Exists(folder));
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 7);
+    EXPECT_TRUE(Exists(folder + "a.swf"));
+}
+
+TEST(TPrivateFolder, OnlyFoldersOfGoneRunsAreRemoved)
+{
+    test::TempDir temp;
+    std::string mine = TPrivateFolder::Create(temp.Path());
+    // A run whose process has ended: a child that made its folder and left.
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        TPrivateFolder::Create(temp.Path());
+        ::_exit(0);
+    }
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    // A folder whose process id lives on in another process (its start time differs).
+    std::string reused = TPrivateFolder::Create(temp.Path());
+    {
+        FILE* f = std::fopen((reused + TPrivateFolder::kMarker).c_str(), "w");
+        std::fprintf(f, "tessel-run %d 1\n", ::getpid());
+        std::fclose(f);
+    }
+    // Look-alikes that are not ours: no marker, a foreign marker, a link, a file.
+    ::mkdir(temp.File("tessel-nomark").c_str(), 0700);
+    ::mkdir(temp.File("tessel-foreig").c_str(), 0700);
+    temp.Write("tessel-foreig/.tessel-run", "something else");
+    test::TempDir outside;
+    ::mkdir(outside.File("tessel-victim").c_str(), 0700);
+    outside.Write("tessel-victim/.tessel-run", "tessel-run 999999999 5\n");
+    ::symlink(outside.File("tessel-victim").c_str(), temp.File("tessel-linked").c_str());
+    temp.Write("tessel-afile", "x");
+    temp.Write("unrelated.txt", "x");
+
+    EXPECT_EQ(TPrivateFolder::RemoveStale(temp.Path()), 2);
+    EXPECT_TRUE(Exists(mine + TPrivateFolder::kMarker)) << "the running one stays";
+    EXPECT_FALSE(Exists(reused));
+    for (const char* kept :
+        { "tessel-nomark", "tessel-foreig", "tessel-linked", "tessel-afile", "unrelated.txt" })
+        EXPECT_TRUE(Exists(temp.File(kept))) << kept;
+    EXPECT_TRUE(Exists(outside.File("tessel-victim/.tessel-run")));
+    EXPECT_EQ(ReadFile(mine + TPrivateFolder::kMarker), TPrivateFolder::MarkerText(::getpid()));
+}
+
+TEST(TContentPackage, NamesAsPackagesFromWindowsCarryThem)
+{
+    test::TempDir dir;
+    // 255 letters of Windows-1252 (two bytes each in UTF-8): past the file system's
+    // 255 bytes. Two such names must not meet; the same name twice is one file.
+    std::string long_a = std::string(251, '\xE9') + ".swf", long_b = std::string(250, '\xE9') + "x.swf";
+    TContentTable table;
+    std::string folder = Unpack(dir,
+        Package({ { long_a, "A" }, { "GAME.SWF", "G" }, { long_b, "B" }, { long_a, "A2" },
+            { ".tessel-run", "no" }, { "after.txt", "after" } }),
+        table);
+    std::vector<std::optional<std::string>> targets = TContentPackage::EntryTargets(table);
+    ASSERT_EQ(targets.size(), 6u);
+    for (int i : { 0, 2 }) {
+        ASSERT_TRUE(targets[i]);
+        EXPECT_LE(targets[i]->size(), 255u);
+        EXPECT_EQ(targets[i]->substr(targets[i]->size() - 4), ".swf");
+    }
+    EXPECT_NE(targets[0], targets[2]);
+    EXPECT_EQ(targets[0], targets[3]);
+    EXPECT_EQ(targets[1], "GAME.SWF");
+    EXPECT_EQ(targets[4], std::nullopt) << "the marker's name is not for entries";
+    EXPECT_EQ(ReadFile(folder + *targets[0]), "A2");
+    EXPECT_EQ(ReadFile(folder + *targets[2]), "B");
+    EXPECT_EQ(ReadFile(folder + "after.txt"), "after") << "unpacking goes on after a long name";
+    EXPECT_NE(ReadFile(folder + TPrivateFolder::kMarker), "no");
 }

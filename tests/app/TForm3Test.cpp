@@ -2,6 +2,7 @@
 
 #include "app/Unit3.h"
 #include "app/content/TContentTable.h"
+#include "app/content/TPrivateFolder.h"
 #include "framework/TMenuItem.h"
 #include "media/TShockwaveFlash.h"
 #include "media/TWebBrowser.h"
@@ -15,6 +16,7 @@
 
 #include <cstdlib>
 #include <dirent.h>
+#include <set>
 #include <sys/stat.h>
 
 using namespace tessel;
@@ -141,7 +143,7 @@ TEST_F(TForm3Test, WithoutAPackageTheWindowKeepsItsDesign)
     // Only the empty private folder is in the temporary directory, and it goes at close.
     std::vector<std::string> made = Listing(temp.Path());
     ASSERT_EQ(made.size(), 1u);
-    EXPECT_TRUE(Listing(unit3::TempDir).empty());
+    EXPECT_EQ(Listing(unit3::TempDir), (std::vector<std::string> { TPrivateFolder::kMarker }));
     form.Close();
     EXPECT_TRUE(Listing(temp.Path()).empty());
 }
@@ -160,13 +162,13 @@ TEST_F(TForm3Test, TheLayoutFollowsTheWindow)
 
     form.Show();
     Pump();
-    form.SetClientHeight(882);
+    form.SetClientHeight(682);
     form.SetClientWidth(1056);
     Pump();
     EXPECT_EQ(form.vxSkinToolBar1->BoundsRect(), (TRect { 0, 0, 1056, 25 }));
     EXPECT_EQ(form.vxSkinPanel2->BoundsRect(), (TRect { 0, 25, 1056, 81 }));
-    EXPECT_EQ(form.vxSkinPanel3->BoundsRect(), (TRect { 0, 81, 1056, 732 }));
-    EXPECT_EQ(form.vxSkinPanel1->BoundsRect(), (TRect { 0, 732, 1056, 882 }));
+    EXPECT_EQ(form.vxSkinPanel3->BoundsRect(), (TRect { 0, 81, 1056, 532 }));
+    EXPECT_EQ(form.vxSkinPanel1->BoundsRect(), (TRect { 0, 532, 1056, 682 }));
 }
 
 TEST_F(TForm3Test, ThePackageFillsTheMenusAndTheSettingsApply)
@@ -193,7 +195,8 @@ TEST_F(TForm3Test, ThePackageFillsTheMenusAndTheSettingsApply)
     std::vector<std::string> files = Listing(unit3::TempDir);
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files,
-        (std::vector<std::string> { "Settings1.ini", "one.swf", "page.html", "settings1.ini", "two.swf" }));
+        (std::vector<std::string> {
+            TPrivateFolder::kMarker, "Settings1.ini", "one.swf", "page.html", "settings1.ini", "two.swf" }));
 
     form.Close();
     EXPECT_TRUE(Listing(temp.Path()).empty()) << "no file and no folder stay behind";
@@ -230,10 +233,11 @@ TEST_F(TForm3Test, SettingsThatStopEarly)
         Application().Initialize();
     }
     {
-        // nr = 0: sizes (100 x 100 when absent), title and pages apply, no Links.
+        // nr = 0: sizes (100 x 100 when absent, and no narrower than the skin's
+        // 170), title and pages apply, no Links.
         TForm3& form = Start({ { "settings1.ini", "[Links]\nnr=0\n[Main]\ntitle=Zero\n" } });
         EXPECT_EQ(form.Caption(), "Zero");
-        EXPECT_EQ(form.Width(), 100);
+        EXPECT_EQ(form.Width(), 170);
         EXPECT_EQ(form.Height(), 100);
         EXPECT_EQ(form.vxSkinMenuButton2->Caption(), "");
         EXPECT_EQ(form.Menu1->Items().Count(), 0);
@@ -319,4 +323,74 @@ TEST_F(TForm3Test, AGameChosenBeforeThePagesAreDoneStartsThePlayerAtOnce)
     ViewOf(*form.WebBrowser1).FinishLoad();
     ViewOf(*form.WebBrowser2).FinishLoad();
     EXPECT_EQ(player.Loads(), kPlayerPage);
+}
+
+TEST_F(TForm3Test, TheWindowStaysBetweenTheSkinsMinimumAndTheLargestWorkArea)
+{
+    const std::pair<std::string, TPoint> cases[] = {
+        { "width=0\nheight=0", { 170, 25 } },
+        { "width=-5\nheight=-2147483648", { 170, 25 } },
+        { "width=100000\nheight=2147483647", { 1280, 770 } },
+        { "width=40000\nheight=16000", { 1280, 770 } },
+        { "width=640\nheight=480", { 640, 480 } },
+    };
+    for (const auto& [main, size] : cases) {
+        TForm3& form = Start({ { "settings1.ini", "[Links]\nnr=0\n[Main]\n" + main + "\n" } });
+        EXPECT_EQ(form.Width(), size.x) << main;
+        EXPECT_EQ(form.Height(), size.y) << main;
+        form.Show();
+        Pump();
+        const TSurface* surface = wm.WindowSurface(form.Handle());
+        ASSERT_NE(surface, nullptr);
+        EXPECT_EQ(surface->Width(), size.x) << main;
+        // The folder goes at close, whatever the size.
+        form.Close();
+        EXPECT_TRUE(Listing(temp.Path()).empty()) << main;
+        Application().Initialize();
+    }
+}
+
+TEST_F(TForm3Test, LargeSettingsStartQuickly)
+{
+    // 100,000 links: more than there are 16-bit command numbers; and the file is
+    // read once, not once per link.
+    std::string links = "[Links]\nnr=100000\n";
+    for (int n = 1; n <= 3000; ++n)
+        links += "title" + std::to_string(n) + "=Link " + std::to_string(n) + "\nlink" + std::to_string(n)
+            + "=https://example.org/" + std::to_string(n) + "\n";
+    links += "[Padding]\n" + std::string(1 << 20, ';') + "\n";
+    TForm3& form = Start({ { "settings1.ini", links } });
+    TMenuItem& items = form.Menu1->Items();
+    ASSERT_EQ(items.Count(), 100000);
+    EXPECT_EQ(items.Items(2999)->Caption(), "Link 3000");
+    EXPECT_EQ(items.Items(3000)->Caption(), "");
+    std::set<uint16_t> seen;
+    int without = 0;
+    for (int i = 0; i < items.Count(); ++i) {
+        uint16_t command = items.Items(i)->Command();
+        if (command == 0)
+            ++without;
+        else
+            EXPECT_TRUE(seen.insert(command).second) << "command " << command << " twice";
+    }
+    EXPECT_GT(without, 100000 - 65535 - 1);
+    EXPECT_EQ(items.Find(0), nullptr);
+    items.Items(2999)->Click();
+    EXPECT_EQ(opened.back(), "https://example.org/3000");
+}
+
+TEST_F(TForm3Test, SettingsTextInUtf8OrWindows1252)
+{
+    TForm3& form = Start(
+        { { "settings1.ini",
+              "\xEF\xBB\xBF[Main]\ntitle=Caf\xC3\xA9 games\n[Links]\nnr=2\nButtonName=Liens \xE9t\xE9\n"
+              "title1=Na\xEFve\ntitle2=\xE2\x82\xAC 1\n" },
+            { "GAME.SWF", "FWS" } });
+    EXPECT_EQ(form.Caption(), "Caf\u00E9 games") << "the byte-order mark is no part of the text";
+    EXPECT_EQ(form.vxSkinMenuButton2->Caption(), "Liens \u00E9t\u00E9");
+    EXPECT_EQ(Captions(form.Menu1->Items()), (std::vector<std::string> { "Na\u00EFve", "\u20AC 1" }));
+    // An upper-case extension is a movie too, and the entry plays the file as unpacked.
+    ASSERT_EQ(Captions(form.Menu->Items()), (std::vector<std::string> { "GAME" }));
+    form.Menu->Items().Items(0)->Click();
+    EXPECT_EQ(form.ShockwaveFlash1->Movie(), unit3::TempDir + "GAME.SWF");
 }

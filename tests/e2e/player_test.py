@@ -76,7 +76,7 @@ class Player:
     """One run of the program from a folder of its own, with its own temporary
     directory, data folders and a stand-in xdg-open that writes down what it opens."""
 
-    def __init__(self, display, program, root, package=None, data=None):
+    def __init__(self, display, program, root, package=None, data=None, tmp=None):
         self.display = display
         self.root = root
         self.bin = os.path.join(root, "bin")
@@ -86,8 +86,8 @@ class Player:
         if package is not None:
             with open(os.path.join(self.bin, "Data.bin"), "wb") as f:
                 f.write(package)
-        self.tmp = os.path.join(root, "tmp")
-        os.makedirs(self.tmp)
+        self.tmp = tmp or os.path.join(root, "tmp")
+        os.makedirs(self.tmp, exist_ok=True)
         stubs = os.path.join(root, "stubs")
         os.makedirs(stubs)
         self.opened = os.path.join(root, "opened.txt")
@@ -148,9 +148,14 @@ class Player:
         return time.time()
 
     def folder(self):
-        made = glob.glob(os.path.join(self.tmp, "tessel-*"))
+        made = self.folders()
         assert len(made) == 1, f"private folders: {made}"
         return made[0]
+
+    def folders(self):
+        """The private folders in the player's temporary directory (a test's own
+        look-alikes are named tessel-nomark)."""
+        return [f for f in glob.glob(os.path.join(self.tmp, "tessel-*")) if not f.endswith("tessel-nomark")]
 
     def resident_kib(self):
         """Resident memory of the program and every process below it, and how many
@@ -325,7 +330,8 @@ def test_no_package(display, program, work, out):
             assert after == before, f"a menu opened under {button}: {before} -> {after}"
             display.xdotool("key", "Escape")
         display.screenshot(f"{out}/player-5-no-package.png")
-        assert os.listdir(player.tmp) and not os.listdir(player.folder()), "no file may be written"
+        # Only the folder's marker (which names the run) is in it.
+        assert os.listdir(player.folder()) == [".tessel-run"], "no file may be written"
         player.close(window)
         assert os.listdir(player.tmp) == [], f"left behind: {os.listdir(player.tmp)}"
     finally:
@@ -342,7 +348,7 @@ def test_hostile_names_and_sigterm(display, program, content, work):
         time.sleep(1)
         assert os.listdir(player.tmp) == [os.path.basename(player.folder())], os.listdir(player.tmp)
         inside = sorted(os.listdir(player.folder()))
-        assert inside == ["c", "good.swf", "tessel-e2e-root.txt", "up.txt", "win.txt"], inside
+        assert inside == [".tessel-run", "c", "good.swf", "tessel-e2e-root.txt", "up.txt", "win.txt"], inside
         assert not os.path.exists("/etc/tessel-e2e-root.txt")
         assert not os.path.exists(os.path.join(player.root, "up.txt"))
         # Ended by a signal, the program still removes what it unpacked.

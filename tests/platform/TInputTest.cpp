@@ -120,7 +120,7 @@ TEST_F(Framed, DraggingTheGripSizesWithinTheLimits)
     EXPECT_EQ(Only({ WM_SYSCOMMAND, WM_GETMINMAXINFO, WM_ENTERSIZEMOVE, WM_SIZING, WM_WINDOWPOSCHANGING,
                   WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_SIZE, WM_EXITSIZEMOVE }),
         (std::vector<std::string> { M("f", WM_SYSCOMMAND), M("f", WM_GETMINMAXINFO), M("f", WM_ENTERSIZEMOVE),
-            M("f", WM_SIZING), M("f", WM_WINDOWPOSCHANGING), M("f", WM_NCCALCSIZE),
+            M("f", WM_SIZING), M("f", WM_WINDOWPOSCHANGING), M("f", WM_GETMINMAXINFO), M("f", WM_NCCALCSIZE),
             M("f", WM_WINDOWPOSCHANGED), M("f", WM_SIZE), M("f", WM_SIZING), M("f", WM_EXITSIZEMOVE) }));
     // WM_SIZING caps the width; the minimum track size stops the window from vanishing.
     Drag({ 337, 267 }, { 537, 267 }, 2);

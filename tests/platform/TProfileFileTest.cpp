@@ -29,4 +29,14 @@ TEST(TProfileFile, ReadsLikeTheProfileFunctions)
     EXPECT_EQ(TProfileFile::ReadString(dir.File("long.ini"), "a", "k", "").size(), 2047u);
     EXPECT_EQ(TProfileFile::ReadString(dir.File("absent.ini"), "a", "k", "dflt"), "dflt");
     EXPECT_EQ(TProfileFile::ReadInteger(dir.File("absent.ini"), "a", "k", 3), 3);
+
+    // A UTF-8 byte-order mark is no part of the first section's name.
+    dir.Write("bom.ini", "\xEF\xBB\xBF[Main]\ntitle=Caf\xC3\xA9\n");
+    EXPECT_EQ(TProfileFile::ReadString(dir.File("bom.ini"), "Main", "title", ""), "Caf\xC3\xA9");
+    // One reading answers every question, with the same rules.
+    TProfileFile once(f);
+    EXPECT_EQ(once.String("MAIN", "width", "d"), "640");
+    EXPECT_EQ(once.String("main", "later", "none"), "none");
+    EXPECT_EQ(once.Integer("main", "hex", 0), 31);
+    EXPECT_EQ(TProfileFile(dir.File("absent.ini")).String("a", "k", " dflt "), "dflt");
 }

@@ -132,6 +132,21 @@ TEST_F(Windows, MovingAndSizingAskTheWindow)
     wm.DestroyWindow(h);
 }
 
+TEST_F(Windows, ATopLevelWindowIsNoLargerThanItsLargestTrackSize)
+{
+    TWindowParams p;
+    p.rect = { 10, 10, 100000, 2147483647 };
+    HWND h = wm.CreateWindowEx(p);
+    wm.SetWindowPos(h, { 10, 10, 100000, 2147483647 }, SWP_NOZORDER);
+    TRect r = wm.GetWindowRect(h);
+    EXPECT_EQ(r.Width(), wm.GetSystemMetrics(SM_CXMAXTRACK));
+    EXPECT_EQ(r.Height(), wm.GetSystemMetrics(SM_CYMAXTRACK));
+    wm.ShowWindow(h, SW_SHOW);
+    wm.ProcessMessages();
+    EXPECT_EQ(wm.WindowSurface(h)->Width(), r.Width());
+    wm.DestroyWindow(h);
+}
+
 TEST_F(Windows, AShapedWindowIsHitOnlyInsideItsRegion)
 {
     HWND back = Logged("back", { 0, 0, 100, 100 });
@@ -248,4 +263,14 @@ TEST_F(Windows, TheFrameIsPaintedFirstAndTheBackgroundInsideBeginPaint)
     wm.ProcessMessages();
     EXPECT_EQ(seen, (std::vector<uint32_t> { WM_NCPAINT, WM_PAINT, WM_ERASEBKGND }));
     wm.DestroyWindow(h);
+}
+
+TEST(TSurface, SidesStayWithinTheLimit)
+{
+    TSurface surface;
+    EXPECT_TRUE(surface.SetSize(100000, 3));
+    EXPECT_EQ(surface.Width(), TSurface::kMaxSide);
+    EXPECT_EQ(surface.Height(), 3);
+    EXPECT_TRUE(surface.SetSize(-4, 10));
+    EXPECT_TRUE(surface.Empty());
 }

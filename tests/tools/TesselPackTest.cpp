@@ -1,8 +1,12 @@
+#include "app/content/TContentTable.h"
 #include "tests/support/TempDir.h"
 #include "tools/tessel-pack/TPackTool.h"
 
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tessel;
 
@@ -71,4 +75,59 @@ TEST(TPackTool, CreateRefusesWhatThePackageCannotHold)
     std::ostringstream err_missing;
     EXPECT_EQ(TPackTool::Create(dir.File("d.bin"), { dir.File("none") }, err_missing), 1);
     EXPECT_NE(err_missing.str().find("No such file"), std::string::npos);
+}
+
+TEST(TPackTool, NeverDestroysWhatItWasGiven)
+{
+    test::TempDir dir;
+    dir.Write("a.swf", "movie a");
+    dir.Write("b.swf", "movie b");
+    std::ostringstream err;
+    // The output is one of the inputs: refused, the input untouched.
+    EXPECT_EQ(TPackTool::Create(dir.File("a.swf"), { dir.File("a.swf"), dir.File("b.swf") }, err), 1);
+    EXPECT_NE(err.str().find("also the output"), std::string::npos) << err.str();
+    EXPECT_EQ(dir.Read("a.swf"), "movie a");
+    // The same file under another name (a hard link, "*" with the output in it).
+    ASSERT_EQ(TPackTool::Create(dir.File("Data.bin"), { dir.File("a.swf") }, err), 0);
+    std::string old = dir.Read("Data.bin");
+    ASSERT_EQ(::link(dir.File("Data.bin").c_str(), dir.File("twin.bin").c_str()), 0);
+    EXPECT_EQ(TPackTool::Create(dir.File("Data.bin"), { dir.File("b.swf"), dir.File("twin.bin") }, err), 1);
+    EXPECT_EQ(dir.Read("Data.bin"), old);
+    // A package that cannot be finished leaves the old one as it was, and no
+    // temporary file behind.
+    ASSERT_EQ(::mkdir(dir.File("sub").c_str(), 0755), 0);
+    EXPECT_EQ(TPackTool::Create(dir.File("Data.bin"), { dir.File("b.swf"), dir.File("sub") }, err), 1);
+    EXPECT_EQ(dir.Read("Data.bin"), old);
+    DIR* d = ::opendir(dir.Path().c_str());
+    while (dirent* e = ::readdir(d))
+        EXPECT_NE(std::string(e->d_name).rfind(".Data.bin.", 0), 0u) << e->d_name;
+    ::closedir(d);
+}
+
+TEST(TPackTool, ListAndExtractShowNamesSafelyAndLeaveNothingOnFailure)
+{
+    test::TempDir dir;
+    // A stored name with an escape sequence and a C1 control in it.
+    TContentTable table;
+    table.SetFileCount(1);
+    table.SetEntry(0, "\x1B]0;owned\x07\x81.swf", 1);
+    dir.Write("evil.bin", std::string(reinterpret_cast<const char*>(table.Bytes()), 26004) + "x");
+    std::ostringstream out, err;
+    EXPECT_EQ(TPackTool::List(dir.File("evil.bin"), out, err), 0) << err.str();
+    EXPECT_EQ(out.str().find('\x1B'), std::string::npos);
+    EXPECT_EQ(out.str().find('\x07'), std::string::npos);
+    EXPECT_NE(out.str().find("\\x1b]0;owned\\x07\\x81.swf"), std::string::npos) << out.str();
+    std::ostringstream extracted;
+    EXPECT_EQ(TPackTool::Extract(dir.File("evil.bin"), dir.File("x"), extracted, err), 0);
+    EXPECT_EQ(extracted.str().find('\x1B'), std::string::npos) << extracted.str();
+
+    // A missing package: an error, and no target folder made.
+    std::ostringstream missing;
+    EXPECT_EQ(TPackTool::Extract(dir.File("none.bin"), dir.File("target"), out, missing), 1);
+    EXPECT_NE(missing.str().find("none.bin"), std::string::npos);
+    EXPECT_NE(::access(dir.File("target").c_str(), F_OK), 0);
+    // A folder given as a package says so.
+    std::ostringstream folder;
+    EXPECT_EQ(TPackTool::List(dir.Path(), out, folder), 1);
+    EXPECT_NE(folder.str().find("is a folder"), std::string::npos) << folder.str();
 }

@@ -246,3 +246,77 @@ TEST(TSkinPreview, OtherRectanglesAndRegionsOfTheDemoSkin)
     TBitmap plain = TSkinPreview::Region(data, TElementKind::kControl, "panel", 30, 20);
     EXPECT_EQ(plain.Pixel(0, 0), 0xFF000000u);
 }
+
+TEST(Vxskin, BadPackagesAndRecordsAreRefusedByName)
+{
+    test::TempDir dir;
+    // A compressed stream of random bytes: its "version" is no version.
+    std::vector<uint8_t> random(4096);
+    uint32_t seed = 2044513201;
+    for (uint8_t& b : random)
+        b = static_cast<uint8_t>((seed = seed * 1103515245 + 12345) >> 16);
+    random[3] = 0x85; // a negative version
+    std::vector<uint8_t> packed = test::Compress(random);
+    dir.Write("random.z", std::string(packed.begin(), packed.end()));
+    for (const char* command : { "records", "unpack", "info" }) {
+        std::string extra = std::string(command) == "records" ? " --json"
+            : std::string(command) == "unpack"                ? " -o " + Q(dir.File("u"))
+                                                              : "";
+        Result r = Vxskin(std::string(command) + " " + Q(dir.File("random.z")) + extra);
+        EXPECT_EQ(r.status, 1) << command << ": " << r.out;
+        EXPECT_NE(r.out.find("outside 0 .. 3"), std::string::npos) << command << ": " << r.out;
+    }
+
+    // A record whose rectangle is far larger than any picture: refused by name,
+    // and the sheet goes on without it.
+    test::PackageParts parts;
+    parts.version = 2;
+    parts.picture = test::Pattern(16, 16, 1);
+    parts.active = { test::Pattern(8, 8, 2) };
+    parts.ini = test::MinimalIni("[SKINCONTROLS]\r\ncount=1\r\n0=huge:panel\r\n")
+        + "[huge]\r\npictureindex=0\r\nskinrect=0,0,100000,100000\r\n";
+    TvxCompressedStoredSkin skin;
+    test::StoreSkin(skin, parts);
+    TFileStream out(dir.File("huge.vxs"), TFileMode::fmCreate);
+    skin.SaveToCompressedStream(out);
+    Result render = Vxskin(
+        "render " + Q(dir.File("huge.vxs")) + " --control huge --size 10x10 -o " + Q(dir.File("h.png")));
+    EXPECT_EQ(render.status, 1) << render.out;
+    EXPECT_NE(render.out.find("\"huge\" is 100000 x 100000"), std::string::npos) << render.out;
+    Result sheet = Vxskin("sheet " + Q(dir.File("huge.vxs")) + " -o " + Q(dir.File("s.png")));
+    EXPECT_EQ(sheet.status, 0) << sheet.out;
+    EXPECT_NE(sheet.out.find("\"huge\" is 100000 x 100000"), std::string::npos) << sheet.out;
+}
+
+TEST(Vxskin, UnpackReplacesALinkPlantedInTheFolder)
+{
+    test::TempDir dir;
+    test::TempDir victim;
+    victim.Write("precious.txt", "keep me");
+    ASSERT_EQ(Vxskin("unpack " + Q(test::DemoSkinFile()) + " -o " + Q(dir.File("out"))).status, 0);
+    // A second unpack into the same folder, where skin.ini is now a link elsewhere.
+    std::filesystem::remove(dir.File("out/skin.ini"));
+    std::filesystem::create_symlink(victim.File("precious.txt"), dir.File("out/skin.ini"));
+    Result again = Vxskin("unpack " + Q(test::DemoSkinFile()) + " -o " + Q(dir.File("out")));
+    ASSERT_EQ(again.status, 0) << again.out;
+    EXPECT_EQ(victim.Read("precious.txt"), "keep me");
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.File("out/skin.ini")));
+}
+
+TEST(Vxskin, AUserObjectListsEveryFieldItKeeps)
+{
+    test::PackageParts parts;
+    parts.picture = test::Pattern(16, 16, 1);
+    parts.ini = test::MinimalIni("[SKINOBJECTS]\r\ncount=1\r\n0=mine:userobject\r\n")
+        + "[mine]\r\nskinrect=1,2,3,4\r\nhint=ignored\r\n";
+    TvxCompressedStoredSkin skin;
+    test::StoreSkin(skin, parts);
+    test::TempDir dir;
+    TFileStream out(dir.File("user.vxs"), TFileMode::fmCreate);
+    skin.SaveToCompressedStream(out);
+    Result r = Vxskin("records " + Q(dir.File("user.vxs")) + " --json");
+    ASSERT_EQ(r.status, 0) << r.out;
+    for (const char* field : { "\"skinrect\": [1,2,3,4]", "\"hint\": \"\"", "\"activepictureindex\": -1",
+             "\"morphing\": false", "\"activeskinrect\": [0,0,0,0]", "\"morphkind\": \"mkdefault\"" })
+        EXPECT_NE(r.out.find(field), std::string::npos) << field << "\n" << r.out;
+}

@@ -5,10 +5,13 @@
 #include "framework/Exception.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <ostream>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace tessel {
 
@@ -20,7 +23,72 @@ std::string BaseName(const std::string& path)
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+std::string FolderOf(const std::string& path)
+{
+    size_t cut = path.find_last_of('/');
+    return cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
+}
+
+// The output written to a temporary file beside it, which takes the output's name
+// only when complete: a failure never leaves a half-written or truncated package.
+class TAtomicFile {
+public:
+    explicit TAtomicFile(const std::string& path)
+        : m_path(path)
+    {
+        std::string pattern = FolderOf(path) + "/." + BaseName(path) + ".XXXXXX";
+        std::vector<char> name(pattern.begin(), pattern.end());
+        name.push_back('\0');
+        int fd = ::mkstemp(name.data());
+        if (fd < 0)
+            return;
+        ::close(fd);
+        m_temp = name.data();
+        m_out.open(m_temp, std::ios::binary | std::ios::trunc);
+    }
+    ~TAtomicFile()
+    {
+        if (!m_temp.empty())
+            ::unlink(m_temp.c_str());
+    }
+    std::ostream& Out() { return m_out; }
+    bool Good() const { return !m_temp.empty() && m_out.good(); }
+    // Puts the finished file in the output's place; false when it cannot.
+    bool Commit()
+    {
+        m_out.close();
+        if (!m_out || ::chmod(m_temp.c_str(), 0644) != 0 || ::rename(m_temp.c_str(), m_path.c_str()) != 0)
+            return false;
+        m_temp.clear();
+        return true;
+    }
+
+private:
+    std::string m_path;
+    std::string m_temp;
+    std::ofstream m_out;
+};
+
 } // namespace
+
+std::string TPackTool::Printable(std::string_view text)
+{
+    static const char* hex = "0123456789abcdef";
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        auto c = static_cast<unsigned char>(text[i]);
+        // C0 controls, DEL, and the C1 controls (U+0080 .. U+009F as C2 80 .. C2 9F).
+        bool c1 = c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80
+            && static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+        if (c < 0x20 || c == 0x7F || c1) {
+            unsigned char shown = c1 ? static_cast<unsigned char>(text[++i]) : c;
+            out += std::string("\\x") + hex[shown >> 4] + hex[shown & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
 
 int TPackTool::Create(const std::string& output, const std::vector<std::string>& files, std::ostream& err)
 {
@@ -35,37 +103,44 @@ int TPackTool::Create(const std::string& output, const std::vector<std::string>&
         const std::string& file = files[i];
         struct stat st;
         if (::stat(file.c_str(), &st) != 0) {
-            err << "tessel-pack: " << file << ": " << std::strerror(errno) << "\n";
+            err << "tessel-pack: " << Printable(file) << ": " << std::strerror(errno) << "\n";
             return 1;
         }
         if (!S_ISREG(st.st_mode)) {
-            err << "tessel-pack: " << file << ": not a regular file\n";
+            err << "tessel-pack: " << Printable(file) << ": not a regular file\n";
+            return 1;
+        }
+        struct stat target;
+        if (::stat(output.c_str(), &target) == 0 && target.st_dev == st.st_dev
+            && target.st_ino == st.st_ino) {
+            err << "tessel-pack: " << Printable(file) << " is also the output; nothing was written\n";
             return 1;
         }
         if (st.st_size > kMaxFileSize) {
-            err << "tessel-pack: " << file << ": " << st.st_size
+            err << "tessel-pack: " << Printable(file) << ": " << st.st_size
                 << " bytes; an entry holds at most 2 GiB - 1 (2147483647 bytes)\n";
             return 1;
         }
         std::string name = BaseName(file);
         std::optional<std::string> ansi = TContentNames::Utf8ToWindows1252(name);
         if (!ansi) {
-            err << "tessel-pack: " << file << ": the name \"" << name
+            err << "tessel-pack: " << Printable(file) << ": the name \"" << Printable(name)
                 << "\" cannot be written in Windows-1252\n";
             return 1;
         }
         if (ansi->size() > TContentTable::kNameSlot - 1) {
-            err << "tessel-pack: " << file << ": the name is " << ansi->size()
+            err << "tessel-pack: " << Printable(file) << ": the name is " << ansi->size()
                 << " bytes in Windows-1252; at most 255 fit\n";
             return 1;
         }
         table.SetEntry(static_cast<int>(i), *ansi, static_cast<int32_t>(st.st_size));
     }
-    std::ofstream out(output, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        err << "tessel-pack: cannot create " << output << ": " << std::strerror(errno) << "\n";
+    TAtomicFile file(output);
+    if (!file.Good()) {
+        err << "tessel-pack: cannot create " << Printable(output) << ": " << std::strerror(errno) << "\n";
         return 1;
     }
+    std::ostream& out = file.Out();
     out.write(reinterpret_cast<const char*>(table.Bytes()), TContentTable::kHeaderSize);
     for (size_t i = 0; i < files.size(); ++i) {
         std::ifstream in(files[i], std::ios::binary);
@@ -78,13 +153,13 @@ int TPackTool::Create(const std::string& output, const std::vector<std::string>&
             copied += in.gcount();
         }
         if (copied != expected) {
-            err << "tessel-pack: " << files[i] << " changed while it was packed\n";
+            err << "tessel-pack: " << Printable(files[i]) << " changed while it was packed\n";
             return 1;
         }
     }
     out.flush();
-    if (!out) {
-        err << "tessel-pack: writing " << output << " failed\n";
+    if (!out || !file.Commit()) {
+        err << "tessel-pack: writing " << Printable(output) << " failed; it is as it was\n";
         return 1;
     }
     return 0;
@@ -94,15 +169,22 @@ int TPackTool::List(const std::string& package, std::ostream& out, std::ostream&
 {
     struct stat st;
     if (::stat(package.c_str(), &st) != 0) {
-        err << "tessel-pack: " << package << ": " << std::strerror(errno) << "\n";
+        err << "tessel-pack: " << Printable(package) << ": " << std::strerror(errno) << "\n";
+        return 1;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        err << "tessel-pack: " << Printable(package) << " is a folder, not a package\n";
         return 1;
     }
     TContentTable table;
     try {
         TContentPackage(package).ReadHeader(table);
-    } catch (const Exception& e) {
-        err << "tessel-pack: " << package << ": " << st.st_size << " bytes, shorter than the "
+    } catch (const EReadError& e) {
+        err << "tessel-pack: " << Printable(package) << ": " << st.st_size << " bytes, shorter than the "
             << TContentTable::kHeaderSize << "-byte header (" << e.Message() << ")\n";
+        return 1;
+    } catch (const Exception& e) {
+        err << "tessel-pack: " << Printable(e.Message()) << "\n";
         return 1;
     }
     out << "entries: " << table.FileCount();
@@ -114,12 +196,12 @@ int TPackTool::List(const std::string& package, std::ostream& out, std::ostream&
     for (int i = 0; i < table.Entries(); ++i) {
         int32_t size = table.FileSize(i);
         std::optional<std::string> target = TContentNames::TargetName(table.StoredName(i));
-        out << i << "\t" << size << "\t" << offset << "\t"
-            << TContentNames::Windows1252ToUtf8(table.StoredName(i));
+        std::string stored = TContentNames::Windows1252ToUtf8(table.StoredName(i));
+        out << i << "\t" << size << "\t" << offset << "\t" << Printable(stored);
         if (!target)
             out << "\t(skipped: no usable file name)";
-        else if (*target != TContentNames::Windows1252ToUtf8(table.StoredName(i)))
-            out << "\t-> " << *target;
+        else if (*target != stored)
+            out << "\t-> " << Printable(*target);
         if (size < 0) {
             out << "\t(negative size: unpacking stops here)";
             negative = true;
@@ -145,18 +227,20 @@ int TPackTool::Extract(
     std::string dir = folder.empty() ? "./" : folder;
     if (dir.back() != '/')
         dir += '/';
-    ::mkdir(dir.c_str(), 0755);
     TContentTable table;
     try {
+        // The package is opened and its header read before the folder is made: a
+        // missing or unreadable package leaves nothing behind.
         TContentPackage content(package);
         content.ReadHeader(table);
+        ::mkdir(dir.c_str(), 0755);
         content.UnpackEntries(table, dir);
     } catch (const Exception& e) {
-        err << "tessel-pack: " << e.Message() << "\n";
+        err << "tessel-pack: " << Printable(e.Message()) << "\n";
         return 1;
     }
     for (const std::string& name : TContentPackage::TargetNames(table))
-        out << dir << name << "\n";
+        out << Printable(dir + name) << "\n";
     return 0;
 }
 

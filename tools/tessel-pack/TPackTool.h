@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessel {
@@ -14,14 +15,20 @@ public:
 
     // Writes a package of the files, each stored under its file-name part in
     // Windows-1252. Refuses more than 100 files, names that do not fit a slot or
-    // Windows-1252, files above 2 GiB, and anything that is no regular file.
+    // Windows-1252, files above 2 GiB, anything that is no regular file, and an
+    // output that is one of the files. The package is written beside the output and
+    // takes its place only when complete.
     static int Create(const std::string& output, const std::vector<std::string>& files, std::ostream& err);
     // Lists the entries with sizes and offsets, and says whether the file is shorter
     // or longer than its header promises (exit 1 when it is shorter).
     static int List(const std::string& package, std::ostream& out, std::ostream& err);
-    // Unpacks into folder (made when missing) by the program's own rules.
+    // Unpacks into folder (made when missing, once the package has been read) by the
+    // program's own rules.
     static int Extract(
         const std::string& package, const std::string& folder, std::ostream& out, std::ostream& err);
+    // Text as it may reach a terminal: control characters (C0, DEL and C1) escaped
+    // as \xNN, so a name can carry no terminal sequence.
+    static std::string Printable(std::string_view text);
 };
 
 } // namespace tessel

@@ -123,8 +123,13 @@ TSkinElement TSkinElement::Find(
         throw Exception("the record has no rectangle \"" + rect_key + "\"");
     if (whole_picture && rect_key.empty())
         e.geometry.R = e.picture ? e.picture->Surface().Bounds() : TRect {};
+    std::string label = name.empty() ? record->IDName : name;
     if (!e.picture || e.picture->Empty())
-        throw Exception("the element \"" + (name.empty() ? record->IDName : name) + "\" has no picture");
+        throw Exception("the element \"" + label + "\" has no picture");
+    if (e.geometry.W() > kMaxSide || e.geometry.H() > kMaxSide)
+        throw EElementTooLarge("the element \"" + label + "\" is " + std::to_string(e.geometry.W()) + " x "
+            + std::to_string(e.geometry.H()) + "; elements larger than " + std::to_string(kMaxSide) + " x "
+            + std::to_string(kMaxSide) + " are not drawn");
     return e;
 }
 

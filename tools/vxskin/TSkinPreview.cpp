@@ -6,6 +6,7 @@
 #include "skin/draw/TvxMaskRegion.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace tessel {
@@ -60,6 +61,9 @@ TBitmap TSkinPreview::Sheet(const TvxSkinData& data)
         TSkinElement e;
         try {
             e = TSkinElement::Find(data, kind, name);
+        } catch (const EElementTooLarge& error) {
+            std::fprintf(stderr, "vxskin: %s\n", error.what());
+            return;
         } catch (const std::exception&) {
             return; // records without a picture have nothing to show
         }

@@ -30,7 +30,7 @@ void Fields(TJsonWriter& json, const TvxSkinRecord& record)
 {
     TJsonFieldVisitor visitor(json);
     json.BeginObject();
-    const_cast<TvxSkinRecord&>(record).VisitFields(visitor);
+    const_cast<TvxSkinRecord&>(record).VisitEveryField(visitor);
     json.EndObject();
 }
 

@@ -5,6 +5,7 @@
 #include "framework/TMemIniFile.h"
 #include "framework/TMemoryStream.h"
 #include "skin/data/TvxCompressedStoredSkin.h"
+#include "skin/data/TvxSkinPackage.h"
 
 namespace tessel {
 
@@ -28,7 +29,26 @@ bool LooksLikeIni(const std::vector<uint8_t>& bytes)
 
 } // namespace
 
+int TSkinSource::PackageVersion(TvxCompressedStoredSkin& skin)
+{
+    TMemoryStream package;
+    skin.DecompressTo(package);
+    package.SetPosition(0);
+    int32_t version = TvxSkinPackage::ReadVersion(package);
+    if (version > TvxSkinPackage::kHighestVersion)
+        throw Exception("the skin package has version " + std::to_string(version) + ", above 3");
+    return version;
+}
+
 TSkinSource::Kind TSkinSource::Load(const std::string& path, TvxCompressedStoredSkin& skin)
+{
+    Kind kind = LoadAny(path, skin);
+    if (!skin.IsEmpty())
+        PackageVersion(skin);
+    return kind;
+}
+
+TSkinSource::Kind TSkinSource::LoadAny(const std::string& path, TvxCompressedStoredSkin& skin)
 {
     TMemoryStream file;
     file.LoadFromFile(path);
@@ -47,9 +67,9 @@ TSkinSource::Kind TSkinSource::Load(const std::string& path, TvxCompressedStored
         return Kind::kSkinFolder;
     }
     int32_t version = file.ReadInt32();
-    if (version > 3)
+    if (version < 0 || version > 3)
         throw Exception(
-            path + ": the compressed skin file has version " + std::to_string(version) + ", above 3");
+            path + ": the compressed skin file has version " + std::to_string(version) + ", outside 0 .. 3");
     skin.LoadFromCompressedStream(file);
     return Kind::kCompressedFile;
 }

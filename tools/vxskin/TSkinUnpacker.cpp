@@ -3,6 +3,7 @@
 #include "framework/Exception.h"
 #include "framework/SysUtils.h"
 #include "framework/TBitmap.h"
+#include "framework/TFileStream.h"
 #include "framework/TMemIniFile.h"
 #include "framework/TMemoryStream.h"
 #include "framework/TStringList.h"
@@ -72,7 +73,7 @@ std::string TSkinUnpacker::Unpack(TvxCompressedStoredSkin& skin, const std::stri
     TMemoryStream package;
     skin.DecompressTo(package);
     package.SetPosition(0);
-    int32_t version = package.ReadInt32();
+    int32_t version = TvxSkinPackage::ReadVersion(package);
     if (version > TvxSkinPackage::kHighestVersion)
         throw Exception("the skin package has version " + std::to_string(version) + ", above 3");
     TBitmap picture, inactive, mask, rollup, rollup_mask;
@@ -110,14 +111,18 @@ std::string TSkinUnpacker::Unpack(TvxCompressedStoredSkin& skin, const std::stri
         for (int n = 2; used.count(UpperCase(name)); ++n)
             name = std::to_string(n) + "-" + p.fallback;
         used.insert(UpperCase(name));
-        p.bitmap->SaveToFile(folder + name);
+        // Written as a new file: a link planted in the folder is replaced, never
+        // written through.
+        TFileStream file(folder + name, TFileMode::fmCreateNew);
+        p.bitmap->SaveToStream(file);
         keys.emplace_back(p.key, name);
     }
     if (active.empty())
         keys.emplace_back("activepicturescount", "0");
 
     std::string ini_path = folder + "skin.ini";
-    ReplacePicturesSection(lines, keys).SaveToFile(ini_path);
+    TFileStream ini_file(ini_path, TFileMode::fmCreateNew);
+    ReplacePicturesSection(lines, keys).SaveToStream(ini_file);
     return ini_path;
 }
 

@@ -107,14 +107,6 @@ bool Parse(int argc, char** argv, Args& args)
     return true;
 }
 
-int PackageVersion(TvxCompressedStoredSkin& skin)
-{
-    TMemoryStream package;
-    skin.DecompressTo(package);
-    package.SetPosition(0);
-    return package.ReadInt32();
-}
-
 int Pack(const Args& args)
 {
     if (args.positional.size() != 1 || args.output.empty())
@@ -154,7 +146,7 @@ int Records(const Args& args)
         return Usage();
     TvxCompressedStoredSkin skin;
     TSkinSource::Load(args.positional[0], skin);
-    int version = skin.IsEmpty() ? 0 : PackageVersion(skin);
+    int version = skin.IsEmpty() ? 0 : TSkinSource::PackageVersion(skin);
     TvxSkinData data;
     data.LoadCompressedSkin(&skin);
     std::fputs(TSkinRecordsJson::Write(data, version).c_str(), stdout);
@@ -182,8 +174,7 @@ int Info(const Args& args)
     }
     TMemoryStream package;
     skin.DecompressTo(package);
-    package.SetPosition(0);
-    int version = package.ReadInt32();
+    int version = TSkinSource::PackageVersion(skin);
     TvxSkinData data;
     data.LoadCompressedSkin(&skin);
     std::printf("skin        %s\n", data.SkinName().empty() ? "(no name)" : data.SkinName().c_str());
