@@ -1,6 +1,6 @@
 // Content package reader: any bytes as Data.bin must unpack or raise one of the
 // stream errors, and nothing may land anywhere but in the private folder, under the
-// table's target names.
+// table's target names (beside the folder's marker).
 #include "app/content/TContentPackage.h"
 #include "app/content/TPrivateFolder.h"
 #include "framework/Exception.h"
@@ -41,13 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (DIR* dir = opendir(folder.c_str())) {
         while (dirent* entry = readdir(dir)) {
             std::string name = entry->d_name;
-            if (name != "." && name != ".." && std::find(names.begin(), names.end(), name) == names.end())
+            if (name != "." && name != ".." && name != TPrivateFolder::kMarker
+                && std::find(names.begin(), names.end(), name) == names.end())
                 std::abort();
         }
         closedir(dir);
     }
     TContentPackage::RemoveEntries(table, folder);
-    // The folder must be empty once the table's entries are removed.
+    // The folder must be empty once the table's entries and the marker are removed.
+    ::unlink((folder + TPrivateFolder::kMarker).c_str());
     if (::rmdir(folder.c_str()) != 0)
         std::abort();
     return 0;

@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -231,8 +232,11 @@ TEST(TContentCleanup, AnEndingOrFatalSignalRemovesTheContentAndEndsByItsSignal)
         ASSERT_GE(child, 0);
         if (child == 0) {
             TContentCleanup::Arm(folder, TContentPackage::TargetNames(table));
-            if (signal == SIGSEGV)
-                *static_cast<volatile int*>(nullptr) = 1; // a real fault, not a sent signal
+            if (signal == SIGSEGV) {
+                // A real fault, not a sent signal: a write to a page that allows none.
+                void* page = ::mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+                *static_cast<volatile int*>(page) = 1;
+            }
             ::raise(signal);
             ::_exit(0);
         }
