@@ -17,6 +17,7 @@
 #include "platform/TProfileFile.h"
 #include "platform/TShell.h"
 #include "platform/Utf8.h"
+#include "skin/controls/TvxSkinControls.h"
 #include "skin/controls/TvxSkinMenuButton.h"
 #include "skin/controls/TvxSkinPanel.h"
 #include "skin/controls/TvxSkinToolBar.h"
@@ -206,6 +207,15 @@ TForm3::~TForm3()
 {
     if (Form3 == this)
         Form3 = nullptr;
+}
+
+void TForm3::Dispatch(TMessage& message)
+{
+    // The skin store's notices: the skinned controls forget their records before a
+    // skin change and take the new ones after it.
+    if (TvxSkinControls::Route(*this, message))
+        return;
+    TForm::Dispatch(message);
 }
 
 void TForm3::FormCreate(TComponent*)

@@ -54,6 +54,9 @@ public:
     void FormCreate(TComponent* sender);
     void FormClose(TComponent* sender, TCloseAction& action);
 
+protected:
+    void Dispatch(TMessage& message) override;
+
 private:
     void UnpackContent();
     void BuildGamesMenu();

@@ -62,6 +62,7 @@ void TApplication::Initialize()
     m_hint_hide_pause = 2500;
     m_hint_color = clInfoBk;
     OnMessage = nullptr;
+    m_hooks.clear();
     OnShowHint = nullptr;
     m_hint_window_class = MakeDefaultHintWindow;
     m_window = std::make_unique<TUtilityWindow>([this](TMessage& m) { return WndProc(m); });
@@ -98,7 +99,11 @@ bool TApplication::ProcessMessage(MSG& msg)
         return true;
     }
     bool handled = false;
-    if (OnMessage)
+    // A hook may join or leave while the message goes round: the round is over a copy.
+    std::vector<std::pair<THookId, TMessageEvent>> hooks = m_hooks;
+    for (auto it = hooks.rbegin(); it != hooks.rend() && !handled; ++it)
+        it->second(msg, handled);
+    if (OnMessage && !handled)
         OnMessage(msg, handled);
     if (handled)
         return true;
@@ -130,6 +135,17 @@ void TApplication::HandleMessage()
     MSG msg;
     if (!ProcessMessage(msg) && !Wm().WaitMessage())
         m_terminated = true; // nothing can ever arrive again
+}
+
+TApplication::THookId TApplication::AddMessageHook(TMessageEvent hook)
+{
+    m_hooks.emplace_back(m_next_hook, std::move(hook));
+    return m_next_hook++;
+}
+
+void TApplication::RemoveMessageHook(THookId id)
+{
+    std::erase_if(m_hooks, [id](const auto& hook) { return hook.first == id; });
 }
 
 void TApplication::Terminate()

@@ -97,6 +97,14 @@ public:
 
     const char* ClassName() const override { return "TApplication"; }
 
+    // Parties that see every message before it is dispatched (an open menu, a form's
+    // behaviour) join the list and leave it again; the one that joined last sees a
+    // message first, and the first that handles it ends its round. OnMessage comes
+    // after them.
+    using THookId = int;
+    THookId AddMessageHook(TMessageEvent hook);
+    void RemoveMessageHook(THookId id);
+
     TMessageEvent OnMessage;
     TShowHintEvent OnShowHint;
     TNotifyEvent OnMinimize;
@@ -116,6 +124,8 @@ private:
     bool HasHint(const TControl* control) const;
 
     std::unique_ptr<TUtilityWindow> m_window;
+    std::vector<std::pair<THookId, TMessageEvent>> m_hooks;
+    THookId m_next_hook = 1;
     TCustomForm* m_main_form = nullptr;
     bool m_main_form_on_task_bar = false;
     bool m_terminated = false;

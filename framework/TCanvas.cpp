@@ -6,15 +6,6 @@
 
 namespace tessel {
 
-namespace {
-
-TRect Offset(TRect r, TPoint by)
-{
-    return { r.left + by.x, r.top + by.y, r.right + by.x, r.bottom + by.y };
-}
-
-} // namespace
-
 TCanvas::TPaintScope::TPaintScope(TCanvas& canvas, TDeviceContext& dc, const TFont& font, TColor color)
     : m_canvas(canvas)
 {
@@ -145,7 +136,7 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& fr
 {
     if (!m_dc || !source.m_dc)
         return;
-    CopySurface(dest, source.m_dc->Surface(), Offset(from, source.m_dc->Origin()));
+    CopySurface(dest, source.m_dc->Surface(), from.Offset(source.m_dc->Origin().x, source.m_dc->Origin().y));
 }
 
 void TCanvas::CopySurface(const TRect& dest, const TSurface& source, const TRect& from)

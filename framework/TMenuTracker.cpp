@@ -15,11 +15,6 @@ TWindowManager& Wm()
     return TWindowManager::Instance();
 }
 
-bool Inside(const TRect& r, TPoint p)
-{
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 bool Selectable(const TMenuItem* item)
 {
     return !item->IsLine();
@@ -64,20 +59,15 @@ void TMenuTracker::Open(TMenuItem& root, TImageList* images, TPoint at, TChoose 
     window->ShowAt(at);
     Wm().Input().SetCapture(window->Handle());
     m_levels.push_back(std::move(window));
-    m_saved_hook = Application().OnMessage;
-    Application().OnMessage = [this](MSG& msg, bool& handled) {
-        handled = HandleMessage(msg);
-        if (!handled && m_saved_hook)
-            m_saved_hook(msg, handled);
-    };
+    m_hook = Application().AddMessageHook([this](MSG& msg, bool& handled) { handled = HandleMessage(msg); });
 }
 
 void TMenuTracker::Close()
 {
     if (m_levels.empty())
         return;
-    Application().OnMessage = std::move(m_saved_hook);
-    m_saved_hook = nullptr;
+    Application().RemoveMessageHook(m_hook);
+    m_hook = 0;
     if (Wm().Input().GetCapture() == m_levels.front()->Handle())
         Wm().Input().ReleaseCapture();
     while (!m_levels.empty())
@@ -110,7 +100,7 @@ void TMenuTracker::MenuGone(const TMenuItem* root)
 int TMenuTracker::LevelAt(TPoint screen) const
 {
     for (int i = LevelCount() - 1; i >= 0; --i)
-        if (Inside(Level(i).BoundsRect(), screen))
+        if (Level(i).BoundsRect().Contains(screen))
             return i;
     return -1;
 }

@@ -62,7 +62,7 @@ private:
     TImageList* m_images = nullptr;
     TChoose m_choose;
     TClosed m_closed;
-    TMessageEvent m_saved_hook;
+    TApplication::THookId m_hook = 0;
     std::unique_ptr<TUtilityWindow> m_timer_window;
     int m_pending_level = -1;
 };

@@ -126,6 +126,57 @@ void TWinControl::CreateWnd()
         m_handle = hwnd;
         Registry()[hwnd] = this;
     }
+    if (m_handle && m_pending_shape)
+        Wm().SetWindowRgn(m_handle, std::move(m_pending_shape));
+}
+
+void TWinControl::SetWindowShape(std::unique_ptr<TRegion> shape)
+{
+    m_has_shape = shape != nullptr;
+    if (m_handle) {
+        Wm().SetWindowRgn(m_handle, std::move(shape));
+        m_pending_shape.reset();
+    } else {
+        m_pending_shape = std::move(shape);
+    }
+}
+
+void TWinControl::PaintImageUnder(const TControl& child, TDeviceContext& dc)
+{
+    // Restores the context and the mark whatever a painter does.
+    struct TRestore {
+        TWinControl& control;
+        TDeviceContext& dc;
+        TRegion clip;
+        uint32_t state;
+        TPoint shift;
+        ~TRestore()
+        {
+            dc.OffsetOrigin(-shift.x, -shift.y);
+            dc.RestoreClip(clip);
+            control.SetControlState(state);
+        }
+    } restore { *this, dc, dc.Clip(), ControlState(), { -child.Left(), -child.Top() } };
+    SetControlState(ControlState() | csPaintCopy);
+    dc.OffsetOrigin(restore.shift.x, restore.shift.y);
+    dc.IntersectClipRect(ClientRect());
+    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc));
+    if (!dynamic_cast<TCustomForm*>(this))
+        PaintWindow(dc);
+    TRect under = child.BoundsRect();
+    TRegion inside = dc.Clip();
+    for (TControl* c : m_controls) {
+        if (c == &child)
+            break;
+        TRect bounds = c->BoundsRect();
+        if (dynamic_cast<TWinControl*>(c) || !c->Visible() || bounds.Intersect(under).IsEmpty())
+            continue;
+        dc.IntersectClipRect(bounds);
+        dc.OffsetOrigin(bounds.left, bounds.top);
+        c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(&dc));
+        dc.OffsetOrigin(-bounds.left, -bounds.top);
+        dc.RestoreClip(inside);
+    }
 }
 
 void TWinControl::DestroyHandle()

@@ -3,12 +3,14 @@
 #include "framework/TControl.h"
 #include "platform/TWindow.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace tessel {
 
 class TDeviceContext;
+class TRegion;
 
 // What a windowed control's window is made with; CreateParams fills it in.
 struct TCreateParams {
@@ -76,6 +78,16 @@ public:
     // Paints the visible window-less children from first on (all when first is null)
     // onto a context whose origin is this control's client origin.
     void PaintControls(TDeviceContext& dc, TControl* first);
+    // Paints what this control shows beneath one of its children onto a context
+    // whose origin is the child's top-left: the background, the control's own image
+    // (a form's own image excepted) and the window-less children before the child
+    // that overlap it. The control is marked csPaintCopy meanwhile.
+    void PaintImageUnder(const TControl& child, TDeviceContext& dc);
+
+    // The window's shape (window coordinates), or none for the whole rectangle; kept
+    // until the window exists.
+    void SetWindowShape(std::unique_ptr<TRegion> shape);
+    bool HasWindowShape() const { return m_has_shape; }
 
     int TabOrder() const;
     void SetTabOrder(int order);
@@ -132,6 +144,8 @@ private:
     void UpdateWindowOrder();
 
     HWND m_handle = 0;
+    std::unique_ptr<TRegion> m_pending_shape;
+    bool m_has_shape = false;
     std::vector<TControl*> m_controls;
     std::vector<TWinControl*> m_tab_list;
     TControl* m_capture_control = nullptr;

@@ -13,18 +13,11 @@ namespace tessel {
 
 namespace {
 
-TRect Intersect(const TRect& a, const TRect& b)
-{
-    TRect r { std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-        std::min(a.bottom, b.bottom) };
-    return r.IsEmpty() ? TRect {} : r;
-}
-
 // Calls draw for every rectangle of target within the surface bounds and the clip.
 template<class Draw>
 void ForEachClipRect(const TSurface& dst, const TRect& target, const TRegion* clip, Draw draw)
 {
-    TRect area = Intersect(target, dst.Bounds());
+    TRect area = target.Intersect(dst.Bounds());
     if (area.IsEmpty())
         return;
     if (!clip) {
@@ -70,7 +63,7 @@ bool Raster::BitBlt(TSurface& dst, int x, int y, int w, int h, const TSurface& s
     TRect target { x, y, x + w, y + h };
     bool uses_source = rop != DSTINVERT && rop != BLACKNESS && rop != WHITENESS;
     if (uses_source)
-        target = Intersect(target, { x - sx, y - sy, x - sx + src.Width(), y - sy + src.Height() });
+        target = target.Intersect({ x - sx, y - sy, x - sx + src.Width(), y - sy + src.Height() });
     ForEachClipRect(dst, target, clip, [&](const TRect& r) {
         for (int row = r.top; row < r.bottom; ++row) {
             uint32_t* out = dst.ScanLine(row) + r.left;
@@ -173,7 +166,7 @@ void Raster::StretchBlt(
 void Raster::TransparentCopy(
     TSurface& dst, int x, int y, const TSurface& src, const TRect& from, uint32_t key, const TRegion* clip)
 {
-    TRect source = Intersect(from, src.Bounds());
+    TRect source = from.Intersect(src.Bounds());
     TRect target { x + source.left - from.left, y + source.top - from.top, 0, 0 };
     target.right = target.left + source.Width();
     target.bottom = target.top + source.Height();

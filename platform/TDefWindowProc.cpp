@@ -6,11 +6,6 @@ namespace tessel {
 
 namespace {
 
-bool Inside(const TRect& r, TPoint p)
-{
-    return p.x >= r.left && p.y >= r.top && p.x < r.right && p.y < r.bottom;
-}
-
 int SizingCursor(LRESULT hit)
 {
     switch (hit) {
@@ -36,12 +31,12 @@ int SizingCursor(LRESULT hit)
 LRESULT TDefWindowProc::HitTest(HWND hwnd, TPoint p)
 {
     TRect window = m_wm.GetWindowRect(hwnd);
-    if (!Inside(window, p))
+    if (!window.Contains(p))
         return HTNOWHERE;
     TRect client = m_wm.ClientInWindow(hwnd);
     client = { client.left + window.left, client.top + window.top, client.right + window.left,
         client.bottom + window.top };
-    return Inside(client, p) ? HTCLIENT : HTBORDER;
+    return client.Contains(p) ? HTCLIENT : HTBORDER;
 }
 
 LRESULT TDefWindowProc::SetCursor(HWND hwnd, WPARAM wparam, LPARAM lparam)

@@ -58,11 +58,8 @@ bool TNativeViews::Place(void* view, HWND host)
             origin.y - window.top + c.Height() };
     };
     TRect r = client_of(host);
-    for (HWND a = m_wm.GetParent(host); a; a = m_wm.GetParent(a)) {
-        TRect c = client_of(a);
-        r = { std::max(r.left, c.left), std::max(r.top, c.top), std::min(r.right, c.right),
-            std::min(r.bottom, c.bottom) };
-    }
+    for (HWND a = m_wm.GetParent(host); a; a = m_wm.GetParent(a))
+        r = r.Intersect(client_of(a));
     bool visible = m_wm.IsWindowVisible(host) && !m_wm.IsIconic(root) && !r.IsEmpty();
     m_wm.Backend().PlaceNativeView(view, root, r, visible);
     return visible;

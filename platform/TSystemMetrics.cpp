@@ -100,9 +100,8 @@ namespace {
 
 int64_t Overlap(const TRect& a, const TRect& b)
 {
-    int64_t w = std::min(a.right, b.right) - std::max(a.left, b.left);
-    int64_t h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
-    return w > 0 && h > 0 ? w * h : 0;
+    TRect common = a.Intersect(b);
+    return common.IsEmpty() ? 0 : static_cast<int64_t>(common.Width()) * common.Height();
 }
 
 // How far apart two rectangles are (0 when they touch or overlap), per axis summed.

@@ -11,16 +11,6 @@ namespace tessel {
 
 namespace {
 
-TRect Offset(TRect r, int dx, int dy)
-{
-    return { r.left + dx, r.top + dy, r.right + dx, r.bottom + dy };
-}
-
-bool Inside(const TRect& r, TPoint p)
-{
-    return p.x >= r.left && p.y >= r.top && p.x < r.right && p.y < r.bottom;
-}
-
 // The first number the platform gives registered messages.
 constexpr uint32_t kFirstRegisteredMessage = 0xC000;
 
@@ -400,7 +390,7 @@ TRect TWindowManager::GetWindowRect(HWND hwnd) const
     if (!w->parent)
         return w->rect;
     TPoint origin = ClientToScreen(w->parent, { 0, 0 });
-    return Offset(w->rect, origin.x, origin.y);
+    return w->rect.Offset(origin.x, origin.y);
 }
 
 TRect TWindowManager::GetClientRect(HWND hwnd) const
@@ -492,7 +482,7 @@ HWND TWindowManager::ChildFromPoint(HWND hwnd, TPoint screen) const
     if (!w || !(w->style & WS_VISIBLE) || (w->style & WS_MINIMIZE))
         return 0;
     TRect window = GetWindowRect(hwnd);
-    if (!Inside(window, screen))
+    if (!window.Contains(screen))
         return 0;
     if (w->region && !w->region->Contains(screen.x - window.left, screen.y - window.top))
         return 0;

@@ -8,10 +8,6 @@ namespace tessel {
 
 namespace {
 
-TRect Offset(TRect r, int dx, int dy)
-{
-    return { r.left + dx, r.top + dy, r.right + dx, r.bottom + dy };
-}
 
 } // namespace
 
@@ -26,7 +22,7 @@ TRect TWindowPlacement::CalcClient(HWND hwnd, const TRect& rect)
         return {};
     proposed.right = std::max(proposed.right, proposed.left);
     proposed.bottom = std::max(proposed.bottom, proposed.top);
-    return Offset(proposed, -rect.left, -rect.top);
+    return proposed.Offset(-rect.left, -rect.top);
 }
 
 bool TWindowPlacement::SetWindowPos(HWND hwnd, const TRect& rect, uint32_t flags)
@@ -89,7 +85,7 @@ bool TWindowPlacement::SetWindowPos(HWND hwnd, HWND insert_after, const TRect& r
         return false;
     TRect target = rect;
     if (flags & SWP_NOMOVE)
-        target = Offset(target, w->rect.left - target.left, w->rect.top - target.top);
+        target = target.Offset(w->rect.left - target.left, w->rect.top - target.top);
     if (flags & SWP_NOSIZE) {
         target.right = target.left + w->rect.Width();
         target.bottom = target.top + w->rect.Height();

@@ -1,66 +1,68 @@
 #include "skin/controls/TvxSkinControl.h"
 
-#include "skin/data/TvxSkinData.h"
+#include "platform/TWindowManager.h"
+#include "skin/data/SkinMessages.h"
 
 namespace tessel {
 
 TvxSkinControl::TvxSkinControl(TComponent* owner)
-    : TCustomControl(owner)
+    : TvxSkinControlBase<TCustomControl>(owner)
 { }
 
-TvxSkinControl::~TvxSkinControl()
+void TvxSkinControl::BackgroundChanged()
 {
-    if (m_skin_data)
-        m_skin_data->RemoveFreeNotification(this);
+    if (!AlphaBlend())
+        return;
+    Invalidate();
+    NotifyChildrenOfFrameChange();
 }
 
-void TvxSkinControl::SetSkinData(TvxSkinData* skin_data)
+void TvxSkinControl::NotifyChildrenOfFrameChange()
 {
-    SetReference(m_skin_data, skin_data);
-    if (m_skin_data && !m_skin_data->Empty() && !HasState(csDesigning))
-        ChangeSkinData();
-}
-
-void TvxSkinControl::SetDrawDefault(bool draw_default)
-{
-    if (m_draw_default != draw_default) {
-        m_draw_default = draw_default;
-        Invalidate();
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* child = Controls(i);
+        auto* windowed = dynamic_cast<TWinControl*>(child);
+        if (windowed && windowed->HandleAllocated())
+            TWindowManager::Instance().SendMessage(windowed->Handle(), FrameChangedNotice);
+        else
+            child->Perform(FrameChangedNotice);
     }
 }
 
-void TvxSkinControl::RefreshRecord()
+void TvxSkinControl::SizeChanged()
 {
-    m_record_index
-        = m_skin_data && !m_skin_data->Empty() ? m_skin_data->GetControlIndex(m_skin_data_name) : -1;
-}
-
-void TvxSkinControl::ChangeSkinData()
-{
-    RefreshRecord();
+    UpdateRegion();
     Invalidate();
 }
 
-void TvxSkinControl::Notification(TComponent* component, TOperation operation)
+void TvxSkinControl::Dispatch(TMessage& message)
 {
-    TCustomControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == m_skin_data) {
-        m_skin_data = nullptr;
-        m_record_index = -1;
-    }
-}
-
-void TvxSkinControl::Paint()
-{
-    TBitmap image(Width(), Height());
-    if (image.Empty())
+    switch (message.Msg) {
+    case WM_ERASEBKGND:
+        // Every pixel is painted by the control itself.
+        message.Result = 1;
         return;
-    image.Fill(ColorToArgb(Color()));
-    // The skinned looks are drawn by the controls that have them; until then every
-    // control shows its default look.
-    if (m_draw_default)
-        CreateDefaultImage(image);
-    Canvas().Draw(0, 0, image);
+    case WM_PAINT: {
+        m_painting = true;
+        struct TDone {
+            bool& flag;
+            ~TDone() { flag = false; }
+        } done { m_painting };
+        TvxSkinControlBase<TCustomControl>::Dispatch(message);
+        return;
+    }
+    case WM_MOVE:
+        TvxSkinControlBase<TCustomControl>::Dispatch(message);
+        if (AlphaBlend())
+            Invalidate();
+        return;
+    default:
+        if (message.Msg == FrameChangedNotice) {
+            BackgroundChanged();
+            return;
+        }
+        TvxSkinControlBase<TCustomControl>::Dispatch(message);
+    }
 }
 
 } // namespace tessel

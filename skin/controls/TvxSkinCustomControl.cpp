@@ -1,40 +1,64 @@
 #include "skin/controls/TvxSkinCustomControl.h"
 
 #include "framework/TCanvas.h"
+#include "platform/TDeviceContext.h"
+#include "skin/draw/TvxComposition.h"
 
 namespace tessel {
 
 TvxSkinCustomControl::TvxSkinCustomControl(TComponent* owner)
-    : TvxSkinControl(owner)
+    : TvxSkinCustomBase<TvxSkinControl>(owner)
+{ }
+
+void TvxSkinCustomControl::UpdateRegion()
 {
-    m_default_font.SetName("Arial");
-    m_default_font.SetHeight(14);
-    m_default_font.SetColor(clWindowText);
+    std::unique_ptr<TRegion> shape;
+    if (RecordIndex() != -1)
+        shape = m_look.Shape(Width(), Height());
+    if (shape || HasWindowShape())
+        SetWindowShape(std::move(shape));
 }
 
-void TvxSkinCustomControl::SetDefaultFont(const TFont& font)
+void TvxSkinCustomControl::SizeChanged()
 {
-    m_default_font.Assign(font);
-    FontChanged();
+    TvxSkinCustomBase<TvxSkinControl>::SizeChanged();
+    // A stretched client changes what lies under transparent children.
+    if (RecordIndex() != -1 && m_look.Geometry().stretcheffect)
+        NotifyChildrenOfFrameChange();
 }
 
-void TvxSkinCustomControl::ChangeSkinData()
+void TvxSkinCustomControl::Paint()
 {
+    int w = Width(), h = Height();
+    if (w < 1 || h < 1)
+        return;
     RefreshRecord();
-    if (RecordIndex() == -1) {
-        if (m_default_width > 0)
-            SetWidth(m_default_width);
-        if (m_default_height > 0)
-            SetHeight(m_default_height);
-    }
-    Invalidate();
+    m_look.ComputeTarget(w, h);
+    if (RecordIndex() == -1 || !m_border_only || m_look.Mode() != vxcmFull || AlphaBlend()
+        || !m_look.Picture())
+        PaintImage();
+    else
+        PaintBorderOnly();
 }
 
-void TvxSkinCustomControl::CreateDefaultImage(TBitmap& image)
+void TvxSkinCustomControl::PaintBorderOnly()
 {
-    TCanvas& c = image.Canvas();
-    c.Brush().SetColor(clBtnFace);
-    c.FillRect({ 0, 0, image.Width(), image.Height() });
+    TDeviceContext* dc = Canvas().Handle();
+    if (!dc)
+        return;
+    int w = Width(), h = Height();
+    TvxFrameEdges edges
+        = TvxComposition::ComposeFrameEdges(m_look.Geometry(), m_look.Target(), *m_look.Picture(), w, h);
+    CreateSkinImage(edges.top);
+    if (m_draw_client)
+        TvxComposition::PaintClient(m_look.Geometry(), m_look.Target(), dc->Surface(), dc->Origin(),
+            m_look.Picture()->Surface(), dc->Clip());
+    TCanvas& c = Canvas();
+    int top = edges.top.Height();
+    c.Draw(0, 0, edges.top);
+    c.Draw(0, top, edges.left);
+    c.Draw(w - edges.right.Width(), top, edges.right);
+    c.Draw(0, h - edges.bottom.Height(), edges.bottom);
 }
 
 } // namespace tessel

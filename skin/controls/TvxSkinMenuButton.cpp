@@ -2,6 +2,11 @@
 
 #include "framework/TCanvas.h"
 #include "skin/data/SkinMessages.h"
+#include "skin/data/TvxDataSkinMenuButtonControl.h"
+#include "skin/data/TvxSkinData.h"
+#include "skin/draw/TvxComposition.h"
+#include "skin/draw/TvxSymbols.h"
+#include "skin/draw/TvxTextHelpers.h"
 #include "skin/menus/TvxSkinPopupMenu.h"
 
 namespace tessel {
@@ -15,17 +20,6 @@ void Fill(TCanvas& c, const TRect& r, TColor frame, TColor fill)
     c.Brush().SetColor(fill);
     c.FillRect(r);
     c.Frame3D(r, frame, frame);
-}
-
-// The built-in down arrow: rows of 5, 3 and 1 pixels centred in box.
-void DownArrow(TCanvas& c, const TRect& box, TColor color)
-{
-    int cx = box.left + box.Width() / 2, top = box.top + box.Height() / 2 - 1;
-    c.Pen().SetColor(color);
-    for (int row = 0; row < 3; ++row) {
-        c.MoveTo(cx - 2 + row, top + row);
-        c.LineTo(cx + 3 - row, top + row);
-    }
 }
 
 } // namespace
@@ -168,13 +162,71 @@ void TvxSkinMenuButton::CreateDefaultImage(TBitmap& image)
     TRect box = arrow;
     if (pressed)
         box = { box.left + 2, box.top + 2, box.right + 2, box.bottom + 2 };
-    DownArrow(c, box, clBtnText);
+    TvxSymbols::DrawDropArrow(c, box, clBtnText);
     c.Font().Assign(DefaultFont());
     c.Brush().SetStyle(bsClear);
     TRect text = body;
     if (pressed)
         text = { text.left + 1, text.top + 1, text.right + 1, text.bottom + 1 };
     c.DrawText(Caption(), text, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+}
+
+void TvxSkinMenuButton::CreateSkinImage(TBitmap& image)
+{
+    // The record's look for the state (normal, hot, down), its caption in the
+    // record's font and its menu marker; the morph between looks comes with the
+    // skin button.
+    auto* record = dynamic_cast<const TvxDataSkinButtonControl*>(Record());
+    const TBitmap* picture = m_look.Picture();
+    if (!record || !picture || m_look.Mode() == vxcmFixed) {
+        TvxSkinCustomControl::CreateSkinImage(image);
+        return;
+    }
+    bool pressed = m_down && (m_hot || m_menu_open);
+    TRect look = record->skinrect;
+    TColor color = record->fontcolor;
+    const TRect* marker = &record->menumarkerrect;
+    if (pressed && !record->downskinrect.IsEmpty()) {
+        look = record->downskinrect;
+        color = record->downfontcolor;
+        marker = &record->menumarkerdownrect;
+    } else if (m_hot && !record->activeskinrect.IsEmpty()) {
+        look = record->activeskinrect;
+        color = record->activefontcolor;
+        marker = &record->menumarkeractiverect;
+    }
+    TvxElementGeometry g = m_look.Geometry();
+    g.R = look;
+    int w = image.Width(), h = image.Height();
+    TvxComposition::ComposeByMode(g, image, *picture, w, h);
+    TCanvas& c = image.Canvas();
+    TRect body { 0, 0, image.Width() - (m_track_button_mode ? kArrowWidth : 0), image.Height() };
+    TRect arrow { image.Width() - kArrowWidth, 0, image.Width(), image.Height() };
+    if (!marker->IsEmpty()) {
+        TBitmap mark(marker->Width(), marker->Height());
+        mark.Canvas().CopySurface({ 0, 0, marker->Width(), marker->Height() }, picture->Surface(), *marker);
+        mark.SetTransparentMode(tmFixed);
+        mark.SetTransparentColor(record->menumarkertransparentcolor);
+        mark.SetTransparent(true);
+        c.Draw(arrow.left + (arrow.Width() - marker->Width()) / 2,
+            arrow.top + (arrow.Height() - marker->Height()) / 2, mark);
+        body.right = arrow.left + 2;
+    } else {
+        TvxSymbols::DrawDropArrow(c, arrow, color);
+        body.right = arrow.left + 2;
+    }
+    if (UseSkinFont()) {
+        c.Font().SetName(record->fontname);
+        c.Font().SetHeight(record->fontheight);
+        c.Font().SetStyle(record->fontstyle);
+    } else {
+        c.Font().Assign(DefaultFont());
+    }
+    c.Font().SetColor(Enabled() ? color : record->disabledfontcolor);
+    c.Brush().SetStyle(bsClear);
+    if (pressed)
+        body = body.Offset(1, 1);
+    c.DrawText(Caption(), body, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }
 
 } // namespace tessel

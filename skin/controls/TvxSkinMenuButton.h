@@ -50,6 +50,7 @@ protected:
     void MouseEnter() override;
     void MouseLeave() override;
     void CreateDefaultImage(TBitmap& image) override;
+    void CreateSkinImage(TBitmap& image) override;
 
 private:
     void DropMenu();

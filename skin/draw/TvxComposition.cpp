@@ -66,31 +66,57 @@ void TvxComposition::ComposeElementImage(const TvxElementGeometry& g, const TvxT
     Copy(d, { NC.left, NC.bottom, t.NewLB.x, ah }, s, In(R, C.left, C.bottom, g.LB.x, H));
     Copy(d, { t.NewRB.x, NC.bottom, aw, ah }, s, In(R, g.RB.x, C.bottom, W, H));
     Copy(d, { NC.right, t.NewRB.y, aw, NC.bottom }, s, In(R, C.right, g.RB.y, W, C.bottom));
-    if (!draw_client)
-        return;
-    TRect piece = In(R, C.left, C.top, C.right, C.bottom);
+    if (draw_client)
+        DrawClient(g, t, d, { 0, 0 }, s, nullptr);
+}
+
+void TvxComposition::PaintClient(const TvxElementGeometry& g, const TvxTargetGeometry& t, TSurface& dst,
+    TPoint origin, const TSurface& src, const TRegion& clip)
+{
+    DrawClient(g, t, dst, origin, src, &clip);
+}
+
+void TvxComposition::DrawClient(const TvxElementGeometry& g, const TvxTargetGeometry& t, TSurface& d,
+    TPoint origin, const TSurface& s, const TRegion* clip)
+{
+    const TRect& C = g.Client;
+    TRect piece = In(g.R, C.left, C.top, C.right, C.bottom);
+    TRect NC = t.NewClient.Offset(origin.x, origin.y);
     int cw = C.Width(), ch = C.Height(), ncw = NC.Width(), nch = NC.Height();
+    // Repeats go through the tiling, once for each rectangle of the clip.
+    auto tile = [&](const TSurface& from, const TRect& part) {
+        if (!clip) {
+            TvxTiling::Tile(d, NC, from, part);
+            return;
+        }
+        for (const TRect& r : clip->Rects())
+            if (!r.Intersect(NC).IsEmpty())
+                TvxTiling::Tile(d, NC, from, part, &r);
+    };
     if (!g.stretcheffect) {
-        TvxTiling::Tile(d, NC, s, piece);
+        tile(s, piece);
         return;
     }
     if (ncw <= 0 || nch <= 0 || cw <= 0 || ch <= 0)
         return;
     switch (g.stretchtype) {
     case stfull:
-        Copy(d, NC, s, piece);
+        if (NC.Width() == piece.Width() && NC.Height() == piece.Height())
+            Raster::BitBlt(d, NC.left, NC.top, ncw, nch, s, piece.left, piece.top, SRCCOPY, clip);
+        else
+            Raster::StretchBlt(d, NC, s, piece, clip);
         break;
     case sthorz: {
         // Stretched to the target height, then repeated across.
         TSurface band(cw, nch);
         Raster::StretchBlt(band, band.Bounds(), s, piece);
-        TvxTiling::Tile(d, NC, band, band.Bounds());
+        tile(band, band.Bounds());
         break;
     }
     case stvert: {
         TSurface band(ncw, ch);
         Raster::StretchBlt(band, band.Bounds(), s, piece);
-        TvxTiling::Tile(d, NC, band, band.Bounds());
+        tile(band, band.Bounds());
         break;
     }
     }

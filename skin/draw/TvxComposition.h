@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/TBitmap.h"
+#include "platform/TRegion.h"
 #include "skin/draw/TvxElementGeometry.h"
 
 namespace tessel {
@@ -42,6 +43,15 @@ public:
     // strips and fixed elements change): what a skin control paints.
     static void ComposeByMode(const TvxElementGeometry& g, TBitmap& destination, const TBitmap& source,
         int& aw, int& ah, bool draw_client = true);
+    // The client piece into the target's client rectangle, straight onto a surface
+    // with the element's top-left at origin and only inside clip (surface
+    // coordinates): what a large element paints instead of an image of its size.
+    static void PaintClient(const TvxElementGeometry& g, const TvxTargetGeometry& t, TSurface& dst,
+        TPoint origin, const TSurface& src, const TRegion& clip);
+
+private:
+    static void DrawClient(const TvxElementGeometry& g, const TvxTargetGeometry& t, TSurface& dst,
+        TPoint origin, const TSurface& src, const TRegion* clip);
 };
 
 } // namespace tessel

@@ -3,6 +3,7 @@
 #include "framework/TBitmap.h"
 #include "framework/TMaskBits.h"
 #include "skin/draw/TFBitmap.h"
+#include "skin/draw/TvxSimd.h"
 
 #include <bit>
 #include <cstdint>
@@ -33,12 +34,6 @@ __attribute__((target("avx2"))) int SkipInsideAvx2(const uint32_t* row, int x, i
     }
     return x;
 }
-
-bool HasAvx2()
-{
-    static const bool has = __builtin_cpu_supports("avx2");
-    return has;
-}
 #endif
 
 // The first x from x on whose pixel is (black) or is not (!black) in the mask; w when none.
@@ -47,10 +42,11 @@ template<bool black> int Find(const uint32_t* row, int x, int w)
 #if defined(__SSE2__)
     const __m128i rgb = _mm_set1_epi32(static_cast<int>(kRgb));
     const __m128i zero = _mm_setzero_si128();
-    if (!black && HasAvx2())
+    if (!black && TvxSimd::Avx2())
         x = SkipInsideAvx2(row, x, w);
+    const int vector_end = TvxSimd::Sse2() ? w : x;
     // Long spans of one kind go sixteen pixels at a time.
-    for (; x + 16 <= w; x += 16) {
+    for (; x + 16 <= vector_end; x += 16) {
         const auto* p = reinterpret_cast<const __m128i*>(row + x);
         __m128i a = _mm_and_si128(_mm_loadu_si128(p), rgb), b = _mm_and_si128(_mm_loadu_si128(p + 1), rgb);
         __m128i c = _mm_and_si128(_mm_loadu_si128(p + 2), rgb),
@@ -68,7 +64,7 @@ template<bool black> int Find(const uint32_t* row, int x, int w)
                 break;
         }
     }
-    for (; x + 4 <= w; x += 4) {
+    for (; x + 4 <= vector_end; x += 4) {
         __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
         __m128i in = _mm_cmpeq_epi32(_mm_and_si128(v, rgb), zero);
         unsigned bits = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(in)));

@@ -28,31 +28,11 @@ public:
     static TRect WorkArea(HWND window, TvxWorkArea which);
 };
 
-// Rectangle helpers with the platform's point tests.
-inline int RectWidth(const TRect& r)
-{
-    return r.right - r.left;
-}
-inline int RectHeight(const TRect& r)
-{
-    return r.bottom - r.top;
-}
-inline bool IsNullRect(const TRect& r)
-{
-    return RectWidth(r) <= 0 || RectHeight(r) <= 0;
-}
-// Inclusive on all four sides.
+// The engine's point test that counts the right and bottom edges in (the platform's
+// own test, TRect::Contains, leaves them out).
 inline bool PointInRect(TPoint p, const TRect& r)
 {
     return p.x >= r.left && p.y >= r.top && p.x <= r.right && p.y <= r.bottom;
-}
-// Both corners pass PtInRect (right and bottom exclusive).
-inline bool RectInRect(const TRect& inner, const TRect& outer)
-{
-    auto pt_in = [&](int x, int y) {
-        return x >= outer.left && y >= outer.top && x < outer.right && y < outer.bottom;
-    };
-    return pt_in(inner.left, inner.top) && pt_in(inner.right, inner.bottom);
 }
 
 } // namespace tessel

@@ -9,18 +9,12 @@ namespace tessel {
 
 namespace {
 
-TRect Intersect(const TRect& a, const TRect& b)
-{
-    return { std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-        std::min(a.bottom, b.bottom) };
-}
-
 // The part of the destination that is drawn, or an empty rectangle.
 TRect DrawnArea(const TSurface& dst, const TRect& to, const TRect* clip)
 {
-    TRect area = Intersect(to, dst.Bounds());
+    TRect area = to.Intersect(dst.Bounds());
     if (clip)
-        area = Intersect(area, *clip);
+        area = area.Intersect(*clip);
     return area;
 }
 
@@ -50,7 +44,7 @@ void TvxTiling::Tile(
     TRect area = DrawnArea(dst, to, clip);
     if (area.IsEmpty())
         return;
-    if (Intersect(piece, src.Bounds()) != piece || (&dst == &src && !Intersect(area, piece).IsEmpty())) {
+    if (piece.Intersect(src.Bounds()) != piece || (&dst == &src && !area.Intersect(piece).IsEmpty())) {
         TileReference(dst, to, src, piece, clip);
         return;
     }

@@ -151,24 +151,30 @@ TEST_F(TForm3Test, WithoutAPackageTheWindowKeepsItsDesign)
 TEST_F(TForm3Test, TheLayoutFollowsTheWindow)
 {
     TForm3& form = Start();
-    EXPECT_EQ(form.vxSkinToolBar1->BoundsRect(), (TRect { 0, 0, 956, 25 }));
-    EXPECT_EQ(form.vxSkinPanel2->BoundsRect(), (TRect { 0, 25, 956, 81 }));
-    EXPECT_EQ(form.vxSkinPanel3->BoundsRect(), (TRect { 0, 81, 956, 632 }));
+    // The tool bar takes the height of the skin's "toolpanel" strip (29); its menu
+    // buttons, 26 high as their strip, stand centred in its inner area (2, 2, w - 2,
+    // 27). The web panels' views sit in the "panel" record's client area (2 pixels
+    // in); the movie panel has no skin and keeps its 1-pixel frame.
+    EXPECT_EQ(form.vxSkinToolBar1->BoundsRect(), (TRect { 0, 0, 956, 29 }));
+    EXPECT_EQ(form.vxSkinPanel2->BoundsRect(), (TRect { 0, 29, 956, 85 }));
+    EXPECT_EQ(form.vxSkinPanel3->BoundsRect(), (TRect { 0, 85, 956, 632 }));
     EXPECT_EQ(form.vxSkinPanel1->BoundsRect(), (TRect { 0, 632, 956, 782 }));
-    EXPECT_EQ(form.ShockwaveFlash1->BoundsRect(), (TRect { 1, 1, 955, 550 }));
-    EXPECT_EQ(form.WebBrowser1->BoundsRect(), (TRect { 1, 1, 955, 149 }));
-    EXPECT_EQ(form.vxSkinMenuButton1->BoundsRect(), (TRect { 3, 0, 78, 25 }));
-    EXPECT_EQ(form.vxSkinMenuButton2->BoundsRect(), (TRect { 84, 0, 159, 25 }));
+    EXPECT_EQ(form.ShockwaveFlash1->BoundsRect(), (TRect { 1, 1, 955, 546 }));
+    EXPECT_EQ(form.WebBrowser1->BoundsRect(), (TRect { 2, 2, 954, 148 }));
+    EXPECT_EQ(form.WebBrowser2->BoundsRect(), (TRect { 2, 2, 954, 54 }));
+    EXPECT_EQ(form.vxSkinMenuButton1->BoundsRect(), (TRect { 3, 1, 78, 27 }));
+    EXPECT_EQ(form.vxSkinMenuButton2->BoundsRect(), (TRect { 84, 1, 159, 27 }));
 
     form.Show();
     Pump();
     form.SetClientHeight(682);
     form.SetClientWidth(1056);
     Pump();
-    EXPECT_EQ(form.vxSkinToolBar1->BoundsRect(), (TRect { 0, 0, 1056, 25 }));
-    EXPECT_EQ(form.vxSkinPanel2->BoundsRect(), (TRect { 0, 25, 1056, 81 }));
-    EXPECT_EQ(form.vxSkinPanel3->BoundsRect(), (TRect { 0, 81, 1056, 532 }));
+    EXPECT_EQ(form.vxSkinToolBar1->BoundsRect(), (TRect { 0, 0, 1056, 29 }));
+    EXPECT_EQ(form.vxSkinPanel2->BoundsRect(), (TRect { 0, 29, 1056, 85 }));
+    EXPECT_EQ(form.vxSkinPanel3->BoundsRect(), (TRect { 0, 85, 1056, 532 }));
     EXPECT_EQ(form.vxSkinPanel1->BoundsRect(), (TRect { 0, 532, 1056, 682 }));
+    EXPECT_EQ(form.WebBrowser1->BoundsRect(), (TRect { 2, 2, 1054, 148 }));
 }
 
 TEST_F(TForm3Test, ThePackageFillsTheMenusAndTheSettingsApply)

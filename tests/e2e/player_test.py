@@ -242,7 +242,7 @@ def test_games_links_and_close(display, program, pack, content, source, work, ou
         if idle >= 10:
             idle = min(idle, player.cpu_percent(5))
         assert idle < 10, f"the idle player uses {idle:.0f} % of a core"
-        # The movie panel lies between the top panel (25 + 60) and the bottom one (700 - 120).
+        # The movie panel lies between the top panel (29 + 60) and the bottom one (700 - 120).
         centre, corner = (450, 332), (200, 150)
         games, links = (40, 12), (121, 12)
 
@@ -379,7 +379,7 @@ def test_save_data_survives_a_kill(display, program, content, work, out):
             player.kill()
 
 
-def stage_point(x, y, panel=(1, 86, 898, 493), stage=(640, 480)):
+def stage_point(x, y, panel=(1, 90, 898, 489), stage=(640, 480)):
     """Where a point of a 640 x 480 stage shows in the movie panel, scaled to fit."""
     scale = min(panel[2] / stage[0], panel[3] / stage[1])
     left = panel[0] + (panel[2] - stage[0] * scale) / 2

@@ -127,4 +127,43 @@ TEST_F(ApplicationTest, ClosingTheMainFormEndsTheRun)
     EXPECT_EQ(closes, (std::vector<std::string> { "other", "main" }));
 }
 
+TEST_F(ApplicationTest, MessageHooksJoinAndLeaveInOrder)
+{
+    TForm& form = NewForm();
+    form.Show();
+    Pump();
+    std::vector<std::string> seen;
+    bool eat = false;
+    auto first = Application().AddMessageHook([&](MSG& msg, bool&) {
+        if (msg.message == WM_USER + 7)
+            seen.push_back("first");
+    });
+    auto second = Application().AddMessageHook([&](MSG& msg, bool& handled) {
+        if (msg.message == WM_USER + 7) {
+            seen.push_back("second");
+            handled = eat;
+        }
+    });
+    Application().OnMessage = [&](MSG& msg, bool&) {
+        if (msg.message == WM_USER + 7)
+            seen.push_back("event");
+    };
+    wm.PostMessage(form.Handle(), WM_USER + 7);
+    Pump();
+    EXPECT_EQ(seen, (std::vector<std::string> { "second", "first", "event" }));
+    // A hook that handles a message ends its round.
+    seen.clear();
+    eat = true;
+    wm.PostMessage(form.Handle(), WM_USER + 7);
+    Pump();
+    EXPECT_EQ(seen, (std::vector<std::string> { "second" }));
+    // One that leaves is left out; the other stays.
+    Application().RemoveMessageHook(second);
+    seen.clear();
+    wm.PostMessage(form.Handle(), WM_USER + 7);
+    Pump();
+    EXPECT_EQ(seen, (std::vector<std::string> { "first", "event" }));
+    Application().RemoveMessageHook(first);
+}
+
 } // namespace tessel::test

@@ -147,7 +147,7 @@ constexpr TRect kListCheck = At(132, 168, 13, 13), kListUncheck = At(147, 168, 1
 constexpr TRect kComboBox = At(188, 140, 80, 22), kComboBoxActive = At(188, 164, 80, 22);
 constexpr TRect kComboButton = At(272, 143, 16, 16), kComboButtonActive = At(290, 143, 16, 16),
                 kComboButtonDown = At(308, 143, 16, 16);
-constexpr TRect kGauge = At(330, 140, 100, 18), kGaugeProgress = At(330, 160, 100, 10);
+constexpr TRect kGauge = At(328, 56, 100, 18), kGaugeProgress = At(328, 76, 100, 10);
 constexpr TRect kVGauge = At(448, 262, 18, 90), kVGaugeProgress = At(468, 262, 10, 90);
 constexpr TRect kTrackBar = At(188, 190, 100, 20), kTrackThumb = At(292, 190, 12, 20),
                 kTrackThumbHot = At(306, 190, 12, 20);

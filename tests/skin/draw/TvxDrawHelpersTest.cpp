@@ -167,11 +167,14 @@ TEST(TvxSymbols, ArrowsChecksAndCaptionSymbolsAreTheirPixels)
 
 TEST(TvxPlatform, RectangleHelpers)
 {
-    EXPECT_TRUE(IsNullRect({ 5, 5, 5, 9 }));
+    EXPECT_TRUE((TRect { 5, 5, 5, 9 }).IsEmpty());
     EXPECT_TRUE(PointInRect({ 10, 10 }, { 0, 0, 10, 10 }));
-    EXPECT_TRUE(RectInRect({ 1, 1, 9, 9 }, { 0, 0, 10, 10 }));
-    EXPECT_FALSE(RectInRect({ 1, 1, 10, 9 }, { 0, 0, 10, 10 }));
-    EXPECT_EQ(RectWidth({ 3, 0, 10, 0 }), 7);
+    EXPECT_FALSE((TRect { 0, 0, 10, 10 }).Contains({ 10, 10 }));
+    EXPECT_TRUE((TRect { 0, 0, 10, 10 }).Contains({ 9, 0 }));
+    EXPECT_EQ((TRect { 0, 0, 10, 10 }).Intersect({ 5, -3, 20, 4 }), (TRect { 5, 0, 10, 4 }));
+    EXPECT_TRUE((TRect { 0, 0, 10, 10 }).Intersect({ 12, 0, 20, 4 }).IsEmpty());
+    EXPECT_EQ((TRect { 1, 2, 3, 4 }).Offset(10, -2), (TRect { 11, 0, 13, 2 }));
+    EXPECT_EQ((TRect { 3, 0, 10, 0 }).Width(), 7);
 }
 
 } // namespace tessel

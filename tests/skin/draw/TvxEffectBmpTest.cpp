@@ -2,7 +2,9 @@
 
 #include "framework/TBitmap.h"
 #include "skin/draw/TvxEffectRows.h"
+#include "skin/draw/TvxSimd.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -39,6 +41,14 @@ bool SamePixels(const TvxEffectBmp& a, const TvxEffectBmp& b)
 TvxEffectBmp Solid(int w, int h, uint32_t color)
 {
     return Make(w, h, std::vector<uint32_t>(size_t(w * h), color));
+}
+
+// Bytes for the fast loops' random inputs, a third of them the values where
+// rounding and clamping go wrong first: the ends and the middle.
+uint8_t BiasedByte(std::mt19937& random)
+{
+    static constexpr uint8_t kEdges[] = { 0, 255, 127, 128, 1, 254 };
+    return random() % 3 == 0 ? kEdges[random() % 6] : static_cast<uint8_t>(random());
 }
 
 } // namespace
@@ -197,8 +207,8 @@ TEST(TvxEffectRows, TheFastBlendMatchesTheReference)
         int n = 1 + static_cast<int>(random() % 300);
         std::vector<uint8_t> a(static_cast<size_t>(n)), b(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) {
-            a[size_t(i)] = static_cast<uint8_t>(random());
-            b[size_t(i)] = static_cast<uint8_t>(random());
+            a[size_t(i)] = BiasedByte(random);
+            b[size_t(i)] = BiasedByte(random);
         }
         // Factors that give exact halves, the morph steps, arbitrary ones, the ends
         // and values outside 0 ... 1 (the row loop does not clamp).
@@ -223,8 +233,8 @@ TEST(TvxEffectRows, TheFastMixesMatchTheReference)
         int n = 1 + static_cast<int>(random() % 600);
         std::vector<uint8_t> t(static_cast<size_t>(n)), o(static_cast<size_t>(n));
         for (size_t i = 0; i < t.size(); ++i) {
-            t[i] = static_cast<uint8_t>(random());
-            o[i] = round % 4 == 0 ? static_cast<uint8_t>(t[i] ^ 1) : static_cast<uint8_t>(random());
+            t[i] = BiasedByte(random);
+            o[i] = round % 4 == 0 ? static_cast<uint8_t>(t[i] ^ 1) : BiasedByte(random);
         }
         // Weights as the gradients make them (steps added up, exact quotients),
         // exact halves, the ends, arbitrary ones and some outside 0 ... 1.
@@ -269,4 +279,22 @@ TEST(TvxEffectRows, TheFastMixesMatchTheReference)
         TvxEffectRows::MixConstant(t.data(), o.data(), w[0], n, fast.data());
         ASSERT_EQ(fast, reference) << "round " << round << " weight " << w[0];
     }
+}
+
+TEST(TvxSimd, TheEnvironmentTurnsVectorPathsOff)
+{
+    // The runs with TESSEL_SIMD set must really take the slower paths.
+    const char* asked = std::getenv("TESSEL_SIMD");
+    std::string level = asked ? asked : "";
+    if (level == "none") {
+        EXPECT_FALSE(TvxSimd::Sse2());
+        EXPECT_FALSE(TvxSimd::Avx2());
+    } else if (level == "sse2") {
+        EXPECT_FALSE(TvxSimd::Avx2());
+    }
+#if defined(__x86_64__)
+    if (level.empty()) {
+        EXPECT_TRUE(TvxSimd::Sse2());
+    }
+#endif
 }

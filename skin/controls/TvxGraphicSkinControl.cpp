@@ -1,0 +1,21 @@
+#include "skin/controls/TvxGraphicSkinControl.h"
+
+#include "skin/data/SkinMessages.h"
+
+namespace tessel {
+
+TvxGraphicSkinControl::TvxGraphicSkinControl(TComponent* owner)
+    : TvxSkinControlBase<TGraphicControl>(owner)
+{ }
+
+void TvxGraphicSkinControl::Dispatch(TMessage& message)
+{
+    if (message.Msg == FrameChangedNotice) {
+        if (AlphaBlend())
+            Invalidate();
+        return;
+    }
+    TvxSkinControlBase<TGraphicControl>::Dispatch(message);
+}
+
+} // namespace tessel

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace tessel {
+
+class TvxSkinData;
+
+// What the form's controller asks of every skinned control, windowed or not, around
+// a skin change: forget the record before the store replaces its records, take the
+// new one after.
+class TvxSkinBound {
+public:
+    virtual ~TvxSkinBound() = default;
+    virtual TvxSkinData* SkinData() const = 0;
+    virtual void BeforeChangeSkinData() = 0;
+    virtual void ChangeSkinData() = 0;
+};
+
+} // namespace tessel
