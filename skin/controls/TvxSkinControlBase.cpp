@@ -115,10 +115,13 @@ template<class TBase> void TvxSkinControlBase<TBase>::PaintImage()
     if (w <= 0 || h <= 0)
         return;
     RefreshRecord();
+    // Without a record and without the default look the control draws nothing.
+    if (RecordIndex() == -1 && !m_draw_default)
+        return;
     TBitmap image(w, h);
     if (RecordIndex() != -1)
         CreateSkinImage(image);
-    else if (m_draw_default)
+    else
         CreateDefaultImage(image);
     if (m_alpha_blend && !image.Empty()) {
         // The control at AlphaBlendValue / 255 over what lies beneath it.

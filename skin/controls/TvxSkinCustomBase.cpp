@@ -52,7 +52,7 @@ template<class TSkinBase> void TvxSkinCustomBase<TSkinBase>::ChangeSkinData()
         if (m_default_height > 0)
             height = m_default_height;
     } else {
-        m_look.ComputeTarget(width, height);
+        m_look.Target(width, height);
     }
     if (width != this->Width() || height != this->Height())
         this->SetBounds(this->Left(), this->Top(), width, height);

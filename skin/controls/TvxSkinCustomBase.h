@@ -36,7 +36,7 @@ protected:
     virtual void FontChanged() { }
     void CreateDefaultImage(TBitmap& image) override;
     void CreateSkinImage(TBitmap& image) override;
-    void FitSize(int& width, int& height) override { m_look.ComputeTarget(width, height); }
+    void FitSize(int& width, int& height) override { m_look.Target(width, height); }
     int RecordCursorIndex() const override { return m_look.CursorIndex(); }
 
     // Painting of large controls: only the frame is composed and the client is

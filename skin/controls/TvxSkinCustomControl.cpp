@@ -33,7 +33,6 @@ void TvxSkinCustomControl::Paint()
     if (w < 1 || h < 1)
         return;
     RefreshRecord();
-    m_look.ComputeTarget(w, h);
     if (RecordIndex() == -1 || !m_border_only || m_look.Mode() != vxcmFull || AlphaBlend()
         || !m_look.Picture())
         PaintImage();
@@ -47,12 +46,13 @@ void TvxSkinCustomControl::PaintBorderOnly()
     if (!dc)
         return;
     int w = Width(), h = Height();
+    TvxTargetGeometry target = m_look.Target(w, h);
     TvxFrameEdges edges
-        = TvxComposition::ComposeFrameEdges(m_look.Geometry(), m_look.Target(), *m_look.Picture(), w, h);
+        = TvxComposition::ComposeFrameEdges(m_look.Geometry(), target, *m_look.Picture(), w, h);
     CreateSkinImage(edges.top);
     if (m_draw_client)
-        TvxComposition::PaintClient(m_look.Geometry(), m_look.Target(), dc->Surface(), dc->Origin(),
-            m_look.Picture()->Surface(), dc->Clip());
+        TvxComposition::PaintClient(
+            m_look.Geometry(), target, dc->Surface(), dc->Origin(), m_look.Picture()->Surface(), dc->Clip());
     TCanvas& c = Canvas();
     int top = edges.top.Height();
     c.Draw(0, 0, edges.top);

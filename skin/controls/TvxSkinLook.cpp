@@ -24,13 +24,11 @@ void TvxSkinLook::Read(const TvxSkinData* data, const TvxDataSkinControl* record
     m_picture = data->ActivePicture(custom->pictureindex);
     m_mask = data->ActivePicture(custom->maskpictureindex);
     m_mode = CompositionMode(m_geometry);
-    m_target.NewClient = m_geometry.Client;
 }
 
-void TvxSkinLook::ComputeTarget(int& width, int& height)
+TvxTargetGeometry TvxSkinLook::Target(int& width, int& height) const
 {
-    if (m_bound)
-        m_target = ComputeTargetGeometry(m_mode, m_geometry, width, height);
+    return m_bound ? ComputeTargetGeometry(m_mode, m_geometry, width, height) : TvxTargetGeometry {};
 }
 
 void TvxSkinLook::Compose(TBitmap& image, int width, int height, bool border_only) const
@@ -45,8 +43,10 @@ void TvxSkinLook::Compose(TBitmap& image, int width, int height, bool border_onl
         break;
     }
     case vxcmFull:
-        if (!border_only)
-            TvxComposition::ComposeElementImage(g, m_target, image, *m_picture, width, height, true);
+        if (!border_only) {
+            TvxTargetGeometry t = Target(width, height);
+            TvxComposition::ComposeElementImage(g, t, image, *m_picture, width, height, true);
+        }
         break;
     case vxcmHorizontalStrip:
         TvxComposition::ComposeHorizontalStrip(

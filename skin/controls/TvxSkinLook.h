@@ -24,15 +24,15 @@ public:
 
     TvxCompositionMode Mode() const { return m_mode; }
     const TvxElementGeometry& Geometry() const { return m_geometry; }
-    const TvxTargetGeometry& Target() const { return m_target; }
     const TBitmap* Picture() const { return m_picture; }
     const TBitmap* Mask() const { return m_mask; }
     int CursorIndex() const { return m_cursor_index; }
 
     // The target geometry for a wanted size, which the mode may change: a full
     // element takes any size, a horizontal strip keeps its height, a vertical strip
-    // its width, a fixed element both (and its client rectangle). Nothing unbound.
-    void ComputeTarget(int& width, int& height);
+    // its width, a fixed element both (and its client rectangle). Unbound: the sizes
+    // stay and the geometry is empty.
+    TvxTargetGeometry Target(int& width, int& height) const;
     // The control's skinned image into image (sized here): a fixed element's
     // rectangle copied, a full one composed (its frame only when border_only), a
     // strip composed with its ends kept. Nothing without a picture.
@@ -44,7 +44,6 @@ private:
     bool m_bound = false;
     TvxCompositionMode m_mode = vxcmNone;
     TvxElementGeometry m_geometry;
-    TvxTargetGeometry m_target;
     const TBitmap* m_picture = nullptr;
     const TBitmap* m_mask = nullptr;
     int m_cursor_index = -1;

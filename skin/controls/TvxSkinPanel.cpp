@@ -173,8 +173,7 @@ void TvxSkinPanel::ApplyRollUp()
         int height = m_default_caption_height + 1;
         if (RecordIndex() != -1) {
             int w = Width(), h = Height();
-            m_look.ComputeTarget(w, h);
-            height = Height() - m_look.Target().NewClient.Height();
+            height = h - m_look.Target(w, h).NewClient.Height();
         }
         SetHeight(height);
     } else if (!m_roll_up_state && m_real_height != -1) {
@@ -196,8 +195,7 @@ void TvxSkinPanel::ChangeSkinData()
         int height = m_default_caption_height + 1;
         if (RecordIndex() != -1) {
             int w = Width(), h = m_real_height;
-            m_look.ComputeTarget(w, h);
-            height = h - m_look.Target().NewClient.Height();
+            height = h - m_look.Target(w, h).NewClient.Height();
         }
         SetHeight(height);
     } else {
@@ -319,8 +317,7 @@ void TvxSkinPanel::AdjustClientRect(TRect& rect) const
         rect = { 0, 0, w, h };
         return;
     }
-    TvxElementGeometry g = m_look.Geometry();
-    rect = ComputeTargetGeometry(m_look.Mode(), g, w, h).NewClient;
+    rect = m_look.Target(w, h).NewClient;
 }
 
 TColor TvxSkinPanel::LineColor() const
@@ -350,8 +347,6 @@ void TvxSkinPanel::Paint()
         TvxSkinCustomControl::Paint();
         return;
     }
-    int w = Width(), h = Height();
-    m_look.ComputeTarget(w, h);
     bool flat = m_border_style == bvNone && m_look.Mode() == vxcmFull && !m_caption_mode && m_border_only
         && !AlphaBlend();
     if (!flat && record->bgpictureindex == -1) {
@@ -367,7 +362,8 @@ void TvxSkinPanel::PaintOnScreen(const TvxDataSkinPanelControl& record)
     if (!dc)
         return;
     TvxElementGeometry g = m_look.Geometry();
-    TvxTargetGeometry t = m_look.Target();
+    int w = Width(), h = Height();
+    TvxTargetGeometry t = m_look.Target(w, h);
     const TBitmap* source = m_look.Picture();
     TRect whole { 0, 0, Width(), Height() };
     if (record.bgpictureindex != -1) {
