@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace tessel {
 
@@ -51,9 +52,9 @@ public:
     void SetTitle(std::string title) { m_title = std::move(title); }
 
     // Creates a form owned by the application; the first becomes the main form.
-    template<class T> T& CreateForm()
+    template<class T, class... Args> T& CreateForm(Args&&... args)
     {
-        T& form = Add<T>();
+        T& form = Add<T>(std::forward<Args>(args)...);
         if (!m_main_form)
             SetMainForm(&form);
         return form;

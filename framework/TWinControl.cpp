@@ -612,6 +612,15 @@ void TWinControl::Dispatch(TMessage& message)
         Realign();
         DefaultHandler(message);
         return;
+    case WM_NCMOUSEMOVE:
+        // The pointer on a control's frame is over that control.
+        TMouseTracker::Instance().Enter(this);
+        DefaultHandler(message);
+        return;
+    case WM_NCMOUSELEAVE:
+        TMouseTracker::Instance().Leave(this);
+        DefaultHandler(message);
+        return;
     case WM_MOUSELEAVE: {
         TControl* current = TMouseTracker::Instance().Current();
         if (current == this || (current && current->Parent() == this && !dynamic_cast<TWinControl*>(current)))

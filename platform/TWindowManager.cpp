@@ -486,9 +486,14 @@ HWND TWindowManager::ChildFromPoint(HWND hwnd, TPoint screen) const
         return 0;
     if (w->region && !w->region->Contains(screen.x - window.left, screen.y - window.top))
         return 0;
-    for (HWND child : w->children)
-        if (HWND hit = ChildFromPoint(child, screen))
-            return hit;
+    // Children show only inside their parent's client area, so only there can they
+    // be hit; a point on the frame belongs to the parent.
+    TPoint origin = ClientToScreen(hwnd, { 0, 0 });
+    TRect client = GetClientRect(hwnd);
+    if (client.Offset(origin.x, origin.y).Contains(screen))
+        for (HWND child : w->children)
+            if (HWND hit = ChildFromPoint(child, screen))
+                return hit;
     return hwnd;
 }
 

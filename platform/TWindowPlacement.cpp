@@ -6,10 +6,7 @@
 
 namespace tessel {
 
-namespace {
-
-
-} // namespace
+namespace { } // namespace
 
 TRect TWindowPlacement::CalcClient(HWND hwnd, const TRect& rect)
 {
@@ -111,6 +108,15 @@ bool TWindowPlacement::SetWindowPos(HWND hwnd, HWND insert_after, const TRect& r
         Restack(hwnd, insert_after);
     if (moved || sized)
         m_wm.Changed(hwnd);
+    if (before != target && !(flags & SWP_NOREDRAW) && m_wm.IsWindowVisible(hwnd))
+        if (HWND parent = m_wm.GetParent(hwnd)) {
+            // Children draw into their top-level window's picture: what the child
+            // covered shows the parent again, and the child draws itself anew where
+            // it now lies.
+            m_wm.InvalidateRect(parent, &before, true);
+            m_wm.Paint().RedrawWindow(
+                hwnd, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        }
     if ((sized || (flags & SWP_FRAMECHANGED)) && m_wm.IsWindow(hwnd)) {
         WPARAM kind = m_wm.IsIconic(hwnd) ? SIZE_MINIMIZED
             : m_wm.IsZoomed(hwnd)         ? SIZE_MAXIMIZED

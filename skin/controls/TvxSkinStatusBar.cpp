@@ -1,6 +1,7 @@
 #include "skin/controls/TvxSkinStatusBar.h"
 
 #include "framework/TCanvas.h"
+#include "platform/TWindowManager.h"
 #include "skin/data/TvxDataSkinPanelControl.h"
 #include "skin/data/TvxSkinColors.h"
 #include "skin/data/TvxSkinData.h"
@@ -73,6 +74,13 @@ void TvxSkinStatusBar::Dispatch(TMessage& message)
     if (message.Msg == WM_NCHITTEST && !HasState(csDesigning) && GripInEffect()) {
         TPoint p = ScreenToClient(PointFromParam(message.LParam));
         message.Result = GripRect().Contains(p) ? HTBOTTOMRIGHT : HTCLIENT;
+        return;
+    }
+    if (message.Msg == WM_NCLBUTTONDOWN && message.WParam == HTBOTTOMRIGHT && GripInEffect()
+        && HandleAllocated()) {
+        // The grip sizes the window the bar lies in, not the bar.
+        auto& wm = TWindowManager::Instance();
+        wm.SendMessage(wm.RootOf(Handle()), WM_SYSCOMMAND, SC_SIZE + WMSZ_BOTTOMRIGHT, message.LParam);
         return;
     }
     TvxSkinPanel::Dispatch(message);

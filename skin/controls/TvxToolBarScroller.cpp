@@ -193,10 +193,13 @@ void TvxToolBarScroller::StopTimer()
 
 void TvxToolBarScroller::Sized()
 {
-    int w = m_bar.Width(), h = m_bar.Height();
-    m_left.rect = { 0, 0, kButtonWidth, h };
-    m_right.rect = { w - kButtonWidth, 0, w, h };
     m_bar.PaintScrollButtons();
+}
+
+TRect TvxToolBarScroller::ButtonRect(bool left) const
+{
+    int w = m_bar.Width(), h = m_bar.Height();
+    return left ? TRect { 0, 0, kButtonWidth, h } : TRect { w - kButtonWidth, 0, w, h };
 }
 
 void TvxToolBarScroller::Paint(TCanvas& canvas)
@@ -211,7 +214,10 @@ void TvxToolBarScroller::Paint(TCanvas& canvas)
 
 void TvxToolBarScroller::PaintButton(TCanvas& canvas, const TButton& button, bool left)
 {
-    int w = button.rect.Width(), h = button.rect.Height();
+    // The rectangle follows the bar's size now: the bar may have been sized by a
+    // skin before its window had a size message.
+    TRect rect = ButtonRect(left);
+    int w = rect.Width(), h = rect.Height();
     if (w <= 0 || h <= 0)
         return;
     TBitmap image(w, h);
@@ -252,7 +258,7 @@ void TvxToolBarScroller::PaintButton(TCanvas& canvas, const TButton& button, boo
         c.FrameRect({ 0, 0, w, h });
     }
     TvxSymbols::DrawArrow(c, { 0, 0, w, h }, arrow, left ? vxaLeft : vxaRight);
-    canvas.Draw(button.rect.left, button.rect.top, image);
+    canvas.Draw(rect.left, rect.top, image);
 }
 
 } // namespace tessel

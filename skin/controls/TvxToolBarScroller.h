@@ -56,8 +56,9 @@ private:
         bool shown = false;
         bool hot = false;
         bool pressed = false;
-        TRect rect;
     };
+    // A button's rectangle in the bar's window.
+    TRect ButtonRect(bool left) const;
     void ShowButtons(bool shown);
     void MoveChildren(int dx);
     void StartTimer(TDirection direction);

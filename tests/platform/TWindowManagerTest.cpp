@@ -166,6 +166,27 @@ TEST_F(Windows, AShapedWindowIsHitOnlyInsideItsRegion)
     EXPECT_EQ(wm.SendMessage(back, WM_NCHITTEST, 0, (500 << 16) | 5), HTNOWHERE);
 }
 
+TEST_F(Windows, AChildIsHitOnlyInsideItsParentsClientArea)
+{
+    // A parent with a 10-pixel frame on each side and a child reaching onto it.
+    TWindowParams p;
+    p.rect = { 0, 0, 100, 50 };
+    p.proc = [&](HWND h, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
+        if (m == WM_NCCALCSIZE) {
+            auto* r = reinterpret_cast<TRect*>(l);
+            *r = { r->left + 10, r->top, r->right - 10, r->bottom };
+            return 0;
+        }
+        return wm.DefWindowProc(h, m, w, l);
+    };
+    HWND parent = wm.CreateWindowEx(p);
+    HWND child = Logged("child", { 60, 0, 100, 50 }, parent);
+    wm.ShowWindow(parent, SW_SHOW);
+    EXPECT_EQ(wm.WindowFromPoint({ 75, 20 }), child);
+    EXPECT_EQ(wm.WindowFromPoint({ 95, 20 }), parent) << "the frame is the parent's";
+    wm.DestroyWindow(parent);
+}
+
 TEST_F(Windows, PaintingFollowsTheUpdateRegion)
 {
     TRegion painted;
@@ -190,6 +211,45 @@ TEST_F(Windows, PaintingFollowsTheUpdateRegion)
     EXPECT_TRUE(wm.GetUpdateRgn(h).IsEmpty());
     EXPECT_EQ(wm.ProcessMessages(), 0);
     wm.DestroyWindow(h);
+}
+
+TEST_F(Windows, AMovedChildShowsAtItsNewPlaceAndItsParentWhereItWas)
+{
+    // Each window fills what it paints with its own colour.
+    auto painter = [&](uint32_t colour) {
+        return [this, colour](HWND h, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
+            if (m == WM_PAINT) {
+                wm.BeginPaint(h);
+                if (auto dc = wm.GetDC(h))
+                    dc->FillRect(wm.GetClientRect(h), colour);
+                return 0;
+            }
+            return wm.DefWindowProc(h, m, w, l);
+        };
+    };
+    TWindowParams p;
+    p.style = WS_VISIBLE;
+    p.rect = { 0, 0, 100, 50 };
+    p.proc = painter(0xFFFF0000);
+    HWND parent = wm.CreateWindowEx(p);
+    p.style = WS_VISIBLE | WS_CHILD;
+    p.parent = parent;
+    p.rect = { 10, 10, 30, 30 };
+    p.proc = painter(0xFF0000FF);
+    HWND child = wm.CreateWindowEx(p);
+    wm.ProcessMessages();
+    const TSurface& screen = *wm.WindowSurface(parent);
+    ASSERT_EQ(screen.Pixel(15, 15), 0xFF0000FFu);
+
+    wm.SetWindowPos(child, { 60, 10, 80, 30 }, SWP_NOZORDER | SWP_NOSIZE);
+    wm.ProcessMessages();
+    EXPECT_EQ(screen.Pixel(15, 15), 0xFFFF0000u) << "the parent where the child was";
+    EXPECT_EQ(screen.Pixel(65, 15), 0xFF0000FFu) << "the child where it went";
+    // A child made smaller gives the rest back to its parent.
+    wm.SetWindowPos(child, { 60, 10, 65, 15 }, SWP_NOZORDER);
+    wm.ProcessMessages();
+    EXPECT_EQ(screen.Pixel(70, 20), 0xFFFF0000u);
+    wm.DestroyWindow(parent);
 }
 
 TEST_F(Windows, MetricsWorkAreasAndMonitors)

@@ -119,8 +119,8 @@ TEST(Vxskin, InfoSummarises)
     Result r = Vxskin("info " + Q(test::DemoSkinFile()));
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("Tessel Slate"), std::string::npos);
-    EXPECT_NE(r.out.find("13 frame objects, 59 controls, 0 areas"), std::string::npos);
-    EXPECT_NE(r.out.find("535 x 357, 24-bit"), std::string::npos);
+    EXPECT_NE(r.out.find("13 frame objects, 60 controls, 0 areas"), std::string::npos);
+    EXPECT_NE(r.out.find("535 x 384, 24-bit"), std::string::npos);
 }
 
 TEST(TSkinUnpacker, PictureNamesCannotLeaveTheFolder)
@@ -218,6 +218,42 @@ TEST(Vxskin, RenderRegionAndSheetWriteTheirPictures)
     EXPECT_EQ(size.status, 2);
     EXPECT_NE(size.out.find("WxH"), std::string::npos) << size.out;
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.png")));
+}
+
+TEST(TSkinPreview, TheSheetShowsEveryStateOfEveryLook)
+{
+    TvxCompressedStoredSkin skin;
+    test::LoadDemoSkin(skin);
+    TvxSkinData data;
+    data.LoadCompressedSkin(&skin);
+    std::vector<TSkinPreview::TSheetEntry> entries = TSkinPreview::SheetEntries(data);
+    auto find = [&](const std::string& label) -> const TSkinPreview::TSheetEntry* {
+        for (const auto& e : entries)
+            if (e.label == label)
+                return &e;
+        return nullptr;
+    };
+    // The push button's five looks, each cut from its own rectangle.
+    const TBitmap& atlas = *data.ActivePicture(4);
+    for (auto [state, key] :
+        { std::pair { "", "skinrect" }, { ": active", "activeskinrect" }, { ": down", "downskinrect" },
+            { ": focused", "focusedskinrect" }, { ": disabled", "disabledskinrect" } }) {
+        const auto* e = find(std::string("control button") + state);
+        ASSERT_NE(e, nullptr) << state;
+        TRect r = TSkinElement::Find(data, TElementKind::kControl, "button", key).geometry.R;
+        ASSERT_EQ(e->small.Width(), r.Width()) << state;
+        EXPECT_EQ(e->small.Pixel(r.Width() / 2, r.Height() / 2),
+            atlas.Pixel(r.left + r.Width() / 2, r.top + r.Height() / 2))
+            << state;
+    }
+    // The menu button's hot and pressed looks; the close button's inactive one. A
+    // look the record leaves empty is not listed.
+    EXPECT_NE(find("control toolmenubutton: active"), nullptr);
+    EXPECT_NE(find("control toolmenubutton: down"), nullptr);
+    EXPECT_NE(find("object closebutton: inactive"), nullptr);
+    EXPECT_EQ(find("control toolbutton: focused"), nullptr);
+    EXPECT_NE(find("control toolbutton: disabled"), nullptr);
+    EXPECT_NE(find("control texturepanel"), nullptr);
 }
 
 TEST(TSkinPreview, OtherRectanglesAndRegionsOfTheDemoSkin)

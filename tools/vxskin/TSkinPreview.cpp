@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace tessel {
@@ -16,10 +17,10 @@ namespace {
 constexpr uint32_t kInside = 0xFF000000, kOutside = 0xFFFFFFFF;
 constexpr int kSheetWidth = 1100, kMargin = 12, kLabel = 16;
 
-struct Entry {
-    std::string label;
-    TBitmap small, large;
-};
+// The looks a record may have besides its normal one, by key and name.
+constexpr std::pair<const char*, const char*> kStates[]
+    = { { "activeskinrect", "active" }, { "downskinrect", "down" }, { "focusedskinrect", "focused" },
+          { "disabledskinrect", "disabled" }, { "inactiveskinrect", "inactive" } };
 
 } // namespace
 
@@ -54,39 +55,51 @@ TBitmap TSkinPreview::Region(
     return out;
 }
 
-TBitmap TSkinPreview::Sheet(const TvxSkinData& data)
+std::vector<TSkinPreview::TSheetEntry> TSkinPreview::SheetEntries(const TvxSkinData& data)
 {
-    std::vector<Entry> entries;
-    auto add = [&](TElementKind kind, const std::string& name, const char* what) {
+    std::vector<TSheetEntry> entries;
+    // One entry for a look: the element at its own size and at a larger one.
+    auto look = [&](TElementKind kind, const std::string& name, const char* key, const std::string& label) {
         TSkinElement e;
         try {
-            e = TSkinElement::Find(data, kind, name);
+            e = TSkinElement::Find(data, kind, name, key);
         } catch (const EElementTooLarge& error) {
             std::fprintf(stderr, "vxskin: %s\n", error.what());
             return;
         } catch (const std::exception&) {
-            return; // records without a picture have nothing to show
+            return; // no picture, or no such look: nothing to show
         }
         int w = e.geometry.W(), h = e.geometry.H();
         if (w <= 0 || h <= 0)
             return;
-        Entry entry;
-        entry.label = std::string(what) + " " + name;
+        TSheetEntry entry;
+        entry.label = label;
         entry.small = Render(e, w, h);
         entry.large = Render(e, std::min(w * 2 + 40, 480), std::min(h * 2 + 20, 240));
         entries.push_back(std::move(entry));
+    };
+    auto add = [&](TElementKind kind, const std::string& name, const char* what) {
+        look(kind, name, "", std::string(what) + " " + name);
+        for (auto [key, state] : kStates)
+            look(kind, name, key, std::string(what) + " " + name + ": " + state);
     };
     for (int i = 0; i < data.ControlCount(); ++i)
         add(TElementKind::kControl, data.ControlList(i)->IDName, "control");
     for (int i = 0; i < data.ObjectCount(); ++i)
         add(TElementKind::kObject, data.ObjectList(i)->IDName, "object");
+    return entries;
+}
+
+TBitmap TSkinPreview::Sheet(const TvxSkinData& data)
+{
+    std::vector<TSheetEntry> entries = SheetEntries(data);
     // Lay the entries out in rows, each a label over its two pictures.
     struct Place {
         int x, y;
     };
     std::vector<Place> places;
     int x = kMargin, y = kMargin, row_height = 0;
-    for (const Entry& e : entries) {
+    for (const TSheetEntry& e : entries) {
         int w = std::max(e.small.Width() + kMargin + e.large.Width(), 160);
         int h = kLabel + std::max(e.small.Height(), e.large.Height());
         if (x + w > kSheetWidth - kMargin && x > kMargin) {
@@ -106,7 +119,7 @@ TBitmap TSkinPreview::Sheet(const TvxSkinData& data)
     c.Font().SetHeight(-11);
     c.Font().SetColor(clBlack);
     for (size_t i = 0; i < entries.size(); ++i) {
-        const Entry& e = entries[i];
+        const TSheetEntry& e = entries[i];
         Place p = places[i];
         c.Brush().SetStyle(bsClear);
         c.TextOut(p.x, p.y, e.label);

@@ -4,6 +4,7 @@
 #include "tools/vxskin/TSkinElement.h"
 
 #include <string>
+#include <vector>
 
 namespace tessel {
 
@@ -17,7 +18,16 @@ public:
     static TBitmap Render(const TSkinElement& element, int w, int h);
     // The region of a form (kind kForm) or a control at w x h, in a picture of that size.
     static TBitmap Region(const TvxSkinData& data, TElementKind kind, const std::string& name, int w, int h);
-    // Every control and object at its own size and at a larger one, labelled.
+    // A look on the sheet: its label ("control button: down") and the element at
+    // its own size and at a larger one.
+    struct TSheetEntry {
+        std::string label;
+        TBitmap small, large;
+    };
+    // Every look of every control and object: the normal one and each state the
+    // record draws (active, down, focused, disabled, inactive).
+    static std::vector<TSheetEntry> SheetEntries(const TvxSkinData& data);
+    // The entries laid out in labelled rows.
     static TBitmap Sheet(const TvxSkinData& data);
 };
 

@@ -12,8 +12,8 @@ using namespace layout;
 
 const char* const kPictureFile = "frame.bmp";
 const char* const kMaskFile = "framemask.bmp";
-const char* const kActivePictureFiles[7] = { "captionbuttons.bmp", "checkboxes.bmp", "popup.bmp",
-    "resizebutton.bmp", "controls.bmp", "buttonmask.bmp", "hint.bmp" };
+const char* const kActivePictureFiles[8] = { "captionbuttons.bmp", "checkboxes.bmp", "popup.bmp",
+    "resizebutton.bmp", "controls.bmp", "buttonmask.bmp", "hint.bmp", "texture.bmp" };
 
 namespace {
 
@@ -360,8 +360,8 @@ std::string DemoSkinIni()
     ini.Key("mask", kMaskFile);
     ini.Key("rolluppicture", "");
     ini.Key("rollupmask", "");
-    ini.Key("activepicturescount", 7);
-    for (int i = 0; i < 7; ++i)
+    ini.Key("activepicturescount", 8);
+    for (int i = 0; i < 8; ++i)
         ini.Key(std::to_string(i), kActivePictureFiles[i]);
 
     ini.Section("FORMINFO");
@@ -558,7 +558,7 @@ std::string DemoSkinIni()
         { "slider", "slider" }, { "bevel", "bevel" }, { "statusedit", "edit" },
         { "statusbuttonedit", "edit" }, { "statusspinedit", "spinedit" }, { "statuscombobox", "combobox" },
         { "resizetoolbutton", "button" }, { "resizetoolpanel", "panel" }, { "htracktoolbutton", "button" },
-        { "vtracktoolbutton", "button" } };
+        { "vtracktoolbutton", "button" }, { "texturepanel", "panel" } };
     ini.Section("SKINCONTROLS");
     ini.Key("count", static_cast<int>(controls.size()));
     for (size_t i = 0; i < controls.size(); ++i)
@@ -589,9 +589,18 @@ std::string DemoSkinIni()
         } else if (n == "panel") {
             w.Panel(name, kPanel, panel, false, 12);
         } else if (n == "groupbox") {
-            w.Panel(name, kGroupBox, panel, false);
-            ini.Key("captionrect", R(8, 1, 51, 15));
+            // The caption band lies in the top edge, above the client.
+            w.Panel(name, kGroupBox, { P(5, 17), P(53, 17), P(6, 45), P(53, 46), R(2, 17, 57, 50) }, false);
+            // From the left corner into the right one, so it widens with the box.
+            ini.Key("captionrect", R(4, 1, 54, 16));
+            ini.Key("alignment", "taleftjustify");
             ini.Key("fontstyle", "fsbold");
+            ini.Key("checkimagerect", kPanelCheckOn);
+            ini.Key("uncheckimagerect", kPanelCheckOff);
+            ini.Key("markframerect", kPanelMarkFrame);
+        } else if (n == "texturepanel") {
+            w.Panel(name, kPanel, panel, false, 12);
+            ini.Key("bgpictureindex", 7);
         } else if (n == "statusbar") {
             w.Panel(name, kStatusBar, HStrip(kStatusBar, 2, 2, R(2, 3, 40, 22)), true, 12);
             ini.Key("gripperrect", kGripper);

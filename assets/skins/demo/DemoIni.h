@@ -8,9 +8,9 @@ namespace tessel::demo {
 std::string DemoSkinIni();
 
 // File names of the pictures, in PICTURES order (main picture, mask, then the
-// seven active pictures).
+// eight active pictures).
 extern const char* const kPictureFile;
 extern const char* const kMaskFile;
-extern const char* const kActivePictureFiles[7];
+extern const char* const kActivePictureFiles[8];
 
 } // namespace tessel::demo

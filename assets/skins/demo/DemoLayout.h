@@ -100,8 +100,8 @@ constexpr int kPopupW = 46, kPopupH = 42;
 constexpr TRect kResizeNormal = At(0, 0, 25, 14), kResizeActive = At(0, 14, 25, 14),
                 kResizeDown = At(0, 28, 25, 14);
 
-// Active picture 4 (535 x 357): the control looks.
-constexpr int kAtlasW = 535, kAtlasH = 357;
+// Active picture 4 (535 x 384): the control looks.
+constexpr int kAtlasW = 535, kAtlasH = 384;
 constexpr TRect kToolPanel = At(4, 4, 42, 29);
 constexpr TRect kBigToolPanel = At(50, 4, 42, 40);
 constexpr TRect kStatusBar = At(96, 4, 42, 22);
@@ -109,6 +109,9 @@ constexpr TRect kGripper = At(96, 30, 12, 12);
 constexpr TRect kPanel = R(141, 4, 200, 56);
 constexpr TRect kGroupBox = At(204, 4, 59, 52);
 constexpr TRect kExPanel = At(267, 4, 59, 52);
+// The group box's check box images and the frame behind its roll-up mark.
+constexpr TRect kPanelCheckOn = At(386, 24, 13, 13), kPanelCheckOff = At(401, 24, 13, 13),
+                kPanelMarkFrame = At(416, 24, 11, 13);
 // Up-down controls: the normal look, then a copy with both buttons hot and one with
 // both pressed. The button rectangles are relative to the look.
 constexpr TRect kHUpDown = At(330, 4, 30, 16);
@@ -129,7 +132,7 @@ constexpr TRect kToolButton = At(4, 92, 30, 26);
 constexpr int kToolButtonStep = 32;
 constexpr TRect kBigToolButton = At(134, 92, 40, 40);
 constexpr int kBigToolButtonStep = 42;
-constexpr TRect kBigMenuButton = At(262, 92, 40, 40);
+constexpr TRect kBigMenuButton = At(304, 89, 40, 40);
 constexpr TRect kToolMenuButton = R(414, 130, 445, 156);
 constexpr TRect kToolMenuButtonActive = R(445, 130, 476, 156);
 constexpr TRect kToolMenuButtonDown = R(476, 130, 507, 156);
@@ -147,7 +150,7 @@ constexpr TRect kListCheck = At(132, 168, 13, 13), kListUncheck = At(147, 168, 1
 constexpr TRect kComboBox = At(188, 140, 80, 22), kComboBoxActive = At(188, 164, 80, 22);
 constexpr TRect kComboButton = At(272, 143, 16, 16), kComboButtonActive = At(290, 143, 16, 16),
                 kComboButtonDown = At(308, 143, 16, 16);
-constexpr TRect kGauge = At(328, 56, 100, 18), kGaugeProgress = At(328, 76, 100, 10);
+constexpr TRect kGauge = At(4, 360, 100, 18), kGaugeProgress = At(110, 364, 100, 10);
 constexpr TRect kVGauge = At(448, 262, 18, 90), kVGaugeProgress = At(468, 262, 10, 90);
 constexpr TRect kTrackBar = At(188, 190, 100, 20), kTrackThumb = At(292, 190, 12, 20),
                 kTrackThumbHot = At(306, 190, 12, 20);
@@ -176,5 +179,8 @@ constexpr TRect kRadioOn = At(262, 304, 13, 13), kRadioOff = At(277, 304, 13, 13
 // Active picture 5 (70 x 25, 1-bit): the mask of the button look.
 // Active picture 6 (100 x 32, 8-bit): the hint window, which is its own mask (black is inside).
 constexpr int kHintW = 100, kHintH = 32;
+
+// Active picture 7 (32 x 32): a quiet texture that tiles, the background of the texture panel.
+constexpr int kTextureSide = 32;
 
 } // namespace tessel::demo::layout

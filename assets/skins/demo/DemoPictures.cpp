@@ -426,7 +426,15 @@ TBitmap ControlAtlas()
     };
     card(kPanel);
     card(kGroupBox);
+    // The group box's caption band, 15 pixels under the top edge; it repeats across.
+    p.VGradient(
+        R(kGroupBox.left + 2, kGroupBox.top + 2, kGroupBox.right - 2, kGroupBox.top + 16), kWhite, 0xE9EDF2);
+    p.HLine(kGroupBox.left + 2, kGroupBox.right - 2, kGroupBox.top + 16, 0xD3DAE2);
     card(kExPanel);
+    // Drawn transparent by their bottom-left colour: magenta outside the rounding.
+    PaintCheckBox(p, kPanelCheckOn, true, 0xFF00FF);
+    PaintCheckBox(p, kPanelCheckOff, false, 0xFF00FF);
+    p.RoundBox(kPanelMarkFrame, 2, 0xB4BDC8, kWhite, 0xE6EAEF, 0xFF00FF);
     p.VGradient(R(kExPanel.left + 2, kExPanel.top + 2, kExPanel.right - 2, kExPanel.top + 16), kCaptionTop,
         kCaptionBottom);
 
@@ -608,6 +616,20 @@ TBitmap HintWindow()
     return bmp;
 }
 
+// A woven texture whose rows and columns wrap, so tiles meet without a seam.
+TBitmap Texture()
+{
+    TBitmap bmp(kTextureSide, kTextureSide, TPixelFormat::pf24bit);
+    Painter p(bmp);
+    for (int y = 0; y < kTextureSide; ++y)
+        for (int x = 0; x < kTextureSide; ++x) {
+            bool warp = ((x / 4 + y / 4) & 1) != 0;
+            double shade = warp ? 0.10 + 0.02 * (y % 4) : 0.04 + 0.02 * (x % 4);
+            p.Put(x, y, Mix(0xEEF2F6, 0x9FB3C8, shade));
+        }
+    return bmp;
+}
+
 } // namespace
 
 DemoPictures PaintDemoPictures()
@@ -622,6 +644,7 @@ DemoPictures PaintDemoPictures()
     pictures.active.push_back(ControlAtlas());
     pictures.active.push_back(ButtonMask());
     pictures.active.push_back(HintWindow());
+    pictures.active.push_back(Texture());
     return pictures;
 }
 

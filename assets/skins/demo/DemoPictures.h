@@ -10,7 +10,7 @@ namespace tessel::demo {
 struct DemoPictures {
     TBitmap picture; // 104 x 60, 24-bit: the frame
     TBitmap mask; // 104 x 60, 1-bit: the frame's shape
-    std::vector<TBitmap> active; // the seven active pictures, in PICTURES order
+    std::vector<TBitmap> active; // the eight active pictures, in PICTURES order
 };
 
 DemoPictures PaintDemoPictures();

@@ -6,7 +6,7 @@
 
 namespace tessel::demo {
 
-// Writes INI text in the order the keys are given, CR LF line ends.
+// Writes INI text in the order the keys are first given, CR LF line ends.
 class IniText {
 public:
     void Section(const std::string& name);
@@ -20,6 +20,7 @@ public:
 
 private:
     std::string m_text;
+    size_t m_section = 0; // where the current section's keys begin
 };
 
 } // namespace tessel::demo

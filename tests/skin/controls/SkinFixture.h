@@ -71,6 +71,8 @@ protected:
         TvxComposition::ComposeByMode(g, out, *store->ActivePicture(record->pictureindex), width, height);
         return out;
     }
+    // A colour as the RGB of a window pixel.
+    static uint32_t Rgb(TColor color) { return ColorToArgb(color) & 0xFFFFFF; }
     static bool SamePixels(const TBitmap& a, const TBitmap& b)
     {
         if (a.Width() != b.Width() || a.Height() != b.Height())

@@ -6,6 +6,7 @@
 #include "platform/TSysColors.h"
 #include "skin/controls/TvxSkinCustomControl.h"
 #include "skin/controls/TvxSkinPanel.h"
+#include "skin/controls/TvxSkinStatusBar.h"
 #include "skin/controls/TvxSkinToolBar.h"
 #include "tests/skin/controls/SkinFixture.h"
 
@@ -14,11 +15,6 @@ using namespace tessel;
 namespace {
 
 using SkinControlTest = test::SkinFixture;
-
-uint32_t Rgb(TColor color)
-{
-    return ColorToArgb(color) & 0xFFFFFF;
-}
 
 } // namespace
 
@@ -204,4 +200,56 @@ TEST_F(SkinControlTest, TheDemoPanelPaintedBorderOnlyEqualsItsComposition)
     panel.SetSkinData(store);
     ShowAndPaint();
     EXPECT_TRUE(SamePixels(Shot(panel.BoundsRect()), Composed("panel", 956, 150)));
+}
+
+TEST_F(SkinControlTest, DamagedRecordsDrawWithoutFaultAtAnySize)
+{
+    // Records that name a picture the skin lacks, rectangles outside or inverted,
+    // corners past the look and a record of another family under a panel's name.
+    test::PackageParts parts;
+    parts.picture = test::Pattern(10, 10, 1);
+    parts.active = { test::Pattern(40, 30, 3) };
+    parts.ini = test::MinimalIni("[SKINCONTROLS]\r\ncount=4\r\n0=panel:panel\r\n1=toolpanel:panel\r\n"
+                                 "2=statusbar:panel\r\n3=groupbox:label\r\n")
+        + "[panel]\r\npictureindex=5\r\nmaskpictureindex=7\r\nskinrect=0,0,20,20\r\nclientrect=2,2,18,18\r\n"
+          "bgpictureindex=9\r\n"
+          "[toolpanel]\r\npictureindex=0\r\nskinrect=1000,1000,1040,1029\r\nlefttoppoint=2,2\r\n"
+          "righttoppoint=38,2\r\nclientrect=2,2,38,27\r\n"
+          "[statusbar]\r\npictureindex=0\r\nskinrect=30,25,-10,-5\r\nlefttoppoint=90,90\r\n"
+          "rightbottompoint=-4,-4\r\nclientrect=50,50,-3,-3\r\ngripperrect=35,25,80,90\r\n"
+          "[groupbox]\r\nfontheight=-20\r\n";
+    TForm& form = MakeForm();
+    test::StoreSkin(*stored, parts);
+    LoadSkin();
+    ASSERT_FALSE(store->Empty());
+    auto& panel = Add<TvxSkinPanel>(form, { 0, 30, 300, 130 });
+    auto& group = Add<TvxSkinPanel>(form, { 0, 140, 300, 240 });
+    group.SetSkinDataName("groupbox");
+    group.SetCaptionMode(true);
+    group.SetCheckedMode(true);
+    group.SetCaption("Group");
+    auto& bar = Add<TvxSkinToolBar>(form, { 0, 0, 600, 25 });
+    bar.SetAlign(alTop);
+    bar.SetCanScroll(true);
+    Add<TvxSkinCustomControl>(bar, { 0, 0, 900, 20 }).SetSkinDataName("toolpanel");
+    auto& status = Add<TvxSkinStatusBar>(form, { 0, 0, 600, 21 });
+    status.SetSizeGrip(true);
+    for (TvxSkinPanel* p : std::initializer_list<TvxSkinPanel*> { &panel, &group, &bar, &status })
+        p->SetSkinData(store);
+    ShowAndPaint();
+    EXPECT_NE(panel.RecordIndex(), -1);
+    EXPECT_FALSE(panel.HasWindowShape()) << "no mask picture, no shape";
+    EXPECT_NE(group.RecordIndex(), -1);
+    for (auto [w, h] : { std::pair { 0, 0 }, { 1, 1 }, { -5, -5 }, { 3000, 2 } }) {
+        panel.SetBounds(0, 30, w, h);
+        group.SetBounds(0, 140, w, h);
+        status.SetBounds(0, 0, w, h);
+        Pump();
+    }
+    form.SetBounds(0, 0, 20, 20);
+    Pump();
+    form.SetBounds(0, 0, 800, 600);
+    Pump();
+    EXPECT_GE(panel.Width(), 0);
+    EXPECT_GE(status.Height(), 0);
 }

@@ -10,8 +10,10 @@
 #include "skin/data/TvxDataSkinStdButton.h"
 #include "skin/data/TvxDataSkinUpDownControl.h"
 #include "skin/data/TvxSkinData.h"
+#include "skin/data/TvxSkinFieldVisitor.h"
 #include "tests/support/TestSkins.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace tessel;
@@ -68,22 +70,22 @@ TEST_F(DemoSkin, PackageAndPictures)
     EXPECT_EQ(data.Mask().PixelFormat(), TPixelFormat::pf1bit);
     EXPECT_TRUE(data.InactivePicture().Empty());
     EXPECT_TRUE(data.RollUpPicture().Empty());
-    const int sizes[7][3] = { { 119, 153, 24 }, { 27, 17, 24 }, { 46, 42, 8 }, { 25, 42, 24 },
-        { 535, 357, 24 }, { 70, 25, 1 }, { 100, 32, 8 } };
-    ASSERT_EQ(data.ActivePictureCount(), 7);
-    for (int i = 0; i < 7; ++i) {
+    const int sizes[8][3] = { { 119, 153, 24 }, { 27, 17, 24 }, { 46, 42, 8 }, { 25, 42, 24 },
+        { 535, 384, 24 }, { 70, 25, 1 }, { 100, 32, 8 }, { 32, 32, 24 } };
+    ASSERT_EQ(data.ActivePictureCount(), 8);
+    for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(data.ActivePicture(i)->Width(), sizes[i][0]) << i;
         EXPECT_EQ(data.ActivePicture(i)->Height(), sizes[i][1]) << i;
         EXPECT_EQ(BitsPerPixel(data.ActivePicture(i)->PixelFormat()), sizes[i][2]) << i;
     }
-    EXPECT_EQ(data.ActivePicture(7), nullptr);
+    EXPECT_EQ(data.ActivePicture(8), nullptr);
     EXPECT_EQ(data.ActivePicture(-1), nullptr);
 }
 
 TEST_F(DemoSkin, RecordListsAndLookUps)
 {
     EXPECT_EQ(data.ObjectCount(), 13);
-    EXPECT_EQ(data.ControlCount(), 59);
+    EXPECT_EQ(data.ControlCount(), 60);
     EXPECT_EQ(data.AreaCount(), 0);
     EXPECT_EQ(data.GetControlIndex("panel"), 7);
     EXPECT_EQ(data.GetControlIndex("toolpanel"), 1);
@@ -120,7 +122,7 @@ TEST_F(DemoSkin, RecordListsAndLookUps)
           "treeview:treeview statusgauge:gauge richedit:richedit expanel:expanel slider:slider "
           "bevel:bevel statusedit:edit statusbuttonedit:edit statusspinedit:spinedit "
           "statuscombobox:combobox resizetoolbutton:button resizetoolpanel:panel "
-          "htracktoolbutton:button vtracktoolbutton:button";
+          "htracktoolbutton:button vtracktoolbutton:button texturepanel:panel";
     TStringList expected;
     std::string text = controls;
     for (size_t start = 0; start < text.size();) {
@@ -128,18 +130,18 @@ TEST_F(DemoSkin, RecordListsAndLookUps)
         expected.Add(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
         start = end == std::string::npos ? text.size() : end + 1;
     }
-    ASSERT_EQ(expected.Count(), 59);
-    for (int i = 0; i < 59; ++i) {
+    ASSERT_EQ(expected.Count(), 60);
+    for (int i = 0; i < 60; ++i) {
         std::string entry = expected.Strings(i);
         EXPECT_EQ(data.ControlList(i)->IDName, entry.substr(0, entry.find(':'))) << i;
     }
 }
 
-TEST_F(DemoSkin, TheIniHasEightySections)
+TEST_F(DemoSkin, TheIniHasEightyOneSections)
 {
     TMemIniFile ini;
     ini.LoadFromFile(test::DemoSkinIniFile());
-    EXPECT_EQ(ini.SectionCount(), 80);
+    EXPECT_EQ(ini.SectionCount(), 81);
     EXPECT_FALSE(ini.SectionExists("SKINAREAS"));
 }
 
@@ -268,4 +270,59 @@ TEST_F(DemoSkin, ControlRecords)
         EXPECT_LE(c->skinrect.right, pic->Width()) << c->IDName;
         EXPECT_LE(c->skinrect.bottom, pic->Height()) << c->IDName;
     }
+}
+
+namespace {
+
+// Collects a record's looks in its picture: the rectangles of the skinrect family
+// and the pieces panels cut out (check images, mark frame, gripper).
+class LookRects : public TvxSkinFieldVisitor {
+public:
+    void String(const char*, std::string&, const char*) override { }
+    void Integer(const char* key, int32_t& value, int32_t) override
+    {
+        if (std::string(key) == "pictureindex")
+            picture = value;
+    }
+    void Color(const char*, TColor&, TColor) override { }
+    void Boolean(const char*, bool&) override { }
+    void Rect(const char* key, TRect& value) override
+    {
+        std::string k = key;
+        bool look = k.size() >= 8 && k.compare(k.size() - 8, 8, "skinrect") == 0;
+        bool piece
+            = k == "checkimagerect" || k == "uncheckimagerect" || k == "markframerect" || k == "gripperrect";
+        if ((look || piece) && !value.IsEmpty())
+            rects.push_back(value);
+    }
+    void Point(const char*, TPoint&) override { }
+    void FontStyles(const char*, TFontStyles&) override { }
+    void EnumValue(const char*, int32_t&, const TvxEnumWords&) override { }
+    void LineList(const char*, TStringList&) override { }
+
+    int32_t picture = -1;
+    std::vector<TRect> rects;
+};
+
+} // namespace
+
+TEST_F(DemoSkin, NoTwoLooksOfTheControlPictureOverlap)
+{
+    // Looks shared by several records count once; two different looks must not
+    // share a pixel, or one paints over the other in the picture.
+    std::vector<std::pair<TRect, std::string>> looks;
+    for (int i = 0; i < data.ControlCount(); ++i) {
+        LookRects v;
+        data.ControlList(i)->VisitFields(v);
+        if (v.picture != 4)
+            continue;
+        for (const TRect& r : v.rects)
+            if (std::none_of(looks.begin(), looks.end(), [&](const auto& l) { return l.first == r; }))
+                looks.emplace_back(r, data.ControlList(i)->IDName);
+    }
+    ASSERT_GT(looks.size(), 40u);
+    for (size_t a = 0; a < looks.size(); ++a)
+        for (size_t b = a + 1; b < looks.size(); ++b)
+            EXPECT_TRUE(looks[a].first.Intersect(looks[b].first).IsEmpty())
+                << looks[a].second << " and " << looks[b].second << " overlap";
 }

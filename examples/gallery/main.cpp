@@ -1,0 +1,33 @@
+// The skinned controls on one window: tessel-gallery [SKIN.vxs]. Without an argument
+// it shows the demo skin that the build puts beside it.
+#include "examples/gallery/GalleryForm.h"
+#include "framework/SysUtils.h"
+#include "framework/TApplication.h"
+#include "platform/DesktopBackend.h"
+#include "platform/TShell.h"
+#include "platform/TWindowManager.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    using namespace tessel;
+    if (argc > 2) {
+        std::fprintf(stderr, "usage: tessel-gallery [SKIN.vxs]\n");
+        return 2;
+    }
+    std::string skin = argc == 2 ? argv[1] : ExtractFilePath(TShell::ProgramPath()) + "demo.vxs";
+    std::string error;
+    std::unique_ptr<TBackend> backend = CreateDesktopBackend(error);
+    if (!backend) {
+        std::fprintf(stderr, "tessel-gallery: %s\n", error.c_str());
+        return 1;
+    }
+    TWindowManager::Instance().SetBackend(std::move(backend));
+    Application().Initialize();
+    Application().SetMainFormOnTaskBar(true);
+    Application().CreateForm<gallery::GalleryForm>(skin);
+    int code = Application().Run();
+    Application().Finalize();
+    return code;
+}

@@ -1,0 +1,167 @@
+"""The skinned controls on a real X server. The player's tool bar and the frames of
+both web panels show exactly the pixels vxskin renders for the same records at the
+same sizes; in the gallery the tool bar's scroll buttons scroll its buttons by the
+scroll offset and back, and dragging the status bar's grip sizes the window, without
+a window manager and under openbox."""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from desktop import Display, Picture  # noqa: E402
+from player_test import Player  # noqa: E402
+
+SETTINGS = """[Main]
+title=E2E skin
+width=900
+height=700
+
+[TopPanel]
+height=60
+link=top.html
+
+[BottomPanel]
+height=120
+link=bottom.html
+
+[Links]
+nr=0
+"""
+PAGE = '<html><body style="margin:0;background:#2060a0"></body></html>'
+
+
+def window_geometry(display, window):
+    """The window's client area on the screen: x, y, width, height. (xwininfo, as
+    xdotool counts a window manager's frame offset twice.)"""
+    out = subprocess.run(["xwininfo", "-id", window], env=display.env, capture_output=True, text=True,
+                         check=True).stdout
+    v = {k.strip(): val.strip() for k, _, val in (line.partition(":") for line in out.splitlines())}
+    return (int(v["Absolute upper-left X"]), int(v["Absolute upper-left Y"]), int(v["Width"]),
+            int(v["Height"]))
+
+
+def render(vxskin, skin, control, width, height, out):
+    subprocess.run([vxskin, "render", skin, "--control", control, "--size", f"{width}x{height}", "-o", out],
+                   check=True, stdout=subprocess.DEVNULL)
+    return Picture(out)
+
+
+def differences(shot, origin, picture, keep):
+    """The pixels of picture where keep(x, y) holds that the screenshot does not show
+    at origin + (x, y); up to five of them."""
+    found = []
+    for y in range(picture.height):
+        for x in range(picture.width):
+            if keep(x, y) and shot.pixel(origin[0] + x, origin[1] + y) != picture.pixel(x, y):
+                found.append((x, y, shot.pixel(origin[0] + x, origin[1] + y), picture.pixel(x, y)))
+                if len(found) == 5:
+                    return found
+    return found
+
+
+def test_player_frames(display, program, pack, vxskin, skin, work, out):
+    os.makedirs(work)
+    for name in ("settings1.ini", "top.html", "bottom.html"):
+        with open(os.path.join(work, name), "w") as f:
+            f.write(SETTINGS if name.endswith(".ini") else PAGE)
+    package = os.path.join(work, "Data.bin")
+    subprocess.run([pack, "create", "-o", package, *(os.path.join(work, n) for n in
+                    ("settings1.ini", "top.html", "bottom.html"))], check=True, stdout=subprocess.DEVNULL)
+    player = Player(display, program, os.path.join(work, "run"), open(package, "rb").read())
+    try:
+        window = player.window("E2E skin")
+        x0, y0, width, height = window_geometry(display, window)
+        assert (width, height) == (900, 700), (width, height)
+        # The pages have loaded when the panels show their blue.
+        player.wait_pixel(x0 + 450, y0 + 29 + 30, [(0x20, 0x60, 0xA0)])
+        player.wait_pixel(x0 + 450, y0 + 580 + 60, [(0x20, 0x60, 0xA0)])
+        shot = display.screenshot(f"{out}/player-frames.png")
+
+        # The tool bar outside its two menu buttons (3..78 and 84..159).
+        bar = render(vxskin, skin, "toolpanel", 900, 29, f"{out}/toolpanel.png")
+        wrong = differences(shot, (x0, y0), bar, lambda x, y: x >= 160 or x < 3 or 78 <= x < 84)
+        assert not wrong, f"tool bar pixels (x, y, shown, rendered): {wrong}"
+        # Each panel's frame: the two-pixel ring around the web view.
+        for top, h in ((29, 60), (580, 120)):
+            panel = render(vxskin, skin, "panel", 900, h, f"{out}/panel-{h}.png")
+            ring = lambda x, y, h=h: x < 2 or x >= 898 or y < 2 or y >= h - 2  # noqa: E731
+            wrong = differences(shot, (x0, y0 + top), panel, ring)
+            assert not wrong, f"frame of the panel at y {top} (x, y, shown, rendered): {wrong}"
+    finally:
+        player.kill()
+
+
+def toolbar_rows(shot, x0, y0, left, right):
+    return [[shot.pixel(x0 + x, y0 + y) for x in range(left, right)] for y in range(2, 27)]
+
+
+def test_gallery(display, gallery, out, label):
+    process = subprocess.Popen([gallery], env=display.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    try:
+        window = display.wait_for_window("Tessel gallery")
+        time.sleep(1)
+        x0, y0, width, height = window_geometry(display, window)
+        assert (width, height) == (760, 520), (width, height)
+        x = display.xdotool
+        step, button = 81, 12
+        before = display.screenshot(f"{out}/gallery-{label}-1.png")
+        # A click on the right scroll button moves every button one step left.
+        x("mousemove", x0 + width - button // 2, y0 + 14, "click", 1)
+        time.sleep(0.4)
+        x("mousemove", x0 + 300, y0 + 400)
+        time.sleep(0.2)
+        after = display.screenshot(f"{out}/gallery-{label}-2-scrolled.png")
+        inner = (button, width - button - step)
+        moved = toolbar_rows(before, x0 + step, y0, *inner)
+        assert toolbar_rows(after, x0, y0, *inner) == moved, "the buttons did not scroll one step"
+        # The left one brings them back.
+        x("mousemove", x0 + button // 2, y0 + 14, "click", 1)
+        time.sleep(0.4)
+        x("mousemove", x0 + 300, y0 + 400)
+        time.sleep(0.2)
+        back = display.screenshot(f"{out}/gallery-{label}-3-back.png")
+        assert toolbar_rows(back, x0, y0, *inner) == toolbar_rows(before, x0, y0, *inner), \
+            "the buttons did not scroll back"
+
+        # The grip sizes the window by the drag.
+        grip = (x0 + width - 4, y0 + height - 4)
+        display.drag(grip, (grip[0] + 20, grip[1] + 10), (grip[0] + 60, grip[1] + 40))
+        time.sleep(0.5)
+        display.screenshot(f"{out}/gallery-{label}-4-sized.png")
+        sized = window_geometry(display, window)
+        assert sized[2:] == (width + 60, height + 40), f"after the drag: {sized}"
+        assert sized[:2] == (x0, y0), f"the window moved: {sized}"
+    finally:
+        process.terminate()
+        _, err = process.communicate(timeout=10)
+        if err.strip():
+            print(err.decode(errors="replace"))
+
+
+def main(program, pack, vxskin, skin, gallery, out):
+    os.makedirs(out, exist_ok=True)
+    work = tempfile.mkdtemp(prefix="tessel-e2e-skin-")
+    display = Display(1280, 800)
+    wm = None
+    try:
+        test_player_frames(display, program, pack, vxskin, skin, os.path.join(work, "player"), out)
+        test_gallery(display, gallery, out, "plain")
+        # scripts/bootstrap installs openbox: a missing one is a failure, not a skip.
+        wm = subprocess.Popen(["openbox"], env=display.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(1)
+        test_gallery(display, gallery, out, "openbox")
+        print("skinned controls: all checks passed")
+    finally:
+        if wm:
+            wm.terminate()
+            wm.wait()
+        display.close()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:7])
