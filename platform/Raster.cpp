@@ -9,9 +9,66 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+#include "platform/TSimd.h"
+
 namespace tessel {
 
 namespace {
+
+// A run of target columns that repeat one source column.
+struct TRun {
+    int start, length, source;
+};
+
+#if defined(__x86_64__)
+// FillRuns eight pixels a store.
+__attribute__((target("avx2"))) void FillRunsAvx2(
+    uint32_t* out, int n, const std::vector<TRun>& runs, const uint32_t* in)
+{
+    for (const TRun& run : runs) {
+        int end = run.start + run.length;
+        if (end + 7 <= n) {
+            __m256i v = _mm256_set1_epi32(static_cast<int>(in[run.source]));
+            for (int x = run.start; x < end; x += 8)
+                _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), v);
+        } else {
+            std::fill(out + run.start, out + end, in[run.source]);
+        }
+    }
+}
+#endif
+
+// Writes each run's source pixel over its columns of a row n wide. Runs lie left to
+// right and are written four (SSE2) or eight (AVX2) pixels a store: the last store
+// of a run may spill into the runs after it, which then write over those pixels.
+void FillRuns(uint32_t* out, int n, const std::vector<TRun>& runs, const uint32_t* in)
+{
+#if defined(__x86_64__)
+    if (TSimd::Avx2()) {
+        FillRunsAvx2(out, n, runs, in);
+        return;
+    }
+    if (TSimd::Sse2()) {
+        for (const TRun& run : runs) {
+            int end = run.start + run.length;
+            if (end + 3 <= n) {
+                __m128i v = _mm_set1_epi32(static_cast<int>(in[run.source]));
+                for (int x = run.start; x < end; x += 4)
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), v);
+            } else {
+                std::fill(out + run.start, out + end, in[run.source]);
+            }
+        }
+        return;
+    }
+#endif
+    (void)n;
+    for (const TRun& run : runs)
+        std::fill(out + run.start, out + run.start + run.length, in[run.source]);
+}
 
 // Calls draw for every rectangle of target within the surface bounds and the clip.
 template<class Draw>
@@ -40,6 +97,24 @@ bool Plot(TSurface& dst, int x, int y, const TRegion* clip)
 int Sample(int d, int s, int n)
 {
     return static_cast<int>((2 * static_cast<int64_t>(d) + 1) * s / (2 * static_cast<int64_t>(n)));
+}
+
+// Sample(d, s, n) for d = 0, 1, ... count - 1 into out, stepping the quotient and
+// remainder instead of dividing for every column.
+void Samples(int* out, int count, int s, int n, int offset)
+{
+    const int64_t den = 2 * static_cast<int64_t>(n), step = 2 * static_cast<int64_t>(s);
+    const int64_t whole = step / den, part = step % den;
+    int64_t q = s / den, r = s % den; // d = 0: (2 * 0 + 1) * s
+    for (int d = 0; d < count; ++d) {
+        out[d] = offset + static_cast<int>(q);
+        q += whole;
+        r += part;
+        if (r >= den) {
+            r -= den;
+            ++q;
+        }
+    }
 }
 
 } // namespace
@@ -133,27 +208,47 @@ void Raster::StretchBlt(
     // Column and row maps are made once; because they rise monotonically, the
     // columns that sample inside the source form one run.
     std::vector<int> xmap(static_cast<size_t>(dw));
-    for (int d = 0; d < dw; ++d)
-        xmap[static_cast<size_t>(d)] = from.left + Sample(d, sw, dw);
+    Samples(xmap.data(), dw, sw, dw, from.left);
     TRect target = to;
     while (target.left < target.right && xmap[static_cast<size_t>(target.left - to.left)] < 0)
         ++target.left;
     while (target.right > target.left && xmap[static_cast<size_t>(target.right - 1 - to.left)] >= src.Width())
         --target.right;
+    // Widening repeats each source column over a run of target columns: those runs
+    // are filled rather than gathered pixel by pixel.
+    const bool widening = dw >= 2 * sw;
+    std::vector<TRun> runs;
     ForEachClipRect(dst, target, clip, [&](const TRect& r) {
         const int* map = xmap.data() + (r.left - to.left);
         int n = r.Width();
+        if (widening) {
+            runs.clear();
+            for (int i = 0; i < n;) {
+                int j = i + 1;
+                while (j < n && map[j] == map[i])
+                    ++j;
+                runs.push_back({ i, j - i, map[i] });
+                i = j;
+            }
+        }
         int previous_row = -1, previous_source = -1;
         for (int y = r.top; y < r.bottom; ++y) {
             int sy = from.top + Sample(y - to.top, sh, dh);
             if (sy < 0 || sy >= src.Height())
                 continue;
             uint32_t* out = dst.ScanLine(y) + r.left;
-            if (sy == previous_source) {
-                // A row that samples the same source row as the one above is a copy of it.
+            const uint32_t* in = src.ScanLine(sy);
+            // A row that samples the same source row as the one above, or a source row
+            // with the same pixels (the flat rows of gradients and bands), is a copy.
+            bool same = previous_source >= 0
+                && (sy == previous_source
+                    || std::equal(
+                        in + from.left, in + from.right, src.ScanLine(previous_source) + from.left));
+            if (same) {
                 std::memcpy(out, dst.ScanLine(previous_row) + r.left, static_cast<size_t>(n) * 4);
+            } else if (widening) {
+                FillRuns(out, n, runs, in);
             } else {
-                const uint32_t* in = src.ScanLine(sy);
                 for (int i = 0; i < n; ++i)
                     out[i] = in[map[i]];
             }

@@ -1,6 +1,6 @@
 #include "skin/draw/TvxEffectRows.h"
 
-#include "skin/draw/TvxSimd.h"
+#include "platform/TSimd.h"
 
 #include <algorithm>
 #include <cmath>
@@ -119,7 +119,7 @@ void TvxEffectRows::Blend(uint8_t* a, const uint8_t* b, int n, const TBlendPlan&
 {
     const double k = plan.k;
 #if defined(__x86_64__)
-    if (plan.usable && TvxSimd::Avx2()) {
+    if (plan.usable && TSimd::Avx2()) {
         int done = BlendAvx2(a, b, n, plan);
         a += done;
         b += done;
@@ -154,7 +154,7 @@ void TvxEffectRows::Blend(uint8_t* a, const uint8_t* b, int n, const TBlendPlan&
 #if defined(__SSE2__)
         // pmaddwd multiplies signed 16-bit values: a factor so near an end that a
         // weight's high part reaches 2^15 stays on the plain loop.
-        const bool fits = TvxSimd::Sse2() && (wa >> 8) < 0x8000 && (wb >> 8) < 0x8000;
+        const bool fits = TSimd::Sse2() && (wa >> 8) < 0x8000 && (wb >> 8) < 0x8000;
         // Sixteen bytes at a time: a and b interleaved as 16-bit pairs, each pair
         // multiplied by the weights' high 15 and low 8 bits with pmaddwd.
         const __m128i high = _mm_set1_epi32(static_cast<int>((wb >> 8) << 16 | (wa >> 8)));

@@ -2,8 +2,8 @@
 
 #include "framework/TBitmap.h"
 #include "framework/TMaskBits.h"
+#include "platform/TSimd.h"
 #include "skin/draw/TFBitmap.h"
-#include "skin/draw/TvxSimd.h"
 
 #include <bit>
 #include <cstdint>
@@ -42,9 +42,9 @@ template<bool black> int Find(const uint32_t* row, int x, int w)
 #if defined(__SSE2__)
     const __m128i rgb = _mm_set1_epi32(static_cast<int>(kRgb));
     const __m128i zero = _mm_setzero_si128();
-    if (!black && TvxSimd::Avx2())
+    if (!black && TSimd::Avx2())
         x = SkipInsideAvx2(row, x, w);
-    const int vector_end = TvxSimd::Sse2() ? w : x;
+    const int vector_end = TSimd::Sse2() ? w : x;
     // Long spans of one kind go sixteen pixels at a time.
     for (; x + 16 <= vector_end; x += 16) {
         const auto* p = reinterpret_cast<const __m128i*>(row + x);

@@ -334,3 +334,18 @@ TEST(TSurface, SidesStayWithinTheLimit)
     EXPECT_TRUE(surface.SetSize(-4, 10));
     EXPECT_TRUE(surface.Empty());
 }
+
+TEST(TSurface, ASizedSurfaceHoldsOnlyItsFillColour)
+{
+    // Zero, four equal bytes and any other colour take different ways to the pixels;
+    // a surface sized again holds nothing of what it held before.
+    for (uint32_t fill : { 0u, 0xFFFFFFFFu, 0x7F7F7F7Fu, 0xFF102030u }) {
+        TSurface surface(5, 3, 0xFFABCDEF);
+        surface.SetSize(7, 4, fill);
+        bool all = true;
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 7; ++x)
+                all = all && surface.Pixel(x, y) == fill;
+        EXPECT_TRUE(all) << std::hex << fill;
+    }
+}

@@ -1,8 +1,8 @@
 #include "skin/draw/TvxEffectBmp.h"
 
 #include "framework/TBitmap.h"
+#include "platform/TSimd.h"
 #include "skin/draw/TvxEffectRows.h"
-#include "skin/draw/TvxSimd.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -281,20 +281,20 @@ TEST(TvxEffectRows, TheFastMixesMatchTheReference)
     }
 }
 
-TEST(TvxSimd, TheEnvironmentTurnsVectorPathsOff)
+TEST(TSimd, TheEnvironmentTurnsVectorPathsOff)
 {
     // The runs with TESSEL_SIMD set must really take the slower paths.
     const char* asked = std::getenv("TESSEL_SIMD");
     std::string level = asked ? asked : "";
     if (level == "none") {
-        EXPECT_FALSE(TvxSimd::Sse2());
-        EXPECT_FALSE(TvxSimd::Avx2());
+        EXPECT_FALSE(TSimd::Sse2());
+        EXPECT_FALSE(TSimd::Avx2());
     } else if (level == "sse2") {
-        EXPECT_FALSE(TvxSimd::Avx2());
+        EXPECT_FALSE(TSimd::Avx2());
     }
 #if defined(__x86_64__)
     if (level.empty()) {
-        EXPECT_TRUE(TvxSimd::Sse2());
+        EXPECT_TRUE(TSimd::Sse2());
     }
 #endif
 }

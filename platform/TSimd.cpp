@@ -1,4 +1,4 @@
-#include "skin/draw/TvxSimd.h"
+#include "platform/TSimd.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -29,12 +29,12 @@ TLevel Level()
 
 } // namespace
 
-bool TvxSimd::Sse2()
+bool TSimd::Sse2()
 {
     return Level() != TLevel::kNone;
 }
 
-bool TvxSimd::Avx2()
+bool TSimd::Avx2()
 {
     return Level() == TLevel::kAvx2;
 }
