@@ -239,11 +239,12 @@ void Raster::StretchBlt(
             uint32_t* out = dst.ScanLine(y) + r.left;
             const uint32_t* in = src.ScanLine(sy);
             // A row that samples the same source row as the one above, or a source row
-            // with the same pixels (the flat rows of gradients and bands), is a copy.
+            // whose sampled columns hold the same pixels (the flat rows of gradients and
+            // bands), is a copy. Only sampled columns are compared: the source rectangle
+            // may reach past the picture's sides.
             bool same = previous_source >= 0
                 && (sy == previous_source
-                    || std::equal(
-                        in + from.left, in + from.right, src.ScanLine(previous_source) + from.left));
+                    || std::equal(in + map[0], in + map[n - 1] + 1, src.ScanLine(previous_source) + map[0]));
             if (same) {
                 std::memcpy(out, dst.ScanLine(previous_row) + r.left, static_cast<size_t>(n) * 4);
             } else if (widening) {

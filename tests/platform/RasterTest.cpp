@@ -60,7 +60,15 @@ TEST(Raster, FastStretchMatchesTheReferenceLoop)
     std::mt19937 rng(12345);
     auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     for (int round = 0; round < 400; ++round) {
+        // Distinct rows, rows repeated in bands, and rows that differ only in their
+        // first column: the fast path copies rows it finds equal.
         TSurface src = Numbered(uniform(1, 40), uniform(1, 40));
+        for (int y = 0; y < src.Height(); ++y)
+            for (int x = 0; x < src.Width(); ++x)
+                if (round % 3 == 1)
+                    src.SetPixel(x, y, static_cast<uint32_t>(y / 3 * 1000 + x));
+                else if (round % 3 == 2)
+                    src.SetPixel(x, y, static_cast<uint32_t>(x == 0 ? y : 500 + x));
         TSurface a(uniform(1, 50), uniform(1, 50), 0xDEAD), b = a;
         TRect from { uniform(-5, 10), uniform(-5, 10), 0, 0 };
         from.right = from.left + uniform(1, 45);
