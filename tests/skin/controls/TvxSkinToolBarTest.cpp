@@ -208,3 +208,27 @@ TEST_F(SkinToolBarTest, ScrollButtonsCoverTheBarWhateverOrderItWasMadeIn)
         EXPECT_EQ(Pixel(199, y), look.Surface().Pixel(11, y) & 0xFFFFFF) << y;
     }
 }
+
+// The scroll buttons lie in the bar's frame: the pointer there is over the bar, and
+// moving on into a button on the bar leaves the bar for the button.
+TEST_F(SkinToolBarTest, ThePointerOverAScrollButtonIsOverTheBar)
+{
+    TvxSkinToolBar& bar = BarWithButtons(200, 6);
+    bar.SetCanScroll(true);
+    Pump();
+    ASSERT_TRUE(bar.Scroller().ButtonsShown());
+    std::vector<std::string> events;
+    bar.OnMouseEnter = [&](TComponent*) { events.push_back("enter bar"); };
+    bar.OnMouseLeave = [&](TComponent*) { events.push_back("leave bar"); };
+    buttons[0]->OnMouseEnter = [&](TComponent*) { events.push_back("enter button"); };
+    buttons[0]->OnMouseLeave = [&](TComponent*) { events.push_back("leave button"); };
+
+    wm.Input().MouseMove(OnBar(bar, 5));
+    Pump();
+    EXPECT_TRUE(bar.MouseInControl());
+    wm.Input().MouseMove(buttons[0]->ClientToScreen({ 10, 10 }));
+    Pump();
+    EXPECT_FALSE(bar.MouseInControl());
+    EXPECT_TRUE(buttons[0]->MouseInControl());
+    EXPECT_EQ(events, (std::vector<std::string> { "enter bar", "leave bar", "enter button" }));
+}
