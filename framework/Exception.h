@@ -83,6 +83,14 @@ public:
     { }
 };
 
+// An object that is not of the class a caller needs: "Invalid class typecast".
+class EInvalidCast : public Exception {
+public:
+    EInvalidCast()
+        : Exception("Invalid class typecast")
+    { }
+};
+
 // A list index outside the list.
 class EListError : public Exception {
     using Exception::Exception;

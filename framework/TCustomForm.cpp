@@ -125,12 +125,18 @@ TCustomForm* TCustomForm::ActiveMDIChild() const
 
 void TCustomForm::SetClientWidth(int width)
 {
+    // Before the window exists its frame is unknown: the size is kept and given
+    // again once the window has its frame.
     SetWidth(width + (Width() - ClientWidth()));
+    if (!HandleAllocated())
+        m_client_wanted = { width, m_client_wanted.y, Width(), m_client_wanted.height };
 }
 
 void TCustomForm::SetClientHeight(int height)
 {
     SetHeight(height + (Height() - ClientHeight()));
+    if (!HandleAllocated())
+        m_client_wanted = { m_client_wanted.x, height, m_client_wanted.width, Height() };
 }
 
 void TCustomForm::SetActiveControl(TWinControl* control)
@@ -231,6 +237,14 @@ void TCustomForm::CreateParams(TCreateParams& params)
 void TCustomForm::CreateWnd()
 {
     TWinControl::CreateWnd();
+    // A client size set before the window existed holds inside the frame it has now,
+    // unless the outer size was set since.
+    TClientWanted wanted = m_client_wanted;
+    m_client_wanted = {};
+    if (HandleAllocated() && wanted.x >= 0 && wanted.width == Width())
+        SetClientWidth(wanted.x);
+    if (HandleAllocated() && wanted.y >= 0 && wanted.height == Height())
+        SetClientHeight(wanted.y);
     if (m_form_style == fsMDIForm && HandleAllocated()) {
         TWindowParams client;
         client.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;

@@ -96,6 +96,10 @@ private:
     void JoinMDIParent();
 
     TFormBorderStyle m_border_style = bsSizeable;
+    // A client size asked for before the window existed, and the outer size it gave.
+    struct TClientWanted {
+        int x = -1, y = -1, width = -1, height = -1;
+    } m_client_wanted;
     TBorderIcons m_border_icons = biSystemMenu | biMinimize | biMaximize;
     TWindowState m_window_state = wsNormal;
     TFormStyle m_form_style = fsNormal;

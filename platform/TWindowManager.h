@@ -197,6 +197,8 @@ public:
 
     bool SetTimer(HWND hwnd, uintptr_t id, uint32_t elapse_ms);
     bool KillTimer(HWND hwnd, uintptr_t id);
+    // How many timers run: a program at rest runs none of its own.
+    size_t TimerCount() const { return m_timers.size(); }
 
 private:
     struct Timer {

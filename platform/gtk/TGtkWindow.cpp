@@ -57,8 +57,8 @@ TGtkWindow::TGtkWindow(TGtkBackend& backend, HWND hwnd, bool popup)
     gtk_container_add(GTK_CONTAINER(m_window), m_fixed);
     gtk_widget_add_events(m_window,
         GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_SCROLL_MASK
-            | GDK_SMOOTH_SCROLL_MASK | GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK | GDK_LEAVE_NOTIFY_MASK
-            | GDK_STRUCTURE_MASK | GDK_FOCUS_CHANGE_MASK);
+            | GDK_SMOOTH_SCROLL_MASK | GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK
+            | GDK_LEAVE_NOTIFY_MASK | GDK_STRUCTURE_MASK | GDK_FOCUS_CHANGE_MASK);
     g_signal_connect(m_canvas, "draw", G_CALLBACK(OnDraw), this);
     g_signal_connect(m_window, "motion-notify-event", G_CALLBACK(OnMotion), this);
     g_signal_connect(m_window, "button-press-event", G_CALLBACK(OnButton), this);
@@ -66,6 +66,7 @@ TGtkWindow::TGtkWindow(TGtkBackend& backend, HWND hwnd, bool popup)
     g_signal_connect(m_window, "scroll-event", G_CALLBACK(OnScroll), this);
     g_signal_connect(m_window, "key-press-event", G_CALLBACK(OnKey), this);
     g_signal_connect(m_window, "key-release-event", G_CALLBACK(OnKey), this);
+    g_signal_connect(m_window, "enter-notify-event", G_CALLBACK(OnCrossing), this);
     g_signal_connect(m_window, "leave-notify-event", G_CALLBACK(OnCrossing), this);
     g_signal_connect(m_window, "delete-event", G_CALLBACK(OnDelete), this);
     g_signal_connect(m_window, "focus-in-event", G_CALLBACK(OnFocusIn), this);
@@ -289,8 +290,10 @@ gboolean TGtkWindow::OnKey(GtkWidget*, GdkEventKey* event, gpointer self)
 
 gboolean TGtkWindow::OnCrossing(GtkWidget*, GdkEventCrossing* event, gpointer self)
 {
-    // Leaving to somewhere outside the program: the window system sees the mouse there.
-    if (event->mode == GDK_CROSSING_NORMAL && event->detail != GDK_NOTIFY_INFERIOR) {
+    // Entering the window (from outside or from a native view inside it), or leaving
+    // it for somewhere outside the program: the window system sees the mouse there.
+    bool entering = event->type == GDK_ENTER_NOTIFY;
+    if (event->mode == GDK_CROSSING_NORMAL && (entering || event->detail != GDK_NOTIFY_INFERIOR)) {
         Wm().Input().MouseMove(Root(event->x_root, event->y_root));
         Self(self).m_backend.InputArrived();
     }
