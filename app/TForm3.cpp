@@ -17,13 +17,13 @@
 #include "platform/TProfileFile.h"
 #include "platform/TShell.h"
 #include "platform/Utf8.h"
-#include "skin/controls/TvxSkinControls.h"
 #include "skin/controls/TvxSkinMenuButton.h"
 #include "skin/controls/TvxSkinPanel.h"
 #include "skin/controls/TvxSkinToolBar.h"
 #include "skin/data/TvxCompressedStoredSkin.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/data/TvxSkinFormInfo.h"
+#include "skin/form/TvxVeneer.h"
 #include "skin/menus/TvxSkinPopupMenu.h"
 
 #include <algorithm>
@@ -168,7 +168,15 @@ TForm3::TForm3(TComponent* owner)
               f.SetAllowNetworking("all");
               f.SetAllowFullScreen("false");
           });
-    // The form skin controller ("main") joins here once the skinned frame exists.
+    // The form skin controller: the window's frame comes from the skin.
+    main = &reader.Create<TvxVeneer>("main", nullptr, [](TvxVeneer& v) {
+        v.SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
+        v.SetSizeable(true);
+        v.SetSupportNCArea(true);
+        v.SetShowIcon(false);
+        v.SetHideCaptionButtons(false);
+        v.SetMaximizeOnFullScreen(false);
+    });
     vxSkinData1 = &reader.Create<TvxSkinData>("vxSkinData1", nullptr, [](TvxSkinData& d) {
         d.SetSkinnableForm(true);
         d.SetEnableSkinEffects(true);
@@ -189,6 +197,7 @@ TForm3::TForm3(TComponent* owner)
         vxSkinMenuButton2->SetSkinPopupMenu(Menu1);
         vxSkinPanel1->SetSkinData(vxSkinData1);
         vxSkinPanel2->SetSkinData(vxSkinData1);
+        main->SetSkinData(vxSkinData1);
         // Resolving the stored skin loads it.
         vxSkinData1->SetCompressedStoredSkin(vxCompressedStoredSkin1);
     });
@@ -207,15 +216,6 @@ TForm3::~TForm3()
 {
     if (Form3 == this)
         Form3 = nullptr;
-}
-
-void TForm3::Dispatch(TMessage& message)
-{
-    // The skin store's notices: the skinned controls forget their records before a
-    // skin change and take the new ones after it.
-    if (TvxSkinControls::Route(*this, message))
-        return;
-    TForm::Dispatch(message);
 }
 
 void TForm3::FormCreate(TComponent*)

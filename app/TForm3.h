@@ -17,6 +17,7 @@ class TvxSkinMenuButton;
 class TvxSkinPanel;
 class TvxSkinPopupMenu;
 class TvxSkinToolBar;
+class TvxVeneer;
 class TWebBrowser;
 
 // The main window: a tool bar with the Games and Links buttons, the top and bottom
@@ -50,12 +51,10 @@ public:
     TWebBrowser* WebBrowser2 = nullptr;
     TvxSkinPanel* vxSkinPanel3 = nullptr;
     TShockwaveFlash* ShockwaveFlash1 = nullptr;
+    TvxVeneer* main = nullptr;
 
     void FormCreate(TComponent* sender);
     void FormClose(TComponent* sender, TCloseAction& action);
-
-protected:
-    void Dispatch(TMessage& message) override;
 
 private:
     void UnpackContent();

@@ -125,10 +125,17 @@ private:
 
 TEST_F(TForm3Test, WithoutAPackageTheWindowKeepsItsDesign)
 {
+    clock->SetMonitors({ { { 0, 0, 1280, 1024 }, { 0, 0, 1280, 994 } } });
     TForm3& form = Start();
     EXPECT_EQ(form.Caption(), "Tessel");
+    // The designed client area inside the skin's frame (3 pixels left, right and
+    // below, 22 above).
+    form.HandleNeeded();
     EXPECT_EQ(form.ClientWidth(), 956);
     EXPECT_EQ(form.ClientHeight(), 782);
+    EXPECT_EQ(form.Width(), 962);
+    EXPECT_EQ(form.Height(), 807);
+    EXPECT_EQ(wm.ClientInWindow(form.Handle()), (TRect { 3, 22, 959, 804 }));
     EXPECT_EQ(form.Menu->Items().Count(), 0);
     EXPECT_EQ(form.Menu1->Items().Count(), 0);
     EXPECT_EQ(form.vxSkinMenuButton2->Caption(), "Links");

@@ -18,7 +18,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(__file__))
 from desktop import Display  # noqa: E402
-from player_test import SETTINGS  # noqa: E402
+from player_test import SETTINGS, at  # noqa: E402
 
 CLOCK = os.sysconf("SC_CLK_TCK")
 
@@ -110,12 +110,12 @@ def measure_player(display, probe, program, env, label, first, results, cpu):
     if first:
         cpu[f"{label}, idle before any game"] = (idle_cpu(pid), pss_mib(pid))
     # Colours is the second entry; its first frame is one of its four colours.
-    display.xdotool("mousemove", 40, 12, "click", 1)
+    display.xdotool("mousemove", *at(40, 12), "click", 1)
     time.sleep(0.4)
     display.xdotool("key", "Down", "Down")
     begun = time.time()
     display.xdotool("key", "Return")
-    wait = subprocess.run([probe, "wait", "--timeout", "15000", "450", "332", "E02020"], env=env,
+    wait = subprocess.run([probe, "wait", "--timeout", "15000", *map(str, at(447, 322)), "E02020"], env=env,
                           capture_output=True, text=True)
     results.setdefault(f"{label} choice to frame", []).append(
         (time.time() - begun) * 1000 if wait.returncode == 0 else float("nan"))

@@ -19,6 +19,13 @@ COLOURS = [(0xE0, 0x20, 0x20), (0x20, 0xC0, 0x20), (0x20, 0x40, 0xE0), (0xF0, 0x
 ORBIT_STAGE = (0x10, 0x20, 0x60)
 CLICKER_GREY, CLICKER_ORANGE, CLICKER_BUTTON = (0x80, 0x80, 0x80), (0xFF, 0x80, 0x00), (0x20, 0xA0, 0x40)
 SAVER_FIRST, SAVER_AGAIN = (0x80, 0x20, 0xC0), (0x20, 0xB0, 0xB0)
+# The skin's frame around the client area: 3 pixels left, right and below, 22 above.
+FRAME_LEFT, FRAME_TOP, FRAME_RIGHT, FRAME_BOTTOM = 3, 22, 3, 3
+
+
+def at(x, y):
+    """A point of the client area on the screen (the window lies at the origin)."""
+    return x + FRAME_LEFT, y + FRAME_TOP
 
 SETTINGS = """[Main]
 title=E2E games
@@ -205,7 +212,7 @@ class Player:
 
     def close(self, window):
         # A click on the tool bar takes the keys back from the movie, then Alt+F4.
-        self.display.xdotool("mousemove", 400, 12, "click", 1)
+        self.display.xdotool("mousemove", *at(400, 12), "click", 1)
         time.sleep(0.2)
         self.display.xdotool("key", "alt+F4")
         code = self.process.wait(timeout=20)
@@ -242,9 +249,10 @@ def test_games_links_and_close(display, program, pack, content, source, work, ou
         if idle >= 10:
             idle = min(idle, player.cpu_percent(5))
         assert idle < 10, f"the idle player uses {idle:.0f} % of a core"
-        # The movie panel lies between the top panel (29 + 60) and the bottom one (700 - 120).
-        centre, corner = (450, 332), (200, 150)
-        games, links = (40, 12), (121, 12)
+        # The movie panel lies between the top panel (29 + 60) and the bottom one
+        # (675 - 120) of the 894 x 675 client area.
+        centre, corner = at(447, 322), at(200, 150)
+        games, links = at(40, 12), at(121, 12)
 
         # The menu holds exactly the three movies, in package order: the fourth Down
         # wraps to the first.
@@ -265,19 +273,19 @@ def test_games_links_and_close(display, program, pack, content, source, work, ou
         player.choose(games, 1)
         player.wait_pixel(*corner, [ORBIT_STAGE])
         # As Flash's ShowAll: beside the stage the movie's background, not black bars.
-        player.wait_pixel(40, 332, [ORBIT_STAGE], timeout=3)
+        player.wait_pixel(*at(40, 322), [ORBIT_STAGE], timeout=3)
         display.screenshot(f"{out}/player-3-orbit.png")
         player.choose(games, 4)
         time.sleep(1.5)
         assert near(player.pixel(*corner), ORBIT_STAGE), "the fourth entry is not the first again"
 
         # A click into the movie closes an open menu.
-        under_menu = (40, 45)
+        under_menu = at(40, 45)
         before = player.pixel(*under_menu)
         display.xdotool("mousemove", *games, "click", 1)
         time.sleep(0.5)
         assert player.pixel(*under_menu) != before, "the Games menu did not open"
-        display.xdotool("mousemove", 600, 450, "click", 1)
+        display.xdotool("mousemove", *at(600, 450), "click", 1)
         player.wait_pixel(*under_menu, [before], timeout=5)
 
         started = player.choose(games, 3)
@@ -319,11 +327,12 @@ def test_no_package(display, program, work, out):
     player = Player(display, program, os.path.join(work, "none"))
     try:
         window = player.window("Tessel")
-        assert player.geometry(window) == (956, 782), player.geometry(window)
+        # The designed client area of 956 x 782 inside the skin's frame.
+        assert player.geometry(window) == (962, 807), player.geometry(window)
         time.sleep(1.5)
-        probes = [(20, 40), (60, 60), (120, 45), (140, 70)]
+        probes = [at(20, 40), at(60, 60), at(120, 45), at(140, 70)]
         before = [player.pixel(*p) for p in probes]
-        for button in ((40, 12), (121, 12)):
+        for button in (at(40, 12), at(121, 12)):
             display.xdotool("mousemove", *button, "click", 1)
             time.sleep(0.5)
             after = [player.pixel(*p) for p in probes]
@@ -369,8 +378,8 @@ def test_save_data_survives_a_kill(display, program, content, work, out):
         try:
             player.window("Tessel")
             time.sleep(3)
-            player.choose((40, 12), 1)
-            player.wait_pixel(200, 150, [wanted])
+            player.choose(at(40, 12), 1)
+            player.wait_pixel(*at(200, 150), [wanted])
             display.screenshot(f"{out}/player-6-save-run-{run + 1}.png")
             time.sleep(1.5)
             player.process.send_signal(signal.SIGKILL)
@@ -379,12 +388,12 @@ def test_save_data_survives_a_kill(display, program, content, work, out):
             player.kill()
 
 
-def stage_point(x, y, panel=(1, 90, 898, 489), stage=(640, 480)):
+def stage_point(x, y, panel=(1, 90, 892, 464), stage=(640, 480)):
     """Where a point of a 640 x 480 stage shows in the movie panel, scaled to fit."""
     scale = min(panel[2] / stage[0], panel[3] / stage[1])
     left = panel[0] + (panel[2] - stage[0] * scale) / 2
     top = panel[1] + (panel[3] - stage[1] * scale) / 2
-    return round(left + x * scale), round(top + y * scale)
+    return at(round(left + x * scale), round(top + y * scale))
 
 
 def test_strangers_and_the_renderer(display, program, pack, content, here, work, out):
@@ -404,16 +413,16 @@ def test_strangers_and_the_renderer(display, program, pack, content, here, work,
         window = player.window("E2E pages")
         # The top page read nothing of the player's (green, not red); the bottom page's
         # address holds spaces, quotes and brackets.
-        player.wait_pixel(450, 55, [(0, 255, 0), (255, 0, 0)])
-        assert near(player.pixel(450, 55), (0, 255, 0)), "a stranger's page read the player's files"
-        player.wait_pixel(450, 640, [(200, 40, 40)])
+        player.wait_pixel(*at(450, 55), [(0, 255, 0), (255, 0, 0)])
+        assert near(player.pixel(*at(450, 55)), (0, 255, 0)), "a stranger's page read the player's files"
+        player.wait_pixel(*at(450, 615), [(200, 40, 40)])
         # Its alert shows as a small desktop dialog and blocks nothing.
         display.wait_for_window("Message from the page")
         display.screenshot(f"{out}/player-7-strangers.png")
         time.sleep(1)
         assert not os.path.exists(player.opened), "a page opened a window by itself"
 
-        games = (40, 12)
+        games = at(40, 12)
         player.choose(games, 2)
         player.wait_pixel(*stage_point(100, 100), COLOURS)
         seen = set()
@@ -430,12 +439,12 @@ def test_strangers_and_the_renderer(display, program, pack, content, here, work,
         player.wait_pixel(*stage_point(420, 100), [DRAWN_MAGENTA, DRAWN_BLUE], timeout=5)
         display.screenshot(f"{out}/player-8-drawn.png")
         assert near(player.pixel(*stage_point(420, 100)), DRAWN_MAGENTA), "BitmapData.draw drew nothing"
-        assert near(player.pixel(40, 300), DRAWN_GREY), "black bars beside the stage"
+        assert near(player.pixel(*at(40, 300)), DRAWN_GREY), "black bars beside the stage"
 
         # A window the user asks for (a click on a link to a new window) goes to the
         # desktop's opener; so does a Links entry, its space escaped.
-        display.xdotool("mousemove", 800, 55, "click", 1)
-        player.choose((121, 12), 1)
+        display.xdotool("mousemove", *at(800, 55), "click", 1)
+        player.choose(at(121, 12), 1)
         deadline, opened = time.time() + 5, []
         while time.time() < deadline and len(opened) < 2:
             time.sleep(0.1)

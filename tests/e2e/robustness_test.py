@@ -14,7 +14,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(__file__))
 from desktop import Display  # noqa: E402
-from player_test import ORBIT_STAGE, Player, raw_package  # noqa: E402
+from player_test import ORBIT_STAGE, Player, at, raw_package  # noqa: E402
 
 
 def settings(title, extra=""):
@@ -104,8 +104,8 @@ def test_signals_and_folders_of_killed_runs(display, program, content, wm_close,
         time.sleep(1)
         assert first.process.poll() is None, f"a stray signal ended the player ({first.process.returncode})"
         # The upper-case movie is a game, and plays.
-        first.choose((40, 12), 1)
-        first.wait_pixel(200, 150, [ORBIT_STAGE])
+        first.choose(at(40, 12), 1)
+        first.wait_pixel(*at(200, 150), [ORBIT_STAGE])
         display.screenshot(f"{out}/robust-2-upper-case.png")
         killed = first.folder()
         first.process.send_signal(signal.SIGKILL)

@@ -13,7 +13,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(__file__))
 from desktop import Display, Picture  # noqa: E402
-from player_test import Player  # noqa: E402
+from player_test import FRAME_BOTTOM, FRAME_LEFT, FRAME_RIGHT, FRAME_TOP, Player  # noqa: E402
 
 SETTINGS = """[Main]
 title=E2E skin
@@ -63,33 +63,42 @@ def differences(shot, origin, picture, keep):
     return found
 
 
-def test_player_frames(display, program, pack, vxskin, skin, work, out):
+def player_with_pages(display, program, pack, work, title="E2E skin"):
+    """The player on a package whose two panels show plain blue pages, once both
+    pages show: the player, its window and the window's place and size."""
     os.makedirs(work)
     for name in ("settings1.ini", "top.html", "bottom.html"):
         with open(os.path.join(work, name), "w") as f:
-            f.write(SETTINGS if name.endswith(".ini") else PAGE)
+            f.write(SETTINGS.replace("E2E skin", title) if name.endswith(".ini") else PAGE)
     package = os.path.join(work, "Data.bin")
     subprocess.run([pack, "create", "-o", package, *(os.path.join(work, n) for n in
                     ("settings1.ini", "top.html", "bottom.html"))], check=True, stdout=subprocess.DEVNULL)
     player = Player(display, program, os.path.join(work, "run"), open(package, "rb").read())
-    try:
-        window = player.window("E2E skin")
-        x0, y0, width, height = window_geometry(display, window)
-        assert (width, height) == (900, 700), (width, height)
-        # The pages have loaded when the panels show their blue.
-        player.wait_pixel(x0 + 450, y0 + 29 + 30, [(0x20, 0x60, 0xA0)])
-        player.wait_pixel(x0 + 450, y0 + 580 + 60, [(0x20, 0x60, 0xA0)])
-        shot = display.screenshot(f"{out}/player-frames.png")
+    window = player.window(title)
+    x0, y0, width, height = window_geometry(display, window)
+    assert (width, height) == (900, 700), (width, height)
+    # The pages have loaded when the panels show their blue.
+    cx, cy = x0 + FRAME_LEFT, y0 + FRAME_TOP
+    player.wait_pixel(cx + 450, cy + 29 + 30, [(0x20, 0x60, 0xA0)])
+    player.wait_pixel(cx + 450, cy + 555 + 60, [(0x20, 0x60, 0xA0)])
+    return player, window, (x0, y0, width, height)
 
+
+def test_player_frames(display, program, pack, vxskin, skin, work, out):
+    player, _, (x0, y0, _, _) = player_with_pages(display, program, pack, work)
+    try:
+        shot = display.screenshot(f"{out}/player-frames.png")
+        # The client area (894 x 675) lies inside the skin's frame.
+        cx, cy, cw, ch = x0 + FRAME_LEFT, y0 + FRAME_TOP, 900 - FRAME_LEFT - FRAME_RIGHT, 700 - FRAME_TOP - FRAME_BOTTOM
         # The tool bar outside its two menu buttons (3..78 and 84..159).
-        bar = render(vxskin, skin, "toolpanel", 900, 29, f"{out}/toolpanel.png")
-        wrong = differences(shot, (x0, y0), bar, lambda x, y: x >= 160 or x < 3 or 78 <= x < 84)
+        bar = render(vxskin, skin, "toolpanel", cw, 29, f"{out}/toolpanel.png")
+        wrong = differences(shot, (cx, cy), bar, lambda x, y: x >= 160 or x < 3 or 78 <= x < 84)
         assert not wrong, f"tool bar pixels (x, y, shown, rendered): {wrong}"
         # Each panel's frame: the two-pixel ring around the web view.
-        for top, h in ((29, 60), (580, 120)):
-            panel = render(vxskin, skin, "panel", 900, h, f"{out}/panel-{h}.png")
-            ring = lambda x, y, h=h: x < 2 or x >= 898 or y < 2 or y >= h - 2  # noqa: E731
-            wrong = differences(shot, (x0, y0 + top), panel, ring)
+        for top, h in ((29, 60), (ch - 120, 120)):
+            panel = render(vxskin, skin, "panel", cw, h, f"{out}/panel-{h}.png")
+            ring = lambda x, y, h=h: x < 2 or x >= cw - 2 or y < 2 or y >= h - 2  # noqa: E731
+            wrong = differences(shot, (cx, cy + top), panel, ring)
             assert not wrong, f"frame of the panel at y {top} (x, y, shown, rendered): {wrong}"
     finally:
         player.kill()

@@ -1,9 +1,14 @@
 #include "tools/vxskin/TSkinPreview.h"
 
 #include "framework/TCanvas.h"
+#include "platform/TDeviceContext.h"
+#include "platform/TRegion.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/draw/TvxComposition.h"
 #include "skin/draw/TvxMaskRegion.h"
+#include "skin/form/TvxClientBackground.h"
+#include "skin/form/TvxFrameShape.h"
+#include "skin/form/TvxSkinFrameLook.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -31,16 +36,31 @@ TBitmap TSkinPreview::Render(const TSkinElement& element, int w, int h)
     return out;
 }
 
+TBitmap TSkinPreview::RenderForm(const TvxSkinData& data, int w, int h)
+{
+    TBitmap out(w, h);
+    TvxFrameScene scene;
+    scene.data = &data;
+    scene.geometry = TvxFrameGeometry::Compute(data, w, h);
+    const TRect& client = scene.geometry.NewClient;
+    if (!client.IsEmpty()) {
+        TDeviceContext inside(out.Surface(), { client.left, client.top }, TRegion(client), {});
+        TBitmap no_logo;
+        TvxClientBackground::Paint(
+            inside, &data, { 0, 0, client.Width(), client.Height() }, scene.geometry, no_logo, false);
+    }
+    TDeviceContext dc(out.Surface());
+    TvxSkinFrameLook().Paint(dc, scene);
+    return out;
+}
+
 TBitmap TSkinPreview::Region(
     const TvxSkinData& data, TElementKind kind, const std::string& name, int w, int h)
 {
     TBitmap out(w, h);
     std::unique_ptr<TRegion> region;
     if (kind == TElementKind::kForm) {
-        TvxElementGeometry g
-            = TSkinElement::GeometryOf(const_cast<TvxSkinFormInfo&>(data.FormInfo()), {}, nullptr);
-        g.Client = data.FormInfo().maskrectarea;
-        region = TvxMaskRegion::FormRegion(g, w, h, data.Mask());
+        region = TvxFrameShape::Region(data, TvxFrameGeometry::Compute(data, w, h));
     } else {
         TSkinElement e = TSkinElement::Find(data, kind, name);
         if (e.mask && !e.mask->Empty())

@@ -16,6 +16,9 @@ class TSkinPreview {
 public:
     // The element composed at w x h (strips and fixed elements keep the sizes they keep).
     static TBitmap Render(const TSkinElement& element, int w, int h);
+    // A window of w x h as the form skin controller paints it: the skin's frame and
+    // client background, without the frame's objects.
+    static TBitmap RenderForm(const TvxSkinData& data, int w, int h);
     // The region of a form (kind kForm) or a control at w x h, in a picture of that size.
     static TBitmap Region(const TvxSkinData& data, TElementKind kind, const std::string& name, int w, int h);
     // A look on the sheet: its label ("control button: down") and the element at

@@ -210,8 +210,15 @@ int Render(const Args& args)
     TvxCompressedStoredSkin skin;
     TvxSkinData data;
     Load(args, skin, data);
-    TSkinElement element = TSkinElement::Find(data, *args.kind, args.name, args.rect_key);
-    TBitmap out = TSkinPreview::Render(element, args.width, args.height);
+    TBitmap out;
+    if (*args.kind == TElementKind::kForm && args.rect_key.empty()) {
+        if (data.Empty() || data.Picture().Empty())
+            throw Exception("the skin has no frame picture");
+        out = TSkinPreview::RenderForm(data, args.width, args.height);
+    } else {
+        TSkinElement element = TSkinElement::Find(data, *args.kind, args.name, args.rect_key);
+        out = TSkinPreview::Render(element, args.width, args.height);
+    }
     TPngWriter::Save(out, args.output);
     std::printf("%s: %d x %d\n", args.output.c_str(), out.Width(), out.Height());
     return 0;

@@ -1,0 +1,103 @@
+#include "skin/form/TvxFrameShape.h"
+
+#include "platform/TRegion.h"
+#include "skin/data/TvxSkinData.h"
+#include "skin/draw/TvxMaskRegion.h"
+
+namespace tessel {
+
+namespace {
+
+// The mask's geometry: the frame's corner points with the mask rectangle as client.
+TvxElementGeometry MaskGeometry(const TvxSkinData& data)
+{
+    TvxElementGeometry g = TvxFrameGeometry::PictureGeometry(data);
+    g.R = data.Mask().Surface().Bounds();
+    g.Client = data.FormInfo().maskrectarea;
+    return g;
+}
+
+std::unique_ptr<TRegion> Union(std::unique_ptr<TRegion> a, std::unique_ptr<TRegion> b)
+{
+    if (!a)
+        return b;
+    if (b)
+        a->Combine(*a, *b, RGN_OR);
+    return a;
+}
+
+std::unique_ptr<TRegion> FromImage(const TBitmap& image, int x, int y)
+{
+    std::vector<uint8_t> data = TvxMaskRegion::RegionDataFromMask(image, x, y);
+    if (data.empty())
+        return nullptr;
+    auto region = std::make_unique<TRegion>();
+    TRegion::FromRegionData(data.data(), data.size(), *region);
+    return region;
+}
+
+} // namespace
+
+std::unique_ptr<TRegion> TvxFrameShape::Region(const TvxSkinData& data, const TvxFrameGeometry& geometry)
+{
+    TvxFrameShape shape;
+    shape.Build(&data, geometry, true);
+    return shape.TakeRegion();
+}
+
+void TvxFrameShape::Clear()
+{
+    m_edges = {};
+    m_has_mask = false;
+    m_mask_rect = {};
+    m_region.reset();
+}
+
+void TvxFrameShape::Build(const TvxSkinData* data, const TvxFrameGeometry& g, bool resizing)
+{
+    TRect whole { 0, 0, g.W, g.H };
+    if (!data || data->Empty() || data->Mask().Empty()) {
+        Clear();
+        m_region = std::make_unique<TRegion>(whole);
+        return;
+    }
+    m_has_mask = true;
+    m_mask_rect = g.MaskRect;
+    if (!resizing) {
+        m_region = TvxMaskRegion::RegionFromMask(data->Mask());
+        return;
+    }
+    TvxElementGeometry mask = MaskGeometry(*data);
+    TvxTargetGeometry target { g.NewLT, g.NewRT, g.NewLB, g.NewRB, g.MaskRect };
+    m_edges = TvxMaskRegion::ComposeMaskEdges(mask, target, data->Mask(), g.W);
+    std::unique_ptr<TRegion> region;
+    if (!m_mask_rect.IsEmpty())
+        region = std::make_unique<TRegion>(m_mask_rect);
+    region = Union(std::move(region), FromImage(m_edges.top, 0, 0));
+    region = Union(std::move(region), FromImage(m_edges.bottom, 0, m_mask_rect.bottom));
+    region = Union(std::move(region), FromImage(m_edges.left, 0, m_mask_rect.top));
+    region = Union(std::move(region), FromImage(m_edges.right, m_mask_rect.right, m_mask_rect.top));
+    m_region = region ? std::move(region) : std::make_unique<TRegion>();
+}
+
+bool TvxFrameShape::Inside(TPoint p) const
+{
+    if (!m_has_mask)
+        return true;
+    const TRect& m = m_mask_rect;
+    if (m.Contains(p))
+        return true;
+    auto black = [](const TBitmap& image, int x, int y) {
+        return x >= 0 && y >= 0 && x < image.Width() && y < image.Height()
+            && (image.Pixel(x, y) & 0xFFFFFF) == 0;
+    };
+    if (p.y < m.top)
+        return black(m_edges.top, p.x, p.y);
+    if (p.y >= m.bottom)
+        return black(m_edges.bottom, p.x, p.y - m.bottom);
+    if (p.x >= m.left)
+        return black(m_edges.right, p.x - m.right, p.y - m.top);
+    return black(m_edges.left, p.x, p.y - m.top);
+}
+
+} // namespace tessel

@@ -1,0 +1,161 @@
+#pragma once
+
+#include "framework/TBitmap.h"
+#include "framework/TComponent.h"
+#include "framework/TControl.h"
+#include "framework/TFont.h"
+#include "skin/form/TvxFrameGeometry.h"
+#include "skin/form/TvxFrameObjects.h"
+#include "skin/form/TvxFrameShape.h"
+#include "skin/form/objects/TvxFrameObjectHost.h"
+
+#include <memory>
+
+namespace tessel {
+
+class TCustomForm;
+class TDeviceContext;
+class TTimer;
+class TvxFrameLook;
+struct TvxFrameScene;
+
+// The caption buttons a skinned frame offers: the framework's system menu, minimise
+// and maximise, and roll-up and minimise to the tray.
+enum TvxBorderIcon : uint8_t { biRollUp = 8, biMinimizeToTray = 16 };
+using TvxBorderIcons = uint8_t;
+
+// The form skin controller: it takes over the window procedure of the form that owns
+// it, decides the frame's size, paints the frame from the skin (or the built-in frame
+// without one), shapes the window from the skin's mask, paints the client background
+// and follows the skin store's changes. The frame's objects (caption, buttons ...)
+// get the mouse through it.
+class TvxVeneer : public TComponent, public TvxFrameObjectHost, public TvxFrameObjectEvents {
+public:
+    explicit TvxVeneer(TComponent* owner);
+    ~TvxVeneer() override;
+    const char* ClassName() const override { return "TvxVeneer"; }
+
+    TvxSkinData* SkinData() const { return m_skin_data; }
+    void SetSkinData(TvxSkinData* data);
+    bool SupportNCArea() const { return m_support_nc_area; }
+    void SetSupportNCArea(bool value) { m_support_nc_area = value; }
+    TvxBorderIcons BorderIcons() const { return m_border_icons; }
+    void SetBorderIcons(TvxBorderIcons icons);
+    bool HideCaptionButtons() const { return m_hide_caption_buttons; }
+    void SetHideCaptionButtons(bool value);
+    bool Sizeable() const { return m_sizeable; }
+    void SetSizeable(bool value) { m_sizeable = value; }
+    bool ShowIcon() const override { return m_show_icon; }
+    void SetShowIcon(bool value);
+    bool MaximizeOnFullScreen() const { return m_maximize_on_full_screen; }
+    void SetMaximizeOnFullScreen(bool value) { m_maximize_on_full_screen = value; }
+    int MinWidth() const { return m_min_width; }
+    void SetMinWidth(int value) { m_min_width = value; }
+    int MinHeight() const { return m_min_height; }
+    void SetMinHeight(int value) { m_min_height = value; }
+    int MaxWidth() const { return m_max_width; }
+    void SetMaxWidth(int value) { m_max_width = value; }
+    int MaxHeight() const { return m_max_height; }
+    void SetMaxHeight(int value) { m_max_height = value; }
+    int ClientWidth() const { return m_client_width; }
+    void SetClientWidth(int value) { m_client_width = value; }
+    int ClientHeight() const { return m_client_height; }
+    void SetClientHeight(int value) { m_client_height = value; }
+    TBitmap& LogoBitMap() { return m_logo; }
+    bool LogoBitMapTransparent() const { return m_logo_transparent; }
+    void SetLogoBitMapTransparent(bool value) { m_logo_transparent = value; }
+    TFont& DefCaptionFont() { return m_def_caption_font; }
+    TFont& DefInActiveCaptionFont() { return m_def_inactive_caption_font; }
+
+    TNotifyEvent OnChangeSkinData, OnActivate, OnDeActivate;
+    std::function<void(const TRect&)> OnChangeClientRect;
+    std::function<void(TCanvas&, const TRect&, bool)> OnCaptionPaint;
+
+    TCustomForm& Form() const { return *m_form; }
+    const TvxFrameObjects& Objects() const { return m_objects; }
+    const TvxFrameGeometry& Geometry() const { return m_geometry; }
+    TvxFrameState FrameState() const override { return m_frame_state; }
+    bool RolledUp() const override { return m_rolled_up; }
+    bool SkinActive() const { return m_skin_active; }
+    bool Skinnable() const { return m_skinnable; }
+    // The minimum and maximum outer sizes of the form.
+    TPoint MinimumSize() const;
+    TPoint MaximumSize() const;
+    // The frame state the caption buttons and the caption ask for.
+    void SetFrameState(TvxFrameState state);
+
+    // TvxFrameObjectHost
+    const TvxSkinData* LoadedSkin() const override;
+    bool SkinEffects() const override;
+    bool IsFormActive() const override;
+    bool ClientMode() const override { return !m_support_nc_area; }
+    std::string FormCaption() const override;
+    void StartMorphTimer() override;
+    void StartAnimationTimer() override { }
+    void DrawObjectNow(TvxActiveSkinObject& object) override;
+    void RunCommand(TvxFrameCommand command) override;
+    const TvxFrameObjectEvents& Events() const override { return *this; }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    void WindowProc(TMessage& message);
+    bool Handle(TMessage& message);
+    void RouteMouse(TMessage& message);
+    void CallSaved(TMessage& message) { m_saved(message); }
+    HWND FormHandle() const;
+    TPoint ToWindow(TPoint screen) const;
+
+    void ApplySkin();
+    void UpdateObjectVisibility();
+    void RefreshSize();
+    // Geometry, object layout and region for the cached size, then the events.
+    void Update(bool layout);
+    void UpdateWindowRegion(bool resizing);
+    void UpdateActivation(bool repaint);
+    void RepaintFrame();
+    void PaintFrame(TDeviceContext& dc);
+    void PaintBackground(TDeviceContext& dc);
+    TvxFrameScene Scene();
+    void MakeBuiltInButtons();
+    int HitTest(TPoint window_point);
+    void OnHover();
+    void OnMorph();
+    void ExecuteCommand(TvxFrameCommand command);
+    bool HasSkinFrame() const;
+    int CaptionHeight() const;
+
+    TCustomForm* m_form = nullptr;
+    TControl::TWndMethod m_saved;
+    TvxSkinData* m_skin_data = nullptr;
+    bool m_support_nc_area = true;
+    TvxBorderIcons m_border_icons;
+    bool m_hide_caption_buttons = false;
+    bool m_sizeable = true;
+    bool m_show_icon = false;
+    bool m_maximize_on_full_screen = false;
+    int m_min_width = 0, m_min_height = 0, m_max_width = 0, m_max_height = 0;
+    int m_client_width = 0, m_client_height = 0;
+    TBitmap m_logo;
+    bool m_logo_transparent = false;
+    TFont m_def_caption_font, m_def_inactive_caption_font;
+
+    bool m_skin_active = false;
+    bool m_skinnable = true;
+    bool m_skin_changing = false;
+    TvxFrameState m_frame_state = TvxFrameState::Normal;
+    bool m_rolled_up = false;
+    bool m_in_size_move = false;
+    bool m_size_move_started = false;
+    bool m_full_drag = true;
+    TvxFrameGeometry m_geometry;
+    TRect m_default_caption_rect;
+    TvxFrameShape m_shape;
+    TvxFrameObjects m_objects;
+    std::unique_ptr<TvxFrameLook> m_skin_look, m_built_in_look;
+    std::unique_ptr<TTimer> m_morph_timer, m_animation_timer, m_hover_timer;
+    uint32_t m_command_message = 0;
+};
+
+} // namespace tessel

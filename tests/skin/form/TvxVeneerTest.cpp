@@ -1,0 +1,301 @@
+#include "skin/form/TvxVeneer.h"
+
+#include "skin/draw/TvxEffectBmp.h"
+#include "skin/form/TvxFrameShape.h"
+#include "skin/form/TvxSkinFrameLook.h"
+#include "skin/form/objects/TvxSkinCaptionObject.h"
+#include "skin/form/objects/TvxSkinStdButtonObject.h"
+#include "tests/skin/form/FormFixture.h"
+
+using namespace tessel;
+
+namespace {
+
+class VeneerTest : public test::FormFixture {
+protected:
+    TvxActiveSkinObject* Object(const std::string& name) const
+    {
+        for (TvxActiveSkinObject* object : veneer->Objects().All())
+            if (object->IDName() == name)
+                return object;
+        return nullptr;
+    }
+    // Whether the window shows rect of the picture at the object's place.
+    bool Shows(const TvxActiveSkinObject& object, const TBitmap& picture, const TRect& rect) const
+    {
+        const TRect& at = object.ObjectRect();
+        for (int y = 0; y < rect.Height(); ++y)
+            for (int x = 0; x < rect.Width(); ++x)
+                if (Pixel(at.left + x, at.top + y) != (picture.Pixel(rect.left + x, rect.top + y) & 0xFFFFFF))
+                    return false;
+        return true;
+    }
+    // The colours that appear inside a rectangle of the window.
+    std::set<uint32_t> Colours(const TRect& r) const
+    {
+        std::set<uint32_t> seen;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                seen.insert(Pixel(x, y));
+        return seen;
+    }
+};
+
+} // namespace
+
+// With the demo skin (frame picture 104 x 60, client 3,22,101,57) a 962 x 807 window
+// has borders 3, 22, 3, 3; its frame shows the composed edges wherever no object
+// lies, and its shape is the mask's.
+TEST_F(VeneerTest, TheDemoFrameTakesItsBordersEdgesAndShapeFromTheSkin)
+{
+    TvxVeneer& v = MakeSkinnedForm({ 0, 0, 962, 807 });
+    EXPECT_EQ(wm.ClientInWindow(Hwnd()), (TRect { 3, 22, 959, 804 }));
+    EXPECT_EQ(v.Geometry().NewClient, (TRect { 3, 22, 959, 804 }));
+    EXPECT_EQ(wm.SendMessage(Hwnd(), WM_NCACTIVATE, 0, 0), 1);
+    ShowAndPaint();
+
+    const TvxFrameGeometry& g = v.Geometry();
+    TvxFrameEdges edges = TvxSkinFrameLook::ComposeEdges(*store, g, form->Active());
+    const TRegion* region = wm.GetWindowRgn(Hwnd());
+    ASSERT_NE(region, nullptr);
+    auto shape = TvxFrameShape::Region(*store, g);
+    for (int y = 0; y < 807; y += 3)
+        for (int x = 0; x < 962; x += 7)
+            ASSERT_EQ(region->Contains(x, y), shape->Contains(x, y)) << x << "," << y;
+    auto under_object = [&](int x, int y) {
+        for (TvxActiveSkinObject* object : v.Objects().All())
+            if (object->Visible() && object->ObjectRect().Contains({ x, y }))
+                return true;
+        return false;
+    };
+    int compared = 0;
+    auto check = [&](const TBitmap& image, int left, int top) {
+        for (int y = 0; y < image.Height(); ++y)
+            for (int x = 0; x < image.Width(); ++x) {
+                if (under_object(left + x, top + y) || !region->Contains(left + x, top + y))
+                    continue;
+                ASSERT_EQ(Pixel(left + x, top + y), image.Pixel(x, y) & 0xFFFFFF)
+                    << left + x << "," << top + y;
+                ++compared;
+            }
+    };
+    check(edges.top, 0, 0);
+    check(edges.left, 0, 22);
+    check(edges.right, 959, 22);
+    check(edges.bottom, 0, 804);
+    EXPECT_GT(compared, 962 * 12);
+
+    // The caption row: close, maximise, minimise, roll-up and tray from the caption's
+    // right edge leftwards, 13 pixels each, 5 apart; the system-menu button at its left.
+    EXPECT_EQ(Object("closebutton")->ObjectRect(), (TRect { 945, 5, 958, 18 }));
+    EXPECT_EQ(Object("maxbutton")->ObjectRect(), (TRect { 927, 5, 940, 18 }));
+    EXPECT_EQ(Object("sysmenubutton")->ObjectRect(), (TRect { 4, 5, 17, 18 }));
+    EXPECT_EQ(Object("caption")->ObjectRect().left, 17);
+}
+
+TEST_F(VeneerTest, TheDemoFrameAnswersTheHitTestByItsPoints)
+{
+    MakeSkinnedForm({ 0, 0, 962, 807 });
+    EXPECT_EQ(HitAt(1, 1), HTTOPLEFT);
+    EXPECT_EQ(HitAt(500, 1), HTTOP);
+    EXPECT_EQ(HitAt(961, 806), HTBOTTOMRIGHT);
+    EXPECT_EQ(HitAt(500, 10), HTCAPTION);
+    EXPECT_EQ(HitAt(500, 400), HTCLIENT);
+    EXPECT_EQ(HitAt(1, 400), HTLEFT);
+    EXPECT_EQ(HitAt(960, 400), HTRIGHT);
+    EXPECT_EQ(HitAt(500, 805), HTBOTTOM);
+    // Over the close button (laid out at 945 ... 958) the controller handles the
+    // mouse; while the button is hot the frame around it is the button's too.
+    EXPECT_EQ(HitAt(950, 10), HTOBJECT);
+    EXPECT_EQ(veneer->Objects().Hot()->IDName(), "closebutton");
+    EXPECT_EQ(HitAt(961, 1), HTOBJECT);
+    EXPECT_EQ(HitAt(500, 10), HTCAPTION);
+    wm.Input().MouseMove(Screen(500, 400));
+    Pump(60);
+    EXPECT_EQ(veneer->Objects().Hot(), nullptr);
+    EXPECT_EQ(HitAt(961, 1), HTTOPRIGHT);
+
+    veneer->SetSizeable(false);
+    EXPECT_EQ(HitAt(1, 1), HTOBJECT);
+    EXPECT_EQ(HitAt(1, 400), HTOBJECT);
+    EXPECT_EQ(HitAt(500, 10), HTCAPTION);
+}
+
+// The stored skin's caption has no active image: only its text, the form's title,
+// in bold Arial 16 with a shadow one pixel right and down, in the active colours
+// while the form is active and the inactive ones while it is not.
+TEST_F(VeneerTest, TheCaptionDrawsTheTitleWithItsShadowInTheColoursOfTheState)
+{
+    MakeSkinnedForm({ 0, 0, 600, 300 });
+    form->SetCaption("Tessel Games");
+    Pump();
+    auto& caption = *dynamic_cast<TvxSkinCaptionObject*>(Object("caption"));
+    TRect area = caption.ObjectRect();
+    ASSERT_TRUE(form->Active());
+    std::set<uint32_t> active = Colours(area);
+    EXPECT_TRUE(active.count(Rgb(4737096)));
+    EXPECT_TRUE(active.count(Rgb(12632256)));
+    EXPECT_FALSE(active.count(Rgb(8421504)));
+
+    TForm& other = NewForm({ 700, 0, 900, 200 });
+    other.Show();
+    Pump();
+    ASSERT_FALSE(form->Active());
+    // The inactive frame, text included, is brightened by the skin's inactive effect.
+    std::set<uint32_t> inactive = Colours(area);
+    auto brightened = [](TColor color) {
+        TBitmap pixel(1, 1);
+        pixel.SetPixel(0, 0, ColorToArgb(color));
+        TvxEffectBmp effect(pixel);
+        effect.InactiveEffect(iebrightness);
+        return effect.ToBitmap().Pixel(0, 0) & 0xFFFFFF;
+    };
+    EXPECT_FALSE(inactive.count(Rgb(4737096)));
+    EXPECT_FALSE(inactive.count(brightened(4737096)));
+    EXPECT_TRUE(inactive.count(brightened(8421504)));
+    EXPECT_TRUE(inactive.count(brightened(14342874)));
+
+    // Shown in bold: wider than the same text regular.
+    TBitmap probe(300, 30);
+    probe.Canvas().Font().SetName("Arial");
+    probe.Canvas().Font().SetHeight(16);
+    int regular = probe.Canvas().TextWidth("Tessel Games");
+    probe.Canvas().Font().SetStyle(fsBold);
+    EXPECT_GT(probe.Canvas().TextWidth("Tessel Games"), regular);
+    int right = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (Pixel(x, y) == brightened(8421504))
+                right = std::max(right, x);
+    EXPECT_GT(right - area.left, regular - 4);
+}
+
+// Entering the close button morphs it to its active image in five 25 ms steps;
+// pressing shows the down image, and releasing over it closes the form.
+TEST_F(VeneerTest, TheCloseButtonMorphsShowsItsPressAndCloses)
+{
+    MakeSkinnedForm({ 0, 0, 962, 807 });
+    auto& close = *Object("closebutton");
+    const TBitmap& picture = *store->ActivePicture(0);
+    EXPECT_TRUE(Shows(close, picture, { 43, 3, 56, 16 })) << "normal image";
+    wm.Input().MouseMove(Screen(950, 10));
+    Pump();
+    EXPECT_TRUE(close.Active());
+    for (int step = 1; step <= 5; ++step) {
+        Pump(25);
+        EXPECT_NEAR(close.MorphFactor(), step * 0.2, 1e-9) << "step " << step;
+        if (step < 5) {
+            EXPECT_FALSE(Shows(close, picture, { 101, 3, 114, 16 }));
+        }
+    }
+    EXPECT_TRUE(Shows(close, picture, { 101, 3, 114, 16 })) << "active image";
+
+    wm.Input().MouseDown(TMouseButton::Left, Screen(950, 10));
+    Pump();
+    EXPECT_TRUE(Shows(close, picture, { 44, 41, 57, 54 })) << "down image";
+    int closes = 0;
+    form->OnClose = [&](TComponent*, TCloseAction&) { ++closes; };
+    EXPECT_EQ(wm.Input().GetCapture(), Hwnd()) << "the button holds the mouse";
+    wm.Input().MouseUp(TMouseButton::Left, Screen(950, 10));
+    Pump();
+    EXPECT_EQ(closes, 1) << "closed";
+    EXPECT_EQ(wm.Input().GetCapture(), HWND {});
+}
+
+TEST_F(VeneerTest, AtRestNoTimerRuns)
+{
+    MakeSkinnedForm({ 0, 0, 600, 300 });
+    size_t rest = wm.TimerCount();
+    wm.Input().MouseMove(Screen(590, 10));
+    Pump();
+    wm.Input().MouseMove(Screen(10, 10));
+    Run(100);
+    EXPECT_GT(wm.TimerCount(), rest) << "the hover timer runs while the pointer is on the frame";
+    wm.Input().MouseMove(Screen(300, 200));
+    Run(300);
+    EXPECT_EQ(wm.TimerCount(), rest);
+    EXPECT_EQ(veneer->Objects().Hot(), nullptr);
+}
+
+// Without a skin, and with a skin whose client rectangle is empty, the built-in
+// frame: 3-pixel borders under a 19-pixel caption, bevels and flat buttons.
+TEST_F(VeneerTest, WithoutASkinFrameTheBuiltInFrame)
+{
+    MakeSkinnedForm({ 0, 0, 400, 300 }, false);
+    EXPECT_EQ(wm.ClientInWindow(Hwnd()), (TRect { 3, 22, 397, 297 }));
+    EXPECT_EQ(Pixel(0, 0), Rgb(cl3DLight));
+    EXPECT_EQ(Pixel(399, 299), Rgb(cl3DDkShadow));
+    EXPECT_EQ(Pixel(1, 1), Rgb(clBtnHighlight));
+    ASSERT_EQ(veneer->Objects().All().size(), 6u);
+    EXPECT_EQ(Object("closebutton")->ObjectRect(), (TRect { 380, 4, 397, 21 }));
+    EXPECT_EQ(HitAt(200, 10), HTCAPTION);
+    EXPECT_EQ(HitAt(1, 150), HTLEFT);
+    EXPECT_EQ(HitAt(388, 10), HTOBJECT);
+
+    LoadParts(DemoParts([](std::string& ini) { SetKey(ini, "FORMINFO", "clientrect", "0,0,0,0"); }));
+    EXPECT_FALSE(store->Empty());
+    EXPECT_EQ(wm.ClientInWindow(Hwnd()), (TRect { 3, 22, 397, 297 }));
+    EXPECT_EQ(Pixel(0, 0), Rgb(cl3DLight));
+}
+
+// A run-time skin change: the demo skin's shaped window, then the same skin without
+// a mask is the plain rectangle, and back.
+TEST_F(VeneerTest, ASkinWithoutAMaskGivesThePlainRectangle)
+{
+    MakeSkinnedForm({ 0, 0, 500, 300 });
+    ASSERT_NE(wm.GetWindowRgn(Hwnd()), nullptr);
+    EXPECT_FALSE(wm.GetWindowRgn(Hwnd())->Contains(0, 0)) << "the demo mask cuts the corner";
+    LoadParts(DemoParts([](std::string&) {}, false));
+    const TRegion* region = wm.GetWindowRgn(Hwnd());
+    ASSERT_NE(region, nullptr);
+    EXPECT_EQ(region->Box(), (TRect { 0, 0, 500, 300 }));
+    EXPECT_TRUE(region->Contains(0, 0));
+    EXPECT_EQ(veneer->Objects().All().size(), 7u) << "objects made again from the new skin";
+}
+
+// Damaged skins: the window still shows, answers the hit test and closes.
+TEST_F(VeneerTest, DamagedSkinsStillShowAndClose)
+{
+    const std::vector<std::function<void(std::string&)>> damages = {
+        [](std::string& ini) { SetKey(ini, "FORMINFO", "hittestrightbottompoint", "5000,-40"); },
+        [](std::string& ini) { SetKey(ini, "FORMINFO", "captionrect", "90,18,4,5"); },
+        [](std::string& ini) { SetKey(ini, "FORMINFO", "clientrect", "3,22,400,300"); },
+        [](std::string& ini) { SetKey(ini, "FORMINFO", "maskrectarea", "-50,-50,900,900"); },
+        [](std::string& ini) { SetKey(ini, "closebutton", "skinrect", "-20,-20,3000,40"); },
+        [](std::string& ini) { SetKey(ini, "caption", "skinrect", "200,200,100,100"); },
+        [](std::string& ini) { SetKey(ini, "maxbutton", "activepictureindex", "40"); },
+    };
+    for (size_t i = 0; i < damages.size(); ++i) {
+        MakeSkinnedForm({ 0, 0, 500, 300 });
+        int closes = 0;
+        form->OnClose = [&](TComponent*, TCloseAction&) { ++closes; };
+        LoadParts(DemoParts(damages[i]));
+        wm.RedrawWindow(Hwnd(), nullptr, RDW_FRAME | RDW_INVALIDATE);
+        Pump();
+        for (TPoint p : { TPoint { 1, 1 }, { 250, 8 }, { 490, 10 }, { 250, 150 }, { 499, 299 } }) {
+            int hit = HitAt(p.x, p.y);
+            EXPECT_TRUE(hit >= HTCLIENT && hit <= HTOBJECT) << "damage " << i;
+            wm.Input().MouseMove(Screen(p.x, p.y));
+            Pump(60);
+        }
+        EXPECT_TRUE(wm.IsWindowVisible(Hwnd())) << "damage " << i;
+        form->Close();
+        Pump();
+        EXPECT_EQ(closes, 1) << "damage " << i;
+    }
+}
+
+// A live resize step lays the frame out for the proposed size at once: the close
+// button follows the right edge and the shape covers the new size.
+TEST_F(VeneerTest, ALiveResizeStepLaysTheFrameForTheProposedSize)
+{
+    MakeSkinnedForm({ 0, 0, 962, 807 });
+    wm.SendMessage(Hwnd(), WM_ENTERSIZEMOVE);
+    TRect proposed { 0, 0, 700, 500 };
+    wm.SendMessage(Hwnd(), WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
+    EXPECT_EQ(veneer->Geometry().NewClient, (TRect { 3, 22, 697, 497 }));
+    EXPECT_EQ(Object("closebutton")->ObjectRect(), (TRect { 683, 5, 696, 18 }));
+    ASSERT_NE(wm.GetWindowRgn(Hwnd()), nullptr);
+    EXPECT_EQ(wm.GetWindowRgn(Hwnd())->Box().right, 700);
+    wm.SendMessage(Hwnd(), WM_EXITSIZEMOVE);
+}
