@@ -16,6 +16,7 @@
 #include "skin/form/TvxFrameLayout.h"
 #include "skin/form/TvxSkinFrameLook.h"
 #include "skin/form/objects/TvxFrameObjectFactory.h"
+#include "skin/form/objects/TvxSkinAnimateObject.h"
 #include "skin/form/objects/TvxSkinCaptionObject.h"
 #include "skin/form/objects/TvxSkinStdButtonObject.h"
 
@@ -440,6 +441,21 @@ void TvxVeneer::DrawObjectNow(TvxActiveSkinObject& object)
 void TvxVeneer::StartMorphTimer()
 {
     m_morph_timer->SetEnabled(true);
+}
+
+void TvxVeneer::StartAnimationTimer()
+{
+    m_animation_timer->SetEnabled(true);
+}
+
+void TvxVeneer::OnAnimate()
+{
+    bool running = false;
+    for (TvxActiveSkinObject* object : m_objects.All())
+        if (auto* animation = dynamic_cast<TvxSkinAnimateObject*>(object))
+            running = animation->AnimationStep() || running;
+    if (!running)
+        m_animation_timer->SetEnabled(false);
 }
 
 void TvxVeneer::OnMorph()

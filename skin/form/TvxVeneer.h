@@ -91,7 +91,7 @@ public:
     bool ClientMode() const override { return !m_support_nc_area; }
     std::string FormCaption() const override;
     void StartMorphTimer() override;
-    void StartAnimationTimer() override { }
+    void StartAnimationTimer() override;
     void DrawObjectNow(TvxActiveSkinObject& object) override;
     void RunCommand(TvxFrameCommand command) override;
     const TvxFrameObjectEvents& Events() const override { return *this; }
@@ -122,6 +122,7 @@ private:
     int HitTest(TPoint window_point);
     void OnHover();
     void OnMorph();
+    void OnAnimate();
     void ExecuteCommand(TvxFrameCommand command);
     bool HasSkinFrame() const;
     int CaptionHeight() const;
