@@ -548,6 +548,33 @@ void TvxVeneer::SetFrameState(TvxFrameState state)
                                                 : SW_RESTORE);
 }
 
+void TvxVeneer::SetSkinnable(bool value)
+{
+    if (value == m_skinnable || HasState(csDesigning))
+        return;
+    HWND hwnd = FormHandle();
+    // A maximised form is restored for the change of frames and maximised again in
+    // the new one.
+    bool maximized = hwnd && (m_frame_state == TvxFrameState::Maximized || Wm().IsZoomed(hwnd));
+    bool shown = hwnd && Wm().IsWindowVisible(hwnd);
+    if (maximized) {
+        Wm().ShowWindow(hwnd, SW_HIDE);
+        Wm().ShowWindow(hwnd, SW_RESTORE);
+        m_frame_state = TvxFrameState::Normal;
+    }
+    m_skinnable = value;
+    ApplySkin();
+    TvxSkinControls::AfterChange(*m_form, nullptr);
+    if (hwnd)
+        Wm().SetWindowPos(hwnd, {}, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    if (maximized) {
+        m_frame_state = TvxFrameState::Maximized;
+        Wm().ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+    } else if (shown && !Wm().IsWindowVisible(hwnd)) {
+        Wm().ShowWindow(hwnd, SW_SHOW);
+    }
+}
+
 void TvxVeneer::WindowProc(TMessage& message)
 {
     if (!Handle(message))
@@ -580,6 +607,10 @@ bool TvxVeneer::Handle(TMessage& message)
         TvxSkinControls::AfterChange(*m_form, store);
         return true;
     }
+    case SkinnableChangedNotice:
+        if (reinterpret_cast<TvxSkinData*>(message.WParam) == m_skin_data && m_skin_data)
+            SetSkinnable(m_skin_data->SkinnableForm());
+        return true;
     default:
         break;
     }

@@ -81,6 +81,9 @@ public:
     // The minimum and maximum outer sizes of the form.
     TPoint MinimumSize() const;
     TPoint MaximumSize() const;
+    // Whether the form's frame is the skin's (or the built-in one) or the desktop's:
+    // the store's SkinnableForm, followed when it changes.
+    void SetSkinnable(bool value);
     // The frame state the caption buttons and the caption ask for.
     void SetFrameState(TvxFrameState state);
 

@@ -299,3 +299,30 @@ TEST_F(VeneerTest, ALiveResizeStepLaysTheFrameForTheProposedSize)
     EXPECT_EQ(wm.GetWindowRgn(Hwnd())->Box().right, 700);
     wm.SendMessage(Hwnd(), WM_EXITSIZEMOVE);
 }
+
+// Switching the store's SkinnableForm gives the form the desktop's frame (here none:
+// the whole window is client, no shape) and back, a maximised form staying maximised.
+TEST_F(VeneerTest, SkinnableFormSwitchesTheFrameWhileMaximised)
+{
+    MakeSkinnedForm({ 0, 0, 600, 400 });
+    wm.ShowWindow(Hwnd(), SW_SHOWMAXIMIZED);
+    Pump();
+    ASSERT_TRUE(wm.IsZoomed(Hwnd()));
+    TRect work = wm.GetWindowRect(Hwnd());
+    store->SetSkinnableForm(false);
+    Pump();
+    EXPECT_FALSE(veneer->Skinnable());
+    EXPECT_TRUE(wm.IsZoomed(Hwnd()));
+    EXPECT_EQ(wm.GetWindowRect(Hwnd()), work);
+    EXPECT_EQ(wm.ClientInWindow(Hwnd()), (TRect { 0, 0, work.Width(), work.Height() }));
+    EXPECT_EQ(wm.GetWindowRgn(Hwnd()), nullptr);
+    EXPECT_TRUE(veneer->Objects().Empty());
+    EXPECT_EQ(HitAt(5, 5), HTCLIENT) << "the form's own answer";
+
+    store->SetSkinnableForm(true);
+    Pump();
+    EXPECT_TRUE(veneer->Skinnable());
+    EXPECT_TRUE(wm.IsZoomed(Hwnd()));
+    EXPECT_EQ(wm.ClientInWindow(Hwnd()), (TRect { 3, 22, work.Width() - 3, work.Height() - 3 }));
+    EXPECT_FALSE(veneer->Objects().Empty());
+}
