@@ -12,11 +12,6 @@ namespace tessel {
 
 namespace {
 
-TWindowManager& Wm()
-{
-    return TWindowManager::Instance();
-}
-
 // How far below the cursor's hot spot a hint starts.
 constexpr int kCursorHeight = 20;
 

@@ -9,11 +9,6 @@ namespace tessel {
 
 namespace {
 
-TWindowManager& Wm()
-{
-    return TWindowManager::Instance();
-}
-
 bool Contains(const TControl* outer, const TControl* inner)
 {
     for (const TControl* c = inner; c; c = c->Parent())

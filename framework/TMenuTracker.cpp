@@ -10,11 +10,6 @@ namespace tessel {
 
 namespace {
 
-TWindowManager& Wm()
-{
-    return TWindowManager::Instance();
-}
-
 bool Selectable(const TMenuItem* item)
 {
     return !item->IsLine();

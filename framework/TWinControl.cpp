@@ -20,11 +20,6 @@ std::map<HWND, TWinControl*>& Registry()
     return registry;
 }
 
-TWindowManager& Wm()
-{
-    return TWindowManager::Instance();
-}
-
 bool IsMouseMessage(uint32_t msg)
 {
     return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK;

@@ -235,4 +235,10 @@ private:
     std::string m_empty;
 };
 
+// The window system of the process.
+inline TWindowManager& Wm()
+{
+    return TWindowManager::Instance();
+}
+
 } // namespace tessel

@@ -13,11 +13,6 @@ namespace tessel {
 
 namespace {
 
-TWindowManager& Wm()
-{
-    return TWindowManager::Instance();
-}
-
 TRect FromGdk(const GdkRectangle& r)
 {
     return { r.x, r.y, r.x + r.width, r.y + r.height };

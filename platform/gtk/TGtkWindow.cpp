@@ -8,11 +8,6 @@ namespace tessel {
 
 namespace {
 
-TWindowManager& Wm()
-{
-    return TWindowManager::Instance();
-}
-
 TGtkWindow& Self(gpointer p)
 {
     return *static_cast<TGtkWindow*>(p);

@@ -10,15 +10,6 @@
 
 namespace tessel {
 
-namespace {
-
-TWindowManager& Wm()
-{
-    return TWindowManager::Instance();
-}
-
-} // namespace
-
 TvxSkinToolBar::TvxSkinToolBar(TComponent* owner)
     : TvxSkinPanel(owner)
 {

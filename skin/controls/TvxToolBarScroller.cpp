@@ -17,11 +17,6 @@ namespace {
 
 constexpr uintptr_t kScrollTimer = 1;
 
-TWindowManager& Wm()
-{
-    return TWindowManager::Instance();
-}
-
 } // namespace
 
 void TvxToolBarScroller::ShowButtons(bool shown)

@@ -26,11 +26,6 @@ namespace tessel {
 
 namespace {
 
-TWindowManager& Wm()
-{
-    return TWindowManager::Instance();
-}
-
 std::unique_ptr<TTimer> MakeTimer(uint32_t interval, std::function<void()> tick)
 {
     auto timer = std::make_unique<TTimer>();
