@@ -1,0 +1,202 @@
+#include "framework/Exception.h"
+#include "framework/TCanvas.h"
+#include "framework/TCustomForm.h"
+#include "framework/TTimer.h"
+#include "platform/TDeviceContext.h"
+#include "platform/TSystemMetrics.h"
+#include "platform/TWindowManager.h"
+#include "skin/controls/TvxSkinControls.h"
+#include "skin/data/SkinMessages.h"
+#include "skin/data/TvxSkinData.h"
+#include "skin/form/TvxBuiltInFrameLook.h"
+#include "skin/form/TvxClientBackground.h"
+#include "skin/form/TvxFrameHitTest.h"
+#include "skin/form/TvxFrameLayout.h"
+#include "skin/form/TvxSkinFrameLook.h"
+#include "skin/form/TvxVeneer.h"
+#include "skin/form/objects/TvxFrameObjectFactory.h"
+#include "skin/form/objects/TvxSkinAnimateObject.h"
+#include "skin/form/objects/TvxSkinCaptionObject.h"
+#include "skin/form/objects/TvxSkinStdButtonObject.h"
+
+#include <algorithm>
+
+namespace tessel {
+
+// The mouse on the frame: hit test, tracking, routing, the timers that follow it,
+// and the commands the caption buttons run.
+
+void TvxVeneer::StartMorphTimer()
+{
+    m_morph_timer->SetEnabled(true);
+}
+
+void TvxVeneer::StartAnimationTimer()
+{
+    m_animation_timer->SetEnabled(true);
+}
+
+void TvxVeneer::OnAnimate()
+{
+    bool running = false;
+    for (TvxActiveSkinObject* object : m_objects.All())
+        if (auto* animation = dynamic_cast<TvxSkinAnimateObject*>(object))
+            running = animation->AnimationStep() || running;
+    if (!running)
+        m_animation_timer->SetEnabled(false);
+}
+
+void TvxVeneer::OnMorph()
+{
+    if (!m_objects.MorphStep())
+        m_morph_timer->SetEnabled(false);
+}
+
+void TvxVeneer::OnHover()
+{
+    HWND hwnd = FormHandle();
+    if (!hwnd || m_in_size_move) {
+        m_hover_timer->SetEnabled(false);
+        return;
+    }
+    TPoint p = ToWindow(Wm().Input().CursorPos());
+    bool in_window = Wm().WindowFromPoint(Wm().Input().CursorPos()) == hwnd
+        || (Wm().Input().GetCapture() == hwnd && TRect { 0, 0, m_geometry.W, m_geometry.H }.Contains(p));
+    TRect client = HasSkinFrame() ? m_geometry.NewClient
+                                  : TRect { 3, CaptionHeight() + 3, m_geometry.W - 3, m_geometry.H - 3 };
+    if (in_window && !client.Contains(p)) {
+        m_objects.Track(p);
+        return;
+    }
+    // Off the frame: the hot object is left and, with nothing hot, nothing is left to
+    // watch until the pointer comes back.
+    m_objects.Track({ -1, -1 });
+    if (!m_objects.Hot())
+        m_hover_timer->SetEnabled(false);
+}
+
+int TvxVeneer::HitTest(TPoint p)
+{
+    TvxFrameHitTest test;
+    test.sizeable = m_sizeable;
+    test.rolled_up = m_rolled_up;
+    test.minimized = m_frame_state == TvxFrameState::Minimized;
+    test.maximized = m_frame_state == TvxFrameState::Maximized || Wm().IsZoomed(FormHandle());
+    test.object_hot = m_objects.Hot() != nullptr;
+    test.size_move = m_in_size_move;
+    test.over_caption = [this](TPoint q) { return m_objects.OverCaption(q); };
+    int hit = HasSkinFrame()
+        ? test.Skinned(p, m_geometry, m_shape, m_skin_data->FormInfo().borderwidth)
+        : test.BuiltIn(p, m_geometry.W, m_geometry.H, m_default_caption_rect, CaptionHeight());
+    if (hit == HTOBJECT && !m_hover_timer->Enabled()) {
+        m_objects.Track(p);
+        m_hover_timer->SetEnabled(true);
+    }
+    return hit;
+}
+
+void TvxVeneer::RunCommand(TvxFrameCommand command)
+{
+    // Commands run from the queue: the object that asked may go with what they do.
+    if (HWND hwnd = FormHandle())
+        Wm().PostMessage(hwnd, m_command_message, static_cast<WPARAM>(command), 0);
+}
+
+void TvxVeneer::ExecuteCommand(TvxFrameCommand command)
+{
+    switch (command) {
+    case cmclose:
+        m_form->Close();
+        break;
+    case cmmaximize:
+        SetFrameState(
+            m_frame_state == TvxFrameState::Maximized ? TvxFrameState::Normal : TvxFrameState::Maximized);
+        break;
+    case cmminimize:
+        SetFrameState(TvxFrameState::Minimized);
+        break;
+    default:
+        // Roll-up, the tray and the system menu come with the form's behaviours.
+        break;
+    }
+}
+
+void TvxVeneer::SetFrameState(TvxFrameState state)
+{
+    // Until the controller moves and sizes the window itself, the window system's
+    // show states stand in for the frame states.
+    HWND hwnd = FormHandle();
+    if (!hwnd || state == m_frame_state)
+        return;
+    m_frame_state = state;
+    m_objects.ResetMouseStates();
+    Wm().ShowWindow(hwnd,
+        state == TvxFrameState::Maximized       ? SW_SHOWMAXIMIZED
+            : state == TvxFrameState::Minimized ? SW_MINIMIZE
+                                                : SW_RESTORE);
+}
+
+void TvxVeneer::RouteMouse(TMessage& message)
+{
+    HWND hwnd = FormHandle();
+    if (!hwnd)
+        return;
+    const bool client_message = message.Msg == WM_LBUTTONUP || message.Msg == WM_RBUTTONUP;
+    TPoint p = client_message ? TPoint { -1, -1 } : ToWindow(PointFromParam(message.LParam));
+    const bool on_caption = message.WParam == HTCAPTION;
+    auto down = [&](TMouseButtonKind button) {
+        if (m_objects.MouseDown(p, button)) {
+            TvxActiveSkinObject* captured = m_objects.Captured();
+            if (captured && !dynamic_cast<TvxSkinCaptionObject*>(captured))
+                Wm().Input().SetCapture(hwnd);
+        }
+    };
+    auto up = [&](TMouseButtonKind button) {
+        TvxActiveSkinObject* captured = m_objects.Captured();
+        if (captured && !dynamic_cast<TvxSkinCaptionObject*>(captured) && Wm().Input().GetCapture() == hwnd)
+            Wm().Input().ReleaseCapture();
+        m_objects.MouseUp(p, button);
+    };
+    switch (message.Msg) {
+    case WM_NCMOUSEMOVE:
+        m_objects.MouseMove(p);
+        break;
+    case WM_NCLBUTTONDOWN:
+        // A press that started a move or size loop has ended with it.
+        if (m_size_move_started) {
+            m_size_move_started = false;
+            break;
+        }
+        down(mbLeft);
+        if (on_caption)
+            m_objects.ReleaseCapture();
+        break;
+    case WM_NCLBUTTONUP:
+    case WM_LBUTTONUP:
+        up(mbLeft);
+        break;
+    case WM_NCLBUTTONDBLCLK:
+        down(mbLeft);
+        m_objects.DblClick();
+        if (on_caption) {
+            m_objects.ReleaseCapture();
+            if (m_sizeable && (m_border_icons & biMaximize))
+                RunCommand(cmmaximize);
+        }
+        break;
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
+        down(mbRight);
+        if (on_caption)
+            m_objects.ReleaseCapture();
+        break;
+    case WM_NCRBUTTONUP:
+    case WM_RBUTTONUP:
+        up(mbRight);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace tessel

@@ -1,0 +1,222 @@
+#include "framework/Exception.h"
+#include "framework/TCanvas.h"
+#include "framework/TCustomForm.h"
+#include "framework/TTimer.h"
+#include "platform/TDeviceContext.h"
+#include "platform/TSystemMetrics.h"
+#include "platform/TWindowManager.h"
+#include "skin/controls/TvxSkinControls.h"
+#include "skin/data/SkinMessages.h"
+#include "skin/data/TvxSkinData.h"
+#include "skin/form/TvxBuiltInFrameLook.h"
+#include "skin/form/TvxClientBackground.h"
+#include "skin/form/TvxFrameHitTest.h"
+#include "skin/form/TvxFrameLayout.h"
+#include "skin/form/TvxSkinFrameLook.h"
+#include "skin/form/TvxVeneer.h"
+#include "skin/form/objects/TvxFrameObjectFactory.h"
+#include "skin/form/objects/TvxSkinAnimateObject.h"
+#include "skin/form/objects/TvxSkinCaptionObject.h"
+#include "skin/form/objects/TvxSkinStdButtonObject.h"
+
+#include <algorithm>
+
+namespace tessel {
+
+// The window procedure: which message goes to which part of the controller.
+
+void TvxVeneer::WindowProc(TMessage& message)
+{
+    if (!Handle(message))
+        CallSaved(message);
+}
+
+bool TvxVeneer::Handle(TMessage& message)
+{
+    const bool nonclient = !ClientMode();
+    if (message.Msg == m_command_message && m_command_message) {
+        ExecuteCommand(static_cast<TvxFrameCommand>(message.WParam));
+        return true;
+    }
+    switch (message.Msg) {
+    case SkinChangingNotice:
+        if (reinterpret_cast<TvxSkinData*>(message.WParam) != m_skin_data)
+            return false;
+        m_skin_changing = true;
+        m_skin_active = false;
+        m_morph_timer->SetEnabled(false);
+        m_hover_timer->SetEnabled(false);
+        m_objects.Clear();
+        TvxSkinControls::BeforeChange(*m_form, m_skin_data);
+        return true;
+    case SkinChangedNotice: {
+        m_skin_changing = false;
+        auto* store = reinterpret_cast<TvxSkinData*>(message.WParam);
+        if (store == m_skin_data)
+            ApplySkin();
+        TvxSkinControls::AfterChange(*m_form, store);
+        return true;
+    }
+    case SkinnableChangedNotice:
+        if (reinterpret_cast<TvxSkinData*>(message.WParam) == m_skin_data && m_skin_data)
+            SetSkinnable(m_skin_data->SkinnableForm());
+        return true;
+    default:
+        break;
+    }
+    if (!m_skinnable)
+        return false;
+    switch (message.Msg) {
+    case WM_DESTROY:
+        m_morph_timer->SetEnabled(false);
+        m_hover_timer->SetEnabled(false);
+        m_animation_timer->SetEnabled(false);
+        return false;
+    case WM_NCCALCSIZE: {
+        auto* r = reinterpret_cast<TRect*>(message.LParam);
+        if (!r || !nonclient || m_form->BorderStyle() == bsNone)
+            return true;
+        if (HasSkinFrame()) {
+            const TvxSkinFormInfo& f = m_skin_data->FormInfo();
+            const TBitmap& p = m_skin_data->Picture();
+            r->left += f.clientrect.left;
+            r->top += f.clientrect.top;
+            r->right += f.clientrect.right - p.Width();
+            r->bottom += f.clientrect.bottom - p.Height();
+        } else {
+            r->left += kBuiltInBorder;
+            r->top += CaptionHeight() + kBuiltInBorder;
+            r->right -= kBuiltInBorder;
+            r->bottom -= kBuiltInBorder;
+        }
+        r->right = std::max(r->right, r->left);
+        r->bottom = std::max(r->bottom, r->top);
+        message.Result = 0;
+        return true;
+    }
+    case WM_NCPAINT:
+        if (HWND hwnd = FormHandle(); hwnd && nonclient)
+            if (auto dc = Wm().GetWindowDC(hwnd))
+                PaintFrame(*dc);
+        return true;
+    case WM_NCACTIVATE:
+        message.Result = 1;
+        RepaintFrame();
+        UpdateActivation(true);
+        return true;
+    case WM_ACTIVATE:
+        CallSaved(message);
+        RepaintFrame();
+        if (nonclient)
+            m_objects.ResetMouseStates();
+        UpdateActivation(true);
+        return true;
+    case WM_SETTEXT:
+    case CM_TEXTCHANGED:
+        // The title changed, through the window system or the framework.
+        CallSaved(message);
+        if (m_form->BorderStyle() != bsNone)
+            RepaintFrame();
+        return true;
+    case WM_ERASEBKGND:
+        if (message.WParam && nonclient)
+            TvxClientBackground::Paint(*reinterpret_cast<TDeviceContext*>(message.WParam), LoadedSkin(),
+                Wm().GetClientRect(FormHandle()), m_geometry, m_logo, m_logo_transparent);
+        message.Result = 1;
+        return true;
+    case WM_NCHITTEST:
+        if (!nonclient || m_form->BorderStyle() == bsNone)
+            return false;
+        message.Result = HitTest(ToWindow(PointFromParam(message.LParam)));
+        return true;
+    case WM_GETMINMAXINFO: {
+        CallSaved(message);
+        if (auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam)) {
+            TPoint least = MinimumSize(), most = MaximumSize();
+            info->ptMinTrackSize = least;
+            info->ptMaxTrackSize = { std::max(least.x, most.x), std::max(least.y, most.y) };
+        }
+        return true;
+    }
+    case WM_SIZE:
+        CallSaved(message);
+        RefreshSize();
+        if (m_skin_active) {
+            TPoint least = MinimumSize();
+            if (nonclient && m_geometry.W >= least.x && m_geometry.H >= least.y)
+                Update(true);
+        } else if (nonclient) {
+            RepaintFrame();
+            UpdateWindowRegion(true);
+        }
+        if (!m_logo.Empty())
+            m_form->Invalidate();
+        return true;
+    case WM_SHOWWINDOW:
+        CallSaved(message);
+        // The window exists now: the frame's geometry and shape for its size.
+        if (message.WParam && FormHandle()) {
+            RefreshSize();
+            if (m_skin_active)
+                Update(true);
+            else
+                UpdateWindowRegion(true);
+            RepaintFrame();
+        }
+        return true;
+    case WM_ENTERSIZEMOVE: {
+        CallSaved(message);
+        m_objects.ResetMouseStates();
+        m_hover_timer->SetEnabled(false);
+        m_in_size_move = m_size_move_started = true;
+        int full = 1;
+        m_full_drag = Wm().SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, &full) ? full != 0 : true;
+        return true;
+    }
+    case WM_SIZING: {
+        // A live resize re-lays the frame at each step; the WM_SIZE after it is the
+        // window system's.
+        CallSaved(message);
+        auto* r = reinterpret_cast<TRect*>(message.LParam);
+        if (!r || !m_in_size_move || !m_full_drag)
+            return true;
+        m_geometry.W = r->Width();
+        m_geometry.H = r->Height();
+        if (!m_skin_active) {
+            UpdateWindowRegion(true);
+            return true;
+        }
+        TPoint least = MinimumSize();
+        if (nonclient && m_form->Width() >= least.x && m_form->Height() >= least.y
+            && (m_geometry.W != m_form->Width() || m_geometry.H != m_form->Height()))
+            Update(true);
+        return true;
+    }
+    case WM_EXITSIZEMOVE:
+        CallSaved(message);
+        m_hover_timer->SetEnabled(false);
+        m_objects.ForgetTracking();
+        m_in_size_move = false;
+        RepaintFrame();
+        return true;
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_NCRBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        if (message.Msg == WM_NCLBUTTONDOWN)
+            m_size_move_started = false;
+        CallSaved(message);
+        if (nonclient)
+            RouteMouse(message);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace tessel

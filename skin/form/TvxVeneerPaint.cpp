@@ -1,0 +1,103 @@
+#include "framework/Exception.h"
+#include "framework/TCanvas.h"
+#include "framework/TCustomForm.h"
+#include "framework/TTimer.h"
+#include "platform/TDeviceContext.h"
+#include "platform/TSystemMetrics.h"
+#include "platform/TWindowManager.h"
+#include "skin/controls/TvxSkinControls.h"
+#include "skin/data/SkinMessages.h"
+#include "skin/data/TvxSkinData.h"
+#include "skin/form/TvxBuiltInFrameLook.h"
+#include "skin/form/TvxClientBackground.h"
+#include "skin/form/TvxFrameHitTest.h"
+#include "skin/form/TvxFrameLayout.h"
+#include "skin/form/TvxSkinFrameLook.h"
+#include "skin/form/TvxVeneer.h"
+#include "skin/form/objects/TvxFrameObjectFactory.h"
+#include "skin/form/objects/TvxSkinAnimateObject.h"
+#include "skin/form/objects/TvxSkinCaptionObject.h"
+#include "skin/form/objects/TvxSkinStdButtonObject.h"
+
+#include <algorithm>
+
+namespace tessel {
+
+// The frame's painting: the scene of a paint, the two looks, one object alone.
+
+void TvxVeneer::RepaintFrame()
+{
+    if (HWND hwnd = FormHandle())
+        Wm().RedrawWindow(hwnd, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+void TvxVeneer::MakeBuiltInButtons()
+{
+    static constexpr std::pair<const char*, TvxFrameCommand> kButtons[] = { { "closebutton", cmclose },
+        { "maxbutton", cmmaximize }, { "minbutton", cmminimize }, { "rollupbutton", cmrollup },
+        { "sysmenubutton", cmsysmenu }, { "traybutton", cmminimizetotray } };
+    for (auto [name, command] : kButtons)
+        m_objects.Add(std::make_unique<TvxSkinStdButtonObject>(*this, name, command));
+    UpdateObjectVisibility();
+}
+
+TvxFrameScene TvxVeneer::Scene()
+{
+    TvxFrameScene scene;
+    scene.data = m_skin_data;
+    scene.active = IsFormActive();
+    scene.caption = FormCaption();
+    scene.caption_height = CaptionHeight();
+    scene.caption_font = scene.active ? &m_def_caption_font : &m_def_inactive_caption_font;
+    scene.on_caption_paint = OnCaptionPaint;
+    if (m_geometry.W == 0 || m_geometry.H == 0)
+        RefreshSize();
+    if (HasSkinFrame()) {
+        m_geometry = TvxFrameGeometry::Compute(*m_skin_data, m_geometry.W, m_geometry.H);
+    } else {
+        if (m_objects.Empty() && !m_skin_active)
+            MakeBuiltInButtons();
+        bool tool = m_form->BorderStyle() == bsToolWindow || m_form->BorderStyle() == bsSizeToolWin;
+        m_default_caption_rect = TvxFrameLayout::LayoutBuiltIn(
+            m_geometry.W, scene.caption_height, tool ? 13 : 17, m_objects.All(), { 16, 16 }, m_show_icon);
+        scene.default_caption_rect = m_default_caption_rect;
+    }
+    scene.geometry = m_geometry;
+    scene.objects = m_objects.Shown();
+    return scene;
+}
+
+void TvxVeneer::PaintFrame(TDeviceContext& dc)
+{
+    if (ClientMode() || m_form->BorderStyle() == bsNone)
+        return;
+    if (m_skin_data && m_skin_data->Changing())
+        return;
+    TvxFrameScene scene = Scene();
+    if (HasSkinFrame()) {
+        TPoint least = MinimumSize();
+        if (m_geometry.W < least.x || m_geometry.H < least.y)
+            return;
+        int x = Wm().GetSystemMetrics(SM_CXSMICON), y = Wm().GetSystemMetrics(SM_CYSMICON);
+        TvxFrameLayout::Layout(*m_skin_data, m_geometry, m_objects.All(), false, { x, y }, m_show_icon);
+        m_skin_look->Paint(dc, scene);
+    } else {
+        m_built_in_look->Paint(dc, scene);
+    }
+}
+
+void TvxVeneer::DrawObjectNow(TvxActiveSkinObject& object)
+{
+    HWND hwnd = FormHandle();
+    if (!hwnd || !m_objects.Belongs(object) || ClientMode() || m_form->BorderStyle() == bsNone)
+        return;
+    auto dc = Wm().GetWindowDC(hwnd);
+    if (!dc)
+        return;
+    TCanvas canvas;
+    canvas.SetHandle(dc.get());
+    object.Draw(canvas, true);
+    canvas.SetHandle(nullptr);
+}
+
+} // namespace tessel
