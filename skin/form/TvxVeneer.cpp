@@ -12,6 +12,7 @@
 #include "skin/data/TvxSkinData.h"
 #include "skin/form/TvxBuiltInFrameLook.h"
 #include "skin/form/TvxClientBackground.h"
+#include "skin/form/TvxClientFrameLook.h"
 #include "skin/form/TvxFrameHitTest.h"
 #include "skin/form/TvxFrameLayout.h"
 #include "skin/form/TvxSkinFrameLook.h"
@@ -51,6 +52,7 @@ TvxVeneer::TvxVeneer(TComponent* owner)
     , m_border_icons(biSystemMenu | biMinimize | biMaximize | biRollUp)
     , m_skin_look(std::make_unique<TvxSkinFrameLook>())
     , m_built_in_look(std::make_unique<TvxBuiltInFrameLook>())
+    , m_client_look(std::make_unique<TvxClientFrameLook>())
 {
     m_form->SetBorderIcons(0);
     m_form->SetAutoScroll(false);
@@ -109,6 +111,40 @@ void TvxVeneer::SetSkinData(TvxSkinData* data)
         m_skinnable = data->SkinnableForm();
     if (!HasState(csDesigning))
         ApplySkin();
+}
+
+void TvxVeneer::SetSupportNCArea(bool value)
+{
+    if (value == m_support_nc_area)
+        return;
+    m_support_nc_area = value;
+    if (HasState(csDesigning) || HasState(csLoading))
+        return;
+    ApplySkin();
+    if (HWND hwnd = FormHandle())
+        Wm().SetWindowPos(hwnd, {}, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+void TvxVeneer::FitClientToSkin()
+{
+    if (!m_skin_active || m_rolled_up || !FormHandle())
+        return;
+    const TBitmap& picture = m_skin_data->Picture();
+    TRect client = Wm().GetClientRect(FormHandle());
+    int w = client.Width(), h = client.Height();
+    if (TvxFrameGeometry::Sizeable(*m_skin_data)) {
+        if (m_min_width == 0)
+            w = std::max(w, picture.Width());
+        if (m_min_height == 0)
+            h = std::max(h, picture.Height());
+    } else {
+        w = picture.Width();
+        h = picture.Height();
+        m_sizeable = false;
+    }
+    if (w != client.Width() || h != client.Height())
+        m_form->SetBounds(m_form->Left(), m_form->Top(), m_form->Width() + w - client.Width(),
+            m_form->Height() + h - client.Height());
 }
 
 void TvxVeneer::SetBorderIcons(TvxBorderIcons icons)
@@ -217,6 +253,8 @@ void TvxVeneer::ApplySkin()
     m_objects.ForgetTracking();
     m_skin_active = m_skin_data && !m_skin_data->Empty();
     m_objects.Clear();
+    if (m_skin_active && m_skinnable && ClientMode())
+        FitClientToSkin();
     if (m_skin_active && m_skinnable) {
         for (int i = 0; i < m_skin_data->ObjectCount(); ++i)
             m_objects.Add(TvxFrameObjectFactory::Create(*this, *m_skin_data->ObjectList(i)));
@@ -320,6 +358,8 @@ void TvxVeneer::Update(bool layout)
     HWND hwnd = FormHandle();
     if (hwnd && !ClientMode() && !Wm().GetWindowRgn(hwnd))
         RepaintFrame();
+    if (hwnd && ClientMode())
+        m_form->Invalidate();
 }
 
 void TvxVeneer::UpdateWindowRegion(bool resizing)

@@ -38,7 +38,7 @@ public:
     TvxSkinData* SkinData() const { return m_skin_data; }
     void SetSkinData(TvxSkinData* data);
     bool SupportNCArea() const { return m_support_nc_area; }
-    void SetSupportNCArea(bool value) { m_support_nc_area = value; }
+    void SetSupportNCArea(bool value);
     TvxBorderIcons BorderIcons() const { return m_border_icons; }
     void SetBorderIcons(TvxBorderIcons icons);
     bool HideCaptionButtons() const { return m_hide_caption_buttons; }
@@ -106,6 +106,8 @@ private:
     void WindowProc(TMessage& message);
     bool Handle(TMessage& message);
     void RouteMouse(TMessage& message);
+    // The mouse in client mode: the frame's objects lie in the client area.
+    void RouteClientMouse(TMessage& message);
     void CallSaved(TMessage& message) { m_saved(message); }
     HWND FormHandle() const;
     TPoint ToWindow(TPoint screen) const;
@@ -119,6 +121,11 @@ private:
     void UpdateActivation(bool repaint);
     void RepaintFrame();
     void PaintFrame(TDeviceContext& dc);
+    // The whole frame as the client area's background, for a window without a frame.
+    void PaintClientFrame(TDeviceContext& dc);
+    // A client-mode skin sets the form's client size: at least the picture's, or exactly
+    // it for a skin that does not size.
+    void FitClientToSkin();
     void PaintBackground(TDeviceContext& dc);
     TvxFrameScene Scene();
     void MakeBuiltInButtons();
@@ -157,7 +164,7 @@ private:
     TRect m_default_caption_rect;
     TvxFrameShape m_shape;
     TvxFrameObjects m_objects;
-    std::unique_ptr<TvxFrameLook> m_skin_look, m_built_in_look;
+    std::unique_ptr<TvxFrameLook> m_skin_look, m_built_in_look, m_client_look;
     std::unique_ptr<TTimer> m_morph_timer, m_animation_timer, m_hover_timer;
     uint32_t m_command_message = 0;
 };

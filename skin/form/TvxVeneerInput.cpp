@@ -60,6 +60,15 @@ void TvxVeneer::OnHover()
         return;
     }
     TPoint p = ToWindow(Wm().Input().CursorPos());
+    if (ClientMode()) {
+        if (Wm().WindowFromPoint(Wm().Input().CursorPos()) == hwnd || Wm().Input().GetCapture() == hwnd) {
+            m_objects.Track(p);
+            return;
+        }
+        m_objects.Track({ -1, -1 }, false);
+        m_hover_timer->SetEnabled(false);
+        return;
+    }
     bool in_window = Wm().WindowFromPoint(Wm().Input().CursorPos()) == hwnd
         || (Wm().Input().GetCapture() == hwnd && TRect { 0, 0, m_geometry.W, m_geometry.H }.Contains(p));
     TRect client = HasSkinFrame() ? m_geometry.NewClient
@@ -85,6 +94,22 @@ int TvxVeneer::HitTest(TPoint p)
     test.object_hot = m_objects.Hot() != nullptr;
     test.size_move = m_in_size_move;
     test.over_caption = [this](TPoint q) { return m_objects.OverCaption(q); };
+    if (ClientMode()) {
+        // The whole window is client: only the borders and the grip are the window
+        // system's; the objects get the mouse through the client messages.
+        if (!LoadedSkin())
+            return HTCLIENT;
+        if (!m_hover_timer->Enabled()) {
+            m_objects.Track(p);
+            m_hover_timer->SetEnabled(true);
+        }
+        if (!test.sizeable || test.maximized || test.rolled_up || m_objects.Hot())
+            return HTCLIENT;
+        if (m_frame_state == TvxFrameState::Normal && m_geometry.SizeGripRect.Contains(p))
+            return HTBOTTOMRIGHT;
+        int edge = test.Skinned(p, m_geometry, m_shape, m_skin_data->FormInfo().borderwidth);
+        return edge >= HTLEFT && edge <= HTBOTTOMRIGHT ? edge : HTCLIENT;
+    }
     int hit = HasSkinFrame()
         ? test.Skinned(p, m_geometry, m_shape, m_skin_data->FormInfo().borderwidth)
         : test.BuiltIn(p, m_geometry.W, m_geometry.H, m_default_caption_rect, CaptionHeight());
@@ -191,6 +216,58 @@ void TvxVeneer::RouteMouse(TMessage& message)
             m_objects.ReleaseCapture();
         break;
     case WM_NCRBUTTONUP:
+    case WM_RBUTTONUP:
+        up(mbRight);
+        break;
+    default:
+        break;
+    }
+}
+
+void TvxVeneer::RouteClientMouse(TMessage& message)
+{
+    HWND hwnd = FormHandle();
+    if (!hwnd || !LoadedSkin())
+        return;
+    TPoint p = PointFromParam(message.LParam);
+    auto down = [&](TMouseButtonKind button) {
+        if (!m_objects.MouseDown(p, button))
+            return;
+        TvxActiveSkinObject* captured = m_objects.Captured();
+        if (dynamic_cast<TvxSkinCaptionObject*>(captured)) {
+            // A press on the caption moves the window.
+            m_objects.ReleaseCapture();
+            if (button == mbLeft && m_frame_state != TvxFrameState::Maximized)
+                Wm().SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, message.LParam);
+        } else if (captured) {
+            Wm().Input().SetCapture(hwnd);
+        }
+    };
+    auto up = [&](TMouseButtonKind button) {
+        if (m_objects.Captured() && Wm().Input().GetCapture() == hwnd)
+            Wm().Input().ReleaseCapture();
+        m_objects.MouseUp(p, button);
+    };
+    switch (message.Msg) {
+    case WM_MOUSEMOVE:
+        m_objects.MouseMove(p);
+        break;
+    case WM_LBUTTONDOWN:
+        down(mbLeft);
+        break;
+    case WM_LBUTTONUP:
+        up(mbLeft);
+        break;
+    case WM_LBUTTONDBLCLK:
+        down(mbLeft);
+        m_objects.DblClick();
+        if (dynamic_cast<TvxSkinCaptionObject*>(m_objects.Hot()) && m_sizeable)
+            RunCommand(cmmaximize);
+        break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        down(mbRight);
+        break;
     case WM_RBUTTONUP:
         up(mbRight);
         break;

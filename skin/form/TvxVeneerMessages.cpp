@@ -122,10 +122,12 @@ bool TvxVeneer::Handle(TMessage& message)
         if (message.WParam && nonclient)
             TvxClientBackground::Paint(*reinterpret_cast<TDeviceContext*>(message.WParam), LoadedSkin(),
                 Wm().GetClientRect(FormHandle()), m_geometry, m_logo, m_logo_transparent);
+        else if (message.WParam)
+            PaintClientFrame(*reinterpret_cast<TDeviceContext*>(message.WParam));
         message.Result = 1;
         return true;
     case WM_NCHITTEST:
-        if (!nonclient || m_form->BorderStyle() == bsNone)
+        if (nonclient && m_form->BorderStyle() == bsNone)
             return false;
         message.Result = HitTest(ToWindow(PointFromParam(message.LParam)));
         return true;
@@ -213,6 +215,17 @@ bool TvxVeneer::Handle(TMessage& message)
         CallSaved(message);
         if (nonclient)
             RouteMouse(message);
+        else
+            RouteClientMouse(message);
+        return true;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        CallSaved(message);
+        if (!nonclient)
+            RouteClientMouse(message);
         return true;
     default:
         return false;

@@ -86,12 +86,31 @@ void TvxVeneer::PaintFrame(TDeviceContext& dc)
     }
 }
 
+void TvxVeneer::PaintClientFrame(TDeviceContext& dc)
+{
+    if (m_geometry.W == 0 || m_geometry.H == 0)
+        RefreshSize();
+    TvxFrameScene scene;
+    scene.data = LoadedSkin();
+    scene.active = IsFormActive();
+    if (scene.data) {
+        m_geometry = TvxFrameGeometry::Compute(*scene.data, m_geometry.W, m_geometry.H);
+        TvxFrameLayout::Layout(*scene.data, m_geometry, m_objects.All(), true, {}, false);
+    }
+    scene.geometry = m_geometry;
+    if (m_frame_state != TvxFrameState::Normal)
+        scene.geometry.SizeGripRect = {};
+    scene.objects = m_objects.Shown();
+    m_client_look->Paint(dc, scene);
+}
+
 void TvxVeneer::DrawObjectNow(TvxActiveSkinObject& object)
 {
     HWND hwnd = FormHandle();
-    if (!hwnd || !m_objects.Belongs(object) || ClientMode() || m_form->BorderStyle() == bsNone)
+    if (!hwnd || !m_objects.Belongs(object) || m_form->BorderStyle() == bsNone)
         return;
-    auto dc = Wm().GetWindowDC(hwnd);
+    // In client mode the frame is the client area's background: the object draws there.
+    auto dc = ClientMode() ? Wm().GetDC(hwnd) : Wm().GetWindowDC(hwnd);
     if (!dc)
         return;
     TCanvas canvas;

@@ -1,6 +1,7 @@
 #include "skin/form/TvxVeneer.h"
 
 #include "skin/draw/TvxEffectBmp.h"
+#include "skin/form/TvxClientFrameLook.h"
 #include "skin/form/TvxFrameShape.h"
 #include "skin/form/TvxSkinFrameLook.h"
 #include "skin/form/objects/TvxSkinCaptionObject.h"
@@ -325,4 +326,55 @@ TEST_F(VeneerTest, SkinnableFormSwitchesTheFrameWhileMaximised)
     EXPECT_TRUE(wm.IsZoomed(Hwnd()));
     EXPECT_EQ(wm.ClientInWindow(Hwnd()), (TRect { 3, 22, work.Width() - 3, work.Height() - 3 }));
     EXPECT_FALSE(veneer->Objects().Empty());
+}
+
+// Without a non-client area the whole window is client and the frame is its
+// background: the frame picture composed to the window's size with the objects and
+// the grip drawn into it; the borders still size the window and the objects still
+// take the mouse.
+TEST_F(VeneerTest, InClientModeTheFrameIsTheClientAreasBackground)
+{
+    MakeForm({ 0, 0, 400, 300 });
+    veneer = &form->Add<TvxVeneer>();
+    veneer->SetSupportNCArea(false);
+    veneer->SetSkinData(store);
+    LoadSkin();
+    ShowAndPaint();
+    EXPECT_EQ(wm.ClientInWindow(Hwnd()), (TRect { 0, 0, 400, 300 }));
+    ASSERT_NE(wm.GetWindowRgn(Hwnd()), nullptr) << "shaped by the mask as well";
+    TBitmap composed = TvxClientFrameLook::Compose(*store, 400, 300);
+    const TRect grip = veneer->Geometry().SizeGripRect;
+    EXPECT_FALSE(grip.IsEmpty());
+    int compared = 0;
+    for (int y = 0; y < 300; y += 2)
+        for (int x = 0; x < 400; x += 3) {
+            bool under = grip.Contains({ x, y }) || !wm.GetWindowRgn(Hwnd())->Contains(x, y);
+            for (TvxActiveSkinObject* object : veneer->Objects().Shown())
+                under = under || object->ObjectRect().Contains({ x, y });
+            if (under)
+                continue;
+            ASSERT_EQ(Pixel(x, y), composed.Pixel(x, y) & 0xFFFFFF) << x << "," << y;
+            ++compared;
+        }
+    EXPECT_GT(compared, 15000);
+    EXPECT_NE(Pixel(grip.left + grip.Width() / 2, grip.top + grip.Height() / 2),
+        composed.Pixel(grip.left + grip.Width() / 2, grip.top + grip.Height() / 2) & 0xFFFFFF)
+        << "the grip is drawn";
+
+    EXPECT_EQ(HitAt(1, 1), HTTOPLEFT);
+    EXPECT_EQ(HitAt(200, 150), HTCLIENT);
+    EXPECT_EQ(HitAt(grip.left + 1, grip.top + 1), HTBOTTOMRIGHT);
+
+    // The close button where its skin rectangle maps, taking a click through the
+    // client messages.
+    auto& close = *Object("closebutton");
+    TRect at = close.ObjectRect();
+    int closes = 0;
+    form->OnClose = [&](TComponent*, TCloseAction&) { ++closes; };
+    wm.Input().MouseMove(Screen(at.left + 5, at.top + 5));
+    Run(60);
+    EXPECT_EQ(veneer->Objects().Hot(), &close) << "found by the hover timer";
+    wm.Input().Click(TMouseButton::Left, Screen(at.left + 5, at.top + 5));
+    Pump();
+    EXPECT_EQ(closes, 1);
 }

@@ -1,0 +1,63 @@
+#include "skin/form/TvxClientFrameLook.h"
+
+#include "framework/TBitmap.h"
+#include "framework/TCanvas.h"
+#include "platform/TDeviceContext.h"
+#include "skin/data/TvxDataSkinPanelControl.h"
+#include "skin/data/TvxSkinData.h"
+#include "skin/draw/TvxComposition.h"
+#include "skin/form/objects/TvxActiveSkinObject.h"
+
+namespace tessel {
+
+TBitmap TvxClientFrameLook::Compose(const TvxSkinData& data, int width, int height)
+{
+    const TvxSkinFormInfo& f = data.FormInfo();
+    const TBitmap& picture = data.Picture();
+    TBitmap image;
+    bool corners = f.lefttoppoint.x || f.lefttoppoint.y || f.rightbottompoint.x || f.rightbottompoint.y;
+    if (!corners) {
+        image = picture;
+        return image;
+    }
+    TvxElementGeometry g = TvxFrameGeometry::PictureGeometry(data);
+    TvxFrameGeometry target = TvxFrameGeometry::Compute(data, width, height);
+    TvxComposition::ComposeElementImage(g, target.Target(), image, picture, width, height, true);
+    return image;
+}
+
+void TvxClientFrameLook::Paint(TDeviceContext& dc, const TvxFrameScene& scene) const
+{
+    const int w = scene.geometry.W, h = scene.geometry.H;
+    if (w <= 0 || h <= 0)
+        return;
+    if (!scene.data || scene.data->Empty() || scene.data->Picture().Empty()) {
+        dc.FillRect({ 0, 0, w, h }, ColorToArgb(clBtnFace));
+        dc.Rectangle({ 0, 0, w, h }, ColorToArgb(clBlack), ColorToArgb(clBtnFace));
+        return;
+    }
+    TBitmap image = Compose(*scene.data, w, h);
+    for (TvxActiveSkinObject* object : scene.objects)
+        object->Draw(image.Canvas(), false);
+    // The skin's size grip, from the status bar record FORMINFO names.
+    const TvxSkinData& data = *scene.data;
+    if (!scene.geometry.SizeGripRect.IsEmpty()) {
+        int i = data.GetControlIndex(data.FormInfo().statusbarname);
+        auto* record = i >= 0 ? dynamic_cast<const TvxDataSkinPanelControl*>(data.ControlList(i)) : nullptr;
+        const TBitmap* grip = record ? data.ActivePicture(record->pictureindex) : nullptr;
+        if (record && grip && !record->gripperrect.IsEmpty()) {
+            const TRect& g = record->gripperrect;
+            TBitmap piece(g.Width(), g.Height());
+            piece.Canvas().CopySurface({ 0, 0, g.Width(), g.Height() }, grip->Surface(), g);
+            if (record->grippertransparent) {
+                piece.SetTransparentMode(tmFixed);
+                piece.SetTransparentColor(record->grippertransparentcolor);
+                piece.SetTransparent(true);
+            }
+            image.Canvas().Draw(scene.geometry.SizeGripRect.left, scene.geometry.SizeGripRect.top, piece);
+        }
+    }
+    dc.BitBlt(0, 0, image.Width(), image.Height(), image.Surface(), 0, 0);
+}
+
+} // namespace tessel

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "framework/TBitmap.h"
+#include "skin/form/TvxFrameScene.h"
+
+namespace tessel {
+
+// The frame of a window that has none of its own: the whole frame picture composed
+// to the window's size (client included), the objects drawn into it and the skin's
+// size grip at its corner, all painted as the client area's background.
+class TvxClientFrameLook : public TvxFrameLook {
+public:
+    void Paint(TDeviceContext& dc, const TvxFrameScene& scene) const override;
+    // The composed image of the window before any object is drawn.
+    static TBitmap Compose(const TvxSkinData& data, int width, int height);
+};
+
+} // namespace tessel
