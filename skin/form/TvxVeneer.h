@@ -154,7 +154,6 @@ private:
 
     bool m_skin_active = false;
     bool m_skinnable = true;
-    bool m_skin_changing = false;
     TvxFrameState m_frame_state = TvxFrameState::Normal;
     bool m_rolled_up = false;
     bool m_in_size_move = false;

@@ -42,7 +42,6 @@ bool TvxVeneer::Handle(TMessage& message)
     case SkinChangingNotice:
         if (reinterpret_cast<TvxSkinData*>(message.WParam) != m_skin_data)
             return false;
-        m_skin_changing = true;
         m_skin_active = false;
         m_morph_timer->SetEnabled(false);
         m_hover_timer->SetEnabled(false);
@@ -50,7 +49,6 @@ bool TvxVeneer::Handle(TMessage& message)
         TvxSkinControls::BeforeChange(*m_form, m_skin_data);
         return true;
     case SkinChangedNotice: {
-        m_skin_changing = false;
         auto* store = reinterpret_cast<TvxSkinData*>(message.WParam);
         if (store == m_skin_data)
             ApplySkin();
