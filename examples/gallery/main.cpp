@@ -1,6 +1,8 @@
 // The skinned controls on one window: tessel-gallery [SKIN.vxs]. Without an argument
-// it shows the demo skin that the build puts beside it.
+// it shows the demo skin that the build puts beside it; a second window shows the
+// frame objects on the demo skin's second form look.
 #include "examples/gallery/GalleryForm.h"
+#include "examples/gallery/ObjectsForm.h"
 #include "framework/SysUtils.h"
 #include "framework/TApplication.h"
 #include "platform/DesktopBackend.h"
@@ -27,6 +29,9 @@ int main(int argc, char** argv)
     Application().Initialize();
     Application().SetMainFormOnTaskBar(true);
     Application().CreateForm<gallery::GalleryForm>(skin);
+    // The frame objects on a window of their own, beside it.
+    std::string objects = ExtractFilePath(TShell::ProgramPath()) + "demo-objects.vxs";
+    Application().CreateForm<gallery::ObjectsForm>(objects).Show();
     int code = Application().Run();
     Application().Finalize();
     return code;

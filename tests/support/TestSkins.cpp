@@ -81,4 +81,9 @@ void LoadDemoSkin(TvxCompressedStoredSkin& skin)
     skin.ImportCompressedFile(DemoSkinFile());
 }
 
+void LoadObjectsSkin(TvxCompressedStoredSkin& skin)
+{
+    skin.ImportCompressedFile(TESSEL_OBJECTS_SKIN_FILE);
+}
+
 } // namespace tessel::test

@@ -39,5 +39,7 @@ std::string MinimalIni(const std::string& extra = {});
 std::string DemoSkinFile();
 std::string DemoSkinIniFile();
 void LoadDemoSkin(TvxCompressedStoredSkin& skin);
+// The demo skin's second form look, with one frame object of each kind.
+void LoadObjectsSkin(TvxCompressedStoredSkin& skin);
 
 } // namespace tessel::test

@@ -3,6 +3,7 @@
 //   make-demo-skin DIR
 #include "assets/skins/demo/DemoIni.h"
 #include "assets/skins/demo/DemoPictures.h"
+#include "assets/skins/demo/ObjectsSkin.h"
 #include "framework/Exception.h"
 #include "framework/TFileStream.h"
 
@@ -24,9 +25,15 @@ int main(int argc, char** argv)
         pictures.mask.SaveToFile(dir + "/" + demo::kMaskFile);
         for (size_t i = 0; i < pictures.active.size(); ++i)
             pictures.active[i].SaveToFile(dir + "/" + demo::kActivePictureFiles[i]);
-        std::string ini = demo::DemoSkinIni();
-        TFileStream file(dir + "/demo.ini", TFileMode::fmCreate);
-        file.WriteBuffer(ini.data(), ini.size());
+        auto write = [&](const std::string& name, const std::string& text) {
+            TFileStream file(dir + "/" + name, TFileMode::fmCreate);
+            file.WriteBuffer(text.data(), text.size());
+        };
+        write("demo.ini", demo::DemoSkinIni());
+        // The second form look, for the gallery's window of frame objects.
+        demo::ObjectsFrame().SaveToFile(dir + "/" + demo::kObjectsFrameFile);
+        demo::ObjectsArt().SaveToFile(dir + "/" + demo::kObjectsArtFile);
+        write("objects.ini", demo::ObjectsSkinIni());
     } catch (const Exception& e) {
         std::fprintf(stderr, "make-demo-skin: %s\n", e.what());
         return 1;

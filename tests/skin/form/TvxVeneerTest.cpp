@@ -4,8 +4,14 @@
 #include "skin/form/TvxClientFrameLook.h"
 #include "skin/form/TvxFrameShape.h"
 #include "skin/form/TvxSkinFrameLook.h"
+#include "skin/form/objects/TvxSkinAnimateObject.h"
+#include "skin/form/objects/TvxSkinBitLabelObject.h"
 #include "skin/form/objects/TvxSkinCaptionObject.h"
+#include "skin/form/objects/TvxSkinFrameGaugeObject.h"
+#include "skin/form/objects/TvxSkinFrameRegulatorObject.h"
 #include "skin/form/objects/TvxSkinStdButtonObject.h"
+#include "skin/form/objects/TvxSkinSwitchObject.h"
+#include "skin/form/objects/TvxUserObject.h"
 #include "tests/skin/form/FormFixture.h"
 
 using namespace tessel;
@@ -377,4 +383,40 @@ TEST_F(VeneerTest, InClientModeTheFrameIsTheClientAreasBackground)
     wm.Input().Click(TMouseButton::Left, Screen(at.left + 5, at.top + 5));
     Pump();
     EXPECT_EQ(closes, 1);
+}
+
+// The demo skin's second form look carries one object of each kind in its bottom
+// band, where they stay at the window's bottom-left as it grows; they draw there.
+TEST_F(VeneerTest, TheObjectsLookCarriesOneObjectOfEachKind)
+{
+    MakeForm({ 0, 0, 420, 200 });
+    test::LoadObjectsSkin(*stored);
+    veneer = &form->Add<TvxVeneer>();
+    veneer->SetSkinData(store);
+    LoadSkin();
+    ShowAndPaint();
+    std::vector<std::string> kinds;
+    for (TvxActiveSkinObject* object : veneer->Objects().All())
+        kinds.push_back(object->IDName());
+    EXPECT_EQ(kinds,
+        (std::vector<std::string> {
+            "closebutton", "caption", "meter", "knob", "power", "spinner", "counter", "custom" }));
+    EXPECT_NE(dynamic_cast<TvxSkinFrameGaugeObject*>(Object("meter")), nullptr);
+    EXPECT_NE(dynamic_cast<TvxSkinFrameRegulatorObject*>(Object("knob")), nullptr);
+    EXPECT_NE(dynamic_cast<TvxSkinSwitchObject*>(Object("power")), nullptr);
+    EXPECT_NE(dynamic_cast<TvxSkinAnimateObject*>(Object("spinner")), nullptr);
+    EXPECT_NE(dynamic_cast<TvxSkinBitLabelObject*>(Object("counter")), nullptr);
+    EXPECT_NE(dynamic_cast<TvxUserObject*>(Object("custom")), nullptr);
+    // 80 pixels taller than the 120-pixel picture: the band's objects move down by 80.
+    EXPECT_EQ(Object("meter")->ObjectRect(), (TRect { 12, 168, 36, 192 }));
+    int painted = 0;
+    veneer->OnPaintEvent = [&](const std::string& name, TCanvas&, const TRect& r) {
+        EXPECT_EQ(name, "custom");
+        // Drawn into the frame's bottom image, which starts under the client (at 160).
+        EXPECT_EQ(r, (TRect { 192, 8, 228, 32 }));
+        ++painted;
+    };
+    wm.RedrawWindow(Hwnd(), nullptr, RDW_FRAME | RDW_INVALIDATE);
+    Pump();
+    EXPECT_EQ(painted, 1);
 }

@@ -1,0 +1,45 @@
+#include "examples/gallery/ObjectsForm.h"
+
+#include "framework/Exception.h"
+#include "framework/TCanvas.h"
+#include "skin/data/TvxCompressedStoredSkin.h"
+#include "skin/data/TvxSkinData.h"
+#include "skin/form/TvxVeneer.h"
+#include "skin/form/objects/TvxSkinFrameGaugeObject.h"
+
+#include <cstdio>
+
+namespace tessel::gallery {
+
+ObjectsForm::ObjectsForm(TComponent* owner, const std::string& skin_file)
+    : TForm(owner)
+{
+    SetCaption("Tessel frame objects");
+    SetBounds(820, 40, 420, 200);
+    SetColor(clWindow);
+    m_veneer = &Add<TvxVeneer>();
+    m_veneer->SetBorderIcons(0);
+    // The program's own object: a swatch with a border, drawn at each paint.
+    m_veneer->OnPaintEvent = [](const std::string&, TCanvas& canvas, const TRect& r) {
+        canvas.Brush().SetColor(0x00D8783B);
+        canvas.FillRect({ r.left + 2, r.top + 2, r.right - 2, r.bottom - 2 });
+        canvas.Brush().SetColor(clWhite);
+        canvas.FillRect({ r.left + 8, r.top + 8, r.right - 8, r.bottom - 8 });
+    };
+    auto& store = Add<TvxSkinData>();
+    auto& stored = Add<TvxCompressedStoredSkin>();
+    store.SetEnableSkinEffects(true);
+    m_veneer->SetSkinData(&store);
+    try {
+        stored.ImportCompressedFile(skin_file);
+        store.SetCompressedStoredSkin(&stored);
+    } catch (const Exception& e) {
+        std::fprintf(stderr, "tessel-gallery: %s: %s\n", skin_file.c_str(), e.Message().c_str());
+    }
+    // The gauge shows a value of its own.
+    for (TvxActiveSkinObject* object : m_veneer->Objects().All())
+        if (auto* gauge = dynamic_cast<TvxSkinFrameGaugeObject*>(object))
+            gauge->SetValue(60);
+}
+
+} // namespace tessel::gallery
