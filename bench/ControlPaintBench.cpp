@@ -13,6 +13,7 @@
 #include "skin/controls/TvxSkinToolBar.h"
 #include "skin/data/TvxCompressedStoredSkin.h"
 #include "skin/data/TvxSkinData.h"
+#include "tests/support/TSkinnedForm.h"
 #include "tests/support/TestSkins.h"
 
 #include <benchmark/benchmark.h>
@@ -23,19 +24,6 @@ using namespace tessel;
 
 namespace {
 
-// A form that passes the skin store's notices to its controls.
-class SkinnedForm : public TForm {
-public:
-    using TForm::TForm;
-
-protected:
-    void Dispatch(TMessage& message) override
-    {
-        if (!TvxSkinControls::Route(*this, message))
-            TForm::Dispatch(message);
-    }
-};
-
 // A fresh headless desktop large enough for the window, and a form on it with the
 // demo skin loaded; the control is made by make, then the form is shown and painted.
 template<class Make> TWinControl& ShowOnForm(int width, int height, Make make)
@@ -44,7 +32,7 @@ template<class Make> TWinControl& ShowOnForm(int width, int height, Make make)
     backend->SetMonitors({ { { 0, 0, 2560, 1600 }, { 0, 0, 2560, 1600 } } });
     TWindowManager::Instance().SetBackend(std::move(backend));
     Application().Initialize();
-    auto& form = Application().CreateForm<SkinnedForm>();
+    auto& form = Application().CreateForm<test::TSkinnedForm>();
     form.SetBounds(0, 0, width, height);
     auto& store = form.Add<TvxSkinData>();
     auto& stored = form.Add<TvxCompressedStoredSkin>();

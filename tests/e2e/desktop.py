@@ -65,6 +65,20 @@ class Display:
         return Picture(path)
 
 
+class WindowManager:
+    """openbox on a display. scripts/bootstrap installs it: a missing one is a failure,
+    not a skip."""
+
+    def __init__(self, display):
+        self.process = subprocess.Popen(["openbox"], env=display.env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        time.sleep(1)
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait()
+
+
 class Picture:
     """A screenshot's pixels."""
 

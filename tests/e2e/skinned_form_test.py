@@ -13,7 +13,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Display, Picture  # noqa: E402
+from desktop import Display, Picture, WindowManager  # noqa: E402
 from player_test import FRAME_BOTTOM, FRAME_LEFT, FRAME_RIGHT, FRAME_TOP  # noqa: E402
 from skinned_controls_test import player_with_pages  # noqa: E402
 
@@ -113,15 +113,12 @@ def main(program, pack, vxskin, skin, out):
     wm = None
     try:
         test_frame(display, program, pack, vxskin, skin, os.path.join(work, "plain"), out, "plain")
-        # scripts/bootstrap installs openbox: a missing one is a failure, not a skip.
-        wm = subprocess.Popen(["openbox"], env=display.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        time.sleep(1)
+        wm = WindowManager(display)
         test_frame(display, program, pack, vxskin, skin, os.path.join(work, "openbox"), out, "openbox")
         print("skinned form: all checks passed")
     finally:
         if wm:
-            wm.terminate()
-            wm.wait()
+            wm.close()
         display.close()
         shutil.rmtree(work, ignore_errors=True)
 

@@ -7,23 +7,10 @@
 #include "skin/data/TvxSkinData.h"
 #include "skin/draw/TvxComposition.h"
 #include "tests/framework/HeadlessApplication.h"
+#include "tests/support/TSkinnedForm.h"
 #include "tests/support/TestSkins.h"
 
 namespace tessel::test {
-
-// A form that passes the skin store's notices to its skinned controls, as the form
-// skin controller does.
-class TSkinnedForm : public TForm {
-public:
-    using TForm::TForm;
-
-protected:
-    void Dispatch(TMessage& message) override
-    {
-        if (!TvxSkinControls::Route(*this, message))
-            TForm::Dispatch(message);
-    }
-};
 
 // A headless application with a form holding a skin data store and a stored skin
 // (the demo skin unless told otherwise).
