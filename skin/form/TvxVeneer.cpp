@@ -7,6 +7,8 @@
 #include "platform/TDeviceContext.h"
 #include "platform/TSystemMetrics.h"
 #include "platform/TWindowManager.h"
+#include "skin/controls/TvxGraphicSkinControl.h"
+#include "skin/controls/TvxSkinControl.h"
 #include "skin/controls/TvxSkinControls.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/TvxSkinData.h"
@@ -95,6 +97,8 @@ TvxVeneer::~TvxVeneer()
 void TvxVeneer::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove)
+        std::erase_if(m_anchored, [component](const TAnchored& a) { return a.control == component; });
     if (operation == TOperation::opRemove && component == m_skin_data) {
         m_skin_data = nullptr;
         m_objects.Clear();
@@ -145,6 +149,45 @@ void TvxVeneer::FitClientToSkin()
     if (w != client.Width() || h != client.Height())
         m_form->SetBounds(m_form->Left(), m_form->Top(), m_form->Width() + w - client.Width(),
             m_form->Height() + h - client.Height());
+}
+
+void TvxVeneer::CollectAnchoredControls()
+{
+    for (const TAnchored& a : m_anchored)
+        a.control->RemoveFreeNotification(this);
+    m_anchored.clear();
+    if (!ClientMode() || !m_skin_active)
+        return;
+    for (int i = 0; i < m_form->ControlCount(); ++i) {
+        TControl* control = m_form->Controls(i);
+        std::string area;
+        if (auto* windowed = dynamic_cast<TvxSkinControl*>(control))
+            area = windowed->AreaName();
+        else if (auto* graphic = dynamic_cast<TvxGraphicSkinControl*>(control))
+            area = graphic->AreaName();
+        int index = area.empty() ? -1 : m_skin_data->GetAreaIndex(area);
+        if (index < 0 || m_skin_data->Area(index).AreaRect.IsEmpty())
+            continue;
+        control->SetAlign(alNone);
+        control->FreeNotification(this);
+        m_anchored.push_back({ control, m_skin_data->Area(index).AreaRect });
+    }
+}
+
+void TvxVeneer::PlaceAnchoredControls()
+{
+    if (!ClientMode() || !m_skin_active)
+        return;
+    const bool sizeable = TvxFrameGeometry::Sizeable(*m_skin_data);
+    TvxElementGeometry picture = TvxFrameGeometry::PictureGeometry(*m_skin_data);
+    for (const TAnchored& a : m_anchored) {
+        TRect r = sizeable
+            ? MapSkinRect(vxcmFull, picture, m_form->ClientWidth(), m_form->ClientHeight(), a.area)
+            : a.area;
+        a.control->SetBoundsRect(r);
+        if (auto* windowed = dynamic_cast<TWinControl*>(a.control))
+            windowed->Realign();
+    }
 }
 
 void TvxVeneer::SetBorderIcons(TvxBorderIcons icons)
@@ -275,6 +318,7 @@ void TvxVeneer::ApplySkin()
         Wm().SetWindowPos(hwnd, {}, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     }
     RefreshSize();
+    CollectAnchoredControls();
     if (m_skin_active)
         Update(true);
     m_form->Invalidate();
@@ -358,8 +402,10 @@ void TvxVeneer::Update(bool layout)
     HWND hwnd = FormHandle();
     if (hwnd && !ClientMode() && !Wm().GetWindowRgn(hwnd))
         RepaintFrame();
-    if (hwnd && ClientMode())
+    if (hwnd && ClientMode()) {
         m_form->Invalidate();
+        PlaceAnchoredControls();
+    }
 }
 
 void TvxVeneer::UpdateWindowRegion(bool resizing)

@@ -74,6 +74,8 @@ public:
     TCustomForm& Form() const { return *m_form; }
     const TvxFrameObjects& Objects() const { return m_objects; }
     const TvxFrameGeometry& Geometry() const { return m_geometry; }
+    // The controls client mode places in the skin's areas, in the form's order.
+    size_t AnchoredCount() const { return m_anchored.size(); }
     TvxFrameState FrameState() const override { return m_frame_state; }
     bool RolledUp() const override { return m_rolled_up; }
     bool SkinActive() const { return m_skin_active; }
@@ -126,6 +128,9 @@ private:
     // A client-mode skin sets the form's client size: at least the picture's, or exactly
     // it for a skin that does not size.
     void FitClientToSkin();
+    // Client mode: the skinned controls that name an area of the skin stand in it.
+    void CollectAnchoredControls();
+    void PlaceAnchoredControls();
     void PaintBackground(TDeviceContext& dc);
     TvxFrameScene Scene();
     void MakeBuiltInButtons();
@@ -163,6 +168,11 @@ private:
     TRect m_default_caption_rect;
     TvxFrameShape m_shape;
     TvxFrameObjects m_objects;
+    struct TAnchored {
+        TControl* control;
+        TRect area;
+    };
+    std::vector<TAnchored> m_anchored;
     std::unique_ptr<TvxFrameLook> m_skin_look, m_built_in_look, m_client_look;
     std::unique_ptr<TTimer> m_morph_timer, m_animation_timer, m_hover_timer;
     uint32_t m_command_message = 0;

@@ -46,6 +46,9 @@ bool TvxVeneer::Handle(TMessage& message)
         m_morph_timer->SetEnabled(false);
         m_hover_timer->SetEnabled(false);
         m_objects.Clear();
+        for (const TAnchored& a : m_anchored)
+            a.control->RemoveFreeNotification(this);
+        m_anchored.clear();
         TvxSkinControls::BeforeChange(*m_form, m_skin_data);
         return true;
     case SkinChangedNotice: {
@@ -145,6 +148,8 @@ bool TvxVeneer::Handle(TMessage& message)
             TPoint least = MinimumSize();
             if (nonclient && m_geometry.W >= least.x && m_geometry.H >= least.y)
                 Update(true);
+            else if (!nonclient && !m_rolled_up)
+                Update(TvxFrameGeometry::Sizeable(*m_skin_data));
         } else if (nonclient) {
             RepaintFrame();
             UpdateWindowRegion(true);

@@ -1,5 +1,6 @@
 #include "skin/form/TvxVeneer.h"
 
+#include "skin/controls/TvxSkinPanel.h"
 #include "skin/draw/TvxEffectBmp.h"
 #include "skin/form/TvxClientFrameLook.h"
 #include "skin/form/TvxFrameShape.h"
@@ -419,4 +420,35 @@ TEST_F(VeneerTest, TheObjectsLookCarriesOneObjectOfEachKind)
     wm.RedrawWindow(Hwnd(), nullptr, RDW_FRAME | RDW_INVALIDATE);
     Pump();
     EXPECT_EQ(painted, 1);
+}
+
+// In client mode a skinned control that names an area of the skin stands in that
+// area, grown with the window; it follows a resize, and a control freed meanwhile is
+// simply forgotten.
+TEST_F(VeneerTest, InClientModeControlsStandInTheSkinsAreas)
+{
+    MakeForm({ 0, 0, 400, 300 });
+    auto& panel = Add<TvxSkinPanel>(*form, { 0, 0, 50, 50 });
+    panel.SetAlign(alClient);
+    panel.SetAreaName("display");
+    auto& stray = Add<TvxSkinPanel>(*form, { 0, 0, 20, 20 });
+    stray.SetAreaName("no such area");
+    veneer = &form->Add<TvxVeneer>();
+    veneer->SetSupportNCArea(false);
+    veneer->SetSkinData(store);
+    ShowAndPaint();
+    LoadParts(DemoParts(
+        [](std::string& ini) { ini += "\r\n[SKINAREAS]\r\ncount=1\r\n0=display:5,20,101,57\r\n"; }));
+    EXPECT_EQ(veneer->AnchoredCount(), 1u);
+    EXPECT_EQ(panel.Align(), alNone);
+    // The area spans the corner points: it grows with the window (296 wider, 240 taller).
+    EXPECT_EQ(panel.BoundsRect(), (TRect { 5, 20, 397, 297 }));
+    EXPECT_EQ(stray.BoundsRect(), (TRect { 0, 0, 20, 20 }));
+    form->SetBounds(0, 0, 500, 350);
+    Pump();
+    EXPECT_EQ(panel.BoundsRect(), (TRect { 5, 20, 497, 347 }));
+    form->FreeComponent(&panel);
+    EXPECT_EQ(veneer->AnchoredCount(), 0u);
+    form->SetBounds(0, 0, 450, 320);
+    Pump();
 }
