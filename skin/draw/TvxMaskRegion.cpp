@@ -125,7 +125,11 @@ std::unique_ptr<TRegion> TvxMaskRegion::EdgesAndClient(
 {
     if (t.NewClient.IsEmpty())
         return nullptr;
-    TvxFrameEdges e = ComposeMaskEdges(g, t, mask, aw);
+    return EdgesRegion(ComposeMaskEdges(g, t, mask, aw), t.NewClient);
+}
+
+std::unique_ptr<TRegion> TvxMaskRegion::EdgesRegion(const TvxFrameEdges& e, const TRect& client)
+{
     auto from = [](const TBitmap& image, int x, int y) -> std::unique_ptr<TRegion> {
         std::vector<uint8_t> data = RegionDataFromMask(image, x, y);
         if (data.empty())
@@ -134,21 +138,11 @@ std::unique_ptr<TRegion> TvxMaskRegion::EdgesAndClient(
         TRegion::FromRegionData(data.data(), data.size(), *region);
         return region;
     };
-    const TRect& NC = t.NewClient;
-    auto edges = Union(Union(from(e.top, 0, 0), from(e.bottom, 0, NC.bottom)),
-        Union(from(e.left, 0, NC.top), from(e.right, NC.right, NC.top)));
-    return Union(std::move(edges), std::make_unique<TRegion>(NC));
-}
-
-std::unique_ptr<TRegion> TvxMaskRegion::FormRegion(
-    const TvxElementGeometry& g, int aw, int ah, const TBitmap& mask)
-{
-    if (mask.Empty())
-        return std::make_unique<TRegion>(TRect { 0, 0, aw, ah });
-    TvxElementGeometry m = g;
-    m.R = mask.Surface().Bounds();
-    int w = aw, h = ah;
-    return EdgesAndClient(m, ComputeTargetGeometry(vxcmFull, m, w, h), aw, mask);
+    auto edges = Union(Union(from(e.top, 0, 0), from(e.bottom, 0, client.bottom)),
+        Union(from(e.left, 0, client.top), from(e.right, client.right, client.top)));
+    if (client.IsEmpty())
+        return edges;
+    return Union(std::move(edges), std::make_unique<TRegion>(client));
 }
 
 std::unique_ptr<TRegion> TvxMaskRegion::ControlRegion(

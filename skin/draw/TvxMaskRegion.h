@@ -34,11 +34,10 @@ public:
     // geometry a strip stands for.
     static std::unique_ptr<TRegion> ControlRegion(
         const TvxElementGeometry& g, int aw, int ah, const TBitmap& mask);
-    // A skinned form's region while it is resized to aw x ah: g holds the frame's
-    // corner points with the mask rectangle as its client; the union of the resized
-    // mask rectangle and the mask's edge images.
-    static std::unique_ptr<TRegion> FormRegion(
-        const TvxElementGeometry& g, int aw, int ah, const TBitmap& mask);
+    // The black pixels of a mask's four edge images placed around the client
+    // rectangle (top at 0, bottom under the client, left and right beside it), with
+    // the client itself; none when nothing is inside.
+    static std::unique_ptr<TRegion> EdgesRegion(const TvxFrameEdges& edges, const TRect& client);
 
 private:
     static std::unique_ptr<TRegion> EdgesAndClient(

@@ -17,25 +17,6 @@ TvxElementGeometry MaskGeometry(const TvxSkinData& data)
     return g;
 }
 
-std::unique_ptr<TRegion> Union(std::unique_ptr<TRegion> a, std::unique_ptr<TRegion> b)
-{
-    if (!a)
-        return b;
-    if (b)
-        a->Combine(*a, *b, RGN_OR);
-    return a;
-}
-
-std::unique_ptr<TRegion> FromImage(const TBitmap& image, int x, int y)
-{
-    std::vector<uint8_t> data = TvxMaskRegion::RegionDataFromMask(image, x, y);
-    if (data.empty())
-        return nullptr;
-    auto region = std::make_unique<TRegion>();
-    TRegion::FromRegionData(data.data(), data.size(), *region);
-    return region;
-}
-
 } // namespace
 
 std::unique_ptr<TRegion> TvxFrameShape::Region(const TvxSkinData& data, const TvxFrameGeometry& geometry)
@@ -70,14 +51,9 @@ void TvxFrameShape::Build(const TvxSkinData* data, const TvxFrameGeometry& g, bo
     TvxElementGeometry mask = MaskGeometry(*data);
     TvxTargetGeometry target { g.NewLT, g.NewRT, g.NewLB, g.NewRB, g.MaskRect };
     m_edges = TvxMaskRegion::ComposeMaskEdges(mask, target, data->Mask(), g.W);
-    std::unique_ptr<TRegion> region;
-    if (!m_mask_rect.IsEmpty())
-        region = std::make_unique<TRegion>(m_mask_rect);
-    region = Union(std::move(region), FromImage(m_edges.top, 0, 0));
-    region = Union(std::move(region), FromImage(m_edges.bottom, 0, m_mask_rect.bottom));
-    region = Union(std::move(region), FromImage(m_edges.left, 0, m_mask_rect.top));
-    region = Union(std::move(region), FromImage(m_edges.right, m_mask_rect.right, m_mask_rect.top));
-    m_region = region ? std::move(region) : std::make_unique<TRegion>();
+    m_region = TvxMaskRegion::EdgesRegion(m_edges, m_mask_rect);
+    if (!m_region)
+        m_region = std::make_unique<TRegion>();
 }
 
 bool TvxFrameShape::Inside(TPoint p) const
