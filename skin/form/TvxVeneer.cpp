@@ -285,6 +285,18 @@ TPoint TvxVeneer::MaximumSize() const
     return size;
 }
 
+TPoint TvxVeneer::SmallIconSize() const
+{
+    int x = Wm().GetSystemMetrics(SM_CXSMICON), y = Wm().GetSystemMetrics(SM_CYSMICON);
+    return { x ? x : Wm().GetSystemMetrics(SM_CXSIZE), y ? y : Wm().GetSystemMetrics(SM_CYSIZE) };
+}
+
+void TvxVeneer::LayoutObjects()
+{
+    TvxFrameLayout::Layout(
+        *m_skin_data, m_geometry, m_objects.All(), ClientMode(), SmallIconSize(), m_show_icon);
+}
+
 void TvxVeneer::RefreshSize()
 {
     m_geometry.W = m_form->Width();
@@ -388,13 +400,8 @@ void TvxVeneer::Update(bool layout)
         return;
     if (m_skinnable) {
         m_geometry = TvxFrameGeometry::Compute(*m_skin_data, m_geometry.W, m_geometry.H);
-        if (layout) {
-            int x = Wm().GetSystemMetrics(SM_CXSMICON), y = Wm().GetSystemMetrics(SM_CYSMICON);
-            TPoint small { x ? x : Wm().GetSystemMetrics(SM_CXSIZE),
-                y ? y : Wm().GetSystemMetrics(SM_CYSIZE) };
-            TvxFrameLayout::Layout(
-                *m_skin_data, m_geometry, m_objects.All(), ClientMode(), small, m_show_icon);
-        }
+        if (layout)
+            LayoutObjects();
     }
     UpdateWindowRegion(layout);
     if (OnChangeClientRect)

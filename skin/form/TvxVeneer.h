@@ -117,6 +117,11 @@ private:
     void ApplySkin();
     void UpdateObjectVisibility();
     void RefreshSize();
+    // The system-menu button's size when it shows the form's icon.
+    TPoint SmallIconSize() const;
+    // Every object where its skin rectangle maps for the cached size, and the caption
+    // row in non-client mode.
+    void LayoutObjects();
     // Geometry, object layout and region for the cached size, then the events.
     void Update(bool layout);
     void UpdateWindowRegion(bool resizing);

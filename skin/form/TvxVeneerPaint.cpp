@@ -58,8 +58,8 @@ TvxFrameScene TvxVeneer::Scene()
         if (m_objects.Empty() && !m_skin_active)
             MakeBuiltInButtons();
         bool tool = m_form->BorderStyle() == bsToolWindow || m_form->BorderStyle() == bsSizeToolWin;
-        m_default_caption_rect = TvxFrameLayout::LayoutBuiltIn(
-            m_geometry.W, scene.caption_height, tool ? 13 : 17, m_objects.All(), { 16, 16 }, m_show_icon);
+        m_default_caption_rect = TvxFrameLayout::LayoutBuiltIn(m_geometry.W, scene.caption_height,
+            tool ? 13 : 17, m_objects.All(), SmallIconSize(), m_show_icon);
         scene.default_caption_rect = m_default_caption_rect;
     }
     scene.geometry = m_geometry;
@@ -78,8 +78,7 @@ void TvxVeneer::PaintFrame(TDeviceContext& dc)
         TPoint least = MinimumSize();
         if (m_geometry.W < least.x || m_geometry.H < least.y)
             return;
-        int x = Wm().GetSystemMetrics(SM_CXSMICON), y = Wm().GetSystemMetrics(SM_CYSMICON);
-        TvxFrameLayout::Layout(*m_skin_data, m_geometry, m_objects.All(), false, { x, y }, m_show_icon);
+        LayoutObjects();
         m_skin_look->Paint(dc, scene);
     } else {
         m_built_in_look->Paint(dc, scene);
@@ -95,7 +94,7 @@ void TvxVeneer::PaintClientFrame(TDeviceContext& dc)
     scene.active = IsFormActive();
     if (scene.data) {
         m_geometry = TvxFrameGeometry::Compute(*scene.data, m_geometry.W, m_geometry.H);
-        TvxFrameLayout::Layout(*scene.data, m_geometry, m_objects.All(), true, {}, false);
+        LayoutObjects();
     }
     scene.geometry = m_geometry;
     if (m_frame_state != TvxFrameState::Normal)
