@@ -36,6 +36,14 @@ TApplication::~TApplication()
     Finalize();
 }
 
+void TApplication::SetIcon(const TBitmap& icon)
+{
+    m_icon = icon;
+    for (int i = 0; i < Screen().FormCount(); ++i)
+        if (TCustomForm* form = Screen().Forms(i); form->HandleAllocated())
+            form->Perform(WM_SETICON);
+}
+
 void TApplication::Finalize()
 {
     TMouseTracker::Instance().OnChange = nullptr;

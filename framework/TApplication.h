@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/ControlTypes.h"
+#include "framework/TBitmap.h"
 #include "framework/TColor.h"
 #include "framework/TComponent.h"
 #include "framework/TUtilityWindow.h"
@@ -50,6 +51,10 @@ public:
     void SetMainFormOnTaskBar(bool on) { m_main_form_on_task_bar = on; }
     const std::string& Title() const { return m_title; }
     void SetTitle(std::string title) { m_title = std::move(title); }
+    // The program's icon; empty when it sets none.
+    const TBitmap& Icon() const { return m_icon; }
+    // Every form's window is told (WM_SETICON).
+    void SetIcon(const TBitmap& icon);
 
     // Creates a form owned by the application; the first becomes the main form.
     template<class T, class... Args> T& CreateForm(Args&&... args)
@@ -131,6 +136,7 @@ private:
     bool m_main_form_on_task_bar = false;
     bool m_terminated = false;
     std::string m_title;
+    TBitmap m_icon;
     bool m_show_hint = true;
     int m_hint_pause = 500;
     int m_hint_short_pause = 50;

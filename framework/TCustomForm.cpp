@@ -53,6 +53,13 @@ void TCustomForm::SetBorderIcons(TBorderIcons icons)
     UpdateWindowStyle();
 }
 
+void TCustomForm::SetIcon(const TBitmap& icon)
+{
+    m_icon = icon;
+    if (HandleAllocated())
+        Perform(WM_SETICON);
+}
+
 void TCustomForm::UpdateWindowStyle()
 {
     if (!HandleAllocated())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/TBitmap.h"
 #include "framework/TWinControl.h"
 
 #include <functional>
@@ -45,6 +46,10 @@ public:
     void SetKeyPreview(bool preview) { m_key_preview = preview; }
     TMainMenu* Menu() const { return m_menu; }
     void SetMenu(TMainMenu* menu);
+    // The form's own icon; empty when the form shows the program's.
+    const TBitmap& Icon() const { return m_icon; }
+    // Tells the window (WM_SETICON) so that a frame showing the icon follows it.
+    void SetIcon(const TBitmap& icon);
     bool AutoSize() const { return m_auto_size; }
     void SetAutoSize(bool auto_size) { m_auto_size = auto_size; }
     bool AutoScroll() const { return m_auto_scroll; }
@@ -101,6 +106,7 @@ private:
         int x = -1, y = -1, width = -1, height = -1;
     } m_client_wanted;
     TBorderIcons m_border_icons = biSystemMenu | biMinimize | biMaximize;
+    TBitmap m_icon;
     TWindowState m_window_state = wsNormal;
     TFormStyle m_form_style = fsNormal;
     bool m_active = false;

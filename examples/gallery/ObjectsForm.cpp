@@ -18,7 +18,8 @@ ObjectsForm::ObjectsForm(TComponent* owner, const std::string& skin_file)
     SetBounds(820, 40, 420, 200);
     SetColor(clWindow);
     m_veneer = &Add<TvxVeneer>();
-    m_veneer->SetBorderIcons(0);
+    m_veneer->SetBorderIcons(biSystemMenu);
+    m_veneer->SetShowIcon(true);
     // The program's own object: a swatch with a border, drawn at each paint.
     m_veneer->OnPaintEvent = [](const std::string&, TCanvas& canvas, const TRect& r) {
         canvas.Brush().SetColor(0x00D8783B);

@@ -26,6 +26,19 @@ TBitmap TvxClientFrameLook::Compose(const TvxSkinData& data, int width, int heig
     return image;
 }
 
+TBitmap TvxClientFrameLook::ComposeRolledUp(const TvxSkinData& data, int width)
+{
+    const TvxSkinFormInfo& f = data.FormInfo();
+    const TBitmap& picture = data.RollUpPicture();
+    TBitmap image;
+    if (f.rollupleftpoint.x < f.rolluprightpoint.x)
+        TvxComposition::ComposeHorizontalStrip(f.rollupleftpoint.x, picture.Width() - f.rolluprightpoint.x,
+            image, f.stretcheffect, width, picture.Surface().Bounds(), picture);
+    else
+        image = picture;
+    return image;
+}
+
 void TvxClientFrameLook::Paint(TDeviceContext& dc, const TvxFrameScene& scene) const
 {
     const int w = scene.geometry.W, h = scene.geometry.H;
@@ -36,12 +49,13 @@ void TvxClientFrameLook::Paint(TDeviceContext& dc, const TvxFrameScene& scene) c
         dc.Rectangle({ 0, 0, w, h }, ColorToArgb(clBlack), ColorToArgb(clBtnFace));
         return;
     }
-    TBitmap image = Compose(*scene.data, w, h);
+    const TvxSkinData& data = *scene.data;
+    bool rolled_up = scene.rolled_up && !data.RollUpPicture().Empty();
+    TBitmap image = rolled_up ? ComposeRolledUp(data, w) : Compose(data, w, h);
     for (TvxActiveSkinObject* object : scene.objects)
         object->Draw(image.Canvas(), false);
     // The skin's size grip, from the status bar record FORMINFO names.
-    const TvxSkinData& data = *scene.data;
-    if (!scene.geometry.SizeGripRect.IsEmpty()) {
+    if (scene.normal_state && !scene.geometry.SizeGripRect.IsEmpty()) {
         int i = data.GetControlIndex(data.FormInfo().statusbarname);
         auto* record = i >= 0 ? dynamic_cast<const TvxDataSkinPanelControl*>(data.ControlList(i)) : nullptr;
         const TBitmap* grip = record ? data.ActivePicture(record->pictureindex) : nullptr;

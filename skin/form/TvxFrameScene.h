@@ -20,6 +20,10 @@ struct TvxFrameScene {
     const TvxSkinData* data = nullptr;
     TvxFrameGeometry geometry;
     bool active = true;
+    // Rolled up (the roll-up picture's frame in client mode) and in the normal frame
+    // state (the only one that shows the size grip).
+    bool rolled_up = false;
+    bool normal_state = true;
     std::string caption;
     std::vector<TvxActiveSkinObject*> objects;
     // The built-in frame's caption height and caption rectangle, its fonts, and the

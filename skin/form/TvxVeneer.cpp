@@ -66,7 +66,7 @@ TvxVeneer::TvxVeneer(TComponent* owner)
     m_def_caption_font.SetColor(clBtnText);
     m_def_inactive_caption_font.SetColor(clBtnShadow);
     m_morph_timer = MakeTimer(25, [this] { OnMorph(); });
-    m_animation_timer = MakeTimer(25, [] {});
+    m_animation_timer = MakeTimer(25, [this] { OnAnimate(); });
     m_hover_timer = MakeTimer(50, [this] { OnHover(); });
     m_command_message = Wm().RegisterWindowMessage("TvxVeneerCommand");
     m_objects.SetFilter([this](const TvxActiveSkinObject& object) {
@@ -207,7 +207,15 @@ void TvxVeneer::SetHideCaptionButtons(bool value)
 void TvxVeneer::SetShowIcon(bool value)
 {
     m_show_icon = value;
+    // The system-menu button takes the icon's size.
+    if (HasSkinFrame())
+        LayoutObjects();
     RepaintFrame();
+}
+
+const TBitmap& TvxVeneer::SmallIcon()
+{
+    return m_icon.Small(*m_form, SmallIconSize());
 }
 
 HWND TvxVeneer::FormHandle() const
@@ -440,7 +448,11 @@ void TvxVeneer::UpdateActivation(bool repaint)
         if (repaint) {
             if (ClientMode())
                 caption->SetActive(active);
-            if (ClientMode() || !caption->ActiveRect().IsEmpty())
+            if (caption->HasAnimation()) {
+                caption->StartAnimation(active);
+                StartAnimationTimer();
+            }
+            if (ClientMode() || !caption->ActiveRect().IsEmpty() || caption->HasAnimation())
                 DrawObjectNow(*caption);
         } else if (caption->MorphingEnabled()) {
             caption->SetMorphFactor(active ? 1 : 0);

@@ -4,6 +4,7 @@
 #include "framework/TComponent.h"
 #include "framework/TControl.h"
 #include "framework/TFont.h"
+#include "skin/form/TvxFormIcon.h"
 #include "skin/form/TvxFrameGeometry.h"
 #include "skin/form/TvxFrameObjects.h"
 #include "skin/form/TvxFrameShape.h"
@@ -47,6 +48,7 @@ public:
     void SetSizeable(bool value) { m_sizeable = value; }
     bool ShowIcon() const override { return m_show_icon; }
     void SetShowIcon(bool value);
+    const TBitmap& SmallIcon() override;
     bool MaximizeOnFullScreen() const { return m_maximize_on_full_screen; }
     void SetMaximizeOnFullScreen(bool value) { m_maximize_on_full_screen = value; }
     int MinWidth() const { return m_min_width; }
@@ -159,6 +161,7 @@ private:
     int m_min_width = 0, m_min_height = 0, m_max_width = 0, m_max_height = 0;
     int m_client_width = 0, m_client_height = 0;
     TBitmap m_logo;
+    TvxFormIcon m_icon;
     bool m_logo_transparent = false;
     TFont m_def_caption_font, m_def_inactive_caption_font;
 

@@ -100,6 +100,12 @@ bool TvxVeneer::Handle(TMessage& message)
             if (auto dc = Wm().GetWindowDC(hwnd))
                 PaintFrame(*dc);
         return true;
+    case WM_SYNCPAINT:
+        if (!m_rolled_up || !nonclient)
+            return false;
+        RepaintFrame();
+        message.Result = 0;
+        return true;
     case WM_NCACTIVATE:
         message.Result = 1;
         RepaintFrame();
@@ -117,6 +123,11 @@ bool TvxVeneer::Handle(TMessage& message)
         // The title changed, through the window system or the framework.
         CallSaved(message);
         if (m_form->BorderStyle() != bsNone)
+            RepaintFrame();
+        return true;
+    case WM_SETICON:
+        CallSaved(message);
+        if (m_show_icon && m_form->BorderStyle() != bsNone)
             RepaintFrame();
         return true;
     case WM_ERASEBKGND:

@@ -46,6 +46,8 @@ TvxFrameScene TvxVeneer::Scene()
     TvxFrameScene scene;
     scene.data = m_skin_data;
     scene.active = IsFormActive();
+    scene.rolled_up = m_rolled_up;
+    scene.normal_state = m_frame_state == TvxFrameState::Normal;
     scene.caption = FormCaption();
     scene.caption_height = CaptionHeight();
     scene.caption_font = scene.active ? &m_def_caption_font : &m_def_inactive_caption_font;
@@ -92,6 +94,8 @@ void TvxVeneer::PaintClientFrame(TDeviceContext& dc)
     TvxFrameScene scene;
     scene.data = LoadedSkin();
     scene.active = IsFormActive();
+    scene.rolled_up = m_rolled_up;
+    scene.normal_state = m_frame_state == TvxFrameState::Normal;
     if (scene.data) {
         m_geometry = TvxFrameGeometry::Compute(*scene.data, m_geometry.W, m_geometry.H);
         LayoutObjects();

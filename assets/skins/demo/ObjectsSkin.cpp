@@ -20,7 +20,11 @@ constexpr int kWidth = 240, kHeight = 120, kClientBottom = 80;
 // Where the objects stand in the frame's bottom band, and their frames in the art.
 constexpr TRect kMeter = At(12, 88, 24, 24), kKnob = At(44, 88, 24, 24), kPower = At(76, 92, 24, 16),
                 kSpinner = At(108, 90, 20, 20), kCounter = At(136, 94, 48, 12), kCustom = At(192, 88, 36, 24);
-constexpr int kMeterFrames = 5, kKnobFrames = 8, kSpinnerFrames = 6;
+constexpr int kMeterFrames = 5, kKnobFrames = 8, kSpinnerFrames = 6, kCaptionFrames = 4;
+// The caption's band and its animation: a light sweeping across it, one frame under
+// the other.
+constexpr TRect kCaption = R(4, 4, kWidth - 4, 19);
+constexpr TRect kCaptionArt = At(0, 112, kCaption.right - kCaption.left, 15 * kCaptionFrames);
 constexpr TRect kMeterArt = At(0, 0, 24 * kMeterFrames, 24), kKnobArt = At(0, 24, 24 * kKnobFrames, 24),
                 kPowerOff = At(76, 92, 24, 16), kPowerOn = At(24, 48, 24, 16),
                 kSpinnerArt = At(0, 64, 20 * kSpinnerFrames, 20), kDigits = At(0, 84, 60, 12);
@@ -75,9 +79,9 @@ TBitmap ObjectsFrame()
 
 TBitmap ObjectsArt()
 {
-    TBitmap bmp(200, 112, TPixelFormat::pf24bit);
+    TBitmap bmp(240, 172, TPixelFormat::pf24bit);
     Painter p(bmp);
-    p.Fill({ 0, 0, 200, 112 }, kWhite);
+    p.Fill({ 0, 0, 240, 172 }, kWhite);
     // The meter: a bar of five steps, filling as the value rises.
     for (int f = 0; f < kMeterFrames; ++f) {
         TRect cell = At(f * 24, 0, 24, 24);
@@ -107,6 +111,15 @@ TBitmap ObjectsArt()
         p.Disc(cell.left + 9.5, cell.top + 9.5, 8, kAccentLight);
         double a = f * 2 * M_PI / kSpinnerFrames;
         p.Disc(cell.left + 9.5 + 5 * std::sin(a), cell.top + 9.5 - 5 * std::cos(a), 2.5, kAccentDark);
+    }
+    // The caption's sweep.
+    int band = kCaptionArt.Width();
+    for (int f = 0; f < kCaptionFrames; ++f) {
+        TRect cell = At(0, kCaptionArt.top + f * 15, band, 15);
+        p.VGradient(cell, kCaptionTop, kCaptionBottom);
+        int x = (band - 60) * f / (kCaptionFrames - 1);
+        p.HGradient({ x, cell.top, x + 30, cell.bottom }, kCaptionBottom, kAccentLight);
+        p.HGradient({ x + 30, cell.top, x + 60, cell.bottom }, kAccentLight, kCaptionBottom);
     }
     // Digits 0 to 9 for the counter.
     for (int d = 0; d < 10; ++d)
@@ -143,10 +156,11 @@ std::string ObjectsSkinIni()
     ini.Key("borderwidth", 3);
     ini.Key("formminwidth", kWidth);
     ini.Section("SKINOBJECTS");
-    const char* objects[] = { "closebutton:stdbutton", "caption:caption", "meter:framegauge",
-        "knob:frameregulator", "power:switch", "spinner:animate", "counter:bitlabel", "custom:userobject" };
-    ini.Key("count", 8);
-    for (int i = 0; i < 8; ++i)
+    const char* objects[] = { "closebutton:stdbutton", "sysmenubutton:stdbutton", "caption:caption",
+        "meter:framegauge", "knob:frameregulator", "power:switch", "spinner:animate", "counter:bitlabel",
+        "custom:userobject" };
+    ini.Key("count", 9);
+    for (int i = 0; i < 9; ++i)
         ini.Key(std::to_string(i), objects[i]);
     auto object
         = [&](const char* name, const TRect& skin, int picture, bool in_picture, const TRect& active) {
@@ -160,8 +174,16 @@ std::string ObjectsSkinIni()
     ini.Flag("morphing", true);
     ini.Key("downrect", kCloseDown);
     ini.Key("command", "cmclose");
-    object("caption", R(24, 4, kWidth - 24, 19), -1, false, R(0, 0, 0, 0));
+    object("sysmenubutton", kSysNormal, 0, true, kSysActive);
+    ini.Key("downrect", kSysDown);
+    ini.Key("command", "cmsysmenu");
+    object("caption", kCaption, 1, false, R(0, 0, 0, 0));
     ini.Flag("defaultcaption", true);
+    ini.Key("animateskinrect", kCaptionArt);
+    ini.Key("framecount", kCaptionFrames);
+    ini.Key("animateinterval", 100);
+    ini.Flag("inactiveanimation", true);
+    ini.Flag("stretcheffect", true);
     ini.Key("fontname", "Arial");
     ini.Key("fontheight", 16);
     ini.Key("fontstyle", "fsbold");

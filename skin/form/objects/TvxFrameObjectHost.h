@@ -7,6 +7,7 @@
 
 namespace tessel {
 
+class TBitmap;
 class TvxActiveSkinObject;
 class TvxSkinData;
 
@@ -27,6 +28,8 @@ public:
     virtual TvxFrameState FrameState() const = 0;
     virtual bool RolledUp() const = 0;
     virtual bool ShowIcon() const = 0;
+    // The form's icon at the small-icon size, for a system-menu button that shows it.
+    virtual const TBitmap& SmallIcon() = 0;
     virtual std::string FormCaption() const = 0;
     virtual void StartMorphTimer() = 0;
     virtual void StartAnimationTimer() = 0;

@@ -34,6 +34,8 @@ TvxSkinCaptionObject::TvxSkinCaptionObject(TvxFrameObjectHost& host, const TvxDa
     , m_frame_right_offset(r.framerightoffset)
     , m_full_frame(r.fullframe)
     , m_stretch(r.stretcheffect)
+    , m_animation(
+          r.animateskinrect, r.framecount, r.animateinterval, r.inactiveanimation, r.skinrect.Height())
 {
     m_font.SetName(r.fontname);
     m_font.SetHeight(r.fontheight);
@@ -105,6 +107,28 @@ TBitmap TvxSkinCaptionObject::Background(const TBitmap* picture, const TRect& re
     else
         strip(f.righttoppoint.y - t, b - f.rightbottompoint.y, false);
     return image;
+}
+
+bool TvxSkinCaptionObject::HasAnimation() const
+{
+    return m_host.SkinEffects() && SkinLoaded() && m_animation.Exists();
+}
+
+void TvxSkinCaptionObject::StartAnimation(bool active)
+{
+    if (HasAnimation())
+        m_animation.Start(active);
+}
+
+bool TvxSkinCaptionObject::AnimationStep()
+{
+    if (!HasAnimation())
+        return false;
+    bool moved = false;
+    bool running = m_animation.Step(m_host.IsFormActive(), moved);
+    if (moved)
+        m_host.DrawObjectNow(*this);
+    return running;
 }
 
 void TvxSkinCaptionObject::DrawText(TCanvas& canvas, TPoint origin, bool active) const
@@ -182,7 +206,16 @@ void TvxSkinCaptionObject::Draw(TCanvas& canvas, bool update)
         inactive_effect(image);
         return image;
     };
-    if (m_host.ClientMode() || !m_active_rect.IsEmpty()) {
+    if (HasAnimation() && m_animation.ShowsFrame()) {
+        // A frame of the animation carries the text in the other state's look.
+        TBitmap image = Background(m_active_picture, m_animation.FrameRect(m_animation.CurrentFrame()));
+        DrawText(image.Canvas(), {}, !form_active);
+        DrawImage(canvas, image);
+        return;
+    }
+    // After an animation the caption's own background is drawn again, not only its
+    // text over the last frame.
+    if (m_host.ClientMode() || !m_active_rect.IsEmpty() || (update && HasAnimation())) {
         if (!m_active_rect.IsEmpty() && (m_active || (MorphingEnabled() && m_morph_factor > 0))) {
             TBitmap active = Background(m_active_picture, m_active_rect);
             DrawText(active.Canvas(), {}, true);

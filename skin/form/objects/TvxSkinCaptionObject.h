@@ -3,6 +3,7 @@
 #include "framework/TColor.h"
 #include "framework/TFont.h"
 #include "skin/form/objects/TvxActiveSkinObject.h"
+#include "skin/form/objects/TvxCaptionAnimation.h"
 
 namespace tessel {
 
@@ -28,6 +29,14 @@ public:
     // object; the whole object when the record gives none.
     TRect TextRect() const;
 
+    // The caption animation runs only with the store's skin effects on.
+    bool HasAnimation() const;
+    // Sets the animation's first frame for the form's activation.
+    void StartAnimation(bool active);
+    // One tick of the 25 ms animation timer; whether the animation still runs.
+    bool AnimationStep();
+    const TvxCaptionAnimation& Animation() const { return m_animation; }
+
 private:
     struct TLook {
         TColor font, light, shadow;
@@ -52,6 +61,7 @@ private:
     int m_frame_left_offset = 0, m_frame_right_offset = 0;
     bool m_full_frame = false;
     bool m_stretch = false;
+    TvxCaptionAnimation m_animation;
 };
 
 } // namespace tessel

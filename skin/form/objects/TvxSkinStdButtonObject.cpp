@@ -66,13 +66,16 @@ bool TvxSkinStdButtonObject::CanMorphing() const
 void TvxSkinStdButtonObject::Draw(TCanvas& canvas, bool update)
 {
     if (!m_skin_support) {
-        DrawBuiltIn(canvas);
+        if (ShowsIcon())
+            canvas.Draw(m_object_rect.left, m_object_rect.top, m_host.SmallIcon());
+        else
+            DrawBuiltIn(canvas);
         return;
     }
     if (!SkinLoaded())
         return;
     if (ShowsIcon() && m_in_picture) {
-        // There is no form icon to show yet: the button keeps the frame's pixels.
+        canvas.Draw(m_object_rect.left, m_object_rect.top, m_host.SmallIcon());
         SetMorphFactor(0);
         return;
     }

@@ -6,6 +6,7 @@
 #include "skin/form/objects/TvxFrameObjectHost.h"
 #include "skin/form/objects/TvxSkinAnimateObject.h"
 #include "skin/form/objects/TvxSkinBitLabelObject.h"
+#include "skin/form/objects/TvxSkinCaptionObject.h"
 #include "skin/form/objects/TvxSkinFrameGaugeObject.h"
 #include "skin/form/objects/TvxSkinFrameRegulatorObject.h"
 #include "skin/form/objects/TvxSkinGaugeObject.h"
@@ -26,8 +27,9 @@ namespace {
 // A skin of one frame picture (60 x 40) and one active picture (120 x 60), with
 // the objects the tests make; each object draws onto a 100 x 60 window image.
 const char* kObjects
-    = "[SKINOBJECTS]\r\ncount=8\r\n0=power:switch\r\n1=level:gauge\r\n2=score:bitlabel\r\n"
-      "3=meter:framegauge\r\n4=knob:frameregulator\r\n5=volume:trackbar\r\n6=note:label\r\n7=spin:animate\r\n"
+    = "[SKINOBJECTS]\r\ncount=9\r\n0=power:switch\r\n1=level:gauge\r\n2=score:bitlabel\r\n"
+      "3=meter:framegauge\r\n4=knob:frameregulator\r\n5=volume:trackbar\r\n6=note:label\r\n7=spin:"
+      "animate\r\n8=title:caption\r\n"
       "[power]\r\nactivepictureindex=0\r\nskinrect=0,0,10,10\r\nactiveskinrect=0,0,10,10\r\n"
       "[level]\r\nactivepictureindex=0\r\nskinrect=0,10,5,15\r\nactiveskinrect=20,0,25,5\r\n"
       "minvalue=0\r\nmaxvalue=2\r\n"
@@ -43,17 +45,20 @@ const char* kObjects
       "mousedownchangevalue=1\r\n"
       "[note]\r\nskinrect=40,30,60,40\r\nfontcolor=255\r\nactivefontcolor=255\r\n"
       "[spin]\r\nactivepictureindex=0\r\nskinrect=0,0,4,4\r\nactiveskinrect=0,50,16,54\r\ncountframes=4\r\n"
-      "buttonstyle=1\r\ntimerinterval=25\r\n";
+      "buttonstyle=1\r\ntimerinterval=25\r\n"
+      "[title]\r\nactivepictureindex=0\r\nskinrect=0,0,12,4\r\nanimateskinrect=60,10,96,14\r\n"
+      "framecount=3\r\nanimateinterval=50\r\ninactiveanimation=1\r\n";
 
 class Host : public TvxFrameObjectHost {
 public:
     const TvxSkinData* LoadedSkin() const override { return data; }
-    bool SkinEffects() const override { return false; }
-    bool IsFormActive() const override { return true; }
+    bool SkinEffects() const override { return effects; }
+    bool IsFormActive() const override { return active; }
     bool ClientMode() const override { return false; }
     TvxFrameState FrameState() const override { return TvxFrameState::Normal; }
     bool RolledUp() const override { return false; }
     bool ShowIcon() const override { return false; }
+    const TBitmap& SmallIcon() override { return window; }
     std::string FormCaption() const override { return {}; }
     void StartMorphTimer() override { }
     void StartAnimationTimer() override { animation = true; }
@@ -70,6 +75,8 @@ public:
     TBitmap window { 100, 60 };
     int draws = 0;
     bool animation = false;
+    bool effects = false;
+    bool active = true;
 };
 
 class FrameObjectsTest : public test::HeadlessApplication {
@@ -283,4 +290,45 @@ TEST_F(FrameObjectsTest, AnAnimationRunsToItsLastFrameAndBack)
     frames.push_back(spin.CurrentFrame());
     EXPECT_EQ(frames, (std::vector<int> { 3, 2, 1 }));
     EXPECT_TRUE(Shows(Active(), { 0, 50, 4, 54 }, 0, 0));
+}
+
+// A caption animation plays its frames (cut side by side, one per interval) forward
+// when the form becomes active and back when it leaves, then shows the caption's
+// own look again; it needs the store's skin effects.
+TEST_F(FrameObjectsTest, ACaptionAnimationPlaysForwardWhenActiveAndBackWhenNot)
+{
+    auto& title = Object<TvxSkinCaptionObject>(8);
+    EXPECT_FALSE(title.HasAnimation()) << "skin effects off";
+    host.effects = true;
+    ASSERT_TRUE(title.HasAnimation());
+    auto play = [&] {
+        std::vector<int> frames;
+        int ticks = 0;
+        while (title.AnimationStep() && ++ticks < 100)
+            if (frames.empty() || frames.back() != title.Animation().CurrentFrame())
+                frames.push_back(title.Animation().CurrentFrame());
+        return std::pair { frames, ticks };
+    };
+    title.StartAnimation(true);
+    host.DrawObjectNow(title);
+    EXPECT_TRUE(Shows(Active(), { 60, 10, 72, 14 }, 0, 0)) << "frame 1";
+    auto [forward, forward_ticks] = play();
+    EXPECT_EQ(forward, (std::vector<int> { 1, 2, 3, 4 }));
+    EXPECT_EQ(forward_ticks, 6) << "a frame every other 25 ms tick";
+    EXPECT_TRUE(Shows(Frame(), { 0, 0, 12, 4 }, 0, 0)) << "the caption's own look after the last frame";
+
+    host.active = false;
+    title.StartAnimation(false);
+    host.DrawObjectNow(title);
+    EXPECT_TRUE(Shows(Active(), { 84, 10, 96, 14 }, 0, 0)) << "backwards from the last frame";
+    auto [backward, backward_ticks] = play();
+    EXPECT_EQ(backward, (std::vector<int> { 3, 2, 1, 0 }));
+    EXPECT_TRUE(Shows(Frame(), { 0, 0, 12, 4 }, 0, 0));
+
+    // Frames run down a tall rectangle; a count that cuts frames of no size (or none)
+    // gives no animation rather than a division by zero.
+    TvxCaptionAnimation tall({ 0, 0, 10, 30 }, 3, 25, false, 10);
+    EXPECT_EQ(tall.FrameRect(2), TRect(0, 10, 10, 20));
+    EXPECT_FALSE(TvxCaptionAnimation({ 0, 0, 10, 30 }, 0, 25, false, 10).Exists());
+    EXPECT_FALSE(TvxCaptionAnimation({ 0, 0, 2, 4 }, 3, 25, false, 10).Exists());
 }

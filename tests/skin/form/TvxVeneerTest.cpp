@@ -1,5 +1,6 @@
 #include "skin/form/TvxVeneer.h"
 
+#include "platform/TDeviceContext.h"
 #include "skin/controls/TvxSkinPanel.h"
 #include "skin/draw/TvxEffectBmp.h"
 #include "skin/form/TvxClientFrameLook.h"
@@ -400,8 +401,8 @@ TEST_F(VeneerTest, TheObjectsLookCarriesOneObjectOfEachKind)
     for (TvxActiveSkinObject* object : veneer->Objects().All())
         kinds.push_back(object->IDName());
     EXPECT_EQ(kinds,
-        (std::vector<std::string> {
-            "closebutton", "caption", "meter", "knob", "power", "spinner", "counter", "custom" }));
+        (std::vector<std::string> { "closebutton", "sysmenubutton", "caption", "meter", "knob", "power",
+            "spinner", "counter", "custom" }));
     EXPECT_NE(dynamic_cast<TvxSkinFrameGaugeObject*>(Object("meter")), nullptr);
     EXPECT_NE(dynamic_cast<TvxSkinFrameRegulatorObject*>(Object("knob")), nullptr);
     EXPECT_NE(dynamic_cast<TvxSkinSwitchObject*>(Object("power")), nullptr);
@@ -420,6 +421,18 @@ TEST_F(VeneerTest, TheObjectsLookCarriesOneObjectOfEachKind)
     wm.RedrawWindow(Hwnd(), nullptr, RDW_FRAME | RDW_INVALIDATE);
     Pump();
     EXPECT_EQ(painted, 1);
+
+    // With skin effects the caption plays its sweep when the form's activation
+    // changes, on the controller's animation timer, which stops after the last frame.
+    auto& caption = *dynamic_cast<TvxSkinCaptionObject*>(Object("caption"));
+    store->SetEnableSkinEffects(true);
+    wm.SendMessage(Hwnd(), WM_NCACTIVATE, 1, 0);
+    EXPECT_EQ(caption.Animation().CurrentFrame(), 1);
+    Run(200);
+    EXPECT_EQ(caption.Animation().CurrentFrame(), 3) << "a frame every 100 ms";
+    Run(600);
+    EXPECT_EQ(caption.Animation().CurrentFrame(), 5);
+    EXPECT_EQ(wm.TimerCount(), 0u) << "the pointer is away: every timer has stopped";
 }
 
 // In client mode a skinned control that names an area of the skin stands in that
@@ -451,4 +464,93 @@ TEST_F(VeneerTest, InClientModeControlsStandInTheSkinsAreas)
     EXPECT_EQ(veneer->AnchoredCount(), 0u);
     form->SetBounds(0, 0, 450, 320);
     Pump();
+}
+
+// With ShowIcon the system-menu button shows the form's icon at the small-icon size,
+// its see-through pixels leaving the frame; without a form icon the program's, and
+// without that the window system's default. The built-in frame shows it at x = 3.
+TEST_F(VeneerTest, ShowIconPutsTheFormsIconInTheSystemMenuButton)
+{
+    MakeSkinnedForm({ 0, 0, 400, 300 });
+    TBitmap pattern = test::Pattern(16, 16, 7);
+    TBitmap icon(32, 32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            icon.Surface().SetPixel(x, y, x < 2 && y < 2 ? 0 : 0xFF000000 | pattern.Pixel(x / 2, y / 2));
+    form->SetIcon(icon);
+    veneer->SetShowIcon(true);
+    ShowAndPaint();
+    TRect r = Object("sysmenubutton")->ObjectRect();
+    EXPECT_EQ(r, (TRect { 4, 3, 20, 19 })) << "16 x 16, centred on the caption";
+    auto shows = [&](const TBitmap& image, TRect at, bool skip_corner) {
+        for (int y = 0; y < at.Height(); ++y)
+            for (int x = 0; x < at.Width(); ++x)
+                if (!(skip_corner && x == 0 && y == 0)
+                    && Pixel(at.left + x, at.top + y) != (image.Pixel(x, y) & 0xFFFFFF))
+                    return false;
+        return true;
+    };
+    EXPECT_TRUE(shows(pattern, r, true));
+    TvxFrameEdges edges = TvxSkinFrameLook::ComposeEdges(*store, veneer->Geometry(), form->Active());
+    EXPECT_EQ(Pixel(r.left, r.top), edges.top.Pixel(r.left, r.top) & 0xFFFFFF) << "the frame under the icon";
+
+    form->SetIcon(TBitmap());
+    TBitmap program = test::Pattern(16, 16, 9);
+    Application().SetIcon(program);
+    ShowAndPaint();
+    EXPECT_TRUE(shows(program, r, false));
+    Application().SetIcon(TBitmap());
+    ShowAndPaint();
+    EXPECT_EQ(Pixel(r.left + 8, r.top + 3), 0x2A5DB0u) << "the default icon's title bar";
+    EXPECT_EQ(Pixel(r.left + 8, r.top + 12), 0xF4F4F4u) << "and its body";
+
+    form->SetIcon(icon);
+    LoadParts(DemoParts([](std::string& ini) { SetKey(ini, "FORMINFO", "clientrect", "0,0,0,0"); }));
+    ShowAndPaint();
+    EXPECT_EQ(Object("sysmenubutton")->ObjectRect(), (TRect { 3, 4, 19, 20 }));
+    EXPECT_TRUE(shows(pattern, { 3, 4, 19, 20 }, true));
+}
+
+// Rolled up in client mode the frame is the roll-up picture, its ends kept and its
+// middle repeated to the window's width; the size grip shows only in the normal frame
+// state.
+TEST_F(VeneerTest, RolledUpTheClientFrameIsTheRollUpPictureAcrossTheWidth)
+{
+    MakeSkinnedForm({ 0, 0, 400, 300 });
+    test::PackageParts parts = DemoParts([](std::string& ini) {
+        SetKey(ini, "FORMINFO", "rollupleftpoint", "10,0");
+        SetKey(ini, "FORMINFO", "rolluprightpoint", "30,0");
+    });
+    parts.rollup = test::Pattern(40, 10, 5);
+    LoadParts(parts);
+    ASSERT_FALSE(store->RollUpPicture().Empty());
+
+    TvxFrameScene scene;
+    scene.data = store;
+    scene.geometry = TvxFrameGeometry::Compute(*store, 300, 200);
+    scene.rolled_up = true;
+    TSurface window(300, 200, 0xFF123456);
+    TDeviceContext dc(window);
+    TvxClientFrameLook look;
+    look.Paint(dc, scene);
+    const TBitmap& rollup = store->RollUpPicture();
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 300; ++x) {
+            int from = x < 10 ? x : x >= 290 ? x - 260 : 10 + (x - 10) % 20;
+            ASSERT_EQ(window.Pixel(x, y) & 0xFFFFFF, rollup.Pixel(from, y) & 0xFFFFFF) << x << "," << y;
+        }
+    EXPECT_EQ(window.Pixel(150, 100), 0xFF123456u) << "nothing below the rolled-up frame";
+
+    scene.rolled_up = false;
+    scene.normal_state = false;
+    TRect grip = scene.geometry.SizeGripRect;
+    ASSERT_FALSE(grip.IsEmpty());
+    look.Paint(dc, scene);
+    TBitmap composed = TvxClientFrameLook::Compose(*store, 300, 200);
+    TPoint mid { grip.left + grip.Width() / 2, grip.top + grip.Height() / 2 };
+    EXPECT_EQ(window.Pixel(mid.x, mid.y) & 0xFFFFFF, composed.Pixel(mid.x, mid.y) & 0xFFFFFF)
+        << "no grip while maximised";
+    scene.normal_state = true;
+    look.Paint(dc, scene);
+    EXPECT_NE(window.Pixel(mid.x, mid.y) & 0xFFFFFF, composed.Pixel(mid.x, mid.y) & 0xFFFFFF);
 }
