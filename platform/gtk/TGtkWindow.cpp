@@ -55,6 +55,10 @@ TGtkWindow::TGtkWindow(TGtkBackend& backend, HWND hwnd, bool popup)
             | GDK_SMOOTH_SCROLL_MASK | GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK
             | GDK_LEAVE_NOTIFY_MASK | GDK_STRUCTURE_MASK | GDK_FOCUS_CHANGE_MASK);
     g_signal_connect(m_canvas, "draw", G_CALLBACK(OnDraw), this);
+    m_press = gtk_gesture_multi_press_new(m_window);
+    gtk_gesture_single_set_button(GTK_GESTURE_SINGLE(m_press), 0);
+    gtk_event_controller_set_propagation_phase(GTK_EVENT_CONTROLLER(m_press), GTK_PHASE_CAPTURE);
+    g_signal_connect(m_press, "pressed", G_CALLBACK(OnCapturedPress), this);
     g_signal_connect(m_window, "motion-notify-event", G_CALLBACK(OnMotion), this);
     g_signal_connect(m_window, "button-press-event", G_CALLBACK(OnButton), this);
     g_signal_connect(m_window, "button-release-event", G_CALLBACK(OnButton), this);
@@ -74,6 +78,8 @@ TGtkWindow::~TGtkWindow()
 {
     g_signal_handlers_disconnect_by_data(m_canvas, this);
     g_signal_handlers_disconnect_by_data(m_window, this);
+    g_signal_handlers_disconnect_by_data(m_press, this);
+    g_object_unref(m_press);
     gtk_widget_destroy(m_window);
 }
 
@@ -180,6 +186,20 @@ void TGtkWindow::PlaceView(GtkWidget* view, const TRect& rect, bool visible)
         gtk_widget_show_all(view);
     else
         gtk_widget_hide(view);
+}
+
+void TGtkWindow::OnCapturedPress(GtkGestureMultiPress* gesture, gint, gdouble x, gdouble y, gpointer self)
+{
+    auto& me = *static_cast<TGtkWindow*>(self);
+    GtkGesture* g = GTK_GESTURE(gesture);
+    const GdkEvent* event = gtk_gesture_get_last_event(g, gtk_gesture_get_last_updated_sequence(g));
+    GtkWidget* target = event ? gtk_get_event_widget(const_cast<GdkEvent*>(event)) : nullptr;
+    // Presses on the window's own canvas arrive as mouse messages already.
+    if (!target || target == me.m_canvas || target == me.m_fixed || target == me.m_window)
+        return;
+    guint button = gtk_gesture_single_get_current_button(GTK_GESTURE_SINGLE(gesture));
+    uint32_t kind = button == 3 ? WM_RBUTTONDOWN : button == 2 ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+    Wm().PostMessage(me.m_hwnd, WM_PARENTNOTIFY, kind, MakeLParam(static_cast<int>(x), static_cast<int>(y)));
 }
 
 GdkWindow* TGtkWindow::Viewable() const

@@ -36,6 +36,10 @@ private:
     static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer self);
     static gboolean OnMotion(GtkWidget*, GdkEventMotion* event, gpointer self);
     static gboolean OnButton(GtkWidget*, GdkEventButton* event, gpointer self);
+    // A press on a native view placed in the window (seen before the view takes it):
+    // the window hears of it as WM_PARENTNOTIFY, as the platform tells a parent of a
+    // press on a child window.
+    static void OnCapturedPress(GtkGestureMultiPress* gesture, gint, gdouble x, gdouble y, gpointer self);
     static gboolean OnScroll(GtkWidget*, GdkEventScroll* event, gpointer self);
     static gboolean OnKey(GtkWidget*, GdkEventKey* event, gpointer self);
     static gboolean OnCrossing(GtkWidget*, GdkEventCrossing* event, gpointer self);
@@ -52,6 +56,7 @@ private:
     GtkWidget* m_window = nullptr;
     GtkWidget* m_fixed = nullptr; // a GtkLayout holding the canvas and the native views
     GtkWidget* m_canvas = nullptr;
+    GtkGesture* m_press = nullptr;
     std::optional<TRect> m_applied;
     std::optional<TRegion> m_shape;
     bool m_has_shape = false;

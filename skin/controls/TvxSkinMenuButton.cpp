@@ -100,6 +100,7 @@ void TvxSkinMenuButton::MouseDown(TMouseButtonKind button, TShiftState shift, in
 {
     if (button == mbLeft && InMenuPart(x, y)) {
         // The menu takes the mouse from here; the press is not a click.
+        SetControlState(ControlState() & ~csClicked);
         m_menu_open = true;
         m_down = true;
         Invalidate();

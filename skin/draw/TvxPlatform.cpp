@@ -16,6 +16,11 @@ void TvxPlatform::ScreenToBitmap(int x, int y, TBitmap& bitmap)
             bitmap.SetPixel(col, row, shot.Pixel(col, row));
 }
 
+bool TvxPlatform::LayeredAlpha()
+{
+    return TWindowManager::Instance().Backend().SupportsLayeredAlpha();
+}
+
 void TvxPlatform::SetWindowAlpha(HWND window, uint8_t alpha)
 {
     TWindowManager::Instance().SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);

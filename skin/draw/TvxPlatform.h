@@ -16,6 +16,8 @@ class TvxPlatform {
 public:
     // Copies the screen at (x, y), the bitmap's size, into the bitmap.
     static void ScreenToBitmap(int x, int y, TBitmap& bitmap);
+    // The desktop shows whole-window alpha (a compositor runs).
+    static bool LayeredAlpha();
     // Whole-window alpha through layered windows; does nothing where they are missing.
     static void SetWindowAlpha(HWND window, uint8_t alpha);
     // The version tests of the platform this engine was written for: this system

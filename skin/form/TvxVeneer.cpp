@@ -22,6 +22,7 @@
 #include "skin/form/objects/TvxSkinAnimateObject.h"
 #include "skin/form/objects/TvxSkinCaptionObject.h"
 #include "skin/form/objects/TvxSkinStdButtonObject.h"
+#include "skin/menus/TvxSkinMenu.h"
 
 #include <algorithm>
 
@@ -58,6 +59,8 @@ TvxVeneer::TvxVeneer(TComponent* owner)
 {
     m_form->SetBorderIcons(0);
     m_form->SetAutoScroll(false);
+    m_skin_menu = &Add<TvxSkinMenu>();
+    m_skin_menu->SetForm(m_form);
     for (TFont* font : { &m_def_caption_font, &m_def_inactive_caption_font }) {
         font->SetName("Arial");
         font->SetHeight(14);
@@ -99,6 +102,10 @@ void TvxVeneer::Notification(TComponent* component, TOperation operation)
     TComponent::Notification(component, operation);
     if (operation == TOperation::opRemove)
         std::erase_if(m_anchored, [component](const TAnchored& a) { return a.control == component; });
+    if (operation == TOperation::opRemove && component == m_menus_skin_data)
+        m_menus_skin_data = nullptr;
+    if (operation == TOperation::opRemove && component == m_skin_menu)
+        m_skin_menu = nullptr;
     if (operation == TOperation::opRemove && component == m_skin_data) {
         m_skin_data = nullptr;
         m_objects.Clear();

@@ -9,6 +9,7 @@
 #include "skin/form/TvxFrameObjects.h"
 #include "skin/form/TvxFrameShape.h"
 #include "skin/form/objects/TvxFrameObjectHost.h"
+#include "skin/menus/TvxMenuHost.h"
 
 #include <memory>
 
@@ -18,6 +19,8 @@ class TCustomForm;
 class TDeviceContext;
 class TTimer;
 class TvxFrameLook;
+class TvxSkinData;
+class TvxSkinMenu;
 struct TvxFrameScene;
 
 // The caption buttons a skinned frame offers: the framework's system menu, minimise
@@ -30,7 +33,10 @@ using TvxBorderIcons = uint8_t;
 // without one), shapes the window from the skin's mask, paints the client background
 // and follows the skin store's changes. The frame's objects (caption, buttons ...)
 // get the mouse through it.
-class TvxVeneer : public TComponent, public TvxFrameObjectHost, public TvxFrameObjectEvents {
+class TvxVeneer : public TComponent,
+                  public TvxFrameObjectHost,
+                  public TvxFrameObjectEvents,
+                  public TvxMenuHost {
 public:
     explicit TvxVeneer(TComponent* owner);
     ~TvxVeneer() override;
@@ -46,6 +52,23 @@ public:
     void SetHideCaptionButtons(bool value);
     bool Sizeable() const { return m_sizeable; }
     void SetSizeable(bool value) { m_sizeable = value; }
+    // The form's popup menu engine and the settings it takes from here.
+    TvxSkinMenu& SkinMenu() override { return *m_skin_menu; }
+    TvxSkinData* MenusSkinData() const override;
+    void SetMenusSkinData(TvxSkinData* data);
+    bool UseSkinFontInMenu() const;
+    void SetUseSkinFontInMenu(bool value);
+    int MaxMenuItemsInWindow() const;
+    void SetMaxMenuItemsInWindow(int value);
+    int DefMenuItemHeight() const;
+    void SetDefMenuItemHeight(int value);
+    TFont& DefMenuItemFont();
+    bool MenusAlphaBlend() const;
+    void SetMenusAlphaBlend(bool value);
+    bool MenusAlphaBlendAnimation() const;
+    void SetMenusAlphaBlendAnimation(bool value);
+    uint8_t MenusAlphaBlendValue() const;
+    void SetMenusAlphaBlendValue(uint8_t value);
     bool ShowIcon() const override { return m_show_icon; }
     void SetShowIcon(bool value);
     const TBitmap& SmallIcon() override;
@@ -116,6 +139,8 @@ private:
     HWND FormHandle() const;
     TPoint ToWindow(TPoint screen) const;
 
+    // Messages to the form that close an open menu.
+    void CloseMenusOn(const TMessage& message);
     void ApplySkin();
     void UpdateObjectVisibility();
     void RefreshSize();
@@ -152,6 +177,8 @@ private:
     TCustomForm* m_form = nullptr;
     TControl::TWndMethod m_saved;
     TvxSkinData* m_skin_data = nullptr;
+    TvxSkinData* m_menus_skin_data = nullptr;
+    TvxSkinMenu* m_skin_menu = nullptr;
     bool m_support_nc_area = true;
     TvxBorderIcons m_border_icons;
     bool m_hide_caption_buttons = false;

@@ -38,6 +38,7 @@ bool TvxVeneer::Handle(TMessage& message)
         ExecuteCommand(static_cast<TvxFrameCommand>(message.WParam));
         return true;
     }
+    CloseMenusOn(message);
     switch (message.Msg) {
     case SkinChangingNotice:
         if (reinterpret_cast<TvxSkinData*>(message.WParam) != m_skin_data)

@@ -5,11 +5,14 @@
 namespace tessel {
 
 class TControl;
+class TCustomForm;
+class TvxMenuHost;
 class TvxSkinData;
+class TvxSkinMenu;
 
-// A popup menu bound to the skin. It pops up under a control that drops it (a menu
-// button) and tells that control with SkinMenuClosedNotice when it has closed. Until
-// the skinned popup engine draws it, it shows the framework's default menu look.
+// A popup menu drawn from the skin: popping it goes through the popup menu engine
+// of its form's skin controller (a form without one shows nothing). A control that
+// drops it (a menu button) is told with SkinMenuClosedNotice when it has closed.
 class TvxSkinPopupMenu : public TPopupMenu {
 public:
     explicit TvxSkinPopupMenu(TComponent* owner = nullptr);
@@ -17,23 +20,36 @@ public:
 
     TvxSkinData* SkinData() const { return m_skin_data; }
     void SetSkinData(TvxSkinData* skin_data);
+    // The form whose controller pops the menu, for menus a controller makes for itself.
+    TCustomForm* ComponentForm() const { return m_component_form; }
+    void SetComponentForm(TCustomForm* form);
 
-    // Pops up left-aligned under anchor (screen coordinates) for control.
-    void PopupUnder(TControl* control, const TRect& anchor);
-    // The control the open menu was dropped for; null when none.
-    TControl* PopupControl() const { return m_popup_control; }
+    // Pops up at a screen point.
+    void Popup(int x, int y) override;
+    // Pops up under (or above) anchor, screen coordinates, for control.
+    void PopupUnder(TControl* control, const TRect& anchor, bool above = false);
+    // Pops up at an anchor with no control to tell.
+    void PopupAt(const TRect& anchor, bool above);
+    TPoint PopupPoint() const { return m_popup_point; }
+
+    // Fired once when the menu of a popup closes.
+    TNotifyEvent OnMenuClose;
 
     const char* ClassName() const override { return "TvxSkinPopupMenu"; }
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
-    void DoClose() override;
 
 private:
-    void SetPopupControl(TControl* control);
+    // The controller of the form the menu belongs to, or none.
+    TvxMenuHost* FindHost() const;
+    void Show(TControl* control, const TRect& anchor, bool above);
+    void SetEngine(TvxSkinMenu* engine);
 
     TvxSkinData* m_skin_data = nullptr;
-    TControl* m_popup_control = nullptr;
+    TCustomForm* m_component_form = nullptr;
+    TvxSkinMenu* m_engine = nullptr;
+    TPoint m_popup_point { -1, -1 };
 };
 
 } // namespace tessel

@@ -143,12 +143,13 @@ class Player:
         self.display.screenshot(shot)
         raise AssertionError(f"pixel ({x}, {y}) is {seen}, not one of {wanted} (see {shot})")
 
-    def choose(self, button, downs):
-        """Opens a menu button's menu and chooses the entry by keys; returns the time
-        the entry was chosen."""
+    def choose(self, button, entry):
+        """Opens a menu button's menu and chooses its entry-th entry (from 1, counting
+        round past the end) by keys: the first entry is selected as the menu opens.
+        Returns the time the entry was chosen."""
         self.display.xdotool("mousemove", *button, "click", 1)
         time.sleep(0.4)
-        for _ in range(downs):
+        for _ in range(entry - 1):
             self.display.xdotool("key", "Down")
             time.sleep(0.05)
         self.display.xdotool("key", "Return")
@@ -254,8 +255,8 @@ def test_games_links_and_close(display, program, pack, content, source, work, ou
         centre, corner = at(447, 322), at(200, 150)
         games, links = at(40, 12), at(121, 12)
 
-        # The menu holds exactly the three movies, in package order: the fourth Down
-        # wraps to the first.
+        # The menu holds exactly the three movies, in package order: a fourth entry
+        # wraps round to the first.
         started = player.choose(games, 2)
         player.wait_pixel(*centre, COLOURS)
         first_frame = time.time() - started

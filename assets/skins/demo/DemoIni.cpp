@@ -12,8 +12,9 @@ using namespace layout;
 
 const char* const kPictureFile = "frame.bmp";
 const char* const kMaskFile = "framemask.bmp";
-const char* const kActivePictureFiles[8] = { "captionbuttons.bmp", "checkboxes.bmp", "popup.bmp",
-    "resizebutton.bmp", "controls.bmp", "buttonmask.bmp", "hint.bmp", "texture.bmp" };
+const char* const kActivePictureFiles[kActivePictureCount]
+    = { "captionbuttons.bmp", "checkboxes.bmp", "popup.bmp", "resizebutton.bmp", "controls.bmp",
+          "buttonmask.bmp", "hint.bmp", "texture.bmp", "popupmask.bmp" };
 
 namespace {
 
@@ -360,8 +361,8 @@ std::string DemoSkinIni()
     ini.Key("mask", kMaskFile);
     ini.Key("rolluppicture", "");
     ini.Key("rollupmask", "");
-    ini.Key("activepicturescount", 8);
-    for (int i = 0; i < 8; ++i)
+    ini.Key("activepicturescount", kActivePictureCount);
+    for (int i = 0; i < kActivePictureCount; ++i)
         ini.Key(std::to_string(i), kActivePictureFiles[i]);
 
     ini.Section("FORMINFO");
@@ -404,7 +405,7 @@ std::string DemoSkinIni()
 
     ini.Section("POPUPWINDOW");
     ini.Key("windowpictureindex", 2);
-    ini.Key("maskpictureindex", -1);
+    ini.Key("maskpictureindex", 8);
     ini.Key("lefttoppoint", P(4, 4));
     ini.Key("righttoppoint", P(kPopupW - 4, 4));
     ini.Key("leftbottompoint", P(4, kPopupH - 4));

@@ -11,6 +11,7 @@ std::string DemoSkinIni();
 // eight active pictures).
 extern const char* const kPictureFile;
 extern const char* const kMaskFile;
-extern const char* const kActivePictureFiles[8];
+constexpr int kActivePictureCount = 9;
+extern const char* const kActivePictureFiles[kActivePictureCount];
 
 } // namespace tessel::demo

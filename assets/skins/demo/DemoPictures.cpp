@@ -300,14 +300,26 @@ void MakePalettised(TBitmap& bmp)
     bmp.SetPixelFormat(TPixelFormat::pf8bit);
 }
 
+// A white window with a grey outline and rounded corners, which its mask cuts off.
+constexpr int kPopupRadius = 4;
+
 TBitmap PopupWindow()
 {
     TBitmap bmp(kPopupW, kPopupH, TPixelFormat::pf24bit);
     Painter p(bmp);
-    p.Fill(R(0, 0, kPopupW, kPopupH), kWhite);
-    p.Frame(R(0, 0, kPopupW, kPopupH), 0x9AA5B2);
-    p.Frame(R(1, 1, kPopupW - 1, kPopupH - 1), 0xF3F5F8);
+    p.RoundBox(R(0, 0, kPopupW, kPopupH), kPopupRadius, 0x9AA5B2, kWhite, kWhite, 0x9AA5B2);
     MakePalettised(bmp);
+    return bmp;
+}
+
+TBitmap PopupMask()
+{
+    TBitmap bmp(kPopupW, kPopupH, TPixelFormat::pf1bit);
+    bmp.SetPalette({ 0x000000, 0xFFFFFF });
+    TRect r = R(0, 0, kPopupW, kPopupH);
+    for (int y = 0; y < r.bottom; ++y)
+        for (int x = 0; x < r.right; ++x)
+            bmp.SetPixel(x, y, Painter::InsideRounded(r, kPopupRadius, x, y) ? 0x000000 : 0xFFFFFF);
     return bmp;
 }
 
@@ -645,6 +657,7 @@ DemoPictures PaintDemoPictures()
     pictures.active.push_back(ButtonMask());
     pictures.active.push_back(HintWindow());
     pictures.active.push_back(Texture());
+    pictures.active.push_back(PopupMask());
     return pictures;
 }
 

@@ -1,10 +1,12 @@
-#include "framework/TMenuTracker.h"
 #include "skin/controls/TvxSkinMenuButton.h"
 #include "skin/controls/TvxSkinPanel.h"
 #include "skin/controls/TvxSkinToolBar.h"
 #include "skin/data/TvxCompressedStoredSkin.h"
 #include "skin/data/TvxSkinData.h"
+#include "skin/form/TvxVeneer.h"
+#include "skin/menus/TvxSkinMenu.h"
 #include "skin/menus/TvxSkinPopupMenu.h"
+#include "skin/menus/TvxSkinPopupWindow.h"
 #include "tests/framework/HeadlessApplication.h"
 #include "tests/support/TestSkins.h"
 
@@ -15,7 +17,6 @@ namespace {
 class SkinControlsTest : public test::HeadlessApplication {
 protected:
     TPoint Centre(TControl& c) { return c.ClientToScreen({ c.Width() / 2, c.Height() / 2 }); }
-    TMenuTracker& tracker = TMenuTracker::Instance();
 };
 
 } // namespace
@@ -30,6 +31,8 @@ TEST_F(SkinControlsTest, AMenuButtonStaysDownWhileItsMenuIsOpen)
     button.SetParent(&bar);
     button.SetBounds(3, 0, 75, 21);
     button.SetCaption("Games");
+    // The menu pops up through the form's skin controller.
+    TvxSkinMenu& engine = form.Add<TvxVeneer>().SkinMenu();
     auto& menu = form.Add<TvxSkinPopupMenu>();
     std::vector<std::string> ran;
     menu.Items().Add("One", [&](TComponent*) { ran.push_back("one"); });
@@ -48,31 +51,30 @@ TEST_F(SkinControlsTest, AMenuButtonStaysDownWhileItsMenuIsOpen)
 
     wm.Input().Click(TMouseButton::Left, Centre(button));
     Pump();
-    ASSERT_TRUE(tracker.Active());
+    ASSERT_TRUE(engine.Visible());
     EXPECT_TRUE(button.Down());
     EXPECT_TRUE(button.MenuOpen());
     EXPECT_EQ(shown, 1);
     EXPECT_FALSE(clicked) << "a press that drops the menu is no click";
     // Under the button, left-aligned.
     TPoint under = button.ClientToScreen({ 0, button.Height() });
-    EXPECT_EQ(tracker.Level(0).BoundsRect().left, under.x);
-    EXPECT_EQ(tracker.Level(0).BoundsRect().top, under.y);
-    EXPECT_EQ(menu.PopupControl(), &button);
+    EXPECT_EQ(engine.Level(0).BoundsRect().left, under.x);
+    EXPECT_EQ(engine.Level(0).BoundsRect().top, under.y);
+    EXPECT_EQ(engine.PopupControl(), &button);
 
-    // Choosing an entry closes the menu, releases the button and runs the entry.
-    wm.Input().KeyDown(VK_DOWN);
-    wm.Input().KeyUp(VK_DOWN);
+    // Choosing an entry closes the menu, releases the button and runs the entry (the
+    // first entry is selected as the menu opens).
     wm.Input().KeyDown(VK_DOWN);
     wm.Input().KeyUp(VK_DOWN);
     wm.Input().KeyDown(VK_RETURN);
     wm.Input().KeyUp(VK_RETURN);
     Pump();
-    EXPECT_FALSE(tracker.Active());
+    EXPECT_FALSE(engine.Visible());
     EXPECT_FALSE(button.Down());
     EXPECT_FALSE(button.MenuOpen());
     EXPECT_EQ(hidden, 1);
     EXPECT_EQ(ran, (std::vector<std::string> { "two" }));
-    EXPECT_EQ(menu.PopupControl(), nullptr);
+    EXPECT_EQ(engine.PopupControl(), nullptr);
 
     // In track mode only the right 15 pixels drop the menu; the rest clicks.
     button.SetTrackButtonMode(true);
@@ -81,7 +83,7 @@ TEST_F(SkinControlsTest, AMenuButtonStaysDownWhileItsMenuIsOpen)
     wm.Input().Click(TMouseButton::Left, button.ClientToScreen({ 10, 10 }));
     Pump();
     EXPECT_TRUE(clicked);
-    EXPECT_FALSE(tracker.Active());
+    EXPECT_FALSE(engine.Visible());
 
     // A freed menu is forgotten; the button then only clicks.
     form.FreeComponent(&menu);

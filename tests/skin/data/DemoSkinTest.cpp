@@ -70,15 +70,15 @@ TEST_F(DemoSkin, PackageAndPictures)
     EXPECT_EQ(data.Mask().PixelFormat(), TPixelFormat::pf1bit);
     EXPECT_TRUE(data.InactivePicture().Empty());
     EXPECT_TRUE(data.RollUpPicture().Empty());
-    const int sizes[8][3] = { { 119, 153, 24 }, { 27, 17, 24 }, { 46, 42, 8 }, { 25, 42, 24 },
-        { 535, 384, 24 }, { 70, 25, 1 }, { 100, 32, 8 }, { 32, 32, 24 } };
-    ASSERT_EQ(data.ActivePictureCount(), 8);
-    for (int i = 0; i < 8; ++i) {
+    const int sizes[9][3] = { { 119, 153, 24 }, { 27, 17, 24 }, { 46, 42, 8 }, { 25, 42, 24 },
+        { 535, 384, 24 }, { 70, 25, 1 }, { 100, 32, 8 }, { 32, 32, 24 }, { 46, 42, 1 } };
+    ASSERT_EQ(data.ActivePictureCount(), 9);
+    for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(data.ActivePicture(i)->Width(), sizes[i][0]) << i;
         EXPECT_EQ(data.ActivePicture(i)->Height(), sizes[i][1]) << i;
         EXPECT_EQ(BitsPerPixel(data.ActivePicture(i)->PixelFormat()), sizes[i][2]) << i;
     }
-    EXPECT_EQ(data.ActivePicture(8), nullptr);
+    EXPECT_EQ(data.ActivePicture(9), nullptr);
     EXPECT_EQ(data.ActivePicture(-1), nullptr);
 }
 

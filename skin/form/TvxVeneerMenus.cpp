@@ -1,0 +1,112 @@
+#include "skin/data/TvxSkinData.h"
+#include "skin/form/TvxVeneer.h"
+#include "skin/menus/TvxSkinMenu.h"
+
+namespace tessel {
+
+// The form's popup menu engine: the settings the controller hands it and the
+// messages that close its menus.
+
+TvxSkinData* TvxVeneer::MenusSkinData() const
+{
+    return m_menus_skin_data ? m_menus_skin_data : m_skin_data;
+}
+
+void TvxVeneer::SetMenusSkinData(TvxSkinData* data)
+{
+    SetReference(m_menus_skin_data, data);
+}
+
+bool TvxVeneer::UseSkinFontInMenu() const
+{
+    return m_skin_menu->UseSkinFont();
+}
+
+void TvxVeneer::SetUseSkinFontInMenu(bool value)
+{
+    m_skin_menu->SetUseSkinFont(value);
+}
+
+int TvxVeneer::MaxMenuItemsInWindow() const
+{
+    return m_skin_menu->MaxMenuItemsInWindow();
+}
+
+void TvxVeneer::SetMaxMenuItemsInWindow(int value)
+{
+    if (value >= 0)
+        m_skin_menu->SetMaxMenuItemsInWindow(value);
+}
+
+int TvxVeneer::DefMenuItemHeight() const
+{
+    return m_skin_menu->DefaultItemHeight();
+}
+
+void TvxVeneer::SetDefMenuItemHeight(int value)
+{
+    if (value > 0)
+        m_skin_menu->SetDefaultItemHeight(value);
+}
+
+TFont& TvxVeneer::DefMenuItemFont()
+{
+    return m_skin_menu->DefaultItemFont();
+}
+
+bool TvxVeneer::MenusAlphaBlend() const
+{
+    return m_skin_menu->AlphaBlend();
+}
+
+void TvxVeneer::SetMenusAlphaBlend(bool value)
+{
+    m_skin_menu->SetAlphaBlend(value);
+}
+
+bool TvxVeneer::MenusAlphaBlendAnimation() const
+{
+    return m_skin_menu->AlphaBlendAnimation();
+}
+
+void TvxVeneer::SetMenusAlphaBlendAnimation(bool value)
+{
+    m_skin_menu->SetAlphaBlendAnimation(value);
+}
+
+uint8_t TvxVeneer::MenusAlphaBlendValue() const
+{
+    return m_skin_menu->AlphaBlendValue();
+}
+
+void TvxVeneer::SetMenusAlphaBlendValue(uint8_t value)
+{
+    m_skin_menu->SetAlphaBlendValue(value);
+}
+
+void TvxVeneer::CloseMenusOn(const TMessage& message)
+{
+    if (!m_skin_menu || !m_skin_menu->Visible())
+        return;
+    switch (message.Msg) {
+    case WM_MOVE:
+    case WM_SIZE:
+    case WM_ACTIVATE:
+    case WM_KILLFOCUS:
+    case WM_CANCELMODE:
+    case WM_MOUSEACTIVATE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_PARENTNOTIFY:
+        m_skin_menu->CloseMenus();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace tessel

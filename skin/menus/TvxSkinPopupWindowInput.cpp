@@ -1,0 +1,284 @@
+#include "framework/ShortCuts.h"
+#include "framework/TMenuItem.h"
+#include "framework/TTimer.h"
+#include "platform/TWindowManager.h"
+#include "skin/data/TvxDataSkinMenuItem.h"
+#include "skin/menus/TvxSkinMenu.h"
+#include "skin/menus/TvxSkinPopupWindow.h"
+
+namespace tessel {
+
+// The popup window's mouse, keys and item effects.
+
+void TvxSkinPopupWindow::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_MOUSEACTIVATE:
+        message.Result = MA_NOACTIVATE;
+        return;
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return;
+    case WM_MOUSEMOVE:
+        m_last_cursor = Wm().Input().CursorPos();
+        HoverAt(PointFromParam(message.LParam));
+        return;
+    case WM_LBUTTONUP:
+        ReleaseAt(PointFromParam(message.LParam));
+        return;
+    default:
+        TCustomControl::Dispatch(message);
+    }
+}
+
+void TvxSkinPopupWindow::OnPollTimer()
+{
+    TPoint cursor = Wm().Input().CursorPos();
+    if (cursor == m_last_cursor || m_closed)
+        return;
+    m_last_cursor = cursor;
+    if (Wm().WindowFromPoint(cursor) == Handle()) {
+        HoverAt(Wm().ScreenToClient(Handle(), cursor));
+    } else if (m_scrollable && m_marker != mkNone) {
+        m_marker = mkNone;
+        m_scroll_timer->SetEnabled(false);
+        Redraw();
+    }
+}
+
+void TvxSkinPopupWindow::OnScrollTimer()
+{
+    if (m_marker == mkNone) {
+        m_scroll_timer->SetEnabled(false);
+        return;
+    }
+    int before = m_first_visible;
+    Scroll(m_marker == mkUp ? -1 : 1, false);
+    if (before == m_first_visible)
+        m_scroll_timer->SetEnabled(false);
+}
+
+void TvxSkinPopupWindow::HoverAt(TPoint p)
+{
+    if (m_closed)
+        return;
+    if (m_scrollable) {
+        bool on_up = UpMarker().Contains(p), on_down = DownMarker().Contains(p);
+        TMarker wanted = mkNone;
+        if (on_up && m_first_visible > 0)
+            wanted = mkUp;
+        else if (on_down && m_first_visible < LastStart())
+            wanted = mkDown;
+        if (wanted != mkNone && m_marker == mkNone) {
+            m_marker = wanted;
+            Redraw();
+            m_engine.CloseDeeperThan(*this);
+            m_scroll_timer->SetEnabled(false);
+            m_scroll_timer->SetEnabled(true);
+        } else if (!on_up && !on_down && m_marker != mkNone) {
+            m_marker = mkNone;
+            Redraw();
+            m_scroll_timer->SetEnabled(false);
+        }
+        if (on_up || on_down)
+            return;
+    }
+    int hit = -1;
+    for (int i = 0; i < ItemCount(); ++i)
+        if (Item(i).InView() && Item(i).ItemRect().Contains(p)) {
+            hit = i;
+            break;
+        }
+    if (hit < 0)
+        return;
+    TvxSkinMenuItem& item = Item(hit);
+    if (hit == m_selected) {
+        if (item.Preselected()) {
+            item.SetPreselected(false);
+            if (item.MenuItem().Count() > 0)
+                EnterItem(item, false);
+        }
+        return;
+    }
+    Select(hit, false);
+}
+
+void TvxSkinPopupWindow::Select(int index, bool from_keyboard)
+{
+    if (TvxSkinMenuItem* old = SelectedItem(); old && old->Selectable())
+        LeaveItem(*old);
+    m_selected = index;
+    if (TvxSkinMenuItem* item = SelectedItem(); item && item->Selectable())
+        EnterItem(*item, from_keyboard);
+}
+
+void TvxSkinPopupWindow::ReleaseAt(TPoint p)
+{
+    bool over = false;
+    for (const auto& item : m_items)
+        over = over || (item->InView() && item->ItemRect().Contains(p));
+    if (!over || m_selected < 0)
+        return;
+    HoverAt(p);
+    if (TvxSkinMenuItem* item = SelectedItem(); item && !item->Separator())
+        ClickItem(*item);
+}
+
+void TvxSkinPopupWindow::EnterItem(TvxSkinMenuItem& item, bool from_keyboard)
+{
+    item.SetActive(true);
+    if (item.CanAnimate())
+        item.SetFrame(0);
+    for (const auto& other : m_items)
+        if (other.get() != &item && other->Open()) {
+            other->SetOpen(false);
+            RestartEffect(*other);
+        }
+    SetHint(item.MenuItem().Hint());
+    if (item.Preselected() && !from_keyboard) {
+        RestartEffect(item);
+        return;
+    }
+    if (item.Open()) {
+        int level = m_engine.LevelOf(*this);
+        m_engine.CloseFromLevel(level + 2);
+        if (level + 1 < m_engine.LevelCount())
+            m_engine.Level(level + 1).ClearOpen();
+        return;
+    }
+    RestartEffect(item);
+    m_engine.ItemAction(*this, item, from_keyboard, false);
+}
+
+void TvxSkinPopupWindow::LeaveItem(TvxSkinMenuItem& item)
+{
+    item.SetPreselected(false);
+    item.SetActive(false);
+    if (item.CanAnimate())
+        item.SetFrame(m_frame.ItemRecord()->framecount + 1);
+    if (!item.Open())
+        RestartEffect(item);
+    if (m_engine.PendingItem() == &item) {
+        m_engine.StopWait();
+        m_engine.ClearPending();
+    }
+}
+
+void TvxSkinPopupWindow::ClickItem(TvxSkinMenuItem& item)
+{
+    item.SetPreselected(false);
+    if (!item.Open() && item.MenuItem().Enabled())
+        m_engine.ItemAction(*this, item, false, true);
+}
+
+void TvxSkinPopupWindow::ClearOpen()
+{
+    for (const auto& item : m_items)
+        if (item->Open()) {
+            item->SetOpen(false);
+            RestartEffect(*item);
+        }
+}
+
+bool TvxSkinPopupWindow::CharKey(uint32_t ch)
+{
+    for (int i = 0; i < ItemCount(); ++i) {
+        TvxSkinMenuItem& item = Item(i);
+        if (item.Separator() || !IsAccel(static_cast<char32_t>(ch), item.MenuItem().Caption()))
+            continue;
+        // A disabled item is highlighted but not run.
+        if (TvxSkinMenuItem* old = SelectedItem(); old && old != &item && old->Selectable())
+            LeaveItem(*old);
+        m_selected = i;
+        EnterItem(item, true);
+        ClickItem(item);
+        return true;
+    }
+    return false;
+}
+
+bool TvxSkinPopupWindow::KeyDown(uint16_t key)
+{
+    int level = m_engine.LevelOf(*this);
+    TvxSkinMenuItem* selected = SelectedItem();
+    switch (key) {
+    case VK_RETURN:
+        if (selected && !selected->Separator())
+            ClickItem(*selected);
+        return true;
+    case VK_ESCAPE:
+    case VK_LEFT:
+        if (key == VK_LEFT && m_engine.LevelCount() < 2)
+            return true;
+        if (level <= 0) {
+            m_engine.CloseMenus();
+        } else {
+            m_engine.CloseFromLevel(level);
+            TvxSkinPopupWindow& parent = m_engine.Level(level - 1);
+            if (TvxSkinMenuItem* item = parent.SelectedItem()) {
+                item->SetOpen(false);
+                parent.RestartEffect(*item);
+            }
+        }
+        return true;
+    case VK_RIGHT:
+        if (selected && selected->MenuItem().Count() > 0)
+            ClickItem(*selected);
+        return true;
+    case VK_UP:
+    case VK_DOWN: {
+        int step = key == VK_UP ? -1 : 1;
+        int n = ItemCount();
+        int index = m_selected;
+        for (int tries = 0; tries < n; ++tries) {
+            index = index < 0 ? (step > 0 ? 0 : n - 1) : (index + step + n) % n;
+            if (Item(index).Selectable())
+                break;
+        }
+        if (index < 0 || index >= n || !Item(index).Selectable() || index == m_selected)
+            return true;
+        Select(index, true);
+        // The window follows the selection, round the ends as well.
+        for (int tries = 0; tries < n && m_marker == mkNone && !Item(index).InView(); ++tries)
+            Scroll(step, true);
+        return true;
+    }
+    default:
+        return true;
+    }
+}
+
+void TvxSkinPopupWindow::RestartEffect(TvxSkinMenuItem& item)
+{
+    const TvxDataSkinMenuItem* rec = m_frame.ItemRecord();
+    if (item.CanAnimate()) {
+        if (!item.Active() && !rec->inactiveanimation) {
+            item.SetFrame(0);
+            Redraw();
+            return;
+        }
+        m_effect_timer->SetInterval(static_cast<uint32_t>(std::max(rec->animateinterval, 1)));
+        m_effect_timer->SetEnabled(true);
+        return;
+    }
+    if (item.CanMorph()) {
+        m_effect_timer->SetInterval(20);
+        m_effect_timer->SetEnabled(true);
+        return;
+    }
+    Redraw();
+}
+
+void TvxSkinPopupWindow::OnEffectTimer()
+{
+    bool changed = false;
+    for (const auto& item : m_items)
+        if (item->InView())
+            changed = item->EffectStep() || changed;
+    if (changed)
+        Redraw();
+    else
+        m_effect_timer->SetEnabled(false);
+}
+
+} // namespace tessel
