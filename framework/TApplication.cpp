@@ -215,7 +215,7 @@ void TApplication::SetHintWindowClass(THintWindowClass make)
 {
     HideHint();
     m_hint_window.reset();
-    m_hint_window_class = std::move(make);
+    m_hint_window_class = make ? std::move(make) : THintWindowClass(MakeDefaultHintWindow);
 }
 
 bool TApplication::HintShowing() const

@@ -93,6 +93,7 @@ public:
     TColor HintColor() const { return m_hint_color; }
     void SetHintColor(TColor color) { m_hint_color = color; }
     const THintWindowClass& HintWindowClass() const { return m_hint_window_class; }
+    // None brings back the plain hint window.
     void SetHintWindowClass(THintWindowClass make);
     // The hint window showing now, or null.
     THintWindow* HintWindow() const { return m_hint_window.get(); }

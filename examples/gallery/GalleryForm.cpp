@@ -9,6 +9,8 @@
 #include "skin/controls/TvxSkinToolBar.h"
 #include "skin/data/TvxCompressedStoredSkin.h"
 #include "skin/data/TvxSkinData.h"
+#include "skin/form/TvxVeneer.h"
+#include "skin/hint/TvxSkinHint.h"
 #include "skin/menus/TvxSkinPopupMenu.h"
 
 #include <cstdio>
@@ -31,6 +33,12 @@ GalleryForm::GalleryForm(TComponent* owner, const std::string& skin_file)
     SetColor(clBtnFace);
     m_store = &Add<TvxSkinData>();
     m_stored = &Add<TvxCompressedStoredSkin>();
+    // The form keeps the desktop's frame; its controller pops its skinned menus.
+    m_store->SetSkinnableForm(false);
+    Add<TvxVeneer>().SetSkinData(m_store);
+    // The program's hints are skinned ones, served from the main form.
+    auto& hint = Add<TvxSkinHint>();
+    hint.SetSkinData(m_store);
     MakeToolBar();
     m_status_bar = &Add<TvxSkinStatusBar>();
     m_status_bar->SetParent(this);

@@ -1,7 +1,8 @@
 // The skinned controls on one window: tessel-gallery [SKIN.vxs]. Without an argument
 // it shows the demo skin that the build puts beside it; a second window shows the
-// frame objects on the demo skin's second form look.
+// frame objects on the demo skin's second form look, a third the skinned menus and hints.
 #include "examples/gallery/GalleryForm.h"
+#include "examples/gallery/MenusForm.h"
 #include "examples/gallery/ObjectsForm.h"
 #include "framework/SysUtils.h"
 #include "framework/TApplication.h"
@@ -32,6 +33,8 @@ int main(int argc, char** argv)
     // The frame objects on a window of their own, beside it.
     std::string objects = ExtractFilePath(TShell::ProgramPath()) + "demo-objects.vxs";
     Application().CreateForm<gallery::ObjectsForm>(objects).Show();
+    // The skinned menus and hints on a third.
+    Application().CreateForm<gallery::MenusForm>(skin).Show();
     int code = Application().Run();
     Application().Finalize();
     return code;
