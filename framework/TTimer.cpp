@@ -15,6 +15,15 @@ TTimer::TTimer(TComponent* owner)
     })
 { }
 
+std::unique_ptr<TTimer> TTimer::Stopped(uint32_t interval, std::function<void()> tick)
+{
+    auto timer = std::make_unique<TTimer>();
+    timer->SetEnabled(false);
+    timer->SetInterval(interval);
+    timer->SetOnTimer([tick = std::move(tick)](TComponent*) { tick(); });
+    return timer;
+}
+
 TTimer::~TTimer()
 {
     TWindowManager::Instance().KillTimer(m_window.Handle(), 1);

@@ -4,6 +4,9 @@
 #include "framework/TComponent.h"
 #include "framework/TUtilityWindow.h"
 
+#include <functional>
+#include <memory>
+
 namespace tessel {
 
 // Runs OnTimer every Interval milliseconds while Enabled, on the GUI thread, from
@@ -12,6 +15,8 @@ class TTimer : public TComponent {
 public:
     explicit TTimer(TComponent* owner = nullptr);
     ~TTimer() override;
+    // A timer of its owner's own, not yet running, that calls tick.
+    static std::unique_ptr<TTimer> Stopped(uint32_t interval, std::function<void()> tick);
 
     bool Enabled() const { return m_enabled; }
     void SetEnabled(bool enabled);

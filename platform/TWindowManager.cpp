@@ -362,6 +362,14 @@ uint32_t TWindowManager::GetExStyle(HWND hwnd) const
     return w ? w->ex_style : 0;
 }
 
+void TWindowManager::SetExStyle(HWND hwnd, uint32_t ex_style)
+{
+    if (TWindow* w = Find(hwnd); w && w->ex_style != ex_style) {
+        w->ex_style = ex_style;
+        Changed(hwnd);
+    }
+}
+
 uint32_t TWindowManager::GetClassStyle(HWND hwnd) const
 {
     const TWindow* w = Find(hwnd);

@@ -119,6 +119,7 @@ public:
     uint32_t GetStyle(HWND hwnd) const;
     void SetStyle(HWND hwnd, uint32_t style);
     uint32_t GetExStyle(HWND hwnd) const;
+    void SetExStyle(HWND hwnd, uint32_t ex_style);
     uint32_t GetClassStyle(HWND hwnd) const;
     const std::string& GetText(HWND hwnd) const;
     void SetText(HWND hwnd, std::string text);

@@ -44,6 +44,10 @@ MenusForm::MenusForm(TComponent* owner, const std::string& skin_file)
     m_veneer->SetSkinData(&store);
     m_veneer->SetBorderIcons(0);
     m_veneer->SetMaxMenuItemsInWindow(10);
+    // Translucent menus: the window's alpha under a compositor, else the screen mixed in.
+    m_veneer->SetMenusAlphaBlend(true);
+    m_veneer->SetMenusAlphaBlendValue(215);
+    m_veneer->SetMenusAlphaBlendAnimation(true);
     MakeImages();
     MakeMenus(store);
     MakeHinted(store);

@@ -239,6 +239,37 @@ bool TGtkBackend::SupportsLayeredAlpha()
     return gdk_screen_is_composited(gdk_screen_get_default());
 }
 
+bool TGtkBackend::CaptureScreen(const TRect& rect, TSurface& out)
+{
+    GdkWindow* root = gdk_get_default_root_window();
+    if (!root || rect.IsEmpty())
+        return false;
+    // Only the part on the screen is read; the rest keeps the caller's fill.
+    TRect on = rect.Intersect({ 0, 0, gdk_window_get_width(root), gdk_window_get_height(root) });
+    if (on.IsEmpty())
+        return false;
+    GdkPixbuf* shot = gdk_pixbuf_get_from_window(root, on.left, on.top, on.Width(), on.Height());
+    if (!shot)
+        return false;
+    const int channels = gdk_pixbuf_get_n_channels(shot), stride = gdk_pixbuf_get_rowstride(shot);
+    const guchar* pixels = gdk_pixbuf_read_pixels(shot);
+    for (int y = 0; y < on.Height(); ++y) {
+        int oy = on.top - rect.top + y;
+        if (oy < 0 || oy >= out.Height())
+            continue;
+        const guchar* row = pixels + static_cast<size_t>(y) * static_cast<size_t>(stride);
+        for (int x = 0; x < on.Width(); ++x) {
+            int ox = on.left - rect.left + x;
+            if (ox < 0 || ox >= out.Width())
+                continue;
+            const guchar* p = row + static_cast<size_t>(x) * static_cast<size_t>(channels);
+            out.SetPixel(ox, oy, 0xFF000000u | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2]);
+        }
+    }
+    g_object_unref(shot);
+    return true;
+}
+
 uint32_t TGtkBackend::DoubleClickTime()
 {
     int ms = 500;

@@ -32,6 +32,8 @@ public:
     void Present(HWND hwnd, const TSurface& surface, const TRegion& dirty) override;
     void SetCursorShape(int cursor) override;
     bool SupportsLayeredAlpha() override;
+    // The X screen's pixels, other programs' windows included.
+    bool CaptureScreen(const TRect& rect, TSurface& out) override;
     bool DragFullWindows() override { return true; }
     uint32_t DoubleClickTime() override;
     bool HasLiveInput() override { return true; }

@@ -26,20 +26,7 @@ bool PtInRectInclusive(const TRect& r, TPoint p)
 
 TvxElementGeometry TvxElementGeometry::FromRecord(const TvxDataSkinCustomControl& r)
 {
-    TvxElementGeometry g;
-    g.R = r.skinrect;
-    g.LT = r.lefttoppoint;
-    g.RT = r.righttoppoint;
-    g.LB = r.leftbottompoint;
-    g.RB = r.rightbottompoint;
-    g.Client = r.clientrect;
-    g.leftstretch = r.leftstretch;
-    g.topstretch = r.topstretch;
-    g.rightstretch = r.rightstretch;
-    g.bottomstretch = r.bottomstretch;
-    g.stretcheffect = r.stretcheffect;
-    g.stretchtype = r.stretchtype;
-    return g;
+    return FromFrame(r, r.skinrect, r.clientrect);
 }
 
 TvxCompositionMode CompositionMode(const TvxElementGeometry& g)

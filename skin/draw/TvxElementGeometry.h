@@ -24,6 +24,26 @@ struct TvxElementGeometry {
     int W() const { return R.Width(); }
     int H() const { return R.Height(); }
     static TvxElementGeometry FromRecord(const TvxDataSkinCustomControl& record);
+    // A record with four corner points and the stretch settings (a control's, the
+    // form's, a popup's or a hint's frame) over picture, around client.
+    template<class TFrameRecord>
+    static TvxElementGeometry FromFrame(const TFrameRecord& record, const TRect& picture, const TRect& client)
+    {
+        TvxElementGeometry g;
+        g.R = picture;
+        g.LT = record.lefttoppoint;
+        g.RT = record.righttoppoint;
+        g.LB = record.leftbottompoint;
+        g.RB = record.rightbottompoint;
+        g.Client = client;
+        g.leftstretch = record.leftstretch;
+        g.topstretch = record.topstretch;
+        g.rightstretch = record.rightstretch;
+        g.bottomstretch = record.bottomstretch;
+        g.stretcheffect = record.stretcheffect;
+        g.stretchtype = record.stretchtype;
+        return g;
+    }
 };
 
 // The same points and client rectangle in an image of another size.

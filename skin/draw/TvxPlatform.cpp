@@ -23,7 +23,11 @@ bool TvxPlatform::LayeredAlpha()
 
 void TvxPlatform::SetWindowAlpha(HWND window, uint8_t alpha)
 {
-    TWindowManager::Instance().SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
+    TWindowManager& wm = TWindowManager::Instance();
+    uint32_t ex = wm.GetExStyle(window);
+    if (!(ex & WS_EX_LAYERED))
+        wm.SetExStyle(window, ex | WS_EX_LAYERED);
+    wm.SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
 }
 
 TRect TvxPlatform::WorkArea(HWND window, TvxWorkArea which)

@@ -32,20 +32,7 @@ bool TvxFrameGeometry::Sizeable(const TvxSkinData& data)
 TvxElementGeometry TvxFrameGeometry::PictureGeometry(const TvxSkinData& data)
 {
     const TvxSkinFormInfo& f = data.FormInfo();
-    TvxElementGeometry g;
-    g.R = data.Picture().Surface().Bounds();
-    g.LT = f.lefttoppoint;
-    g.RT = f.righttoppoint;
-    g.LB = f.leftbottompoint;
-    g.RB = f.rightbottompoint;
-    g.Client = f.clientrect;
-    g.leftstretch = f.leftstretch;
-    g.topstretch = f.topstretch;
-    g.rightstretch = f.rightstretch;
-    g.bottomstretch = f.bottomstretch;
-    g.stretcheffect = f.stretcheffect;
-    g.stretchtype = f.stretchtype;
-    return g;
+    return TvxElementGeometry::FromFrame(f, data.Picture().Surface().Bounds(), f.clientrect);
 }
 
 TvxFrameGeometry TvxFrameGeometry::Compute(const TvxSkinData& data, int width, int height)

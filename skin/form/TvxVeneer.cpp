@@ -30,15 +30,6 @@ namespace tessel {
 
 namespace {
 
-std::unique_ptr<TTimer> MakeTimer(uint32_t interval, std::function<void()> tick)
-{
-    auto timer = std::make_unique<TTimer>();
-    timer->SetEnabled(false);
-    timer->SetInterval(interval);
-    timer->SetOnTimer([tick = std::move(tick)](TComponent*) { tick(); });
-    return timer;
-}
-
 TCustomForm& OwningForm(TComponent* owner)
 {
     auto* form = dynamic_cast<TCustomForm*>(owner);
@@ -68,9 +59,9 @@ TvxVeneer::TvxVeneer(TComponent* owner)
     }
     m_def_caption_font.SetColor(clBtnText);
     m_def_inactive_caption_font.SetColor(clBtnShadow);
-    m_morph_timer = MakeTimer(25, [this] { OnMorph(); });
-    m_animation_timer = MakeTimer(25, [this] { OnAnimate(); });
-    m_hover_timer = MakeTimer(50, [this] { OnHover(); });
+    m_morph_timer = TTimer::Stopped(25, [this] { OnMorph(); });
+    m_animation_timer = TTimer::Stopped(25, [this] { OnAnimate(); });
+    m_hover_timer = TTimer::Stopped(50, [this] { OnHover(); });
     m_command_message = Wm().RegisterWindowMessage("TvxVeneerCommand");
     m_objects.SetFilter([this](const TvxActiveSkinObject& object) {
         return ClientMode() ? object.RollUp() == m_rolled_up : !object.RollUp();

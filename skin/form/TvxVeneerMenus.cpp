@@ -86,27 +86,8 @@ void TvxVeneer::SetMenusAlphaBlendValue(uint8_t value)
 
 void TvxVeneer::CloseMenusOn(const TMessage& message)
 {
-    if (!m_skin_menu || !m_skin_menu->Visible())
-        return;
-    switch (message.Msg) {
-    case WM_MOVE:
-    case WM_SIZE:
-    case WM_ACTIVATE:
-    case WM_KILLFOCUS:
-    case WM_CANCELMODE:
-    case WM_MOUSEACTIVATE:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_PARENTNOTIFY:
+    if (m_skin_menu && m_skin_menu->Visible() && TvxSkinMenu::ClosesMenus(message.Msg))
         m_skin_menu->CloseMenus();
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace tessel

@@ -28,11 +28,9 @@ std::vector<TvxSkinHint*>& Registry()
 TvxSkinHint::TvxSkinHint(TComponent* owner)
     : TComponent(owner)
     , m_window(std::make_unique<TvxSkinHintWindow>(nullptr))
-    , m_timer(std::make_unique<TTimer>())
+    , m_timer(TTimer::Stopped(1000, [this] { OnTimer(); }))
 {
     Registry().push_back(this);
-    m_timer->SetEnabled(false);
-    m_timer->SetOnTimer([this](TComponent*) { OnTimer(); });
     if (!HasState(csDesigning))
         Hook();
 }

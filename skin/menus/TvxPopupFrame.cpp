@@ -48,20 +48,7 @@ int TvxPopupFrame::ExtraHeight() const
 
 TvxElementGeometry TvxPopupFrame::Element() const
 {
-    TvxElementGeometry g;
-    g.R = m_picture->Surface().Bounds();
-    g.LT = m_record->lefttoppoint;
-    g.RT = m_record->righttoppoint;
-    g.LB = m_record->leftbottompoint;
-    g.RB = m_record->rightbottompoint;
-    g.Client = m_record->itemsrect;
-    g.leftstretch = m_record->leftstretch;
-    g.topstretch = m_record->topstretch;
-    g.rightstretch = m_record->rightstretch;
-    g.bottomstretch = m_record->bottomstretch;
-    g.stretcheffect = m_record->stretcheffect;
-    g.stretchtype = m_record->stretchtype;
-    return g;
+    return TvxElementGeometry::FromFrame(*m_record, m_picture->Surface().Bounds(), m_record->itemsrect);
 }
 
 TvxTargetGeometry TvxPopupFrame::Target(int w, int h) const

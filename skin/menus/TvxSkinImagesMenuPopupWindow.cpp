@@ -14,6 +14,7 @@
 #include "skin/menus/TvxCursorHint.h"
 #include "skin/menus/TvxImagesMenuLayout.h"
 #include "skin/menus/TvxSkinImagesMenu.h"
+#include "skin/menus/TvxSkinMenu.h"
 
 #include <algorithm>
 
@@ -37,8 +38,6 @@ TvxSkinImagesMenuPopupWindow::TvxSkinImagesMenuPopupWindow(TvxSkinImagesMenu& me
     : m_menu(menu)
     , m_frame(TvxPopupFrame::Find(menu.SkinData()))
 {
-    InitVisible(false);
-    SetControlStyle(ControlStyle() & ~csCaptureMouse);
     TImageList* images = menu.Images();
     m_image_size = images ? TPoint { images->Width(), images->Height() } : TPoint { 16, 16 };
     TPoint origin { 5, 5 };
@@ -60,12 +59,6 @@ TvxSkinImagesMenuPopupWindow::TvxSkinImagesMenuPopupWindow(TvxSkinImagesMenu& me
 TvxSkinImagesMenuPopupWindow::~TvxSkinImagesMenuPopupWindow()
 {
     Finish();
-}
-
-void TvxSkinImagesMenuPopupWindow::CreateParams(TCreateParams& params)
-{
-    TCustomControl::CreateParams(params);
-    params.SetFloatingPopup();
 }
 
 void TvxSkinImagesMenuPopupWindow::ShowAt(const TRect& anchor)
@@ -155,27 +148,17 @@ bool TvxSkinImagesMenuPopupWindow::HandleMessage(MSG& msg)
     case WM_KEYUP:
     case WM_CHAR:
         return true;
-    case WM_MOVE:
-    case WM_SIZE:
-    case WM_ACTIVATE:
-    case WM_KILLFOCUS:
-    case WM_CANCELMODE:
-    case WM_MOUSEACTIVATE:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-    case WM_SYSKEYDOWN:
-    case WM_SYSCHAR:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_PARENTNOTIFY:
-        if (msg.hwnd == Handle() && msg.message != WM_RBUTTONDOWN && msg.message != WM_MBUTTONDOWN)
-            return false;
-        m_menu.Close(false);
-        return false;
     default:
-        return false;
+        break;
     }
+    // What closes a form's menus closes this one too, anywhere in the program, and so
+    // do system keys; its own left presses are its window's.
+    bool closes = (TvxSkinMenu::ClosesMenus(msg.message) && msg.message != WM_LBUTTONDOWN)
+        || msg.message == WM_SYSKEYDOWN || msg.message == WM_SYSCHAR;
+    bool own = msg.hwnd == Handle() && msg.message != WM_RBUTTONDOWN && msg.message != WM_MBUTTONDOWN;
+    if (closes && !own)
+        m_menu.Close(false);
+    return false;
 }
 
 void TvxSkinImagesMenuPopupWindow::Key(uint16_t key)
@@ -204,12 +187,6 @@ void TvxSkinImagesMenuPopupWindow::Key(uint16_t key)
 void TvxSkinImagesMenuPopupWindow::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
-    case WM_MOUSEACTIVATE:
-        message.Result = MA_NOACTIVATE;
-        return;
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return;
     case WM_MOUSEMOVE: {
         TPoint p = PointFromParam(message.LParam);
         bool inside = p.x >= 0 && p.y >= 0 && p.x < m_size.x && p.y < m_size.y;
@@ -243,7 +220,7 @@ void TvxSkinImagesMenuPopupWindow::Dispatch(TMessage& message)
         return;
     }
     default:
-        TCustomControl::Dispatch(message);
+        TvxFloatingPopup::Dispatch(message);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/TApplication.h"
-#include "framework/TCustomControl.h"
+#include "skin/menus/TvxFloatingPopup.h"
 #include "skin/menus/TvxPopupFrame.h"
 
 namespace tessel {
@@ -11,7 +11,7 @@ class TvxSkinImagesMenu;
 // The window of an open images menu: the frame, the cells, the hot and pressed
 // cell; it takes the mouse and the program's keys while open, and any press, move
 // or activation elsewhere closes it.
-class TvxSkinImagesMenuPopupWindow : public TCustomControl {
+class TvxSkinImagesMenuPopupWindow : public TvxFloatingPopup {
 public:
     explicit TvxSkinImagesMenuPopupWindow(TvxSkinImagesMenu& menu);
     ~TvxSkinImagesMenuPopupWindow() override;
@@ -29,7 +29,6 @@ public:
     const char* ClassName() const override { return "TvxSkinImagesMenuPopupWindow"; }
 
 protected:
-    void CreateParams(TCreateParams& params) override;
     void Dispatch(TMessage& message) override;
     void Paint() override;
 

@@ -42,10 +42,7 @@ TvxSkinMenu::TvxSkinMenu(TComponent* owner)
     m_default_item_font.SetName("Arial");
     m_default_item_font.SetHeight(14);
     m_default_item_font.SetColor(clWindowText);
-    m_wait_timer = std::make_unique<TTimer>();
-    m_wait_timer->SetEnabled(false);
-    m_wait_timer->SetInterval(kSubmenuDelay);
-    m_wait_timer->SetOnTimer([this](TComponent*) { OnWait(); });
+    m_wait_timer = TTimer::Stopped(kSubmenuDelay, [this] { OnWait(); });
     m_queue = std::make_unique<TUtilityWindow>([this](TMessage& m) {
         if (m.Msg != kFreeRetired)
             return false;
@@ -161,6 +158,28 @@ void TvxSkinMenu::Open(
         m_hook
             = Application().AddMessageHook([this](MSG& msg, bool& handled) { handled = HandleMessage(msg); });
     shown.ShowAt(placement.Place());
+}
+
+bool TvxSkinMenu::ClosesMenus(uint32_t msg)
+{
+    switch (msg) {
+    case WM_MOVE:
+    case WM_SIZE:
+    case WM_ACTIVATE:
+    case WM_KILLFOCUS:
+    case WM_CANCELMODE:
+    case WM_MOUSEACTIVATE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_PARENTNOTIFY:
+        return true;
+    default:
+        return false;
+    }
 }
 
 int TvxSkinMenu::LevelOf(const TvxSkinPopupWindow& window) const

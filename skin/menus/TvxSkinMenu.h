@@ -84,6 +84,9 @@ public:
     const char* ClassName() const override { return "TvxSkinMenu"; }
 
     static constexpr uint32_t kSubmenuDelay = 500;
+    // The messages to a form that close the menus open on it: presses, moves, sizes
+    // and changes of activation.
+    static bool ClosesMenus(uint32_t msg);
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

@@ -27,15 +27,6 @@ constexpr int kMarker = 10;
 // A caption measured for the width is cut here: no window grows wider than a screen.
 constexpr int kWidestCaption = 4096;
 
-std::unique_ptr<TTimer> MakeTimer(uint32_t interval, std::function<void()> tick)
-{
-    auto timer = std::make_unique<TTimer>();
-    timer->SetEnabled(false);
-    timer->SetInterval(interval);
-    timer->SetOnTimer([tick = std::move(tick)](TComponent*) { tick(); });
-    return timer;
-}
-
 } // namespace
 
 TvxSkinPopupWindow::TvxSkinPopupWindow(TvxSkinMenu& engine, const TvxPopupContent& content)
@@ -43,12 +34,10 @@ TvxSkinPopupWindow::TvxSkinPopupWindow(TvxSkinMenu& engine, const TvxPopupConten
     , m_frame(content.frame)
     , m_images(content.images)
 {
-    InitVisible(false);
-    SetControlStyle(ControlStyle() & ~csCaptureMouse);
-    m_effect_timer = MakeTimer(20, [this] { OnEffectTimer(); });
-    m_poll_timer = MakeTimer(50, [this] { OnPollTimer(); });
-    m_scroll_timer = MakeTimer(100, [this] { OnScrollTimer(); });
-    m_show_timer = MakeTimer(100, [this] {
+    m_effect_timer = TTimer::Stopped(20, [this] { OnEffectTimer(); });
+    m_poll_timer = TTimer::Stopped(50, [this] { OnPollTimer(); });
+    m_scroll_timer = TTimer::Stopped(100, [this] { OnScrollTimer(); });
+    m_show_timer = TTimer::Stopped(100, [this] {
         m_show_timer->SetEnabled(false);
         Appear();
     });
@@ -56,12 +45,6 @@ TvxSkinPopupWindow::TvxSkinPopupWindow(TvxSkinMenu& engine, const TvxPopupConten
 }
 
 TvxSkinPopupWindow::~TvxSkinPopupWindow() = default;
-
-void TvxSkinPopupWindow::CreateParams(TCreateParams& params)
-{
-    TCustomControl::CreateParams(params);
-    params.SetFloatingPopup();
-}
 
 void TvxSkinPopupWindow::Build(const TvxPopupContent& content)
 {

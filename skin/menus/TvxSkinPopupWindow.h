@@ -1,8 +1,8 @@
 #pragma once
 
 #include "framework/TBitmap.h"
-#include "framework/TCustomControl.h"
 #include "framework/TFont.h"
+#include "skin/menus/TvxFloatingPopup.h"
 #include "skin/menus/TvxPopupFrame.h"
 #include "skin/menus/TvxSkinMenuItem.h"
 
@@ -33,7 +33,7 @@ struct TvxPopupContent {
 // activated, its items in a column inside the skin's popup frame, scrolled when they
 // do not all fit. It follows the mouse by polling the cursor, and the engine hands
 // it the keys; what an item does is the engine's.
-class TvxSkinPopupWindow : public TCustomControl {
+class TvxSkinPopupWindow : public TvxFloatingPopup {
 public:
     TvxSkinPopupWindow(TvxSkinMenu& engine, const TvxPopupContent& content);
     ~TvxSkinPopupWindow() override;
@@ -77,7 +77,6 @@ public:
     const char* ClassName() const override { return "TvxSkinPopupWindow"; }
 
 protected:
-    void CreateParams(TCreateParams& params) override;
     void Dispatch(TMessage& message) override;
     void Paint() override;
 

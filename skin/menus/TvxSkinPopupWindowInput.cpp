@@ -13,12 +13,6 @@ namespace tessel {
 void TvxSkinPopupWindow::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
-    case WM_MOUSEACTIVATE:
-        message.Result = MA_NOACTIVATE;
-        return;
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return;
     case WM_MOUSEMOVE:
         m_last_cursor = Wm().Input().CursorPos();
         HoverAt(PointFromParam(message.LParam));
@@ -27,7 +21,7 @@ void TvxSkinPopupWindow::Dispatch(TMessage& message)
         ReleaseAt(PointFromParam(message.LParam));
         return;
     default:
-        TCustomControl::Dispatch(message);
+        TvxFloatingPopup::Dispatch(message);
     }
 }
 

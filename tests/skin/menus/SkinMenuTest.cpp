@@ -351,3 +351,73 @@ TEST_F(SkinMenuTest, OpeningAThirtyItemMenuIsMeasured)
     std::printf("a 30-item skinned menu opened and painted in %.2f ms\n", ms);
     EXPECT_TRUE(wm.IsWindowVisible(Level(0).Handle()));
 }
+
+// Translucent menus: with window alpha the window takes the alpha, fading in by 10
+// every 5 ms on the clock; without it the screen under the window shows through.
+TEST_F(SkinMenuTest, TranslucentMenusFadeOrMixTheScreenIn)
+{
+    Fill(3);
+    menu->Popup(200, 150);
+    ASSERT_EQ(engine->LevelCount(), 1);
+    wm.UpdateWindow(Level(0).Handle());
+    uint32_t plain = wm.WindowSurface(Level(0).Handle())->Pixel(40, 5) & 0xFFFFFF;
+    Key(VK_ESCAPE);
+    veneer->SetMenusAlphaBlend(true);
+    veneer->SetMenusAlphaBlendValue(200);
+    veneer->SetMenusAlphaBlendAnimation(true);
+    uint64_t start = clock->NowMs();
+    menu->Popup(200, 150);
+    ASSERT_EQ(engine->LevelCount(), 1);
+    EXPECT_EQ(wm.LayeredAlpha(Level(0).Handle()), 200);
+    EXPECT_EQ(clock->NowMs() - start, 19u * 5) << "19 steps of 10 below 200, 5 ms apart";
+    Key(VK_ESCAPE);
+
+    clock->SetLayeredAlphaSupported(false);
+    veneer->SetMenusAlphaBlendAnimation(false);
+    menu->Popup(200, 150);
+    ASSERT_EQ(engine->LevelCount(), 1);
+    EXPECT_FALSE(wm.IsWindowVisible(Level(0).Handle())) << "the screen is taken first";
+    Pump(100);
+    TvxSkinPopupWindow& w = Level(0);
+    ASSERT_TRUE(wm.IsWindowVisible(w.Handle()));
+    wm.UpdateWindow(w.Handle());
+    // The window's white mixed with what lay under it (the form's face).
+    uint32_t shown = wm.WindowSurface(w.Handle())->Pixel(40, 5) & 0xFFFFFF;
+    EXPECT_NE(shown, plain);
+    EXPECT_EQ(wm.LayeredAlpha(w.Handle()), 255) << "no window alpha to be had";
+}
+
+// A POPUPWINDOW and "menuitem" whose pieces lie outside their pictures, and a caption
+// written right to left: the menu still shows and reads nothing outside a bitmap.
+TEST_F(SkinMenuTest, ABrokenPopupSkinStillShows)
+{
+    test::PackageParts parts;
+    parts.picture = test::Pattern(40, 30, 3);
+    parts.active = { test::Pattern(20, 20, 4) };
+    parts.ini = test::MinimalIni(
+        "[POPUPWINDOW]\r\nwindowpictureindex=0\r\nmaskpictureindex=0\r\nlefttoppoint=-5,90\r\n"
+        "righttoppoint=300,-4\r\nleftbottompoint=7,700\r\nrightbottompoint=-9,-9\r\nitemsrect=-40,-40,400,"
+        "400\r\n"
+        "[SKINOBJECTS]\r\ncount=1\r\n0=menuitem:menuitem\r\n[menuitem]\r\nactivepictureindex=0\r\n"
+        "skinrect=10,10,90,50\r\nactiveskinrect=-20,-20,5,5\r\ntextrect=-3,0,300,20\r\ndividerrect=0,0,0,"
+        "0\r\n"
+        "itemleftoffset=60\r\nitemrightoffset=70\r\ncheckimagerect=15,15,60,60\r\n");
+    auto& store = form->Add<TvxSkinData>();
+    auto& stored = form->Add<TvxCompressedStoredSkin>();
+    test::StoreSkin(stored, parts);
+    store.SetCompressedStoredSkin(&stored);
+    veneer->SetSkinData(&store);
+    Fill(5);
+    menu->Items().Items(1)->SetCaption("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD7\xA2\xD7\x95\xD7\x9C\xD7\x9D");
+    menu->Items().Items(2)->SetChecked(true);
+    menu->Items().Items(3)->SetCaption("-");
+    menu->Popup(200, 150);
+    ASSERT_EQ(engine->LevelCount(), 1);
+    wm.UpdateWindow(Level(0).Handle());
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    wm.UpdateWindow(Level(0).Handle());
+    Key(VK_RETURN);
+    EXPECT_FALSE(engine->Visible());
+    EXPECT_EQ(ran.size(), 1u);
+}
