@@ -28,8 +28,12 @@ TBitmap TvxClientFrameLook::Compose(const TvxSkinData& data, int width, int heig
 
 TBitmap TvxClientFrameLook::ComposeRolledUp(const TvxSkinData& data, int width)
 {
+    return ComposeRolledUp(data, width, data.RollUpPicture());
+}
+
+TBitmap TvxClientFrameLook::ComposeRolledUp(const TvxSkinData& data, int width, const TBitmap& picture)
+{
     const TvxSkinFormInfo& f = data.FormInfo();
-    const TBitmap& picture = data.RollUpPicture();
     TBitmap image;
     if (f.rollupleftpoint.x < f.rolluprightpoint.x)
         TvxComposition::ComposeHorizontalStrip(f.rollupleftpoint.x, picture.Width() - f.rolluprightpoint.x,

@@ -17,6 +17,8 @@ public:
     // The rolled-up window: the roll-up picture, its middle stretched or repeated to
     // the width between the roll-up points.
     static TBitmap ComposeRolledUp(const TvxSkinData& data, int width);
+    // The same strip of another picture of the roll-up picture's size (its mask).
+    static TBitmap ComposeRolledUp(const TvxSkinData& data, int width, const TBitmap& picture);
 };
 
 } // namespace tessel

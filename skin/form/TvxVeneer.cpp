@@ -93,6 +93,8 @@ void TvxVeneer::Notification(TComponent* component, TOperation operation)
     TComponent::Notification(component, operation);
     if (operation == TOperation::opRemove)
         std::erase_if(m_anchored, [component](const TAnchored& a) { return a.control == component; });
+    if (operation == TOperation::opRemove)
+        std::erase(m_hidden_by_rollup, component);
     if (operation == TOperation::opRemove && component == m_menus_skin_data)
         m_menus_skin_data = nullptr;
     if (operation == TOperation::opRemove && component == m_skin_menu)
@@ -467,25 +469,30 @@ void TvxVeneer::SetSkinnable(bool value)
         return;
     HWND hwnd = FormHandle();
     // A maximised form is restored for the change of frames and maximised again in
-    // the new one.
-    bool maximized = hwnd && (m_frame_state == TvxFrameState::Maximized || Wm().IsZoomed(hwnd));
+    // the new one: by the controller in the skin's frame, by the window system in its own.
+    bool zoomed = hwnd && Wm().IsZoomed(hwnd);
+    bool maximized = hwnd && (m_frame_state == TvxFrameState::Maximized || zoomed);
     bool shown = hwnd && Wm().IsWindowVisible(hwnd);
-    if (maximized) {
+    if (zoomed) {
         Wm().ShowWindow(hwnd, SW_HIDE);
         Wm().ShowWindow(hwnd, SW_RESTORE);
-        m_frame_state = TvxFrameState::Normal;
+    } else if (maximized) {
+        if (!m_restore_bounds.IsEmpty())
+            m_form->SetBoundsRect(m_restore_bounds);
+        m_restore_bounds = {};
     }
+    m_frame_state = TvxFrameState::Normal;
     m_skinnable = value;
     ApplySkin();
     TvxSkinControls::AfterChange(*m_form, nullptr);
     if (hwnd)
         Wm().SetWindowPos(hwnd, {}, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    if (maximized) {
-        m_frame_state = TvxFrameState::Maximized;
+    if (maximized && m_skinnable)
+        SetFrameState(TvxFrameState::Maximized);
+    else if (maximized)
         Wm().ShowWindow(hwnd, SW_SHOWMAXIMIZED);
-    } else if (shown && !Wm().IsWindowVisible(hwnd)) {
+    if (shown && !Wm().IsWindowVisible(hwnd))
         Wm().ShowWindow(hwnd, SW_SHOW);
-    }
 }
 
 } // namespace tessel

@@ -93,6 +93,7 @@ public:
     TFont& DefInActiveCaptionFont() { return m_def_inactive_caption_font; }
 
     TNotifyEvent OnChangeSkinData, OnActivate, OnDeActivate;
+    TNotifyEvent OnMaximize, OnMinimize, OnRestore, OnChangeRollUpState;
     std::function<void(const TRect&)> OnChangeClientRect;
     std::function<void(TCanvas&, const TRect&, bool)> OnCaptionPaint;
 
@@ -112,7 +113,12 @@ public:
     // the store's SkinnableForm, followed when it changes.
     void SetSkinnable(bool value);
     // The frame state the caption buttons and the caption ask for.
+    // The controller's own frame states: it moves and sizes the window itself (only
+    // the program's main form is minimised through the application).
     void SetFrameState(TvxFrameState state);
+    // Rolls the form up to its caption (client mode: the roll-up picture) or down again.
+    void RollUp(bool value);
+    const TRect& RestoreBounds() const { return m_restore_bounds; }
 
     // TvxFrameObjectHost
     const TvxSkinData* LoadedSkin() const override;
@@ -171,6 +177,13 @@ private:
     void OnMorph();
     void OnAnimate();
     void ExecuteCommand(TvxFrameCommand command);
+    // A double click on the caption: back from minimised, maximise, back from
+    // maximised, or roll up or down.
+    void CaptionDoubleClick();
+    void RestoreState();
+    void MinimizeState();
+    void MaximizeState();
+    void RollUpClientMode(bool value);
     bool HasSkinFrame() const;
     int CaptionHeight() const;
 
@@ -196,6 +209,11 @@ private:
     bool m_skinnable = true;
     TvxFrameState m_frame_state = TvxFrameState::Normal;
     bool m_rolled_up = false;
+    bool m_rolled_up_while_maximized = false;
+    bool m_maximized_rolled_up = false;
+    TRect m_restore_bounds;
+    int m_unrolled_height = 0;
+    std::vector<TControl*> m_hidden_by_rollup;
     bool m_in_size_move = false;
     bool m_size_move_started = false;
     bool m_full_drag = true;

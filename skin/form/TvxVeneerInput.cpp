@@ -140,27 +140,16 @@ void TvxVeneer::ExecuteCommand(TvxFrameCommand command)
             m_frame_state == TvxFrameState::Maximized ? TvxFrameState::Normal : TvxFrameState::Maximized);
         break;
     case cmminimize:
-        SetFrameState(TvxFrameState::Minimized);
+        SetFrameState(m_frame_state == TvxFrameState::Minimized && !ClientMode() ? TvxFrameState::Normal
+                                                                                 : TvxFrameState::Minimized);
+        break;
+    case cmrollup:
+        RollUp(!m_rolled_up);
         break;
     default:
-        // Roll-up, the tray and the system menu come with the form's behaviours.
+        // The tray and the system menu come with the form's other behaviours.
         break;
     }
-}
-
-void TvxVeneer::SetFrameState(TvxFrameState state)
-{
-    // Until the controller moves and sizes the window itself, the window system's
-    // show states stand in for the frame states.
-    HWND hwnd = FormHandle();
-    if (!hwnd || state == m_frame_state)
-        return;
-    m_frame_state = state;
-    m_objects.ResetMouseStates();
-    Wm().ShowWindow(hwnd,
-        state == TvxFrameState::Maximized       ? SW_SHOWMAXIMIZED
-            : state == TvxFrameState::Minimized ? SW_MINIMIZE
-                                                : SW_RESTORE);
 }
 
 void TvxVeneer::RouteMouse(TMessage& message)
@@ -207,8 +196,7 @@ void TvxVeneer::RouteMouse(TMessage& message)
         m_objects.DblClick();
         if (on_caption) {
             m_objects.ReleaseCapture();
-            if (m_sizeable && (m_border_icons & biMaximize))
-                RunCommand(cmmaximize);
+            CaptionDoubleClick();
         }
         break;
     case WM_NCRBUTTONDOWN:
@@ -263,8 +251,17 @@ void TvxVeneer::RouteClientMouse(TMessage& message)
     case WM_LBUTTONDBLCLK:
         down(mbLeft);
         m_objects.DblClick();
-        if (dynamic_cast<TvxSkinCaptionObject*>(m_objects.Hot()) && m_sizeable)
-            RunCommand(cmmaximize);
+        if (dynamic_cast<TvxSkinCaptionObject*>(m_objects.Hot())) {
+            // Rolled up it unrolls; else a sizeable form maximises or comes back, and
+            // a fixed one rolls up.
+            if (m_rolled_up)
+                RollUp(false);
+            else if (m_sizeable)
+                SetFrameState(m_frame_state == TvxFrameState::Normal ? TvxFrameState::Maximized
+                                                                     : TvxFrameState::Normal);
+            else
+                RollUp(true);
+        }
         break;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:

@@ -4,6 +4,7 @@
 #include "skin/controls/TvxSkinPanel.h"
 #include "skin/draw/TvxEffectBmp.h"
 #include "skin/form/TvxClientFrameLook.h"
+#include "skin/form/TvxFramePlacement.h"
 #include "skin/form/TvxFrameShape.h"
 #include "skin/form/TvxSkinFrameLook.h"
 #include "skin/form/objects/TvxSkinAnimateObject.h"
@@ -314,15 +315,15 @@ TEST_F(VeneerTest, ALiveResizeStepLaysTheFrameForTheProposedSize)
 TEST_F(VeneerTest, SkinnableFormSwitchesTheFrameWhileMaximised)
 {
     MakeSkinnedForm({ 0, 0, 600, 400 });
-    wm.ShowWindow(Hwnd(), SW_SHOWMAXIMIZED);
+    veneer->SetFrameState(TvxFrameState::Maximized);
     Pump();
-    ASSERT_TRUE(wm.IsZoomed(Hwnd()));
-    TRect work = wm.GetWindowRect(Hwnd());
+    TRect maximized = wm.GetWindowRect(Hwnd());
+    EXPECT_FALSE(wm.IsZoomed(Hwnd())) << "the controller sizes the window itself";
     store->SetSkinnableForm(false);
     Pump();
     EXPECT_FALSE(veneer->Skinnable());
-    EXPECT_TRUE(wm.IsZoomed(Hwnd()));
-    EXPECT_EQ(wm.GetWindowRect(Hwnd()), work);
+    EXPECT_TRUE(wm.IsZoomed(Hwnd())) << "the window system maximises its own frame";
+    TRect work = wm.GetWindowRect(Hwnd());
     EXPECT_EQ(wm.ClientInWindow(Hwnd()), (TRect { 0, 0, work.Width(), work.Height() }));
     EXPECT_EQ(wm.GetWindowRgn(Hwnd()), nullptr);
     EXPECT_TRUE(veneer->Objects().Empty());
@@ -331,9 +332,13 @@ TEST_F(VeneerTest, SkinnableFormSwitchesTheFrameWhileMaximised)
     store->SetSkinnableForm(true);
     Pump();
     EXPECT_TRUE(veneer->Skinnable());
-    EXPECT_TRUE(wm.IsZoomed(Hwnd()));
-    EXPECT_EQ(wm.ClientInWindow(Hwnd()), (TRect { 3, 22, work.Width() - 3, work.Height() - 3 }));
+    EXPECT_FALSE(wm.IsZoomed(Hwnd()));
+    EXPECT_EQ(veneer->FrameState(), TvxFrameState::Maximized);
+    EXPECT_EQ(wm.GetWindowRect(Hwnd()), maximized);
+    EXPECT_EQ(wm.ClientInWindow(Hwnd()), (TRect { 3, 22, maximized.Width() - 3, maximized.Height() - 3 }));
     EXPECT_FALSE(veneer->Objects().Empty());
+    veneer->SetFrameState(TvxFrameState::Normal);
+    EXPECT_EQ(wm.GetWindowRect(Hwnd()), (TRect { 0, 0, 600, 400 })) << "restored to where it was";
 }
 
 // Without a non-client area the whole window is client and the frame is its
@@ -553,4 +558,90 @@ TEST_F(VeneerTest, RolledUpTheClientFrameIsTheRollUpPictureAcrossTheWidth)
     scene.normal_state = true;
     look.Paint(dc, scene);
     EXPECT_NE(window.Pixel(mid.x, mid.y) & 0xFFFFFF, composed.Pixel(mid.x, mid.y) & 0xFFFFFF);
+}
+
+// The controller's own states: maximised into the work area (a pixel in from a bare
+// screen's edges) and back; a secondary form minimised to the bottom-left of the work
+// area at its caption's height, a second one beside it; rolled up to the caption and
+// down again; the caption's double click; the events.
+TEST_F(VeneerTest, TheControllerMaximisesMinimisesAndRollsUpItself)
+{
+    EXPECT_EQ(
+        TvxFramePlacement::Maximized({ 0, 0, 1280, 800 }, { 0, 0, 1280, 800 }, { 0, 0, 1280, 800 }, false),
+        (TRect { 1, 1, 1279, 799 }));
+    EXPECT_EQ(
+        TvxFramePlacement::Maximized({ 0, 0, 1280, 800 }, { 0, 30, 1280, 800 }, { 0, 0, 1280, 800 }, false),
+        (TRect { 0, 30, 1280, 800 }));
+    EXPECT_EQ(
+        TvxFramePlacement::Maximized({ 0, 0, 1280, 800 }, { 0, 30, 1280, 800 }, { 0, 0, 1280, 800 }, true),
+        (TRect { 0, 0, 1280, 800 }));
+    EXPECT_EQ(TvxFramePlacement::MinimizedSlot({ 0, 0, 500, 300 }, { 170, 25 }, { { 0, 275 }, { 170, 275 } }),
+        (TPoint { 0, 250 }))
+        << "a row full at two: the next row up";
+    EXPECT_EQ(TvxFramePlacement::MinimizedSlot({ 0, 0, 500, 30 }, { 170, 25 }, { { 0, 5 }, { 170, 5 } }),
+        (TPoint { 0, 5 }))
+        << "no room left: the first place";
+
+    MakeForm({ 0, 0, 100, 100 }); // the main form
+    form->Show();
+    TForm& second = Application().CreateForm<TForm>();
+    second.SetBounds(200, 100, 600, 400);
+    auto& v = second.Add<TvxVeneer>();
+    v.SetBorderIcons(biSystemMenu | biMinimize | biMaximize | biRollUp);
+    v.SetSkinData(store);
+    LoadSkin();
+    second.Show();
+    Pump();
+    std::vector<std::string> told;
+    v.OnMaximize = [&](TComponent*) { told.push_back("maximize"); };
+    v.OnMinimize = [&](TComponent*) { told.push_back("minimize"); };
+    v.OnRestore = [&](TComponent*) { told.push_back("restore"); };
+    v.OnChangeRollUpState = [&](TComponent*) { told.push_back("rollup"); };
+    TRect work = wm.Backend().WorkArea();
+    TRect screen = wm.Backend().ScreenRect();
+    TRect expected = TvxFramePlacement::Maximized(screen, work, screen, false);
+
+    v.SetFrameState(TvxFrameState::Maximized);
+    EXPECT_EQ(second.BoundsRect(), expected);
+    v.SetFrameState(TvxFrameState::Normal);
+    EXPECT_EQ(second.BoundsRect(), (TRect { 200, 100, 800, 500 }));
+    // The caption's double click maximises, and again restores.
+    TPoint caption { 200 + 300, 100 + 10 };
+    wm.Input().MouseMove(caption);
+    wm.Input().Click(TMouseButton::Left, caption);
+    wm.Input().Click(TMouseButton::Left, caption);
+    Pump();
+    EXPECT_EQ(v.FrameState(), TvxFrameState::Maximized);
+    wm.SendMessage(
+        second.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, MakeLParam(expected.left + 300, expected.top + 10));
+    EXPECT_EQ(v.FrameState(), TvxFrameState::Normal);
+
+    v.SetFrameState(TvxFrameState::Minimized);
+    TPoint least = v.MinimumSize();
+    EXPECT_EQ(least, (TPoint { 170, 25 }));
+    EXPECT_EQ(second.BoundsRect(), (TRect { work.left, work.bottom - 25, work.left + 170, work.bottom }));
+    TForm& third = Application().CreateForm<TForm>();
+    third.SetBounds(300, 150, 400, 300);
+    auto& v3 = third.Add<TvxVeneer>();
+    v3.SetSkinData(store);
+    third.Show();
+    Pump();
+    v3.SetFrameState(TvxFrameState::Minimized);
+    EXPECT_EQ(third.BoundsRect().left, work.left + 170) << "beside the first";
+    EXPECT_EQ(third.BoundsRect().top, work.bottom - 25);
+    v.SetFrameState(TvxFrameState::Normal);
+    EXPECT_EQ(second.BoundsRect(), (TRect { 200, 100, 800, 500 }));
+
+    v.RollUp(true);
+    EXPECT_TRUE(v.RolledUp());
+    EXPECT_EQ(second.Height(), 25);
+    v.RollUp(false);
+    EXPECT_EQ(second.Height(), 400);
+    EXPECT_EQ(told,
+        (std::vector<std::string> {
+            "maximize", "restore", "maximize", "restore", "minimize", "restore", "rollup", "rollup" }));
+    // Without the roll-up icon, nothing rolls.
+    v.SetBorderIcons(biSystemMenu);
+    v.RollUp(true);
+    EXPECT_FALSE(v.RolledUp());
 }
