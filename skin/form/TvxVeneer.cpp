@@ -3,6 +3,7 @@
 #include "framework/Exception.h"
 #include "framework/TCanvas.h"
 #include "framework/TCustomForm.h"
+#include "framework/TPopupMenu.h"
 #include "framework/TTimer.h"
 #include "platform/TDeviceContext.h"
 #include "platform/TSystemMetrics.h"
@@ -52,6 +53,8 @@ TvxVeneer::TvxVeneer(TComponent* owner)
     m_form->SetAutoScroll(false);
     m_skin_menu = &Add<TvxSkinMenu>();
     m_skin_menu->SetForm(m_form);
+    m_previous_short_cut = std::move(m_form->OnShortCut);
+    m_form->OnShortCut = [this](TWMKey& key, bool& handled) { HandleShortCut(key, handled); };
     for (TFont* font : { &m_def_caption_font, &m_def_inactive_caption_font }) {
         font->SetName("Arial");
         font->SetHeight(14);
@@ -95,6 +98,8 @@ void TvxVeneer::Notification(TComponent* component, TOperation operation)
         std::erase_if(m_anchored, [component](const TAnchored& a) { return a.control == component; });
     if (operation == TOperation::opRemove)
         std::erase(m_hidden_by_rollup, component);
+    if (operation == TOperation::opRemove && component == m_system_menu)
+        m_system_menu = nullptr;
     if (operation == TOperation::opRemove && component == m_menus_skin_data)
         m_menus_skin_data = nullptr;
     if (operation == TOperation::opRemove && component == m_skin_menu)

@@ -3,6 +3,7 @@
 #include "framework/TBitmap.h"
 #include "framework/TComponent.h"
 #include "framework/TControl.h"
+#include "framework/TCustomForm.h"
 #include "framework/TFont.h"
 #include "skin/form/TvxFormIcon.h"
 #include "skin/form/TvxFrameGeometry.h"
@@ -17,6 +18,8 @@ namespace tessel {
 
 class TCustomForm;
 class TDeviceContext;
+class TMenu;
+class TPopupMenu;
 class TTimer;
 class TvxFrameLook;
 class TvxSkinData;
@@ -119,6 +122,15 @@ public:
     // Rolls the form up to its caption (client mode: the roll-up picture) or down again.
     void RollUp(bool value);
     const TRect& RestoreBounds() const { return m_restore_bounds; }
+    // The system menu: the user's (with the frame's entries unless UseDefaultSysMenu
+    // is off), else the controller's own.
+    TPopupMenu* SystemMenu() const { return m_system_menu; }
+    void SetSystemMenu(TPopupMenu* menu);
+    bool UseDefaultSysMenu() const { return m_use_default_sys_menu; }
+    void SetUseDefaultSysMenu(bool value) { m_use_default_sys_menu = value; }
+    // Fills the system menu for the form's state; the menu that shows.
+    TMenu& BuildSystemMenu();
+    void ShowSystemMenu(const TRect& anchor);
 
     // TvxFrameObjectHost
     const TvxSkinData* LoadedSkin() const override;
@@ -184,6 +196,12 @@ private:
     void MinimizeState();
     void MaximizeState();
     void RollUpClientMode(bool value);
+    void SystemMenuCommand(TvxFrameCommand command);
+    void ShowSystemMenuAtButton();
+    // A frame text from the skin's resource strings, else the built-in one.
+    std::string FrameText(const char* name, const char* fallback) const;
+    // The form's shortcuts: Alt+Space opens the system menu.
+    void HandleShortCut(TWMKey& key, bool& handled);
     bool HasSkinFrame() const;
     int CaptionHeight() const;
 
@@ -214,6 +232,10 @@ private:
     TRect m_restore_bounds;
     int m_unrolled_height = 0;
     std::vector<TControl*> m_hidden_by_rollup;
+    TPopupMenu* m_system_menu = nullptr;
+    bool m_use_default_sys_menu = true;
+    std::unique_ptr<TPopupMenu> m_own_system_menu;
+    TShortCutEvent m_previous_short_cut;
     bool m_in_size_move = false;
     bool m_size_move_started = false;
     bool m_full_drag = true;

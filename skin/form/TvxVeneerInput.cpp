@@ -146,8 +146,11 @@ void TvxVeneer::ExecuteCommand(TvxFrameCommand command)
     case cmrollup:
         RollUp(!m_rolled_up);
         break;
+    case cmsysmenu:
+        ShowSystemMenuAtButton();
+        break;
     default:
-        // The tray and the system menu come with the form's other behaviours.
+        // The tray comes with the notification-area icon.
         break;
     }
 }
@@ -200,6 +203,13 @@ void TvxVeneer::RouteMouse(TMessage& message)
         }
         break;
     case WM_NCRBUTTONDOWN:
+        down(mbRight);
+        if (on_caption) {
+            m_objects.ReleaseCapture();
+            TPoint cursor = Wm().Input().CursorPos();
+            ShowSystemMenu({ cursor.x, cursor.y, cursor.x, cursor.y });
+        }
+        break;
     case WM_NCRBUTTONDBLCLK:
         down(mbRight);
         if (on_caption)

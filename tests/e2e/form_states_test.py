@@ -2,7 +2,9 @@
 buttons on a real X server, without a window manager and under openbox: maximised it
 fills the work area (a bare screen: one pixel in from every edge), restored it is back
 on the same rectangle, and (under the window manager, which keeps minimised windows)
-minimised it leaves the screen and comes back when the desktop activates it."""
+minimised it leaves the screen and comes back when the desktop activates it. A right
+click on the caption opens the skinned system menu; without a window manager (which
+keeps Alt+Space for its own) Alt+Space opens it too, and its Close ends the player."""
 
 import os
 import shutil
@@ -69,8 +71,28 @@ def run(display, program, pack, work, out, label):
         assert wait(lambda: window_geometry(display, window) == (x0, y0, w, h)), \
             f"restored: {window_geometry(display, window)}, not {(x0, y0, w, h)}"
 
+        # A right click on the caption opens the system menu at the cursor.
+        at = (x0 + 300, y0 + 10)
+        before = display.screenshot(f"{out}/states-{label}-2-before-menu.png")
+        display.xdotool("mousemove", *at)
+        time.sleep(0.2)
+        display.xdotool("click", 3)
+        time.sleep(0.6)
+        shot = display.screenshot(f"{out}/states-{label}-3-system-menu.png")
+        assert shot.pixel(at[0], at[1] + 20) != before.pixel(at[0], at[1] + 20), "no system menu at the cursor"
+        display.xdotool("key", "Escape")
+        time.sleep(0.3)
+
         if label == "plain":
-            # Without a window manager nothing keeps minimised windows, nor a task list.
+            # Alt+Space (a window manager keeps it for its own menu) opens it at the
+            # system-menu button; its last entry, Close, ends the player.
+            display.xdotool("key", "alt+space")
+            time.sleep(0.6)
+            display.screenshot(f"{out}/states-{label}-4-alt-space.png")
+            display.xdotool("key", "Up")
+            time.sleep(0.1)
+            display.xdotool("key", "Return")
+            assert player.process.wait(timeout=20) == 0
             return
         display.xdotool("mousemove", *minimise_button(x0, y0, w))
         time.sleep(0.3)
@@ -78,7 +100,7 @@ def run(display, program, pack, work, out, label):
         assert wait(lambda: not viewable(display, window)), "the minimised window still shows"
         display.xdotool("windowactivate", window)
         assert wait(lambda: viewable(display, window)), "the window did not come back"
-        display.screenshot(f"{out}/states-{label}-2-back.png")
+        display.screenshot(f"{out}/states-{label}-5-back.png")
     finally:
         player.kill()
 

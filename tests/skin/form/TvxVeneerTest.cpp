@@ -1,5 +1,7 @@
 #include "skin/form/TvxVeneer.h"
 
+#include "framework/ShortCuts.h"
+#include "framework/TPopupMenu.h"
 #include "platform/TDeviceContext.h"
 #include "skin/controls/TvxSkinPanel.h"
 #include "skin/draw/TvxEffectBmp.h"
@@ -15,6 +17,8 @@
 #include "skin/form/objects/TvxSkinStdButtonObject.h"
 #include "skin/form/objects/TvxSkinSwitchObject.h"
 #include "skin/form/objects/TvxUserObject.h"
+#include "skin/menus/TvxSkinMenu.h"
+#include "skin/menus/TvxSkinPopupWindow.h"
 #include "tests/skin/form/FormFixture.h"
 
 using namespace tessel;
@@ -644,4 +648,68 @@ TEST_F(VeneerTest, TheControllerMaximisesMinimisesAndRollsUpItself)
     v.SetBorderIcons(biSystemMenu);
     v.RollUp(true);
     EXPECT_FALSE(v.RolledUp());
+}
+
+// The system menu: the controller's own for the form's state, or the user's with the
+// frame's entries on top and Close at the end; a right click on the caption and
+// Alt+Space open it through the popup engine, and its entries change the state.
+TEST_F(VeneerTest, TheSystemMenuFollowsTheStateAndRunsItsEntries)
+{
+    MakeSkinnedForm({ 100, 100, 700, 500 });
+    auto captions = [](TMenu& menu) {
+        std::vector<std::string> out;
+        for (int i = 0; i < menu.Items().Count(); ++i)
+            out.push_back(menu.Items().Items(i)->Caption());
+        return out;
+    };
+    TMenu& own = veneer->BuildSystemMenu();
+    EXPECT_EQ(
+        captions(own), (std::vector<std::string> { "Mi&nimize", "Ma&ximize", "Ro&llUp", "-", "&Close" }));
+    EXPECT_EQ(ShortCutToText(own.Items().Items(4)->ShortCut()), "Alt+F4");
+
+    // A right click on the caption; Maximize from the menu.
+    TPoint caption = Screen(300, 10);
+    wm.Input().MouseMove(caption);
+    wm.Input().Click(TMouseButton::Right, caption);
+    Pump();
+    TvxSkinMenu& engine = veneer->SkinMenu();
+    ASSERT_TRUE(engine.Visible());
+    EXPECT_EQ(engine.Level(0).Left(), caption.x) << "at the cursor";
+    wm.Input().KeyDown(VK_DOWN);
+    wm.Input().KeyUp(VK_DOWN);
+    wm.Input().KeyDown(VK_RETURN);
+    wm.Input().KeyUp(VK_RETURN);
+    Pump();
+    EXPECT_EQ(veneer->FrameState(), TvxFrameState::Maximized);
+    EXPECT_EQ(captions(veneer->BuildSystemMenu()),
+        (std::vector<std::string> { "Mi&nimize", "&Restore", "Ro&llUp", "-", "&Close" }));
+
+    // The user's menu keeps its own entries between the frame's, built anew each time.
+    auto& user = form->Add<TPopupMenu>();
+    user.Items().Add("About");
+    veneer->SetSystemMenu(&user);
+    veneer->BuildSystemMenu();
+    EXPECT_EQ(captions(veneer->BuildSystemMenu()),
+        (std::vector<std::string> { "Mi&nimize", "&Restore", "Ro&llUp", "About", "&Close" }));
+    veneer->SetUseDefaultSysMenu(false);
+    EXPECT_EQ(captions(veneer->BuildSystemMenu()), captions(user)) << "used as it stands";
+    veneer->SetSystemMenu(nullptr);
+
+    // Alt+Space opens it at the system-menu button; Restore brings the form back.
+    form->SetFocus();
+    wm.Input().KeyDown(VK_MENU);
+    wm.Input().KeyDown(VK_SPACE);
+    wm.Input().KeyUp(VK_SPACE);
+    wm.Input().KeyUp(VK_MENU);
+    Pump();
+    ASSERT_TRUE(engine.Visible());
+    TRect button = Object("sysmenubutton")->ObjectRect();
+    EXPECT_EQ(engine.Level(0).Top(), form->Top() + button.bottom);
+    wm.Input().KeyDown(VK_DOWN);
+    wm.Input().KeyUp(VK_DOWN);
+    wm.Input().KeyDown(VK_RETURN);
+    wm.Input().KeyUp(VK_RETURN);
+    Pump();
+    EXPECT_EQ(veneer->FrameState(), TvxFrameState::Normal);
+    EXPECT_EQ(form->BoundsRect(), (TRect { 100, 100, 700, 500 }));
 }
