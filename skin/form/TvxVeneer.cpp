@@ -11,6 +11,7 @@
 #include "skin/controls/TvxGraphicSkinControl.h"
 #include "skin/controls/TvxSkinControl.h"
 #include "skin/controls/TvxSkinControls.h"
+#include "skin/controls/TvxSkinStatusBar.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/form/TvxBuiltInFrameLook.h"
@@ -100,6 +101,8 @@ void TvxVeneer::Notification(TComponent* component, TOperation operation)
         std::erase(m_hidden_by_rollup, component);
     if (operation == TOperation::opRemove && component == m_system_menu)
         m_system_menu = nullptr;
+    if (operation == TOperation::opRemove && component == m_status_bar)
+        m_status_bar = nullptr;
     if (operation == TOperation::opRemove && component == m_menus_skin_data)
         m_menus_skin_data = nullptr;
     if (operation == TOperation::opRemove && component == m_skin_menu)

@@ -21,6 +21,7 @@ class TDeviceContext;
 class TMenu;
 class TPopupMenu;
 class TTimer;
+class TvxSkinStatusBar;
 class TvxFrameLook;
 class TvxSkinData;
 class TvxSkinMenu;
@@ -28,6 +29,10 @@ struct TvxFrameScene;
 
 // The caption buttons a skinned frame offers: the framework's system menu, minimise
 // and maximise, and roll-up and minimise to the tray.
+// Where a form first shows: where it was put, or centred on its monitor or on the
+// monitor's work area.
+enum TvxPositionInMonitor { vxpDefault, vxpScreenCenter, vxpDesktopCenter };
+
 enum TvxBorderIcon : uint8_t { biRollUp = 8, biMinimizeToTray = 16 };
 using TvxBorderIcons = uint8_t;
 
@@ -124,6 +129,11 @@ public:
     const TRect& RestoreBounds() const { return m_restore_bounds; }
     // The system menu: the user's (with the frame's entries unless UseDefaultSysMenu
     // is off), else the controller's own.
+    TvxPositionInMonitor PositionInMonitor() const { return m_position_in_monitor; }
+    void SetPositionInMonitor(TvxPositionInMonitor value) { m_position_in_monitor = value; }
+    // The status bar whose size grip hides while the form is maximised.
+    TvxSkinStatusBar* StatusBar() const { return m_status_bar; }
+    void SetStatusBar(TvxSkinStatusBar* bar);
     TPopupMenu* SystemMenu() const { return m_system_menu; }
     void SetSystemMenu(TPopupMenu* menu);
     bool UseDefaultSysMenu() const { return m_use_default_sys_menu; }
@@ -197,6 +207,9 @@ private:
     void MaximizeState();
     void RollUpClientMode(bool value);
     void SystemMenuCommand(TvxFrameCommand command);
+    // The bounds centred on the form's monitor (or its work area) as PositionInMonitor says.
+    TRect CentredBounds(const TRect& bounds) const;
+    void FirstShow();
     void ShowSystemMenuAtButton();
     // A frame text from the skin's resource strings, else the built-in one.
     std::string FrameText(const char* name, const char* fallback) const;
@@ -233,6 +246,9 @@ private:
     int m_unrolled_height = 0;
     std::vector<TControl*> m_hidden_by_rollup;
     TPopupMenu* m_system_menu = nullptr;
+    TvxSkinStatusBar* m_status_bar = nullptr;
+    TvxPositionInMonitor m_position_in_monitor = vxpDefault;
+    bool m_first_show = true;
     bool m_use_default_sys_menu = true;
     std::unique_ptr<TPopupMenu> m_own_system_menu;
     TShortCutEvent m_previous_short_cut;

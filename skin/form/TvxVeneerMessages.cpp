@@ -171,6 +171,8 @@ bool TvxVeneer::Handle(TMessage& message)
         return true;
     case WM_SHOWWINDOW:
         CallSaved(message);
+        if (message.WParam)
+            FirstShow();
         // The window exists now: the frame's geometry and shape for its size.
         if (message.WParam && FormHandle()) {
             RefreshSize();

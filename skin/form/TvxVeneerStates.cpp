@@ -3,6 +3,7 @@
 #include "framework/TScreen.h"
 #include "framework/TTimer.h"
 #include "platform/TWindowManager.h"
+#include "skin/controls/TvxSkinStatusBar.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/draw/TvxMaskRegion.h"
 #include "skin/draw/TvxPlatform.h"
@@ -44,11 +45,18 @@ void TvxVeneer::RestoreState()
     m_frame_state = TvxFrameState::Normal;
     if (from_minimized && Application().MainForm() == m_form)
         Application().Restore();
+    // A form first shown maximised is centred on its first way back.
+    if (m_first_show && m_position_in_monitor != vxpDefault && !m_restore_bounds.IsEmpty()) {
+        m_restore_bounds = CentredBounds(m_restore_bounds);
+        m_first_show = false;
+    }
     if (!m_restore_bounds.IsEmpty())
         m_form->SetBoundsRect(m_restore_bounds);
     m_restore_bounds = {};
     m_hover_timer->SetEnabled(true);
     m_form->Invalidate();
+    if (m_status_bar)
+        m_status_bar->ShowGrip(true);
     if (OnRestore)
         OnRestore(this);
 }
@@ -97,8 +105,38 @@ void TvxVeneer::MaximizeState()
     TRect target
         = TvxFramePlacement::Maximized(monitor, work, Wm().Backend().ScreenRect(), m_maximize_on_full_screen);
     m_form->SetBoundsRect(target);
+    if (m_status_bar)
+        m_status_bar->ShowGrip(false);
     if (OnMaximize)
         OnMaximize(this);
+}
+
+void TvxVeneer::SetStatusBar(TvxSkinStatusBar* bar)
+{
+    SetReference(m_status_bar, bar);
+}
+
+TRect TvxVeneer::CentredBounds(const TRect& bounds) const
+{
+    TRect r = TvxPlatform::WorkArea(FormHandle(),
+        m_position_in_monitor == vxpScreenCenter ? TvxWorkArea::kWholeMonitor : TvxWorkArea::kWorkArea);
+    int w = bounds.Width(), h = bounds.Height();
+    int left = r.left + r.Width() / 2 - w / 2, top = r.top + r.Height() / 2 - h / 2;
+    return { left, top, left + w, top + h };
+}
+
+void TvxVeneer::FirstShow()
+{
+    if (!m_first_show)
+        return;
+    if (m_position_in_monitor == vxpDefault) {
+        m_first_show = false;
+        return;
+    }
+    if (m_frame_state != TvxFrameState::Normal)
+        return;
+    m_first_show = false;
+    m_form->SetBoundsRect(CentredBounds(m_form->BoundsRect()));
 }
 
 void TvxVeneer::CaptionDoubleClick()

@@ -2,7 +2,9 @@
 input and screenshots read back as pixels."""
 
 import os
+import shutil
 import subprocess
+import tempfile
 import time
 
 
@@ -93,3 +95,38 @@ class Picture:
     def pixel(self, x, y):
         i = (y * self.width + x) * 3
         return tuple(self.rgb[i:i + 3])
+
+
+class Session:
+    """A work folder and an Xvfb display for one test script, removed at the end
+    (the folder kept with KEEP_E2E set); a window manager, and a compositor, on request."""
+
+    def __init__(self, prefix, width=1280, height=800):
+        self.work = tempfile.mkdtemp(prefix=prefix)
+        self.display = Display(width, height)
+        self.helpers = []
+
+    def start_window_manager(self, compositor=False):
+        self.helpers.append(WindowManager(self.display))
+        if compositor:
+            process = subprocess.Popen(["xcompmgr"], env=self.display.env, stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL)
+            time.sleep(0.5)
+            assert process.poll() is None, "xcompmgr did not start"
+            self.helpers.append(process)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        for helper in reversed(self.helpers):
+            if isinstance(helper, WindowManager):
+                helper.close()
+            else:
+                helper.terminate()
+                helper.wait()
+        self.display.close()
+        if os.environ.get("KEEP_E2E"):
+            print(f"kept {self.work}")
+        else:
+            shutil.rmtree(self.work, ignore_errors=True)

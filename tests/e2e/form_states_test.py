@@ -7,14 +7,12 @@ click on the caption opens the skinned system menu; without a window manager (wh
 keeps Alt+Space for its own) Alt+Space opens it too, and its Close ends the player."""
 
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Display, WindowManager  # noqa: E402
+from desktop import Session  # noqa: E402
 from skinned_controls_test import player_with_pages, window_geometry  # noqa: E402
 
 # The caption buttons of a window w wide: close at the caption's right end, then
@@ -107,19 +105,11 @@ def run(display, program, pack, work, out, label):
 
 def main(program, pack, out):
     os.makedirs(out, exist_ok=True)
-    work = tempfile.mkdtemp(prefix="tessel-e2e-states-")
-    display = Display(1280, 800)
-    wm = None
-    try:
-        run(display, program, pack, os.path.join(work, "plain"), out, "plain")
-        wm = WindowManager(display)
-        run(display, program, pack, os.path.join(work, "openbox"), out, "openbox")
+    with Session("tessel-e2e-states-") as session:
+        run(session.display, program, pack, os.path.join(session.work, "plain"), out, "plain")
+        session.start_window_manager()
+        run(session.display, program, pack, os.path.join(session.work, "openbox"), out, "openbox")
         print("form states: all checks passed")
-    finally:
-        if wm:
-            wm.close()
-        display.close()
-        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":

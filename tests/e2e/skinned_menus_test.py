@@ -6,14 +6,11 @@ limit of 100 files) the menu scrolls, and games at its start, middle and end are
 reached by keys and by the mouse and play; the Links menu opens its address."""
 
 import os
-import shutil
-import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Display, WindowManager  # noqa: E402
+from desktop import Session  # noqa: E402
 from player_test import (CLICKER_GREY, COLOURS, FRAME_LEFT, FRAME_TOP, ORBIT_STAGE, SETTINGS, Player,  # noqa: E402
                          near, raw_package)
 from skinned_controls_test import window_geometry  # noqa: E402
@@ -111,28 +108,11 @@ def run(display, program, content, work, out, label):
 
 def main(program, content, out):
     os.makedirs(out, exist_ok=True)
-    work = tempfile.mkdtemp(prefix="tessel-menus-")
-    display = Display(1280, 900)
-    try:
-        run(display, program, content, work, out, "plain")
-        wm = WindowManager(display)
-        compositor = subprocess.Popen(["xcompmgr"], env=display.env, stdout=subprocess.DEVNULL,
-                                      stderr=subprocess.DEVNULL)
-        try:
-            time.sleep(0.5)
-            assert compositor.poll() is None, "xcompmgr did not start"
-            run(display, program, content, work, out, "composited")
-        finally:
-            compositor.terminate()
-            compositor.wait()
-            wm.close()
+    with Session("tessel-menus-", 1280, 900) as session:
+        run(session.display, program, content, session.work, out, "plain")
+        session.start_window_manager(compositor=True)
+        run(session.display, program, content, session.work, out, "composited")
         print("menus: all checks passed")
-    finally:
-        display.close()
-        if os.environ.get("KEEP_E2E"):
-            print(f"kept {work}")
-        else:
-            shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":

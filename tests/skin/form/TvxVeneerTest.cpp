@@ -4,6 +4,7 @@
 #include "framework/TPopupMenu.h"
 #include "platform/TDeviceContext.h"
 #include "skin/controls/TvxSkinPanel.h"
+#include "skin/controls/TvxSkinStatusBar.h"
 #include "skin/draw/TvxEffectBmp.h"
 #include "skin/form/TvxClientFrameLook.h"
 #include "skin/form/TvxFramePlacement.h"
@@ -712,4 +713,36 @@ TEST_F(VeneerTest, TheSystemMenuFollowsTheStateAndRunsItsEntries)
     Pump();
     EXPECT_EQ(veneer->FrameState(), TvxFrameState::Normal);
     EXPECT_EQ(form->BoundsRect(), (TRect { 100, 100, 700, 500 }));
+}
+
+// PositionInMonitor centres the form as it first shows (on the work area or the whole
+// monitor); a status bar's size grip hides while the form is maximised.
+TEST_F(VeneerTest, FirstShowCentresAndMaximisingHidesTheGrip)
+{
+    MakeForm({ 10, 20, 410, 320 });
+    veneer = &form->Add<TvxVeneer>();
+    veneer->SetPositionInMonitor(vxpDesktopCenter);
+    veneer->SetSkinData(store);
+    auto& bar = form->Add<TvxSkinStatusBar>();
+    bar.SetParent(form);
+    bar.SetSizeGrip(true);
+    veneer->SetStatusBar(&bar);
+    LoadSkin();
+    ShowAndPaint();
+    TRect work = wm.Backend().WorkArea();
+    int left = work.left + work.Width() / 2 - 200, top = work.top + work.Height() / 2 - 150;
+    EXPECT_EQ(form->BoundsRect(), (TRect { left, top, left + 400, top + 300 }));
+    form->SetBounds(30, 40, 400, 300);
+    wm.ShowWindow(Hwnd(), SW_HIDE);
+    wm.ShowWindow(Hwnd(), SW_SHOW);
+    EXPECT_EQ(form->Left(), 30) << "only the first show";
+
+    EXPECT_TRUE(bar.GripInEffect());
+    veneer->SetFrameState(TvxFrameState::Maximized);
+    EXPECT_FALSE(bar.GripInEffect());
+    veneer->SetFrameState(TvxFrameState::Normal);
+    EXPECT_TRUE(bar.GripInEffect());
+    form->FreeComponent(&bar);
+    veneer->SetFrameState(TvxFrameState::Maximized);
+    EXPECT_EQ(veneer->StatusBar(), nullptr);
 }
