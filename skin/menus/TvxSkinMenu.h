@@ -69,6 +69,8 @@ public:
     // Fired once when the open menu closes.
     void SetCloseHandler(std::function<void()> handler) { m_close_handler = std::move(handler); }
     TvxSkinData* SkinData() const { return m_skin_data; }
+    // The first window of a menu that was not open is being opened: only it fades in.
+    bool FreshPopup() const { return m_first; }
     // The item whose children the open menu shows (the first of a pair).
     const TMenuItem* Root() const { return m_root; }
     const TRect& WorkArea() const { return m_work_area; }

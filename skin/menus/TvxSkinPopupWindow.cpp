@@ -1,6 +1,7 @@
 #include "skin/menus/TvxSkinPopupWindow.h"
 
 #include "framework/ShortCuts.h"
+#include "framework/TApplication.h"
 #include "framework/TCanvas.h"
 #include "framework/TImageList.h"
 #include "framework/TMenuItem.h"
@@ -197,7 +198,9 @@ void TvxSkinPopupWindow::Appear()
         m_under.SetSize(m_size.x + 1, m_size.y + 1);
         TvxPlatform::ScreenToBitmap(Left(), Top(), m_under);
     }
-    bool fade = translucent && layered && m_engine.AlphaBlendAnimation();
+    bool fade = translucent && layered && m_engine.AlphaBlendAnimation() && m_engine.FreshPopup();
+    if (fade)
+        Application().ProcessMessages();
     if (translucent && layered)
         TvxPlatform::SetWindowAlpha(Handle(), fade ? 0 : m_engine.AlphaBlendValue());
     InitVisible(true);
