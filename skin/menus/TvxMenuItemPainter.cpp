@@ -75,16 +75,6 @@ void TvxMenuItemPainter::Draw(
     canvas.Draw(r.left, r.top, image);
 }
 
-TBitmap TvxMenuItemPainter::Background(
-    const TvxMenuPaintContext& context, const TRect& source, bool stretch, int width)
-{
-    const TvxDataSkinMenuItem& rec = *context.frame->ItemRecord();
-    TBitmap image;
-    TvxComposition::ComposeHorizontalStrip(rec.itemleftoffset, rec.itemrightoffset, image, stretch, width,
-        source, *context.frame->ItemPicture());
-    return image;
-}
-
 void TvxMenuItemPainter::DrawSkinned(
     TCanvas& c, const TvxSkinMenuItem& item, const TvxMenuPaintContext& context)
 {
@@ -106,7 +96,7 @@ void TvxMenuItemPainter::DrawSkinned(
             piece.Canvas().CopySurface({ 0, 0, w, h }, context.frame_background->Surface(), at);
             return piece;
         }
-        return Background(context, rec.skinrect, rec.inactivestretcheffect, w);
+        return context.frame->ItemImage(rec.skinrect, rec.inactivestretcheffect, w);
     };
     TBitmap image;
     if (item.ShowsFrame()) {
@@ -120,13 +110,14 @@ void TvxMenuItemPainter::DrawSkinned(
             int fw = strip.Width() / rec.framecount;
             frame = { strip.left + (n - 1) * fw, strip.top, strip.left + n * fw, strip.bottom };
         }
-        image = Background(context, frame, rec.stretcheffect, w);
+        image = context.frame->ItemImage(frame, rec.stretcheffect, w);
     } else if (!item.CanMorph() || item.MorphFactor() == item.Target()) {
-        image = hot ? Background(context, rec.activeskinrect, rec.stretcheffect, w) : normal();
+        image = hot ? context.frame->ItemImage(rec.activeskinrect, rec.stretcheffect, w) : normal();
     } else {
         TvxEffectBmp mixed(normal());
         mixed.Morph(rec.morphkind,
-            TvxEffectBmp(Background(context, rec.activeskinrect, rec.stretcheffect, w)), item.MorphFactor());
+            TvxEffectBmp(context.frame->ItemImage(rec.activeskinrect, rec.stretcheffect, w)),
+            item.MorphFactor());
         image = mixed.ToBitmap();
     }
     c.Draw(0, 0, image);

@@ -33,9 +33,6 @@ public:
 private:
     static void DrawSkinned(TCanvas& canvas, const TvxSkinMenuItem& item, const TvxMenuPaintContext& context);
     static void DrawBuiltIn(TCanvas& canvas, const TvxSkinMenuItem& item, const TvxMenuPaintContext& context);
-    // The record's background of the item's size for a source rectangle.
-    static TBitmap Background(
-        const TvxMenuPaintContext& context, const TRect& source, bool stretch, int width);
     // Caption, shortcut, arrow and image or mark, inside the text rectangle.
     static void DrawContent(TCanvas& canvas, const TvxSkinMenuItem& item, const TvxMenuPaintContext& context,
         const TRect& text, TColor color, bool built_in);

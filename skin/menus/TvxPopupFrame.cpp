@@ -36,6 +36,15 @@ TvxPopupFrame TvxPopupFrame::Find(const TvxSkinData* data)
     return frame;
 }
 
+TBitmap TvxPopupFrame::ItemImage(const TRect& source, bool stretch, int width) const
+{
+    TBitmap image;
+    if (m_item_record && m_item_picture)
+        TvxComposition::ComposeHorizontalStrip(m_item_record->itemleftoffset, m_item_record->itemrightoffset,
+            image, stretch, width, source, *m_item_picture);
+    return image;
+}
+
 int TvxPopupFrame::ExtraWidth() const
 {
     return m_record ? m_picture->Width() - m_record->itemsrect.Width() : 10;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/TBitmap.h"
 #include "platform/TRect.h"
 #include "skin/draw/TvxElementGeometry.h"
 
@@ -7,7 +8,6 @@
 
 namespace tessel {
 
-class TBitmap;
 class TRegion;
 class TvxDataSkinMenuItem;
 class TvxDataSkinPopupWindow;
@@ -30,6 +30,9 @@ public:
     const TvxDataSkinMenuItem* ItemRecord() const { return m_item_record; }
     const TBitmap* ItemPicture() const { return m_item_picture; }
     const TvxSkinData* Data() const { return m_data; }
+    // An item's look: source of the "menuitem" picture width wide, its ends kept and
+    // its middle stretched or repeated (empty without the record's picture).
+    TBitmap ItemImage(const TRect& source, bool stretch, int width) const;
 
     // What the frame adds to the items' width and height.
     int ExtraWidth() const;

@@ -260,9 +260,7 @@ void TvxSkinImagesMenuPopupWindow::PaintCell(TCanvas& c, int index)
         const TvxDataSkinMenuItem* rec = m_frame.ItemRecord();
         const TBitmap* art = m_frame.ItemPicture();
         if (rec && art && !rec->activeskinrect.IsEmpty()) {
-            TBitmap look;
-            TvxComposition::ComposeHorizontalStrip(rec->itemleftoffset, rec->itemrightoffset, look,
-                rec->stretcheffect, r.Width(), rec->activeskinrect, *art);
+            TBitmap look = m_frame.ItemImage(rec->activeskinrect, rec->stretcheffect, r.Width());
             c.CopySurface(r, look.Surface(), look.Surface().Bounds());
         } else {
             c.Brush().SetStyle(bsSolid);

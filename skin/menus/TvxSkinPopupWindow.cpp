@@ -269,9 +269,7 @@ void TvxSkinPopupWindow::FillItemBackground(TCanvas& canvas, const TRect& rect)
     if (rect.IsEmpty())
         return;
     if (rec && m_frame.ItemPicture()) {
-        TBitmap piece;
-        TvxComposition::ComposeHorizontalStrip(rec->itemleftoffset, rec->itemrightoffset, piece,
-            rec->inactivestretcheffect, rect.Width(), rec->skinrect, *m_frame.ItemPicture());
+        TBitmap piece = m_frame.ItemImage(rec->skinrect, rec->inactivestretcheffect, rect.Width());
         canvas.CopySurface(rect, piece.Surface(), piece.Surface().Bounds());
         return;
     }
