@@ -5,14 +5,12 @@ scroll offset and back, and dragging the status bar's grip sizes the window, wit
 a window manager and under openbox."""
 
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Display, Picture, WindowManager  # noqa: E402
+from desktop import Picture, Session  # noqa: E402
 from player_test import FRAME_BOTTOM, FRAME_LEFT, FRAME_RIGHT, FRAME_TOP, Player  # noqa: E402
 
 SETTINGS = """[Main]
@@ -153,20 +151,12 @@ def test_gallery(display, gallery, out, label):
 
 def main(program, pack, vxskin, skin, gallery, out):
     os.makedirs(out, exist_ok=True)
-    work = tempfile.mkdtemp(prefix="tessel-e2e-skin-")
-    display = Display(1280, 800)
-    wm = None
-    try:
-        test_player_frames(display, program, pack, vxskin, skin, os.path.join(work, "player"), out)
-        test_gallery(display, gallery, out, "plain")
-        wm = WindowManager(display)
-        test_gallery(display, gallery, out, "openbox")
+    with Session("tessel-e2e-skin-") as session:
+        test_player_frames(session.display, program, pack, vxskin, skin, os.path.join(session.work, "player"), out)
+        test_gallery(session.display, gallery, out, "plain")
+        session.start_window_manager()
+        test_gallery(session.display, gallery, out, "openbox")
         print("skinned controls: all checks passed")
-    finally:
-        if wm:
-            wm.close()
-        display.close()
-        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":

@@ -6,14 +6,12 @@ pointer, and a click on it ends the player with nothing left behind. Under openb
 the window carries no frame of the window manager's."""
 
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Display, Picture, WindowManager  # noqa: E402
+from desktop import Picture, Session  # noqa: E402
 from player_test import FRAME_BOTTOM, FRAME_LEFT, FRAME_RIGHT, FRAME_TOP  # noqa: E402
 from skinned_controls_test import player_with_pages  # noqa: E402
 
@@ -108,19 +106,12 @@ def test_frame(display, program, pack, vxskin, skin, work, out, label):
 
 def main(program, pack, vxskin, skin, out):
     os.makedirs(out, exist_ok=True)
-    work = tempfile.mkdtemp(prefix="tessel-e2e-form-")
-    display = Display(1280, 800)
-    wm = None
-    try:
-        test_frame(display, program, pack, vxskin, skin, os.path.join(work, "plain"), out, "plain")
-        wm = WindowManager(display)
-        test_frame(display, program, pack, vxskin, skin, os.path.join(work, "openbox"), out, "openbox")
+    with Session("tessel-e2e-form-") as session:
+        test_frame(session.display, program, pack, vxskin, skin, os.path.join(session.work, "plain"), out, "plain")
+        session.start_window_manager()
+        test_frame(session.display, program, pack, vxskin, skin, os.path.join(session.work, "openbox"), out,
+                   "openbox")
         print("skinned form: all checks passed")
-    finally:
-        if wm:
-            wm.close()
-        display.close()
-        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":
