@@ -1,7 +1,8 @@
 // The skinned frame of a 1920 x 1080 window on the headless window system: a whole
 // frame paint (the four edge images composed and copied to the window surface) and
 // one live-resize step (geometry, object layout, the region from the mask's edges
-// and one region set), each against memcpy of the window's pixels.
+// and one region set), and one drag step (WM_MOVING with magnetic snapping, then the
+// move), each against memcpy of the window's pixels.
 #include "framework/TApplication.h"
 #include "framework/TForm.h"
 #include "platform/TDeviceContext.h"
@@ -101,5 +102,37 @@ void BM_ResizeStep_1920x1080_vs_memcpy(benchmark::State& state)
     Memcpy(state);
 }
 BENCHMARK(BM_ResizeStep_1920x1080_vs_memcpy)->Unit(benchmark::kMicrosecond);
+
+void BM_DragStep(benchmark::State& state)
+{
+    TForm& form = SkinnedForm();
+    auto& wm = TWindowManager::Instance();
+    HWND hwnd = form.Handle();
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        if (auto* veneer = dynamic_cast<TvxVeneer*>(form.Components(i)))
+            veneer->SetMagnetic(true);
+    // One step of a caption drag near the work area's left edge, in and out of its
+    // reach by turns: the proposed rectangle snapped, then the window moved there.
+    wm.SendMessage(hwnd, WM_ENTERSIZEMOVE);
+    int left = 20;
+    for (auto _ : state) {
+        left = left == 20 ? 5 : 20;
+        wm.Input().SetCursorPos({ left + 300, 110 });
+        TRect proposed { left, 100, left + kWidth, 100 + kHeight };
+        wm.SendMessage(hwnd, WM_MOVING, 0, reinterpret_cast<LPARAM>(&proposed));
+        wm.SetWindowPos(hwnd, proposed, SWP_NOZORDER | SWP_NOACTIVATE);
+        benchmark::DoNotOptimize(wm.GetWindowRect(hwnd));
+    }
+    wm.SendMessage(hwnd, WM_EXITSIZEMOVE);
+    state.SetBytesProcessed(state.iterations() * int64_t(kWidth) * kHeight * 4);
+    Application().Initialize();
+}
+BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond);
+
+void BM_DragStep_vs_memcpy(benchmark::State& state)
+{
+    Memcpy(state);
+}
+BENCHMARK(BM_DragStep_vs_memcpy)->Unit(benchmark::kMicrosecond);
 
 } // namespace

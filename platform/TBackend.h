@@ -11,6 +11,7 @@
 
 namespace tessel {
 
+class TNotificationArea;
 class TRegion;
 class TSurface;
 
@@ -75,6 +76,8 @@ public:
     // the real view later (after the first window is on the screen); until then the
     // view keeps what it is told.
     virtual std::unique_ptr<TWebView> CreateWebView(TWebViewKind) { return nullptr; }
+    // The desktop's notification area, or null when the backend has none.
+    virtual TNotificationArea* NotificationArea() { return nullptr; }
 };
 
 } // namespace tessel

@@ -37,7 +37,9 @@ TRect TSizeMoveLoop::Proposed(TPoint cursor) const
     bool top = m_edge == WMSZ_TOP || m_edge == WMSZ_TOPLEFT || m_edge == WMSZ_TOPRIGHT;
     bool bottom = m_edge == WMSZ_BOTTOM || m_edge == WMSZ_BOTTOMLEFT || m_edge == WMSZ_BOTTOMRIGHT;
     const TPoint& min = m_limits.ptMinTrackSize;
-    const TPoint& max = m_limits.ptMaxTrackSize;
+    // A maximum below the minimum (a window's own answer) gives way to it.
+    const TPoint max { std::max(m_limits.ptMaxTrackSize.x, min.x),
+        std::max(m_limits.ptMaxTrackSize.y, min.y) };
     // The dragged edge follows the cursor within the track sizes; the other stays.
     if (left)
         r.left = std::clamp(r.left + dx, r.right - max.x, r.right - min.x);

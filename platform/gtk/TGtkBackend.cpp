@@ -3,6 +3,7 @@
 #include "platform/DesktopBackend.h"
 #include "platform/TFontEngine.h"
 #include "platform/TWindowManager.h"
+#include "platform/gtk/TGtkNotificationArea.h"
 #include "platform/gtk/TGtkWebEngine.h"
 #include "platform/gtk/TGtkWindow.h"
 
@@ -349,6 +350,13 @@ void TGtkBackend::ConfigureWeb(const TWebConfig& config)
 {
     if (!m_web)
         m_web = std::make_unique<TGtkWebEngine>(config);
+}
+
+TNotificationArea* TGtkBackend::NotificationArea()
+{
+    if (!m_tray)
+        m_tray = std::make_unique<TGtkNotificationArea>();
+    return m_tray.get();
 }
 
 std::unique_ptr<TWebView> TGtkBackend::CreateWebView(TWebViewKind kind)

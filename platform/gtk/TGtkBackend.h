@@ -9,6 +9,7 @@
 
 namespace tessel {
 
+class TGtkNotificationArea;
 class TGtkWebEngine;
 class TGtkWindow;
 
@@ -44,6 +45,7 @@ public:
     void SetDisplayLost(std::function<void()> handler) override;
     void ConfigureWeb(const TWebConfig& config) override;
     std::unique_ptr<TWebView> CreateWebView(TWebViewKind kind) override;
+    TNotificationArea* NotificationArea() override;
 
     // An event became input for the window system: a wait ends.
     void InputArrived() { m_input_arrived = true; }
@@ -66,6 +68,7 @@ private:
 
     std::map<HWND, std::unique_ptr<TGtkWindow>> m_windows;
     std::unique_ptr<TGtkWebEngine> m_web;
+    std::unique_ptr<TGtkNotificationArea> m_tray;
     std::map<void*, ViewPlace> m_views;
     std::map<int, GdkCursor*> m_cursors;
     int m_cursor = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TBackend.h"
+#include "platform/headless/THeadlessNotificationArea.h"
 #include "platform/headless/THeadlessWebView.h"
 
 namespace tessel {
@@ -41,7 +42,10 @@ public:
         return std::make_unique<THeadlessWebView>(kind);
     }
 
+    TNotificationArea* NotificationArea() override { return &m_tray; }
+
     void Advance(uint64_t ms) { m_now += ms; }
+    THeadlessNotificationArea& Tray() { return m_tray; }
     // The web set-up given first, or null.
     const TWebConfig* WebConfig() const { return m_web_config.get(); }
     // The shape last asked for, IDC_* (0 before any).
@@ -58,6 +62,7 @@ private:
     int m_cursor = 0;
     bool m_layered_alpha = true;
     std::unique_ptr<TWebConfig> m_web_config;
+    THeadlessNotificationArea m_tray;
 };
 
 } // namespace tessel

@@ -30,6 +30,33 @@ void TvxPlatform::SetWindowAlpha(HWND window, uint8_t alpha)
     wm.SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
 }
 
+void TvxPlatform::ClearWindowAlpha(HWND window)
+{
+    TWindowManager& wm = TWindowManager::Instance();
+    wm.SetLayeredWindowAttributes(window, 0, 255, LWA_ALPHA);
+    uint32_t ex = wm.GetExStyle(window);
+    if (ex & WS_EX_LAYERED)
+        wm.SetExStyle(window, ex & ~WS_EX_LAYERED);
+}
+
+void TvxPlatform::FadeIn(HWND window, int first, int step, uint8_t target, int pause_ms)
+{
+    TWindowManager& wm = TWindowManager::Instance();
+    TBackend& backend = wm.Backend();
+    for (int alpha = first; alpha < target && step > 0; alpha += step) {
+        if (!wm.IsWindow(window))
+            return;
+        SetWindowAlpha(window, static_cast<uint8_t>(alpha));
+        wm.UpdateWindow(window);
+        // Input may end a wait early; the step still waits its whole pause.
+        uint64_t due = backend.NowMs() + static_cast<uint64_t>(pause_ms);
+        while (backend.NowMs() < due)
+            backend.WaitUntil(due);
+    }
+    if (wm.IsWindow(window))
+        SetWindowAlpha(window, target);
+}
+
 TRect TvxPlatform::WorkArea(HWND window, TvxWorkArea which)
 {
     TWindowManager& wm = TWindowManager::Instance();

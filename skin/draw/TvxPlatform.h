@@ -20,6 +20,11 @@ public:
     static bool LayeredAlpha();
     // Whole-window alpha through layered windows; does nothing where they are missing.
     static void SetWindowAlpha(HWND window, uint8_t alpha);
+    // Takes the whole-window alpha away again (the window shows opaque).
+    static void ClearWindowAlpha(HWND window);
+    // Raises the window's alpha from first in steps of step to target, painting each
+    // step and waiting pause_ms between steps; a busy loop on the GUI thread.
+    static void FadeIn(HWND window, int first, int step, uint8_t target, int pause_ms);
     // The version tests of the platform this engine was written for: this system
     // counts as a version above 5, with layered windows wherever the desktop can show them.
     static bool LayeredWindowsVersion() { return true; }

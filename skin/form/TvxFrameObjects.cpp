@@ -67,6 +67,8 @@ void TvxFrameObjects::Track(TPoint p, bool consider)
         previous->MouseLeave();
     if (TvxActiveSkinObject* now = At(m_hot); now && now->Enabled() && now->Visible())
         now->MouseEnter();
+    if (OnHotChanged)
+        OnHotChanged(At(m_previous), At(m_hot));
 }
 
 bool TvxFrameObjects::MouseDown(TPoint p, TMouseButtonKind button)

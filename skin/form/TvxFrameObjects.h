@@ -26,6 +26,8 @@ public:
     {
         m_belongs = std::move(belongs);
     }
+    // Told after the hot object changed: the one left (or null) and the new one.
+    std::function<void(TvxActiveSkinObject*, TvxActiveSkinObject*)> OnHotChanged;
     bool Belongs(const TvxActiveSkinObject& object) const { return !m_belongs || m_belongs(object); }
     // The objects of the current state that are visible.
     std::vector<TvxActiveSkinObject*> Shown() const;

@@ -3,6 +3,7 @@
 #include "framework/Exception.h"
 #include "framework/TCanvas.h"
 #include "framework/TCustomForm.h"
+#include "framework/TMainMenu.h"
 #include "framework/TPopupMenu.h"
 #include "framework/TTimer.h"
 #include "platform/TDeviceContext.h"
@@ -24,7 +25,9 @@
 #include "skin/form/objects/TvxSkinAnimateObject.h"
 #include "skin/form/objects/TvxSkinCaptionObject.h"
 #include "skin/form/objects/TvxSkinStdButtonObject.h"
+#include "skin/hint/TvxSkinHint.h"
 #include "skin/menus/TvxSkinMenu.h"
+#include "skin/tray/TvxTrayIcon.h"
 
 #include <algorithm>
 
@@ -70,6 +73,9 @@ TvxVeneer::TvxVeneer(TComponent* owner)
     m_objects.SetFilter([this](const TvxActiveSkinObject& object) {
         return ClientMode() ? object.RollUp() == m_rolled_up : !object.RollUp();
     });
+    m_objects.OnHotChanged = [this](TvxActiveSkinObject* previous, TvxActiveSkinObject* now) {
+        ObjectHotChanged(previous, now);
+    };
     if (!HasState(csDesigning)) {
         m_saved = m_form->WindowProc();
         m_form->SetWindowProc([this](TMessage& message) { WindowProc(message); });
@@ -103,6 +109,14 @@ void TvxVeneer::Notification(TComponent* component, TOperation operation)
         m_system_menu = nullptr;
     if (operation == TOperation::opRemove && component == m_status_bar)
         m_status_bar = nullptr;
+    if (operation == TOperation::opRemove && component == m_tray_icon)
+        m_tray_icon = nullptr;
+    if (operation == TOperation::opRemove && component == m_main_menu)
+        m_main_menu = nullptr;
+    if (operation == TOperation::opRemove && component == m_skin_hint) {
+        m_skin_hint = nullptr;
+        m_object_hint_shown = false;
+    }
     if (operation == TOperation::opRemove && component == m_menus_skin_data)
         m_menus_skin_data = nullptr;
     if (operation == TOperation::opRemove && component == m_skin_menu)
@@ -364,15 +378,19 @@ void TvxVeneer::UpdateObjectVisibility()
 {
     for (TvxActiveSkinObject* object : m_objects.All()) {
         auto* button = dynamic_cast<TvxSkinStdButtonObject*>(object);
-        if (!button)
+        auto* animate = dynamic_cast<TvxSkinAnimateObject*>(object);
+        if (!button && !animate)
             continue;
         if (m_hide_caption_buttons) {
-            button->SetEnabled(false);
-            button->SetVisible(!button->InPicture());
+            object->SetEnabled(false);
+            object->SetVisible(!object->InPicture());
             continue;
         }
+        if (animate && !animate->ButtonStyle())
+            continue;
+        TvxFrameCommand command = button ? button->Command() : animate->Command();
         bool enabled = true;
-        switch (button->Command()) {
+        switch (command) {
         case cmclose:
             continue;
         case cmmaximize:
@@ -391,23 +409,30 @@ void TvxVeneer::UpdateObjectVisibility()
             enabled = m_border_icons & biMinimizeToTray;
             break;
         default:
-            // A custom command shows only when the program asks for it.
+            // A custom command shows only when the program says so.
+            if (!button)
+                continue;
             enabled = false;
-            break;
+            if (OnActivateCustomObject)
+                OnActivateCustomObject(object->IDName(), enabled);
+            object->SetEnabled(enabled);
+            object->SetVisible(enabled);
+            continue;
         }
-        button->SetEnabled(enabled);
-        button->SetVisible(enabled || !button->InPicture());
+        object->SetEnabled(enabled);
+        object->SetVisible(enabled || !object->InPicture());
     }
     // The first caption shows the form's title when none is set to.
     TvxSkinCaptionObject* first = nullptr;
+    bool any_default = false;
     for (TvxActiveSkinObject* object : m_objects.All())
         if (auto* caption = dynamic_cast<TvxSkinCaptionObject*>(object)) {
-            if (caption->DefaultCaption())
-                return;
+            any_default = any_default || caption->DefaultCaption();
             first = first ? first : caption;
         }
-    if (first)
+    if (first && !any_default)
         first->SetDefaultCaption(true);
+    UpdateObjectHints();
 }
 
 void TvxVeneer::Update(bool layout)

@@ -9,6 +9,7 @@
 #include "skin/form/TvxFrameGeometry.h"
 #include "skin/form/TvxFrameObjects.h"
 #include "skin/form/TvxFrameShape.h"
+#include "skin/form/TvxMagnet.h"
 #include "skin/form/objects/TvxFrameObjectHost.h"
 #include "skin/menus/TvxMenuHost.h"
 
@@ -24,7 +25,11 @@ class TTimer;
 class TvxSkinStatusBar;
 class TvxFrameLook;
 class TvxSkinData;
+class TvxSkinHint;
 class TvxSkinMenu;
+class TvxTrayIcon;
+class TMainMenu;
+class TMenuItem;
 struct TvxFrameScene;
 
 // The caption buttons a skinned frame offers: the framework's system menu, minimise
@@ -100,8 +105,52 @@ public:
     TFont& DefCaptionFont() { return m_def_caption_font; }
     TFont& DefInActiveCaptionFont() { return m_def_inactive_caption_font; }
 
+    // Dragging: by the caption, and in client mode by any point without an object;
+    // edges that come near the work area's snap to it.
+    bool DraggAble() const { return m_draggable; }
+    void SetDraggAble(bool value) { m_draggable = value; }
+    bool Magnetic() const { return m_magnetic; }
+    void SetMagnetic(bool value) { m_magnetic = value; }
+    uint8_t MagneticSize() const { return m_magnetic_size; }
+    void SetMagneticSize(uint8_t value) { m_magnetic_size = value; }
+    // Whole-window alpha, and the fade-in when the form shows.
+    bool AlphaBlend() const { return m_alpha_blend; }
+    void SetAlphaBlend(bool value);
+    uint8_t AlphaBlendValue() const { return m_alpha_blend_value; }
+    void SetAlphaBlendValue(uint8_t value);
+    bool AlphaBlendAnimation() const { return m_alpha_blend_animation; }
+    void SetAlphaBlendAnimation(bool value) { m_alpha_blend_animation = value; }
+    // The frame objects' hints, shown by the hint component.
+    TvxSkinHint* SkinHint() const { return m_skin_hint; }
+    void SetSkinHint(TvxSkinHint* hint);
+    bool ShowObjectHint() const { return m_show_object_hint; }
+    void SetShowObjectHint(bool value) { m_show_object_hint = value; }
+    bool UseDefaultObjectHint() const { return m_use_default_object_hint; }
+    void SetUseDefaultObjectHint(bool value);
+    bool UseFormCursorInNCArea() const { return m_use_form_cursor_in_nc_area; }
+    void SetUseFormCursorInNCArea(bool value) { m_use_form_cursor_in_nc_area = value; }
+    // The main menu whose accelerators Alt+letter reaches.
+    TMainMenu* MainMenu() const { return m_main_menu; }
+    void SetMainMenu(TMainMenu* menu);
+    // The notification-area icon the form minimises to.
+    TvxTrayIcon* TrayIcon() const { return m_tray_icon; }
+    void SetTrayIcon(TvxTrayIcon* icon);
+    bool AlwaysShowInTray() const { return m_always_show_in_tray; }
+    void SetAlwaysShowInTray(bool value);
+    bool AlwaysMinimizeToTray() const { return m_always_minimize_to_tray; }
+    void SetAlwaysMinimizeToTray(bool value) { m_always_minimize_to_tray = value; }
+    void MinimizeToTray();
+    void RestoreFromTray();
+    // The tray icon's own menu when the program gives it none.
+    TPopupMenu& TrayMenu();
+
     TNotifyEvent OnChangeSkinData, OnActivate, OnDeActivate;
     TNotifyEvent OnMaximize, OnMinimize, OnRestore, OnChangeRollUpState;
+    TNotifyEvent OnMinimizeToTray, OnRestoreFromTray;
+    // Whether a caption button with a custom command shows.
+    std::function<void(const std::string& id_name, bool& object_visible)> OnActivateCustomObject;
+    // Runs before the controller's own shortcut handling; setting handled ends it.
+    TShortCutEvent OnShortCut;
     std::function<void(const TRect&)> OnChangeClientRect;
     std::function<void(TCanvas&, const TRect&, bool)> OnCaptionPaint;
 
@@ -195,6 +244,21 @@ private:
     TvxFrameScene Scene();
     void MakeBuiltInButtons();
     int HitTest(TPoint window_point);
+    // Dragging and snapping.
+    void Moving(TRect& proposed);
+    void StartDrag(TPoint screen);
+    void Drag();
+    void StopDrag();
+    TRect SnapArea() const;
+    // The fade-in as the form shows, and its step timer.
+    void PrepareFadeIn();
+    void FadeIn();
+    void UpdateObjectHints();
+    void ObjectHotChanged(TvxActiveSkinObject* previous, TvxActiveSkinObject* now);
+    void HideObjectHint();
+    // Alt+letter: the main-menu item whose accelerator it is, opened.
+    bool MainMenuAccelerator(char32_t key);
+    void MinimizeCommand();
     void OnHover();
     void OnMorph();
     void OnAnimate();
@@ -267,6 +331,25 @@ private:
     std::unique_ptr<TvxFrameLook> m_skin_look, m_built_in_look, m_client_look;
     std::unique_ptr<TTimer> m_morph_timer, m_animation_timer, m_hover_timer;
     uint32_t m_command_message = 0;
+    bool m_draggable = false;
+    bool m_dragging = false;
+    TPoint m_drag_point;
+    bool m_magnetic = false;
+    uint8_t m_magnetic_size = 10;
+    TvxMagnet m_magnet;
+    bool m_alpha_blend = false;
+    uint8_t m_alpha_blend_value = 200;
+    bool m_alpha_blend_animation = false;
+    TvxSkinHint* m_skin_hint = nullptr;
+    bool m_show_object_hint = false;
+    bool m_use_default_object_hint = true;
+    bool m_object_hint_shown = false;
+    bool m_use_form_cursor_in_nc_area = false;
+    TMainMenu* m_main_menu = nullptr;
+    TvxTrayIcon* m_tray_icon = nullptr;
+    bool m_always_show_in_tray = false;
+    bool m_always_minimize_to_tray = false;
+    std::unique_ptr<TPopupMenu> m_tray_menu;
 };
 
 } // namespace tessel

@@ -140,8 +140,13 @@ void TvxVeneer::ExecuteCommand(TvxFrameCommand command)
             m_frame_state == TvxFrameState::Maximized ? TvxFrameState::Normal : TvxFrameState::Maximized);
         break;
     case cmminimize:
-        SetFrameState(m_frame_state == TvxFrameState::Minimized && !ClientMode() ? TvxFrameState::Normal
-                                                                                 : TvxFrameState::Minimized);
+        if (m_frame_state == TvxFrameState::Minimized && !ClientMode())
+            SetFrameState(TvxFrameState::Normal);
+        else
+            MinimizeCommand();
+        break;
+    case cmminimizetotray:
+        MinimizeToTray();
         break;
     case cmrollup:
         RollUp(!m_rolled_up);
@@ -150,7 +155,6 @@ void TvxVeneer::ExecuteCommand(TvxFrameCommand command)
         ShowSystemMenuAtButton();
         break;
     default:
-        // The tray comes with the notification-area icon.
         break;
     }
 }
@@ -231,8 +235,13 @@ void TvxVeneer::RouteClientMouse(TMessage& message)
         return;
     TPoint p = PointFromParam(message.LParam);
     auto down = [&](TMouseButtonKind button) {
-        if (!m_objects.MouseDown(p, button))
+        StopDrag();
+        if (!m_objects.MouseDown(p, button)) {
+            // A press where no object lies drags a DraggAble form.
+            if (button == mbLeft && m_draggable && m_frame_state != TvxFrameState::Maximized)
+                StartDrag(Wm().Input().CursorPos());
             return;
+        }
         TvxActiveSkinObject* captured = m_objects.Captured();
         if (dynamic_cast<TvxSkinCaptionObject*>(captured)) {
             // A press on the caption moves the window.
@@ -244,15 +253,21 @@ void TvxVeneer::RouteClientMouse(TMessage& message)
         }
     };
     auto up = [&](TMouseButtonKind button) {
+        StopDrag();
         if (m_objects.Captured() && Wm().Input().GetCapture() == hwnd)
             Wm().Input().ReleaseCapture();
         m_objects.MouseUp(p, button);
     };
     switch (message.Msg) {
     case WM_MOUSEMOVE:
+        if (m_dragging) {
+            Drag();
+            break;
+        }
         m_objects.MouseMove(p);
         break;
     case WM_LBUTTONDOWN:
+        m_magnet.Remember(Wm().Input().CursorPos());
         down(mbLeft);
         break;
     case WM_LBUTTONUP:

@@ -86,7 +86,10 @@ void TvxVeneer::SetMenusAlphaBlendValue(uint8_t value)
 
 void TvxVeneer::CloseMenusOn(const TMessage& message)
 {
-    if (m_skin_menu && m_skin_menu->Visible() && TvxSkinMenu::ClosesMenus(message.Msg))
+    if (!TvxSkinMenu::ClosesMenus(message.Msg))
+        return;
+    HideObjectHint();
+    if (m_skin_menu && m_skin_menu->Visible())
         m_skin_menu->CloseMenus();
 }
 

@@ -8,6 +8,7 @@
 #include "skin/controls/TvxSkinControls.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/TvxSkinData.h"
+#include "skin/draw/TvxPlatform.h"
 #include "skin/form/TvxBuiltInFrameLook.h"
 #include "skin/form/TvxClientBackground.h"
 #include "skin/form/TvxFrameHitTest.h"
@@ -155,6 +156,7 @@ bool TvxVeneer::Handle(TMessage& message)
     }
     case WM_SIZE:
         CallSaved(message);
+        m_magnet.Clear();
         RefreshSize();
         if (m_skin_active) {
             TPoint least = MinimumSize();
@@ -171,8 +173,12 @@ bool TvxVeneer::Handle(TMessage& message)
         return true;
     case WM_SHOWWINDOW:
         CallSaved(message);
-        if (message.WParam)
+        if (message.WParam) {
             FirstShow();
+            PrepareFadeIn();
+        } else if (m_alpha_blend && FormHandle()) {
+            TvxPlatform::ClearWindowAlpha(FormHandle());
+        }
         // The window exists now: the frame's geometry and shape for its size.
         if (message.WParam && FormHandle()) {
             RefreshSize();
@@ -188,6 +194,7 @@ bool TvxVeneer::Handle(TMessage& message)
         m_objects.ResetMouseStates();
         m_hover_timer->SetEnabled(false);
         m_in_size_move = m_size_move_started = true;
+        m_magnet.Remember(Wm().Input().CursorPos());
         int full = 1;
         m_full_drag = Wm().SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, &full) ? full != 0 : true;
         return true;
@@ -196,6 +203,7 @@ bool TvxVeneer::Handle(TMessage& message)
         // A live resize re-lays the frame at each step; the WM_SIZE after it is the
         // window system's.
         CallSaved(message);
+        m_magnet.Clear();
         auto* r = reinterpret_cast<TRect*>(message.LParam);
         if (!r || !m_in_size_move || !m_full_drag)
             return true;
@@ -211,6 +219,24 @@ bool TvxVeneer::Handle(TMessage& message)
             Update(true);
         return true;
     }
+    case WM_MOVING:
+        CallSaved(message);
+        if (auto* r = reinterpret_cast<TRect*>(message.LParam))
+            Moving(*r);
+        return true;
+    case WM_TIMER:
+        if (message.WParam != 1)
+            return false;
+        FadeIn();
+        return true;
+    case WM_SETCURSOR:
+        // The form's cursor over the frame, except on the borders that size it.
+        if (nonclient && m_use_form_cursor_in_nc_area) {
+            int code = static_cast<int16_t>(message.LParam & 0xFFFF);
+            if (code != HTCLIENT && (code < HTLEFT || code > HTBOTTOMRIGHT))
+                message.LParam = (message.LParam & ~LPARAM(0xFFFF)) | HTCLIENT;
+        }
+        return false;
     case WM_EXITSIZEMOVE:
         CallSaved(message);
         m_hover_timer->SetEnabled(false);

@@ -146,17 +146,4 @@ void TvxVeneer::ShowSystemMenuAtButton()
     ShowSystemMenu({ cursor.x, cursor.y, cursor.x, cursor.y });
 }
 
-void TvxVeneer::HandleShortCut(TWMKey& key, bool& handled)
-{
-    if (m_previous_short_cut)
-        m_previous_short_cut(key, handled);
-    if (handled || !m_skinnable)
-        return;
-    TShiftState shift = KeyDataToShiftState(key.KeyData);
-    if (key.CharCode == VK_SPACE && (shift & ssAlt) && !(shift & (ssShift | ssCtrl))) {
-        ShowSystemMenuAtButton();
-        handled = true;
-    }
-}
-
 } // namespace tessel

@@ -140,16 +140,8 @@ void TvxSkinHintWindow::ActivateWith(TvxSkinHint& settings, TPoint point, int be
     Wm().SetWindowPos(h, HWND_TOPMOST, r, SWP_SHOWWINDOW | SWP_NOACTIVATE);
     Invalidate();
     Wm().UpdateWindow(h);
-    if (alpha && settings.AlphaBlendAnimation()) {
-        // A short busy loop: the alpha rises by 20 about every 3 ms.
-        TBackend& backend = Wm().Backend();
-        for (int a = 20; a < settings.AlphaBlendValue(); a += 20) {
-            TvxPlatform::SetWindowAlpha(h, static_cast<uint8_t>(a));
-            Wm().UpdateWindow(h);
-            backend.WaitUntil(backend.NowMs() + 3);
-        }
-        TvxPlatform::SetWindowAlpha(h, settings.AlphaBlendValue());
-    }
+    if (alpha && settings.AlphaBlendAnimation())
+        TvxPlatform::FadeIn(h, 20, 20, settings.AlphaBlendValue(), 3); // by 20 every 3 ms
 }
 
 void TvxSkinHintWindow::Paint()

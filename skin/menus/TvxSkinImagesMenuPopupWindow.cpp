@@ -83,15 +83,8 @@ void TvxSkinImagesMenuPopupWindow::ShowAt(const TRect& anchor)
         TvxPlatform::SetWindowAlpha(h, fade ? 0 : m_menu.AlphaBlendValue());
     InitVisible(true);
     Wm().SetWindowPos(h, HWND_TOPMOST, BoundsRect(), SWP_SHOWWINDOW | SWP_NOACTIVATE);
-    if (fade) {
-        TBackend& backend = Wm().Backend();
-        for (int a = 10; a < m_menu.AlphaBlendValue(); a += 10) {
-            TvxPlatform::SetWindowAlpha(h, static_cast<uint8_t>(a));
-            Wm().UpdateWindow(h);
-            backend.WaitUntil(backend.NowMs() + 5);
-        }
-        TvxPlatform::SetWindowAlpha(h, m_menu.AlphaBlendValue());
-    }
+    if (fade)
+        TvxPlatform::FadeIn(h, 10, 10, m_menu.AlphaBlendValue(), 5);
     m_hook = Application().AddMessageHook([this](MSG& msg, bool& handled) { handled = HandleMessage(msg); });
     Wm().Input().SetCapture(h);
 }

@@ -220,14 +220,8 @@ void TvxSkinPopupWindow::Appear()
 
 void TvxSkinPopupWindow::FadeIn()
 {
-    // A short busy loop: the alpha rises by 10 about every 5 ms.
-    TBackend& backend = Wm().Backend();
-    for (int alpha = 10; alpha < m_engine.AlphaBlendValue(); alpha += 10) {
-        TvxPlatform::SetWindowAlpha(Handle(), static_cast<uint8_t>(alpha));
-        Wm().UpdateWindow(Handle());
-        backend.WaitUntil(backend.NowMs() + 5);
-    }
-    TvxPlatform::SetWindowAlpha(Handle(), m_engine.AlphaBlendValue());
+    // A short busy loop: the alpha rises by 10 every 5 ms.
+    TvxPlatform::FadeIn(Handle(), 10, 10, m_engine.AlphaBlendValue(), 5);
 }
 
 void TvxSkinPopupWindow::Close()

@@ -26,6 +26,8 @@ public:
     bool Animating() const { return m_active && (!m_pressed || m_down_rect.IsEmpty()); }
     int CurrentFrame() const { return m_frame; }
     TvxFrameCommand Command() const { return m_command; }
+    // Whether the object acts as a caption button of its command.
+    bool ButtonStyle() const { return m_button_style; }
 
 private:
     void StartOrDraw();

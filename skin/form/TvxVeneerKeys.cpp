@@ -1,0 +1,71 @@
+#include "framework/ShortCuts.h"
+#include "framework/TCustomForm.h"
+#include "framework/TMainMenu.h"
+#include "framework/TMenuItem.h"
+#include "platform/TWindowManager.h"
+#include "skin/form/TvxVeneer.h"
+#include "skin/menus/TvxSkinMenu.h"
+
+namespace tessel {
+
+// The keyboard on the frame: Alt+Space for the system menu, Alt+letter for the main
+// menu, and the menu's shortcuts. Alt+F4 is left to close the window: its key code
+// is also the letter 's', so it never counts as an accelerator.
+
+void TvxVeneer::SetMainMenu(TMainMenu* menu)
+{
+    SetReference(m_main_menu, menu);
+}
+
+void TvxVeneer::HandleShortCut(TWMKey& key, bool& handled)
+{
+    if (m_previous_short_cut)
+        m_previous_short_cut(key, handled);
+    if (handled || !m_skinnable)
+        return;
+    if (OnShortCut) {
+        OnShortCut(key, handled);
+        if (handled)
+            return;
+    }
+    TShiftState shift = KeyDataToShiftState(key.KeyData);
+    const bool alt_only = (shift & ssAlt) && !(shift & (ssShift | ssCtrl));
+    if (key.CharCode == VK_SPACE && alt_only) {
+        ShowSystemMenuAtButton();
+        handled = true;
+        return;
+    }
+    TMainMenu* menu = m_main_menu ? m_main_menu : m_form->Menu();
+    if (!menu)
+        return;
+    if ((shift & ssAlt) && key.CharCode != VK_F4 && MainMenuAccelerator(key.CharCode)) {
+        handled = true;
+        return;
+    }
+    handled = menu->IsShortCut(key);
+}
+
+bool TvxVeneer::MainMenuAccelerator(char32_t key)
+{
+    TMainMenu* menu = m_main_menu ? m_main_menu : m_form->Menu();
+    TMenuItem& items = menu->Items();
+    for (int i = 0; i < items.Count(); ++i) {
+        TMenuItem* item = items.Items(i);
+        if (!item->Visible() || !item->Enabled() || !IsAccel(key, item->Caption()))
+            continue;
+        if (item->Count() == 0) {
+            item->Click();
+            return true;
+        }
+        // Until the frame draws the main menu, its entries drop from the client's
+        // top-left corner.
+        if (m_skin_menu && FormHandle()) {
+            TPoint at = Wm().ClientToScreen(FormHandle(), { 0, 0 });
+            m_skin_menu->ShowMenu(nullptr, MenusSkinData(), false, *item, { at.x, at.y, at.x, at.y }, 0);
+        }
+        return true;
+    }
+    return false;
+}
+
+} // namespace tessel

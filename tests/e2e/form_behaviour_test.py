@@ -1,0 +1,163 @@
+"""The player's skinned window moved and sized by its own frame on a real X server,
+without a window manager and under openbox: a drag on the caption moves it by the drag;
+a drag on each corner and edge sizes it from there and stops at the smallest size the
+skin allows; Alt+F4 closes it and leaves no unpacked files. Under openbox with trayer as
+the tray host, the gallery's behaviours window goes to the tray by its caption button,
+its icon shows in the tray, a click on the icon brings the program back, and the icon's
+skinned menu restores it too."""
+
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from desktop import Session  # noqa: E402
+from form_states_test import viewable, wait  # noqa: E402
+from skinned_controls_test import player_with_pages, window_geometry  # noqa: E402
+
+# Points of the demo frame whose hit codes size the window (window coordinates for a
+# window w x h); the frame's corners are cut, so the corner points lie a little in.
+GRIPS = {
+    "top-left": lambda w, h: (5, 0), "top-right": lambda w, h: (w - 8, 0),
+    "bottom-left": lambda w, h: (0, h - 5), "bottom-right": lambda w, h: (w - 3, h - 4),
+    "left": lambda w, h: (0, h // 2), "right": lambda w, h: (w - 3, h // 2),
+    "top": lambda w, h: (w // 2, 0), "bottom": lambda w, h: (w // 2, h - 3),
+}
+# The smallest window the demo skin allows: its minimum width and its frame's height.
+LEAST = (170, 25)
+
+
+def sized(rect, grip, dx, dy):
+    """rect (x, y, w, h) after its grip was dragged by dx, dy."""
+    x, y, w, h = rect
+    left, right = "left" in grip, "right" in grip
+    top, bottom = grip.startswith("top"), grip.startswith("bottom")
+    if left:
+        x, w = x + dx, w - dx
+    if right:
+        w += dx
+    if top:
+        y, h = y + dy, h - dy
+    if bottom:
+        h += dy
+    return x, y, w, h
+
+
+def drag(display, start, delta):
+    x, y = start
+    display.drag((x, y), (x + delta[0] // 2, y + delta[1] // 2), (x + delta[0], y + delta[1]))
+
+
+def run_player(display, program, pack, work, out, label):
+    player, window, rect = player_with_pages(display, program, pack, work, title=f"E2E moves {label}")
+    try:
+        x0, y0, w, h = rect
+        drag(display, (x0 + 300, y0 + 10), (100, 60))
+        expected = (x0 + 100, y0 + 60, w, h)
+        assert wait(lambda: window_geometry(display, window) == expected), \
+            f"dragged by the caption: {window_geometry(display, window)}, not {expected}"
+        display.screenshot(f"{out}/behaviour-{label}-1-moved.png")
+        # Each corner and edge: outwards by 20, 12 (only the sides it holds move).
+        for grip, at in GRIPS.items():
+            time.sleep(0.6)  # no double click with the press before
+            rect = window_geometry(display, window)
+            gx, gy = at(rect[2], rect[3])
+            dx = -20 if "left" in grip else 20 if "right" in grip else 0
+            dy = -12 if grip.startswith("top") else 12 if grip.startswith("bottom") else 0
+            drag(display, (rect[0] + gx, rect[1] + gy), (dx, dy))
+            expected = sized(rect, grip, dx, dy)
+            assert wait(lambda: window_geometry(display, window) == expected), \
+                f"{grip}: {window_geometry(display, window)}, not {expected}"
+        display.screenshot(f"{out}/behaviour-{label}-2-sized.png")
+        # Far inwards from the bottom-right corner: it stops at the least size, the
+        # top-left corner stays.
+        time.sleep(0.6)
+        x, y, w, h = window_geometry(display, window)
+        gx, gy = GRIPS["bottom-right"](w, h)
+        drag(display, (x + gx, y + gy), (5 - gx, 5 - gy))
+        assert wait(lambda: window_geometry(display, window) == (x, y, *LEAST)), \
+            f"shrunk: {window_geometry(display, window)}, not {(x, y, *LEAST)}"
+        display.screenshot(f"{out}/behaviour-{label}-3-least.png")
+        # Alt+F4 closes the player, which removes what it unpacked.
+        display.xdotool("mousemove", x + 60, y + 10, "click", 1)
+        time.sleep(0.3)
+        display.xdotool("key", "alt+F4")
+        assert player.process.wait(timeout=20) == 0
+        assert os.listdir(player.tmp) == [], f"left behind: {os.listdir(player.tmp)}"
+    finally:
+        player.kill()
+
+
+def tray_icon_shown(shot, area):
+    """Whether the tray host's strip shows anything but its own grey (the icon)."""
+    x, y, w, h = area
+    grey = shot.pixel(x + 2, y + 2)
+    return any(shot.pixel(px, py) != grey for px in range(x, x + w, 2) for py in range(y, y + h, 2))
+
+
+def run_tray(display, gallery, out):
+    tray = (1160, 0, 120, 24)
+    host = subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel", "--width",
+                             str(tray[2]), "--heighttype", "pixel", "--height", str(tray[3]), "--SetDockType",
+                             "true", "--transparent", "false", "--tint", "0x404040"],
+                            env=display.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    assert host.poll() is None, "trayer did not start"
+    process = subprocess.Popen([gallery], env=display.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        window = display.wait_for_window("Tessel behaviours")
+        time.sleep(1.5)
+        x, y, w, _ = window_geometry(display, window)
+        before = display.screenshot(f"{out}/tray-1-before.png")
+        assert not tray_icon_shown(before, tray), "an icon before the window went to the tray"
+        # The tray button: the caption row's fifth from the right (close, maximise,
+        # minimise, roll-up, tray), 13 pixels each and 5 apart.
+        display.xdotool("mousemove", x + w - 4 - 4 * 18 - 7, y + 11)
+        time.sleep(0.3)
+        display.xdotool("click", 1)
+        assert wait(lambda: not viewable(display, window)), "the window did not leave for the tray"
+        time.sleep(0.5)
+        shot = display.screenshot(f"{out}/tray-2-in-tray.png")
+        assert tray_icon_shown(shot, tray), "no icon in the tray"
+        main = display.wait_for_window("Tessel gallery")
+        assert not viewable(display, main), "the main window stayed"
+        # A click on the icon brings the program back.
+        display.xdotool("mousemove", tray[0] + tray[2] - 10, tray[1] + tray[3] // 2, "click", 1)
+        assert wait(lambda: viewable(display, window) and viewable(display, main)), "not back from the tray"
+        time.sleep(0.5)
+        back = display.screenshot(f"{out}/tray-3-back.png")
+        assert not tray_icon_shown(back, tray), "the icon stayed"
+        # Again, and back by the icon's skinned menu (Restore, -, Close).
+        display.xdotool("mousemove", x + w - 4 - 4 * 18 - 7, y + 11)
+        time.sleep(0.6)
+        display.xdotool("click", 1)
+        assert wait(lambda: not viewable(display, window)), "the window did not leave for the tray again"
+        time.sleep(0.5)
+        display.xdotool("mousemove", tray[0] + tray[2] - 10, tray[1] + tray[3] // 2, "click", 3)
+        time.sleep(1)
+        menu = display.screenshot(f"{out}/tray-4-menu.png")
+        assert menu.pixel(tray[0] + 30, 30) != shot.pixel(tray[0] + 30, 30), "no tray menu"
+        # The menu stands inside the screen's right edge under the icon: Restore first.
+        display.xdotool("mousemove", tray[0] + 30, 24, "click", 1)
+        assert wait(lambda: viewable(display, window)), "the menu's Restore did not bring it back"
+        display.screenshot(f"{out}/tray-5-restored.png")
+    finally:
+        process.kill()
+        process.wait()
+        host.terminate()
+        host.wait()
+
+
+def main(program, pack, gallery, out):
+    os.makedirs(out, exist_ok=True)
+    with Session("tessel-e2e-behaviour-") as session:
+        run_player(session.display, program, pack, os.path.join(session.work, "plain"), out, "plain")
+        session.start_window_manager()
+        run_player(session.display, program, pack, os.path.join(session.work, "openbox"), out, "openbox")
+        run_tray(session.display, gallery, out)
+        print("form behaviour: all checks passed")
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:5])
