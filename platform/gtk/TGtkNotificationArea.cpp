@@ -1,6 +1,7 @@
 #include "platform/gtk/TGtkNotificationArea.h"
 
 #include "platform/Messages.h"
+#include "platform/gtk/TGtkStatusNotifierItem.h"
 
 #include <X11/Xlib.h>
 #include <gdk/gdkx.h>
@@ -37,13 +38,66 @@ GdkPixbuf* ToPixbuf(const TSurface& picture)
 
 } // namespace
 
+TGtkNotificationArea::TGtkNotificationArea() = default;
+
 TGtkNotificationArea::~TGtkNotificationArea()
 {
     for (auto& [id, entry] : m_entries)
-        g_object_unref(entry->status);
+        if (entry->status) {
+            g_signal_handlers_disconnect_by_data(entry->status, entry.get());
+            g_object_unref(entry->status);
+        }
+    m_entries.clear();
+    if (m_watch)
+        g_bus_unwatch_name(m_watch);
+    if (m_bus)
+        g_object_unref(m_bus);
+}
+
+GDBusConnection* TGtkNotificationArea::Bus()
+{
+    if (m_bus_tried)
+        return m_bus;
+    m_bus_tried = true;
+    // Only a session bus that is there: asking for one without it may start a daemon.
+    const char* address = g_getenv("DBUS_SESSION_BUS_ADDRESS");
+    const char* runtime = g_getenv("XDG_RUNTIME_DIR");
+    std::string socket = runtime ? std::string(runtime) + "/bus" : std::string();
+    if ((!address || !*address) && (socket.empty() || !g_file_test(socket.c_str(), G_FILE_TEST_EXISTS)))
+        return nullptr;
+    m_bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
+    if (m_bus)
+        m_watch = g_bus_watch_name_on_connection(m_bus, TGtkStatusNotifierItem::kWatcher,
+            G_BUS_NAME_WATCHER_FLAGS_NONE, OnWatcher, OnWatcherGone, this, nullptr);
+    return m_bus;
+}
+
+void TGtkNotificationArea::OnWatcher(GDBusConnection*, const char*, const char*, gpointer data)
+{
+    auto* area = static_cast<TGtkNotificationArea*>(data);
+    area->m_watcher = true;
+    // A watcher that came back knows none of the items.
+    if (area->m_watcher_lost && area->OnHostStarted) {
+        area->m_watcher_lost = false;
+        area->OnHostStarted();
+    }
+}
+
+void TGtkNotificationArea::OnWatcherGone(GDBusConnection*, const char*, gpointer data)
+{
+    auto* area = static_cast<TGtkNotificationArea*>(data);
+    if (area->m_watcher)
+        area->m_watcher_lost = true;
+    area->m_watcher = false;
 }
 
 bool TGtkNotificationArea::Available()
+{
+    GDBusConnection* bus = Bus();
+    return XEmbedHost() || (bus && TGtkStatusNotifierItem::WatcherPresent(bus));
+}
+
+bool TGtkNotificationArea::XEmbedHost() const
 {
     GdkDisplay* display = gdk_display_get_default();
     if (!display || !GDK_IS_X11_DISPLAY(display))
@@ -56,6 +110,10 @@ bool TGtkNotificationArea::Available()
 
 void TGtkNotificationArea::Apply(TEntry& entry, const TIcon& icon)
 {
+    if (entry.item) {
+        entry.item->Update(icon);
+        return;
+    }
     if (GdkPixbuf* pixbuf = ToPixbuf(icon.picture)) {
         gtk_status_icon_set_from_pixbuf(entry.status, pixbuf);
         g_object_unref(pixbuf);
@@ -68,6 +126,19 @@ void TGtkNotificationArea::Apply(TEntry& entry, const TIcon& icon)
 bool TGtkNotificationArea::Add(const TIcon& icon)
 {
     auto& slot = m_entries[icon.id];
+    if (slot && slot->item) {
+        // Added again (a new watcher): the item registers once more.
+        slot->item->Update(icon);
+        slot->item->Register();
+        return true;
+    }
+    if (!slot && Bus() && TGtkStatusNotifierItem::WatcherPresent(m_bus)) {
+        slot = std::make_unique<TEntry>();
+        slot->area = this;
+        slot->id = icon.id;
+        slot->item = std::make_unique<TGtkStatusNotifierItem>(*this, icon);
+        return true;
+    }
     if (!slot) {
         slot = std::make_unique<TEntry>();
         slot->area = this;
@@ -79,7 +150,7 @@ bool TGtkNotificationArea::Add(const TIcon& icon)
     }
     Apply(*slot, icon);
     gtk_status_icon_set_visible(slot->status, TRUE);
-    return Available();
+    return XEmbedHost();
 }
 
 bool TGtkNotificationArea::Modify(const TIcon& icon)
@@ -88,7 +159,7 @@ bool TGtkNotificationArea::Modify(const TIcon& icon)
     if (it == m_entries.end())
         return false;
     Apply(*it->second, icon);
-    return Available();
+    return it->second->item || XEmbedHost();
 }
 
 bool TGtkNotificationArea::Delete(uint32_t id)
@@ -96,9 +167,11 @@ bool TGtkNotificationArea::Delete(uint32_t id)
     auto it = m_entries.find(id);
     if (it == m_entries.end())
         return false;
-    gtk_status_icon_set_visible(it->second->status, FALSE);
-    g_signal_handlers_disconnect_by_data(it->second->status, it->second.get());
-    g_object_unref(it->second->status);
+    if (GtkStatusIcon* status = it->second->status) {
+        gtk_status_icon_set_visible(status, FALSE);
+        g_signal_handlers_disconnect_by_data(status, it->second.get());
+        g_object_unref(status);
+    }
     m_entries.erase(it);
     return true;
 }

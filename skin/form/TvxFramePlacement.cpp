@@ -7,7 +7,8 @@ namespace tessel {
 TRect TvxFramePlacement::Maximized(
     const TRect& monitor, const TRect& work, const TRect& screen, bool full_screen)
 {
-    TRect target = full_screen ? monitor : work;
+    // A work area with no room (a bar as tall as the screen) leaves the whole monitor.
+    TRect target = full_screen || work.IsEmpty() ? monitor : work;
     bool bare = work.Width() == monitor.Width() && work.Height() == monitor.Height() && monitor == screen;
     if (bare)
         target = { target.left + 1, target.top + 1, target.right - 1, target.bottom - 1 };

@@ -88,6 +88,8 @@ TvxVeneer::TvxVeneer(TComponent* owner)
 
 TvxVeneer::~TvxVeneer()
 {
+    if (m_menu_hook)
+        Application().RemoveMessageHook(m_menu_hook);
     m_objects.Clear();
     if (m_saved && m_form) {
         m_form->SetWindowProc(m_saved);
@@ -304,8 +306,9 @@ TPoint TvxVeneer::MaximumSize() const
 {
     MONITORINFO info;
     HMONITOR monitor = Wm().MonitorFromWindow(FormHandle(), MONITOR_DEFAULTTONEAREST);
+    // A work area with no room counts as the whole monitor, as in maximising.
     TRect area = Wm().GetMonitorInfo(monitor, info)
-        ? (m_maximize_on_full_screen ? info.rcMonitor : info.rcWork)
+        ? (m_maximize_on_full_screen || info.rcWork.IsEmpty() ? info.rcMonitor : info.rcWork)
         : Wm().Backend().ScreenRect();
     TPoint size { area.Width(), area.Height() };
     if (m_max_width > 0)

@@ -127,6 +127,9 @@ public:
     void SetShowObjectHint(bool value) { m_show_object_hint = value; }
     bool UseDefaultObjectHint() const { return m_use_default_object_hint; }
     void SetUseDefaultObjectHint(bool value);
+    // In client mode the form's cursor follows the skin's cursor of the hot object.
+    bool UseSkinCursors() const { return m_use_skin_cursors; }
+    void SetUseSkinCursors(bool value) { m_use_skin_cursors = value; }
     bool UseFormCursorInNCArea() const { return m_use_form_cursor_in_nc_area; }
     void SetUseFormCursorInNCArea(bool value) { m_use_form_cursor_in_nc_area = value; }
     // The main menu whose accelerators Alt+letter reaches.
@@ -141,12 +144,18 @@ public:
     void SetAlwaysMinimizeToTray(bool value) { m_always_minimize_to_tray = value; }
     void MinimizeToTray();
     void RestoreFromTray();
+    // The state around a skinned menu of the frame (the system menu): the wheel is
+    // kept from the form meanwhile; OnSkinMenuOpen and OnSkinMenuClose tell.
+    void EnterSkinnedMenu();
+    void LeaveSkinnedMenu();
+    bool SkinnedMenuOpen() const { return m_skinned_menu_open; }
     // The tray icon's own menu when the program gives it none.
     TPopupMenu& TrayMenu();
 
     TNotifyEvent OnChangeSkinData, OnActivate, OnDeActivate;
     TNotifyEvent OnMaximize, OnMinimize, OnRestore, OnChangeRollUpState;
     TNotifyEvent OnMinimizeToTray, OnRestoreFromTray;
+    TNotifyEvent OnSkinMenuOpen, OnSkinMenuClose;
     // Whether a caption button with a custom command shows.
     std::function<void(const std::string& id_name, bool& object_visible)> OnActivateCustomObject;
     // Runs before the controller's own shortcut handling; setting handled ends it.
@@ -345,6 +354,9 @@ private:
     bool m_use_default_object_hint = true;
     bool m_object_hint_shown = false;
     bool m_use_form_cursor_in_nc_area = false;
+    bool m_use_skin_cursors = false;
+    bool m_skinned_menu_open = false;
+    int m_menu_hook = 0;
     TMainMenu* m_main_menu = nullptr;
     TvxTrayIcon* m_tray_icon = nullptr;
     bool m_always_show_in_tray = false;

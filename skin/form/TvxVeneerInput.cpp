@@ -63,12 +63,22 @@ void TvxVeneer::OnHover()
     }
     TPoint p = ToWindow(Wm().Input().CursorPos());
     if (ClientMode()) {
-        if (Wm().WindowFromPoint(Wm().Input().CursorPos()) == hwnd || Wm().Input().GetCapture() == hwnd) {
-            m_objects.Track(p);
+        if (m_dragging)
             return;
+        if (Wm().WindowFromPoint(Wm().Input().CursorPos()) == hwnd || Wm().Input().GetCapture() == hwnd)
+            m_objects.Track(p);
+        else {
+            m_objects.Track({ -1, -1 }, false);
+            m_hover_timer->SetEnabled(false);
         }
-        m_objects.Track({ -1, -1 }, false);
-        m_hover_timer->SetEnabled(false);
+        if (m_use_skin_cursors && m_skin_data) {
+            // The hot object's skin cursor, else the form's, else the default one.
+            TvxActiveSkinObject* hot = m_objects.Hot();
+            int index
+                = hot && hot->CursorIndex() != -1 ? hot->CursorIndex() : m_skin_data->FormInfo().cursorindex;
+            m_form->SetCursor(
+                index == -1 ? crDefault : static_cast<TCursor>(m_skin_data->FirstCursorNumber() + index));
+        }
         return;
     }
     bool in_window = Wm().WindowFromPoint(Wm().Input().CursorPos()) == hwnd

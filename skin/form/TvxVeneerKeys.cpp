@@ -61,7 +61,10 @@ bool TvxVeneer::MainMenuAccelerator(char32_t key)
         // top-left corner.
         if (m_skin_menu && FormHandle()) {
             TPoint at = Wm().ClientToScreen(FormHandle(), { 0, 0 });
+            EnterSkinnedMenu();
             m_skin_menu->ShowMenu(nullptr, MenusSkinData(), false, *item, { at.x, at.y, at.x, at.y }, 0);
+            if (!m_skin_menu->Visible())
+                LeaveSkinnedMenu();
         }
         return true;
     }

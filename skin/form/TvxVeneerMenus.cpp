@@ -1,3 +1,5 @@
+#include "framework/TApplication.h"
+#include "platform/TWindowManager.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/form/TvxVeneer.h"
 #include "skin/menus/TvxSkinMenu.h"
@@ -91,6 +93,36 @@ void TvxVeneer::CloseMenusOn(const TMessage& message)
     HideObjectHint();
     if (m_skin_menu && m_skin_menu->Visible())
         m_skin_menu->CloseMenus();
+    else if (m_skinned_menu_open)
+        LeaveSkinnedMenu();
+}
+
+void TvxVeneer::EnterSkinnedMenu()
+{
+    if (!m_menu_hook)
+        m_menu_hook = Application().AddMessageHook([](MSG& msg, bool& handled) {
+            // The wheel would scroll the form under the menu.
+            if (msg.message == WM_MOUSEWHEEL)
+                handled = true;
+        });
+    if (m_skinned_menu_open)
+        return;
+    m_skinned_menu_open = true;
+    if (OnSkinMenuOpen)
+        OnSkinMenuOpen(this);
+}
+
+void TvxVeneer::LeaveSkinnedMenu()
+{
+    if (!m_skinned_menu_open)
+        return;
+    m_skinned_menu_open = false;
+    if (m_menu_hook) {
+        Application().RemoveMessageHook(m_menu_hook);
+        m_menu_hook = 0;
+    }
+    if (OnSkinMenuClose)
+        OnSkinMenuClose(this);
 }
 
 } // namespace tessel

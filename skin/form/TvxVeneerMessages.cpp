@@ -60,6 +60,10 @@ bool TvxVeneer::Handle(TMessage& message)
         TvxSkinControls::AfterChange(*m_form, store);
         return true;
     }
+    case SkinMenuClosedNotice:
+        // The engine's menu closed (the system menu, a main-menu item's).
+        LeaveSkinnedMenu();
+        return false;
     case SkinnableChangedNotice:
         if (reinterpret_cast<TvxSkinData*>(message.WParam) == m_skin_data && m_skin_data)
             SetSkinnable(m_skin_data->SkinnableForm());

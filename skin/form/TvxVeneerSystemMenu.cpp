@@ -127,7 +127,10 @@ void TvxVeneer::ShowSystemMenu(const TRect& anchor)
     if (!m_skin_menu)
         return;
     TMenu& menu = BuildSystemMenu();
+    EnterSkinnedMenu();
     m_skin_menu->ShowMenu(nullptr, MenusSkinData(), false, menu.Items(), anchor, 0);
+    if (!m_skin_menu->Visible())
+        LeaveSkinnedMenu();
 }
 
 void TvxVeneer::ShowSystemMenuAtButton()

@@ -4,11 +4,16 @@ a drag on each corner and edge sizes it from there and stops at the smallest siz
 skin allows; Alt+F4 closes it and leaves no unpacked files. Under openbox with trayer as
 the tray host, the gallery's behaviours window goes to the tray by its caption button,
 its icon shows in the tray, a click on the icon brings the program back, and the icon's
-skinned menu restores it too."""
+skinned menu restores it too. On a session bus with a StatusNotifierWatcher (a
+stand-in) the icon is a StatusNotifierItem instead: it registers, carries the tooltip
+and picture, the host's Activate brings the program back, its ContextMenu pops the
+skinned menu, and a watcher that starts again gets the item again."""
 
 import os
+import queue
 import subprocess
 import sys
+import threading
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
@@ -96,6 +101,12 @@ def tray_icon_shown(shot, area):
     return any(shot.pixel(px, py) != grey for px in range(x, x + w, 2) for py in range(y, y + h, 2))
 
 
+def tray_button(x, y, w):
+    """The tray button: the caption row's fifth from the right (close, maximise,
+    minimise, roll-up, tray), 13 pixels each and 5 apart."""
+    return x + w - 4 - 4 * 18 - 7, y + 11
+
+
 def run_tray(display, gallery, out):
     tray = (1160, 0, 120, 24)
     host = subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel", "--width",
@@ -104,16 +115,16 @@ def run_tray(display, gallery, out):
                             env=display.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1)
     assert host.poll() is None, "trayer did not start"
-    process = subprocess.Popen([gallery], env=display.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # No session bus: the icon goes to the XEmbed host.
+    env = {k: v for k, v in display.env.items() if k not in ("DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")}
+    process = subprocess.Popen([gallery], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         window = display.wait_for_window("Tessel behaviours")
         time.sleep(1.5)
         x, y, w, _ = window_geometry(display, window)
         before = display.screenshot(f"{out}/tray-1-before.png")
         assert not tray_icon_shown(before, tray), "an icon before the window went to the tray"
-        # The tray button: the caption row's fifth from the right (close, maximise,
-        # minimise, roll-up, tray), 13 pixels each and 5 apart.
-        display.xdotool("mousemove", x + w - 4 - 4 * 18 - 7, y + 11)
+        display.xdotool("mousemove", *tray_button(x, y, w))
         time.sleep(0.3)
         display.xdotool("click", 1)
         assert wait(lambda: not viewable(display, window)), "the window did not leave for the tray"
@@ -129,7 +140,7 @@ def run_tray(display, gallery, out):
         back = display.screenshot(f"{out}/tray-3-back.png")
         assert not tray_icon_shown(back, tray), "the icon stayed"
         # Again, and back by the icon's skinned menu (Restore, -, Close).
-        display.xdotool("mousemove", x + w - 4 - 4 * 18 - 7, y + 11)
+        display.xdotool("mousemove", *tray_button(x, y, w))
         time.sleep(0.6)
         display.xdotool("click", 1)
         assert wait(lambda: not viewable(display, window)), "the window did not leave for the tray again"
@@ -149,6 +160,90 @@ def run_tray(display, gallery, out):
         host.wait()
 
 
+class Lines:
+    """A process's output lines, read on a thread, taken with a time limit."""
+
+    def __init__(self, process):
+        self.queue = queue.Queue()
+        threading.Thread(target=lambda: [self.queue.put(line.strip()) for line in process.stdout],
+                         daemon=True).start()
+
+    def wait(self, prefix, timeout=10):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            try:
+                line = self.queue.get(timeout=max(0.1, deadline - time.time()))
+            except queue.Empty:
+                break
+            if line.startswith(prefix):
+                return line
+        raise AssertionError(f"no line starting {prefix!r}")
+
+
+def start_watcher(env):
+    tool = os.path.join(os.path.dirname(__file__), "tools", "sni_watcher.py")
+    watcher = subprocess.Popen(["/usr/bin/python3", tool], env=env, stdout=subprocess.PIPE, text=True)
+    lines = Lines(watcher)
+    lines.wait("watching")
+    return watcher, lines
+
+
+def gdbus(env, name, *call):
+    return subprocess.run(["gdbus", "call", "--session", "--dest", name, "--object-path", "/StatusNotifierItem",
+                           "--method", *call], env=env, capture_output=True, text=True, check=True).stdout
+
+
+def run_status_notifier(display, gallery, out):
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=subprocess.PIPE,
+                           text=True)
+    address = bus.stdout.readline().strip()
+    env = dict(display.env, DBUS_SESSION_BUS_ADDRESS=address)
+    watcher, lines = start_watcher(env)
+    process = subprocess.Popen([gallery], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        window = display.wait_for_window("Tessel behaviours")
+        time.sleep(1.5)
+        x, y, w, _ = window_geometry(display, window)
+        display.xdotool("mousemove", *tray_button(x, y, w))
+        time.sleep(0.3)
+        display.xdotool("click", 1)
+        name = lines.wait("registered").split()[2]
+        assert wait(lambda: not viewable(display, window)), "the window did not leave for the tray"
+        tip = gdbus(env, name, "org.freedesktop.DBus.Properties.Get", "org.kde.StatusNotifierItem", "ToolTip")
+        assert "click to restore" in tip, tip
+        pixmap = gdbus(env, name, "org.freedesktop.DBus.Properties.Get", "org.kde.StatusNotifierItem",
+                       "IconPixmap")
+        assert "16, 16" in pixmap, pixmap[:80]
+        # The host's primary action is a click: the program comes back.
+        gdbus(env, name, "org.kde.StatusNotifierItem.Activate", "100", "100")
+        assert wait(lambda: viewable(display, window)), "Activate did not bring the program back"
+        # A watcher that starts again gets the item again.
+        time.sleep(0.6)
+        display.xdotool("mousemove", *tray_button(x, y, w))
+        time.sleep(0.3)
+        display.xdotool("click", 1)
+        assert wait(lambda: not viewable(display, window)), "the window did not leave for the tray again"
+        lines.wait("registered")
+        watcher.terminate()
+        watcher.wait()
+        watcher, lines = start_watcher(env)
+        name = lines.wait("registered").split()[2]
+        # Its context menu is the icon's skinned menu; Restore brings the program back.
+        gdbus(env, name, "org.kde.StatusNotifierItem.ContextMenu", "1100", "30")
+        time.sleep(1)
+        menu = display.screenshot(f"{out}/sni-1-menu.png")
+        assert menu.pixel(1150, 43) != (0, 0, 0), "no menu at the host's point"
+        display.xdotool("mousemove", 1150, 43, "click", 1)
+        assert wait(lambda: viewable(display, window)), "the menu's Restore did not bring it back"
+    finally:
+        process.kill()
+        process.wait()
+        watcher.terminate()
+        watcher.wait()
+        bus.terminate()
+        bus.wait()
+
+
 def main(program, pack, gallery, out):
     os.makedirs(out, exist_ok=True)
     with Session("tessel-e2e-behaviour-") as session:
@@ -156,6 +251,7 @@ def main(program, pack, gallery, out):
         session.start_window_manager()
         run_player(session.display, program, pack, os.path.join(session.work, "openbox"), out, "openbox")
         run_tray(session.display, gallery, out)
+        run_status_notifier(session.display, gallery, out)
         print("form behaviour: all checks passed")
 
 

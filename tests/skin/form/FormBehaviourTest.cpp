@@ -6,6 +6,7 @@
 #include "skin/form/objects/TvxActiveSkinObject.h"
 #include "skin/hint/TvxSkinHint.h"
 #include "skin/hint/TvxSkinHintWindow.h"
+#include "skin/menus/TvxSkinMenu.h"
 #include "tests/skin/form/FormFixture.h"
 
 using namespace tessel;
@@ -307,4 +308,81 @@ TEST_F(FormBehaviourTest, AltF4IsNeverAMenuAccelerator)
     form->FreeComponent(&menu);
     EXPECT_EQ(v.MainMenu(), nullptr);
     Keys({ VK_MENU, 'S' });
+}
+
+// The system menu puts the controller in its skinned-menu state: told once as it opens
+// and once as it closes, the wheel kept from the form meanwhile.
+TEST_F(FormBehaviourTest, TheSystemMenuHoldsTheSkinnedMenuState)
+{
+    TvxVeneer& v = MakeSkinnedForm({ 100, 100, 700, 500 });
+    std::vector<std::string> told;
+    v.OnSkinMenuOpen = [&](TComponent*) { told.push_back("open"); };
+    v.OnSkinMenuClose = [&](TComponent*) { told.push_back("close"); };
+    int wheels = 0;
+    TControl::TWndMethod saved = form->WindowProc();
+    form->SetWindowProc([&](TMessage& message) {
+        wheels += message.Msg == WM_MOUSEWHEEL;
+        saved(message);
+    });
+    auto wheel = [&] {
+        wm.Input().MouseWheel(120, Screen(300, 200));
+        Pump();
+    };
+    wheel();
+    EXPECT_EQ(wheels, 1);
+    wm.Input().MouseMove(Screen(300, 10));
+    wm.Input().Click(TMouseButton::Right, Screen(300, 10));
+    Pump();
+    ASSERT_TRUE(v.SkinMenu().Visible());
+    EXPECT_TRUE(v.SkinnedMenuOpen());
+    wheel();
+    EXPECT_EQ(wheels, 1) << "kept from the form";
+    Keys({ VK_ESCAPE });
+    EXPECT_FALSE(v.SkinMenu().Visible());
+    EXPECT_FALSE(v.SkinnedMenuOpen());
+    wheel();
+    EXPECT_EQ(wheels, 2);
+    EXPECT_EQ(told, (std::vector<std::string> { "open", "close" }));
+    form->SetWindowProc(saved);
+}
+
+// Work areas that leave no room and a form between two monitors: maximising still
+// gives a window on a monitor, at least the least size, and minimising finds a place.
+TEST_F(FormBehaviourTest, MaximisingCopesWithOddWorkAreas)
+{
+    clock->SetMonitors({ { { 0, 0, 1280, 800 }, { 0, 0, 1280, 0 } } });
+    TvxVeneer& v = MakeSkinnedForm({ 100, 100, 700, 500 });
+    v.SetFrameState(TvxFrameState::Maximized);
+    EXPECT_GE(form->Height(), v.MinimumSize().y);
+    EXPECT_TRUE(wm.IsWindowVisible(Hwnd()));
+    EXPECT_FALSE(form->BoundsRect().Intersect({ 0, 0, 1280, 800 }).IsEmpty());
+    v.SetFrameState(TvxFrameState::Normal);
+    EXPECT_EQ(form->BoundsRect(), (TRect { 100, 100, 700, 500 }));
+
+    // Two monitors side by side, the form across the seam with more of it on the right.
+    clock->SetMonitors({ { { 0, 0, 1280, 800 }, { 0, 0, 1280, 770 } },
+        { { 1280, 0, 2560, 1024 }, { 1280, 0, 2560, 1000 } } });
+    form->SetBounds(1100, 100, 600, 400);
+    v.SetFrameState(TvxFrameState::Maximized);
+    EXPECT_EQ(form->BoundsRect(), (TRect { 1280, 0, 2560, 1000 })) << "the nearer monitor's work area";
+    v.SetFrameState(TvxFrameState::Normal);
+    EXPECT_EQ(form->BoundsRect(), (TRect { 1100, 100, 1700, 500 }));
+}
+
+// With UseSkinCursors a client-mode form shows the skin cursor of the form's record
+// (numbered from the store's first cursor) while the pointer is on it.
+TEST_F(FormBehaviourTest, ClientModeTakesTheSkinsCursor)
+{
+    TvxVeneer& v = MakeSkinnedForm({ 100, 100, 500, 400 }, false);
+    v.SetSupportNCArea(false);
+    test::PackageParts parts
+        = DemoParts([](std::string& ini) { SetKey(ini, "FORMINFO", "cursorindex", "2"); });
+    LoadParts(parts);
+    wm.Input().MouseMove(Screen(200, 200));
+    Run(100);
+    EXPECT_EQ(form->Cursor(), crDefault) << "UseSkinCursors off";
+    v.SetUseSkinCursors(true);
+    wm.Input().MouseMove(Screen(210, 200));
+    Run(100);
+    EXPECT_EQ(form->Cursor(), static_cast<TCursor>(store->FirstCursorNumber() + 2));
 }
