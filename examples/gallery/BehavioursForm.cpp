@@ -1,19 +1,16 @@
 #include "examples/gallery/BehavioursForm.h"
 
-#include "framework/Exception.h"
+#include "examples/gallery/GallerySkin.h"
 #include "framework/TApplication.h"
 #include "framework/TCanvas.h"
 #include "framework/TMenuItem.h"
 #include "framework/TPopupMenu.h"
 #include "skin/controls/TvxSkinPanel.h"
 #include "skin/controls/TvxSkinStatusBar.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/form/TvxVeneer.h"
 #include "skin/hint/TvxSkinHint.h"
 #include "skin/tray/TvxTrayIcon.h"
-
-#include <cstdio>
 
 namespace tessel::gallery {
 
@@ -23,14 +20,7 @@ BehavioursForm::BehavioursForm(TComponent* owner, const std::string& skin_file)
     SetCaption("Tessel behaviours");
     SetBounds(820, 560, 420, 220);
     SetColor(clBtnFace);
-    auto& store = Add<TvxSkinData>();
-    auto& stored = Add<TvxCompressedStoredSkin>();
-    try {
-        stored.ImportCompressedFile(skin_file);
-        store.SetCompressedStoredSkin(&stored);
-    } catch (const Exception& e) {
-        std::fprintf(stderr, "tessel-gallery: %s: %s\n", skin_file.c_str(), e.Message().c_str());
-    }
+    TvxSkinData& store = AddSkinStore(*this, skin_file);
     m_veneer = &Add<TvxVeneer>();
     m_veneer->SetSkinData(&store);
     m_veneer->SetBorderIcons(biSystemMenu | biMinimize | biMaximize | biRollUp | biMinimizeToTray);

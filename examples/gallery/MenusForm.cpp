@@ -1,6 +1,6 @@
 #include "examples/gallery/MenusForm.h"
 
-#include "framework/Exception.h"
+#include "examples/gallery/GallerySkin.h"
 #include "framework/ShortCuts.h"
 #include "framework/TCanvas.h"
 #include "framework/TImageList.h"
@@ -8,13 +8,11 @@
 #include "skin/controls/TvxSkinMenuButton.h"
 #include "skin/controls/TvxSkinPanel.h"
 #include "skin/controls/TvxSkinToolBar.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/form/TvxVeneer.h"
 #include "skin/menus/TvxSkinImagesMenu.h"
 #include "skin/menus/TvxSkinPopupMenu.h"
 
-#include <cstdio>
 #include <string>
 
 namespace tessel::gallery {
@@ -32,14 +30,7 @@ MenusForm::MenusForm(TComponent* owner, const std::string& skin_file)
     SetBounds(820, 280, 420, 240);
     SetColor(clBtnFace);
     // A store of its own: this window wears the skin's frame, the gallery's does not.
-    auto& store = Add<TvxSkinData>();
-    auto& stored = Add<TvxCompressedStoredSkin>();
-    try {
-        stored.ImportCompressedFile(skin_file);
-        store.SetCompressedStoredSkin(&stored);
-    } catch (const Exception& e) {
-        std::fprintf(stderr, "tessel-gallery: %s: %s\n", skin_file.c_str(), e.Message().c_str());
-    }
+    TvxSkinData& store = AddSkinStore(*this, skin_file);
     m_veneer = &Add<TvxVeneer>();
     m_veneer->SetSkinData(&store);
     m_veneer->SetBorderIcons(0);

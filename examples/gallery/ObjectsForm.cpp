@@ -1,13 +1,10 @@
 #include "examples/gallery/ObjectsForm.h"
 
-#include "framework/Exception.h"
+#include "examples/gallery/GallerySkin.h"
 #include "framework/TCanvas.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/form/TvxVeneer.h"
 #include "skin/form/objects/TvxSkinFrameGaugeObject.h"
-
-#include <cstdio>
 
 namespace tessel::gallery {
 
@@ -27,16 +24,9 @@ ObjectsForm::ObjectsForm(TComponent* owner, const std::string& skin_file)
         canvas.Brush().SetColor(clWhite);
         canvas.FillRect({ r.left + 8, r.top + 8, r.right - 8, r.bottom - 8 });
     };
-    auto& store = Add<TvxSkinData>();
-    auto& stored = Add<TvxCompressedStoredSkin>();
+    TvxSkinData& store = AddSkinStore(*this, skin_file);
     store.SetEnableSkinEffects(true);
     m_veneer->SetSkinData(&store);
-    try {
-        stored.ImportCompressedFile(skin_file);
-        store.SetCompressedStoredSkin(&stored);
-    } catch (const Exception& e) {
-        std::fprintf(stderr, "tessel-gallery: %s: %s\n", skin_file.c_str(), e.Message().c_str());
-    }
     // The gauge shows a value of its own.
     for (TvxActiveSkinObject* object : m_veneer->Objects().All())
         if (auto* gauge = dynamic_cast<TvxSkinFrameGaugeObject*>(object))

@@ -90,6 +90,7 @@ TvxVeneer::~TvxVeneer()
 {
     if (m_menu_hook)
         Application().RemoveMessageHook(m_menu_hook);
+    ForgetTrayIcon();
     m_objects.Clear();
     if (m_saved && m_form) {
         m_form->SetWindowProc(m_saved);
@@ -111,8 +112,10 @@ void TvxVeneer::Notification(TComponent* component, TOperation operation)
         m_system_menu = nullptr;
     if (operation == TOperation::opRemove && component == m_status_bar)
         m_status_bar = nullptr;
-    if (operation == TOperation::opRemove && component == m_tray_icon)
+    if (operation == TOperation::opRemove && component == m_tray_icon) {
         m_tray_icon = nullptr;
+        m_gave_dbl_click = false;
+    }
     if (operation == TOperation::opRemove && component == m_main_menu)
         m_main_menu = nullptr;
     if (operation == TOperation::opRemove && component == m_skin_hint) {

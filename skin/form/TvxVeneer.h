@@ -268,6 +268,7 @@ private:
     // Alt+letter: the main-menu item whose accelerator it is, opened.
     bool MainMenuAccelerator(char32_t key);
     void MinimizeCommand();
+    void ForgetTrayIcon();
     void OnHover();
     void OnMorph();
     void OnAnimate();
@@ -362,6 +363,7 @@ private:
     bool m_always_show_in_tray = false;
     bool m_always_minimize_to_tray = false;
     std::unique_ptr<TPopupMenu> m_tray_menu;
+    bool m_gave_dbl_click = false;
 };
 
 } // namespace tessel

@@ -174,6 +174,11 @@ bool TvxVeneer::Handle(TMessage& message)
         }
         if (!m_logo.Empty())
             m_form->Invalidate();
+        // A translucent window shows what lies under it anew at each size.
+        if (m_alpha_blend && m_alpha_blend_value < 255 && nonclient) {
+            RepaintFrame();
+            m_form->Invalidate();
+        }
         return true;
     case WM_SHOWWINDOW:
         CallSaved(message);

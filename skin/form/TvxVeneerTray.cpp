@@ -15,6 +15,7 @@ void TvxVeneer::SetTrayIcon(TvxTrayIcon* icon)
 {
     if (m_tray_icon == icon)
         return;
+    ForgetTrayIcon();
     SetReference(m_tray_icon, icon);
     if (!icon)
         return;
@@ -22,8 +23,18 @@ void TvxVeneer::SetTrayIcon(TvxTrayIcon* icon)
         icon->SetIconVisible(false);
     if (!icon->PopupMenu())
         icon->SetPopupMenu(static_cast<TvxSkinPopupMenu*>(&TrayMenu()));
-    if (!icon->OnDblClick)
+    if (!icon->OnDblClick) {
         icon->OnDblClick = [this](TComponent*) { RestoreFromTray(); };
+        m_gave_dbl_click = true;
+    }
+}
+
+void TvxVeneer::ForgetTrayIcon()
+{
+    // The double click this controller gave the icon goes with it.
+    if (m_tray_icon && m_gave_dbl_click)
+        m_tray_icon->OnDblClick = nullptr;
+    m_gave_dbl_click = false;
 }
 
 void TvxVeneer::SetAlwaysShowInTray(bool value)

@@ -29,6 +29,20 @@ TShiftState KeyShiftState()
     return shift;
 }
 
+// The icons alive now; the first chains the application's OnMinimize for all of them
+// and the last puts back what it found.
+std::vector<TvxTrayIcon*>& LiveIcons()
+{
+    static std::vector<TvxTrayIcon*> icons;
+    return icons;
+}
+
+TNotifyEvent& PreviousMinimize()
+{
+    static TNotifyEvent previous;
+    return previous;
+}
+
 } // namespace
 
 TvxTrayIcon::TvxTrayIcon(TComponent* owner)
@@ -40,18 +54,26 @@ TvxTrayIcon::TvxTrayIcon(TComponent* owner)
 {
     m_taskbar_created = Wm().RegisterWindowMessage("TaskbarCreated");
     // Minimising the application hides it to the tray while MinimizeToTray is on.
-    m_previous_minimize = std::move(Application().OnMinimize);
-    Application().OnMinimize = [this](TComponent* sender) {
-        if (m_previous_minimize)
-            m_previous_minimize(sender);
-        ApplicationMinimized();
-    };
+    std::vector<TvxTrayIcon*>& icons = LiveIcons();
+    if (icons.empty()) {
+        PreviousMinimize() = std::move(Application().OnMinimize);
+        Application().OnMinimize = [](TComponent* sender) {
+            if (PreviousMinimize())
+                PreviousMinimize()(sender);
+            for (TvxTrayIcon* icon : std::vector<TvxTrayIcon*>(LiveIcons()))
+                icon->ApplicationMinimized();
+        };
+    }
+    icons.push_back(this);
 }
 
 TvxTrayIcon::~TvxTrayIcon()
 {
     Notify(NIM_DELETE);
-    Application().OnMinimize = std::move(m_previous_minimize);
+    std::vector<TvxTrayIcon*>& icons = LiveIcons();
+    std::erase(icons, this);
+    if (icons.empty())
+        Application().OnMinimize = std::move(PreviousMinimize());
 }
 
 void TvxTrayIcon::Notification(TComponent* component, TOperation operation)

@@ -64,6 +64,8 @@ public:
     // The main form and the application hidden, or shown again.
     void HideMainForm();
     void ShowMainForm();
+    // The application was minimised: with MinimizeToTray the program goes to the tray.
+    void ApplicationMinimized();
     // Pops PopupMenu at the cursor.
     void PopupAtCursor();
     // After the form is loaded: MinimizedOnStart puts the program in the tray.
@@ -87,7 +89,6 @@ private:
     void Modify();
     void ClickTimer();
     void CycleStep();
-    void ApplicationMinimized();
 
     TBitmap m_icon;
     bool m_icon_visible = true;
@@ -106,7 +107,6 @@ private:
     bool m_left_down = false, m_click_pending = false, m_double_clicked = false;
     bool m_click_timer_ran_out = false;
     uint32_t m_taskbar_created = 0;
-    TNotifyEvent m_previous_minimize;
     std::vector<TCustomForm*> m_hidden_forms;
     std::unique_ptr<TUtilityWindow> m_window;
     std::unique_ptr<TTimer> m_click_timer, m_cycle_timer;

@@ -107,6 +107,15 @@ def tray_button(x, y, w):
     return x + w - 4 - 4 * 18 - 7, y + 11
 
 
+def to_tray(display, window, at):
+    """Clicks the tray button at at; the window leaves the screen."""
+    display.xdotool("mousemove", *at)
+    time.sleep(0.6)  # no double click with a click before
+    display.xdotool("click", 1)
+    assert wait(lambda: not viewable(display, window)), "the window did not leave for the tray"
+    time.sleep(0.5)
+
+
 def run_tray(display, gallery, out):
     tray = (1160, 0, 120, 24)
     host = subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel", "--width",
@@ -124,11 +133,7 @@ def run_tray(display, gallery, out):
         x, y, w, _ = window_geometry(display, window)
         before = display.screenshot(f"{out}/tray-1-before.png")
         assert not tray_icon_shown(before, tray), "an icon before the window went to the tray"
-        display.xdotool("mousemove", *tray_button(x, y, w))
-        time.sleep(0.3)
-        display.xdotool("click", 1)
-        assert wait(lambda: not viewable(display, window)), "the window did not leave for the tray"
-        time.sleep(0.5)
+        to_tray(display, window, tray_button(x, y, w))
         shot = display.screenshot(f"{out}/tray-2-in-tray.png")
         assert tray_icon_shown(shot, tray), "no icon in the tray"
         main = display.wait_for_window("Tessel gallery")
@@ -140,11 +145,7 @@ def run_tray(display, gallery, out):
         back = display.screenshot(f"{out}/tray-3-back.png")
         assert not tray_icon_shown(back, tray), "the icon stayed"
         # Again, and back by the icon's skinned menu (Restore, -, Close).
-        display.xdotool("mousemove", *tray_button(x, y, w))
-        time.sleep(0.6)
-        display.xdotool("click", 1)
-        assert wait(lambda: not viewable(display, window)), "the window did not leave for the tray again"
-        time.sleep(0.5)
+        to_tray(display, window, tray_button(x, y, w))
         display.xdotool("mousemove", tray[0] + tray[2] - 10, tray[1] + tray[3] // 2, "click", 3)
         time.sleep(1)
         menu = display.screenshot(f"{out}/tray-4-menu.png")
@@ -204,11 +205,8 @@ def run_status_notifier(display, gallery, out):
         window = display.wait_for_window("Tessel behaviours")
         time.sleep(1.5)
         x, y, w, _ = window_geometry(display, window)
-        display.xdotool("mousemove", *tray_button(x, y, w))
-        time.sleep(0.3)
-        display.xdotool("click", 1)
+        to_tray(display, window, tray_button(x, y, w))
         name = lines.wait("registered").split()[2]
-        assert wait(lambda: not viewable(display, window)), "the window did not leave for the tray"
         tip = gdbus(env, name, "org.freedesktop.DBus.Properties.Get", "org.kde.StatusNotifierItem", "ToolTip")
         assert "click to restore" in tip, tip
         pixmap = gdbus(env, name, "org.freedesktop.DBus.Properties.Get", "org.kde.StatusNotifierItem",
@@ -218,11 +216,7 @@ def run_status_notifier(display, gallery, out):
         gdbus(env, name, "org.kde.StatusNotifierItem.Activate", "100", "100")
         assert wait(lambda: viewable(display, window)), "Activate did not bring the program back"
         # A watcher that starts again gets the item again.
-        time.sleep(0.6)
-        display.xdotool("mousemove", *tray_button(x, y, w))
-        time.sleep(0.3)
-        display.xdotool("click", 1)
-        assert wait(lambda: not viewable(display, window)), "the window did not leave for the tray again"
+        to_tray(display, window, tray_button(x, y, w))
         lines.wait("registered")
         watcher.terminate()
         watcher.wait()

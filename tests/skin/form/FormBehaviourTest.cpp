@@ -15,13 +15,6 @@ namespace {
 
 class FormBehaviourTest : public test::FormFixture {
 protected:
-    TvxActiveSkinObject* Object(const std::string& name) const
-    {
-        for (TvxActiveSkinObject* object : veneer->Objects().All())
-            if (object->IDName() == name)
-                return object;
-        return nullptr;
-    }
     // Presses at a window point, moves the mouse to others in turn, releases at the last.
     void Drag(TPoint from, std::initializer_list<TPoint> through)
     {
@@ -385,4 +378,24 @@ TEST_F(FormBehaviourTest, ClientModeTakesTheSkinsCursor)
     wm.Input().MouseMove(Screen(210, 200));
     Run(100);
     EXPECT_EQ(form->Cursor(), static_cast<TCursor>(store->FirstCursorNumber() + 2));
+}
+
+// UseFormCursorInNCArea: the form's cursor shows over the frame (the caption too),
+// but the sizing borders keep their arrows.
+TEST_F(FormBehaviourTest, TheFormsCursorOverTheFrame)
+{
+    TvxVeneer& v = MakeSkinnedForm({ 100, 100, 700, 500 });
+    form->SetCursor(crHandPoint);
+    auto cursor_at = [&](int x, int y) {
+        wm.Input().MouseMove(Screen(x, y + 1));
+        wm.Input().MouseMove(Screen(x, y));
+        Pump();
+        return wm.Input().GetCursor();
+    };
+    EXPECT_EQ(cursor_at(300, 10), IDC_ARROW) << "the caption's own";
+    EXPECT_EQ(cursor_at(300, 200), IDC_HAND) << "the client";
+    v.SetUseFormCursorInNCArea(true);
+    EXPECT_EQ(cursor_at(300, 10), IDC_HAND);
+    TPoint right = Grip(HTRIGHT, { 597, 200 });
+    EXPECT_EQ(cursor_at(right.x, right.y), IDC_SIZEWE);
 }

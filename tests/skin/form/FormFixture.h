@@ -3,6 +3,7 @@
 #include "framework/TCanvas.h"
 #include "platform/TRegion.h"
 #include "skin/form/TvxVeneer.h"
+#include "skin/form/objects/TvxActiveSkinObject.h"
 #include "tests/skin/controls/SkinFixture.h"
 
 #include <fstream>
@@ -26,6 +27,14 @@ protected:
         return *veneer;
     }
     HWND Hwnd() const { return form->Handle(); }
+    // The frame object of that name, or null.
+    TvxActiveSkinObject* Object(const std::string& name) const
+    {
+        for (TvxActiveSkinObject* object : veneer->Objects().All())
+            if (object->IDName() == name)
+                return object;
+        return nullptr;
+    }
     // Lets ms pass on the clock in 5 ms steps, so that every timer tick falls due.
     void Run(int ms)
     {

@@ -28,13 +28,6 @@ namespace {
 
 class VeneerTest : public test::FormFixture {
 protected:
-    TvxActiveSkinObject* Object(const std::string& name) const
-    {
-        for (TvxActiveSkinObject* object : veneer->Objects().All())
-            if (object->IDName() == name)
-                return object;
-        return nullptr;
-    }
     // Whether the window shows rect of the picture at the object's place.
     bool Shows(const TvxActiveSkinObject& object, const TBitmap& picture, const TRect& rect) const
     {

@@ -223,3 +223,29 @@ TEST_F(TrayIconTest, ASecondaryFormsIconHidesTheWholeProgram)
     EXPECT_TRUE(wm.IsWindowVisible(Hwnd()));
     EXPECT_TRUE(Tray().Icons().empty());
 }
+
+// Several icons share the application's minimise: freeing one leaves the others
+// working; a controller freed before its icon takes back the double click it gave.
+TEST_F(TrayIconTest, IconsAndControllersComeAndGoInAnyOrder)
+{
+    auto& second = form->Add<TvxTrayIcon>();
+    form->FreeComponent(icon);
+    icon = nullptr;
+    second.SetMinimizeToTray(true);
+    Application().Minimize();
+    Pump();
+    EXPECT_FALSE(form->Visible()) << "the remaining icon still hides the program";
+    EXPECT_TRUE(second.IconVisible());
+    second.ShowMainForm();
+    Pump();
+    EXPECT_TRUE(form->Visible());
+
+    auto& other = Application().CreateForm<TForm>();
+    auto& v = other.Add<TvxVeneer>();
+    v.SetTrayIcon(&second);
+    EXPECT_TRUE(second.OnDblClick != nullptr);
+    other.FreeComponent(&v);
+    EXPECT_TRUE(second.OnDblClick == nullptr) << "no call into a freed controller";
+    EXPECT_EQ(second.PopupMenu(), nullptr) << "its menu went with it";
+    Mouse(WM_LBUTTONDBLCLK);
+}
