@@ -152,6 +152,9 @@ void TCustomForm::SetActiveControlFromFocus(TWinControl* control)
 {
     m_active_control = control;
     Screen().SetActiveControl(control);
+    // Every control hears where the focus went (a default button keeps its look).
+    TMessage changed { CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control), 0 };
+    Broadcast(changed);
 }
 
 void TCustomForm::ControlRemoved(TControl* control)

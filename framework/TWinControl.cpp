@@ -524,6 +524,19 @@ void TWinControl::KeyPress(char32_t& key)
         OnKeyPress(this, key);
 }
 
+LRESULT TWinControl::Broadcast(TMessage& message)
+{
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* control = Controls(i);
+        message.Result = control->Perform(message.Msg, message.WParam, message.LParam);
+        if (message.Result)
+            return message.Result;
+        if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed && windowed->Broadcast(message))
+            return message.Result;
+    }
+    return 0;
+}
+
 bool TWinControl::DoKeyDown(TMessage& message)
 {
     TCustomForm* form = GetParentForm();
@@ -542,6 +555,12 @@ bool TWinControl::DoKeyDown(TMessage& message)
             next->SetFocus();
             return true;
         }
+    }
+    // Enter and Escape go to the form's default and cancel buttons first.
+    if (form && message.Msg == WM_KEYDOWN && (message.WParam == VK_RETURN || message.WParam == VK_ESCAPE)) {
+        TMessage dialog { CM_DIALOGKEY, message.WParam, message.LParam, 0 };
+        if (form->Broadcast(dialog))
+            return true;
     }
     return false;
 }

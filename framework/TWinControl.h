@@ -94,6 +94,9 @@ public:
     bool TabStop() const { return m_tab_stop; }
     void SetTabStop(bool tab_stop) { m_tab_stop = tab_stop; }
     virtual bool CanFocus() const;
+    // Performs the message on every control inside, depth first, until one answers
+    // with a result other than 0; that result.
+    LRESULT Broadcast(TMessage& message);
     bool Focused() const;
     virtual void SetFocus();
     // The windowed children in tab order.

@@ -1,8 +1,9 @@
 // The skinned controls on one window: tessel-gallery [SKIN.vxs]. Without an argument
 // it shows the demo skin that the build puts beside it; a second window shows the
 // frame objects on the demo skin's second form look, a third the skinned menus and hints,
-// a fourth the window behaviours and the tray icon.
+// a fourth the window behaviours and the tray icon, a fifth the skinned buttons.
 #include "examples/gallery/BehavioursForm.h"
+#include "examples/gallery/ButtonsForm.h"
 #include "examples/gallery/GalleryForm.h"
 #include "examples/gallery/MenusForm.h"
 #include "examples/gallery/ObjectsForm.h"
@@ -39,6 +40,8 @@ int main(int argc, char** argv)
     Application().CreateForm<gallery::MenusForm>(skin).Show();
     // Moving, sizing, snapping, rolling up, fading, the system menu and the tray on a fourth.
     Application().CreateForm<gallery::BehavioursForm>(skin).Show();
+    // The skinned push buttons below the first.
+    Application().CreateForm<gallery::ButtonsForm>(skin).Show();
     int code = Application().Run();
     Application().Finalize();
     return code;

@@ -1,0 +1,82 @@
+#include "examples/gallery/ButtonsForm.h"
+
+#include "examples/gallery/GallerySkin.h"
+#include "framework/TCanvas.h"
+#include "skin/controls/TvxSkinButton.h"
+#include "skin/data/TvxSkinData.h"
+#include "skin/form/TvxVeneer.h"
+
+namespace tessel::gallery {
+
+namespace {
+
+// A glyph strip of four 12 x 12 cells (normal, disabled, down, hot), each with a
+// magenta bottom-left pixel for its transparent colour.
+TBitmap Glyphs()
+{
+    const TColor cells[] = { 0xD8783B, 0xA0A0A0, 0xA04F1F, 0x50AF4C }; // blue, grey, dark blue, green
+    TBitmap strip(48, 12);
+    TCanvas& c = strip.Canvas();
+    for (int i = 0; i < 4; ++i) {
+        c.Brush().SetColor(0xFF00FF);
+        c.FillRect({ 12 * i, 0, 12 * i + 12, 12 });
+        c.Brush().SetColor(cells[i]);
+        c.FillRect({ 12 * i + 2, 2, 12 * i + 10, 10 });
+    }
+    return strip;
+}
+
+} // namespace
+
+ButtonsForm::ButtonsForm(TComponent* owner, const std::string& skin_file)
+    : TForm(owner)
+{
+    SetCaption("Tessel buttons");
+    SetBounds(40, 580, 760, 200);
+    SetColor(clBtnFace);
+    TvxSkinData& store = AddSkinStore(*this, skin_file);
+    store.SetEnableSkinEffects(true);
+    auto& veneer = Add<TvxVeneer>();
+    veneer.SetSkinData(&store);
+    veneer.SetBorderIcons(biSystemMenu);
+    auto button = [&](TRect bounds, const char* caption) -> TvxSkinButton& {
+        auto& b = Add<TvxSkinButton>();
+        b.SetParent(this);
+        b.SetBoundsRect(bounds);
+        b.SetCaption(caption);
+        b.SetSkinData(&store);
+        return b;
+    };
+    // The looks: at rest (hover it to see the morph), disabled, and the default one.
+    button({ 10, 10, 100, 35 }, "Normal");
+    button({ 110, 10, 200, 35 }, "Disabled").SetEnabled(false);
+    button({ 210, 10, 300, 35 }, "Default").SetDefault(true);
+    // A glyph on each side of the caption.
+    const TvxButtonLayout layouts[] = { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+    const char* names[] = { "Left", "Right", "Top", "Bottom" };
+    for (int i = 0; i < 4; ++i) {
+        bool across = layouts[i] == blGlyphLeft || layouts[i] == blGlyphRight;
+        auto& b = button({ 10 + 110 * i, 50, 110 + 110 * i, across ? 75 : 100 }, names[i]);
+        // Its own size: the record's client grows with it.
+        b.SetUseSkinSize(false);
+        b.SetBounds(10 + 110 * i, 50, 100, across ? 25 : 50);
+        b.SetGlyph(Glyphs());
+        b.SetNumGlyphs(4);
+        b.SetLayout(layouts[i]);
+    }
+    // Three grouped buttons: one is down at a time.
+    for (int i = 0; i < 3; ++i) {
+        auto& b = button({ 460 + 95 * i, 10, 545 + 95 * i, 35 }, i == 0 ? "One" : i == 1 ? "Two" : "Three");
+        b.SetGroupIndex(1);
+        if (i == 0)
+            b.SetDown(true);
+    }
+    // Held, it counts: the first click after 600 ms, then every 100 ms.
+    auto& repeat = button({ 460, 50, 740, 75 }, "Hold me: 0");
+    repeat.SetRepeatMode(true);
+    repeat.SetRepeatInterval(100);
+    repeat.OnClick
+        = [this, &repeat](TComponent*) { repeat.SetCaption("Hold me: " + std::to_string(++m_held)); };
+}
+
+} // namespace tessel::gallery
