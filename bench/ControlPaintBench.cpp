@@ -1,12 +1,14 @@
 // Whole paints of skinned controls on the headless window system, from the
 // invalidation to the pixels in the window's surface: a border-only panel filling
-// a 1920 x 1080 window, and a 1920-wide tool bar with two menu buttons; each
-// against memcpy of the same number of bytes.
+// a 1920 x 1080 window, a 1920-wide tool bar with two menu buttons, and one morph
+// step of a 75 x 25 skinned button (both looks composed and mixed); each against
+// memcpy of the same number of bytes.
 #include "framework/TApplication.h"
 #include "framework/TForm.h"
 #include "platform/TSurface.h"
 #include "platform/TWindowManager.h"
 #include "platform/headless/THeadlessBackend.h"
+#include "skin/controls/TvxSkinButton.h"
 #include "skin/controls/TvxSkinControls.h"
 #include "skin/controls/TvxSkinMenuButton.h"
 #include "skin/controls/TvxSkinPanel.h"
@@ -121,5 +123,39 @@ void BM_PaintToolBar_1920x29_vs_memcpy(benchmark::State& state)
     Memcpy(state, 1920, 29);
 }
 BENCHMARK(BM_PaintToolBar_1920x29_vs_memcpy)->Unit(benchmark::kMicrosecond);
+
+void BM_ButtonPaint_75x25(benchmark::State& state)
+{
+    TWinControl& control = ShowOnForm(200, 100, [](TForm& form, TvxSkinData& store) -> TWinControl& {
+        store.SetEnableSkinEffects(true);
+        auto& b = form.Add<TvxSkinButton>();
+        b.SetParent(&form);
+        b.SetBounds(10, 10, 75, 25);
+        b.SetCaption("Games");
+        b.SetCanFocused(false);
+        b.SetSkinData(&store);
+        return b;
+    });
+    auto& button = static_cast<TvxSkinButton&>(control);
+    // The mouse on it and two morph steps: each paint mixes the normal and active looks.
+    auto& wm = TWindowManager::Instance();
+    auto& clock = static_cast<THeadlessBackend&>(wm.Backend());
+    wm.Input().MouseMove(button.ClientToScreen({ 20, 10 }));
+    Application().ProcessMessages();
+    for (int i = 0; i < 9; ++i) {
+        clock.Advance(5);
+        Application().ProcessMessages();
+    }
+    if (!(button.MorphFactor() > 0 && button.MorphFactor() < 1))
+        state.SkipWithError("the button is not between its looks");
+    Repaint(state, button);
+}
+BENCHMARK(BM_ButtonPaint_75x25)->Unit(benchmark::kMicrosecond);
+
+void BM_ButtonPaint_75x25_vs_memcpy(benchmark::State& state)
+{
+    Memcpy(state, 75, 25);
+}
+BENCHMARK(BM_ButtonPaint_75x25_vs_memcpy)->Unit(benchmark::kMicrosecond);
 
 } // namespace

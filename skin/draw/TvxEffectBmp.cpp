@@ -14,20 +14,17 @@ namespace tessel {
 
 namespace {
 
-// Each pixel's weight for its three bytes, and 1 - weight beside them.
+// Each pixel's weight for its three bytes.
 struct TByteWeights {
     explicit TByteWeights(int pixels)
-        : w(3 * static_cast<size_t>(pixels))
-        , rest(3 * static_cast<size_t>(pixels))
+        : mix(3 * pixels)
     { }
     void Set(int pixel, double weight)
     {
-        for (size_t i = 3 * static_cast<size_t>(pixel), end = i + 3; i < end; ++i) {
-            w[i] = weight;
-            rest[i] = 1 - weight;
-        }
+        for (int i = 3 * pixel; i < 3 * pixel + 3; ++i)
+            mix.Set(i, weight);
     }
-    std::vector<double> w, rest;
+    TvxEffectRows::TMixWeights mix;
 };
 
 // Rounds half to even (the default rounding mode) and clamps to a channel.
@@ -179,8 +176,7 @@ void TvxEffectBmp::HorizontalGradient(const TvxEffectBmp& other, double k)
     for (int x = std::max(right, 0); x < w; ++x, weight = std::min(1.0, weight + s))
         weights.Set(x, weight);
     for (int y = 0; y < m_height; ++y)
-        TvxEffectRows::Mix(
-            ScanLine(y), other.ScanLine(y), weights.w.data(), weights.rest.data(), 3 * w, ScanLine(y));
+        TvxEffectRows::Mix(ScanLine(y), other.ScanLine(y), weights.mix, 3 * w, ScanLine(y));
 }
 
 void TvxEffectBmp::VerticalGradient(const TvxEffectBmp& other, double k)
@@ -223,8 +219,7 @@ void TvxEffectBmp::LeftGradient(const TvxEffectBmp& other, double k)
     for (int x = 0; x < n; ++x)
         weights.Set(x, std::min(1.0, static_cast<double>(x) / a));
     for (int y = 0; y < m_height; ++y)
-        TvxEffectRows::Mix(
-            ScanLine(y), other.ScanLine(y), weights.w.data(), weights.rest.data(), 3 * n, ScanLine(y));
+        TvxEffectRows::Mix(ScanLine(y), other.ScanLine(y), weights.mix, 3 * n, ScanLine(y));
 }
 
 void TvxEffectBmp::RightGradient(const TvxEffectBmp& other, double k)
@@ -239,8 +234,8 @@ void TvxEffectBmp::RightGradient(const TvxEffectBmp& other, double k)
     for (int x = w - 1; x >= a; --x, weight = std::min(1.0, weight + step))
         weights.Set(x - a, weight);
     for (int y = 0; y < m_height; ++y)
-        TvxEffectRows::Mix(ScanLine(y) + 3 * a, other.ScanLine(y) + 3 * a, weights.w.data(), weights.rest.data(),
-            3 * (w - a), ScanLine(y) + 3 * a);
+        TvxEffectRows::Mix(
+            ScanLine(y) + 3 * a, other.ScanLine(y) + 3 * a, weights.mix, 3 * (w - a), ScanLine(y) + 3 * a);
 }
 
 void TvxEffectBmp::LeftSlide(const TvxEffectBmp& other, double k)

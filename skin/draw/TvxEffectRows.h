@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tessel {
 
@@ -31,13 +32,24 @@ public:
     static void Blend(uint8_t* a, const uint8_t* b, int n, const TBlendPlan& plan);
     static void BlendReference(uint8_t* a, const uint8_t* b, int n, double k);
 
-    // The gradient morphs' mix, a weight for each of n bytes:
+    // A weight for each byte of a row, worked out once for all rows: the weight
+    // itself, and the weights of t and o in fixed point with 23 fraction bits for the
+    // fast loop (which runs only when every weight lies within [0, 1]).
+    struct TMixWeights {
+        explicit TMixWeights(int n = 0);
+        void Set(int i, double weight);
+        std::vector<double> w;
+        std::vector<uint32_t> wt, wo;
+        bool fixed = true;
+    };
+    // out[i] := round(w[i] t[i] + (1 - w[i]) o[i]) in fixed point, exact where the
+    // fraction is far from one half and the rule's way where it is near.
+    static void Mix(const uint8_t* t, const uint8_t* o, const TMixWeights& weights, int n, uint8_t* out);
+
+    // The gradient morphs' rule, a weight for each of n bytes:
     // out[i] := round(w[i] t[i] + (1 - w[i]) o[i]), clamped (out may be t or o).
-    // The fast loops take 1 - w beside w (worked out once for all rows) or one
-    // weight for the row, and round by the magic-number addition, which gives the
-    // default rounding mode's result for every value a mix can have; they vectorise.
-    static void Mix(
-        const uint8_t* t, const uint8_t* o, const double* w, const double* rest, int n, uint8_t* out);
+    // One weight for the row rounds by the magic-number addition, which gives the
+    // default rounding mode's result for every value a mix can have; it vectorises.
     static void MixConstant(const uint8_t* t, const uint8_t* o, double w, int n, uint8_t* out);
     static void MixReference(const uint8_t* t, const uint8_t* o, const double* w, int n, uint8_t* out);
 };

@@ -238,7 +238,7 @@ TEST(TvxEffectRows, TheFastMixesMatchTheReference)
         }
         // Weights as the gradients make them (steps added up, exact quotients),
         // exact halves, the ends, arbitrary ones and some outside 0 ... 1.
-        std::vector<double> w(static_cast<size_t>(n)), rest(static_cast<size_t>(n));
+        std::vector<double> w(static_cast<size_t>(n));
         int steps = 1 + static_cast<int>(random() % 40);
         double walked = 0;
         for (int i = 0; i < n; ++i) {
@@ -261,17 +261,21 @@ TEST(TvxEffectRows, TheFastMixesMatchTheReference)
                 weight = random() % 2 ? 0.0 : 1.0;
                 break;
             default:
-                weight = -0.5 + (random() % 2001) / 1000.0;
+                // Outside 0 ... 1 in every other round (the rule's way for the row).
+                weight = round % 2 ? -0.5 + (random() % 2001) / 1000.0 : (random() % 2001) / 2000.0;
             }
-            rest[size_t(i)] = 1 - weight;
         }
+        TvxEffectRows::TMixWeights weights(n);
+        for (int i = 0; i < n; ++i)
+            weights.Set(i, w[size_t(i)]);
+        EXPECT_EQ(weights.fixed, std::all_of(w.begin(), w.end(), [](double v) { return v >= 0 && v <= 1; }));
         std::vector<uint8_t> fast(t.size()), reference(t.size());
         TvxEffectRows::MixReference(t.data(), o.data(), w.data(), n, reference.data());
-        TvxEffectRows::Mix(t.data(), o.data(), w.data(), rest.data(), n, fast.data());
+        TvxEffectRows::Mix(t.data(), o.data(), weights, n, fast.data());
         ASSERT_EQ(fast, reference) << "round " << round;
         // In place, as the gradients run it.
         std::vector<uint8_t> in_place = t;
-        TvxEffectRows::Mix(in_place.data(), o.data(), w.data(), rest.data(), n, in_place.data());
+        TvxEffectRows::Mix(in_place.data(), o.data(), weights, n, in_place.data());
         ASSERT_EQ(in_place, reference) << "round " << round;
         // One weight for the whole row.
         std::vector<double> same(static_cast<size_t>(n), w[0]);
