@@ -175,8 +175,7 @@ void TvxEffectBmp::HorizontalGradient(const TvxEffectBmp& other, double k)
     weight = 0;
     for (int x = std::max(right, 0); x < w; ++x, weight = std::min(1.0, weight + s))
         weights.Set(x, weight);
-    for (int y = 0; y < m_height; ++y)
-        TvxEffectRows::Mix(ScanLine(y), other.ScanLine(y), weights.mix, 3 * w, ScanLine(y));
+    TvxEffectRows::MixRows(ScanLine(0), other.ScanLine(0), m_row, m_height, weights.mix, 3 * w);
 }
 
 void TvxEffectBmp::VerticalGradient(const TvxEffectBmp& other, double k)
@@ -218,8 +217,7 @@ void TvxEffectBmp::LeftGradient(const TvxEffectBmp& other, double k)
     TByteWeights weights(n);
     for (int x = 0; x < n; ++x)
         weights.Set(x, std::min(1.0, static_cast<double>(x) / a));
-    for (int y = 0; y < m_height; ++y)
-        TvxEffectRows::Mix(ScanLine(y), other.ScanLine(y), weights.mix, 3 * n, ScanLine(y));
+    TvxEffectRows::MixRows(ScanLine(0), other.ScanLine(0), m_row, m_height, weights.mix, 3 * n);
 }
 
 void TvxEffectBmp::RightGradient(const TvxEffectBmp& other, double k)
@@ -233,9 +231,8 @@ void TvxEffectBmp::RightGradient(const TvxEffectBmp& other, double k)
     double weight = 0;
     for (int x = w - 1; x >= a; --x, weight = std::min(1.0, weight + step))
         weights.Set(x - a, weight);
-    for (int y = 0; y < m_height; ++y)
-        TvxEffectRows::Mix(
-            ScanLine(y) + 3 * a, other.ScanLine(y) + 3 * a, weights.mix, 3 * (w - a), ScanLine(y) + 3 * a);
+    TvxEffectRows::MixRows(
+        ScanLine(0) + 3 * a, other.ScanLine(0) + 3 * a, m_row, m_height, weights.mix, 3 * (w - a));
 }
 
 void TvxEffectBmp::LeftSlide(const TvxEffectBmp& other, double k)

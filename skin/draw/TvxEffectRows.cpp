@@ -221,7 +221,7 @@ inline uint8_t MagicChannel(double v)
 
 namespace {
 
-constexpr int kMixBits = 23;
+constexpr int kMixBits = 22;
 constexpr uint32_t kMixHalf = 1u << (kMixBits - 1), kMixMask = (1u << kMixBits) - 1, kMixMargin = 257;
 constexpr int kMixChunk = 256;
 
@@ -251,10 +251,44 @@ uint32_t MixChunk(
     return MixChunkLoop(pt, po, qt, qo, m, out);
 }
 
-__attribute__((target("avx2"))) uint32_t MixChunkAvx2(
-    const uint8_t* pt, const uint8_t* po, const uint32_t* qt, const uint32_t* qo, int m, uint8_t* out)
+// Eight bytes' sums: t and o interleaved as 16-bit pairs, each pair multiplied by
+// its byte's high and low weight parts with vpmaddwd; doubt gathers the near halves.
+__attribute__((target("avx2"))) inline __m256i MixSums(
+    __m128i pairs8, const uint32_t* qh, const uint32_t* ql, __m256i& doubt)
 {
-    return MixChunkLoop(pt, po, qt, qo, m, out);
+    const __m256i half = _mm256_set1_epi32(static_cast<int>(kMixHalf));
+    const __m256i mask = _mm256_set1_epi32(static_cast<int>(kMixMask));
+    const __m256i below = _mm256_set1_epi32(-static_cast<int>(kMixMargin));
+    const __m256i above = _mm256_set1_epi32(static_cast<int>(kMixMargin));
+    __m256i pairs = _mm256_cvtepu8_epi16(pairs8);
+    __m256i h = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(qh));
+    __m256i l = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(ql));
+    __m256i sum
+        = _mm256_add_epi32(_mm256_slli_epi32(_mm256_madd_epi16(pairs, h), 8), _mm256_madd_epi16(pairs, l));
+    __m256i t = _mm256_sub_epi32(_mm256_and_si256(sum, mask), half);
+    doubt = _mm256_or_si256(
+        doubt, _mm256_and_si256(_mm256_cmpgt_epi32(t, below), _mm256_cmpgt_epi32(above, t)));
+    return _mm256_srli_epi32(_mm256_add_epi32(sum, half), kMixBits);
+}
+
+// Sixteen bytes at a time, then the plain loop for the rest of the chunk.
+__attribute__((target("avx2"))) uint32_t MixChunkAvx2(const uint8_t* pt, const uint8_t* po,
+    const uint32_t* qh, const uint32_t* ql, const uint32_t* qt, const uint32_t* qo, int m, uint8_t* out)
+{
+    __m256i doubt = _mm256_setzero_si256();
+    int i = 0;
+    for (; i + 16 <= m; i += 16) {
+        __m128i vt = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pt + i));
+        __m128i vo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(po + i));
+        __m256i r0 = MixSums(_mm_unpacklo_epi8(vt, vo), qh + i, ql + i, doubt);
+        __m256i r1 = MixSums(_mm_unpackhi_epi8(vt, vo), qh + i + 8, ql + i + 8, doubt);
+        // packs works within 128-bit halves: put the four quarters back in order.
+        __m256i words = _mm256_permute4x64_epi64(_mm256_packs_epi32(r0, r1), 0xD8);
+        __m128i bytes = _mm_packus_epi16(_mm256_castsi256_si128(words), _mm256_extracti128_si256(words, 1));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), bytes);
+    }
+    uint32_t unsure = _mm256_movemask_epi8(doubt) != 0;
+    return unsure | MixChunkLoop(pt + i, po + i, qt + i, qo + i, m - i, out + i);
 }
 
 } // namespace
@@ -263,11 +297,13 @@ TvxEffectRows::TMixWeights::TMixWeights(int n)
     : w(static_cast<size_t>(std::max(n, 0)))
     , wt(w.size())
     , wo(w.size())
+    , high(w.size())
+    , low(w.size())
 { }
 
 void TvxEffectRows::TMixWeights::Set(int i, double weight)
 {
-    constexpr double kOne = 1u << 23;
+    constexpr double kOne = 1u << kMixBits;
     const size_t at = static_cast<size_t>(i);
     w[at] = weight;
     if (!(weight >= 0 && weight <= 1)) {
@@ -275,7 +311,10 @@ void TvxEffectRows::TMixWeights::Set(int i, double weight)
         return;
     }
     wt[at] = static_cast<uint32_t>(std::nearbyint(weight * kOne));
-    wo[at] = (1u << 23) - wt[at];
+    wo[at] = (1u << kMixBits) - wt[at];
+    // High parts below 2^14 and low bytes: signed 16-bit pairs for vpmaddwd.
+    high[at] = (wt[at] >> 8) | (wo[at] >> 8) << 16;
+    low[at] = (wt[at] & 0xFF) | (wo[at] & 0xFF) << 16;
 }
 
 void TvxEffectRows::Mix(const uint8_t* t, const uint8_t* o, const TMixWeights& weights, int n, uint8_t* out)
@@ -284,28 +323,45 @@ void TvxEffectRows::Mix(const uint8_t* t, const uint8_t* o, const TMixWeights& w
         MixReference(t, o, weights.w.data(), n, out);
         return;
     }
-    // As in Blend: each fixed-point weight is off by at most 2^-24, so the sum is off
-    // by at most 255 units of 2^-23; a fraction farther than that from one half rounds
-    // as the rule does, and the few nearer go the rule's way.
-    const bool avx2 = TSimd::Avx2();
-    const uint32_t* wt = weights.wt.data();
-    const uint32_t* wo = weights.wo.data();
-    uint8_t buffer[kMixChunk];
-    for (int start = 0; start < n; start += kMixChunk) {
-        const int m = std::min(kMixChunk, n - start);
-        const uint8_t* pt = t + start;
-        const uint8_t* po = o + start;
-        const uint32_t* qt = wt + start;
-        const uint32_t* qo = wo + start;
-        const uint32_t unsure
-            = avx2 ? MixChunkAvx2(pt, po, qt, qo, m, buffer) : MixChunk(pt, po, qt, qo, m, buffer);
-        if (unsure)
-            for (int j = 0; j < m; ++j) {
-                if (NearHalf(pt[j] * qt[j] + po[j] * qo[j]))
-                    MixReference(pt + j, po + j, weights.w.data() + start + j, 1, buffer + j);
-            }
-        std::memcpy(out + start, buffer, static_cast<size_t>(m));
+    for (int start = 0; start < n; start += kMixChunk)
+        MixStrip(t, o, weights, start, std::min(kMixChunk, n - start), out);
+}
+
+void TvxEffectRows::MixRows(
+    uint8_t* t, const uint8_t* o, ptrdiff_t stride, int rows, const TMixWeights& weights, int n)
+{
+    if (!weights.fixed) {
+        for (int y = 0; y < rows; ++y)
+            MixReference(t + y * stride, o + y * stride, weights.w.data(), n, t + y * stride);
+        return;
     }
+    // Row by row: the weights of a row (in the second-level cache) are read again for
+    // each, which measured faster than strips of columns down the rows.
+    for (int y = 0; y < rows; ++y)
+        for (int start = 0; start < n; start += kMixChunk)
+            MixStrip(t + y * stride, o + y * stride, weights, start, std::min(kMixChunk, n - start),
+                t + y * stride);
+}
+
+void TvxEffectRows::MixStrip(
+    const uint8_t* t, const uint8_t* o, const TMixWeights& weights, int start, int m, uint8_t* out)
+{
+    // As in Blend: each fixed-point weight is off by at most 2^-23, so the sum is off
+    // by at most 128 units of 2^-22; a fraction farther than that from one half rounds
+    // as the rule does, and the few nearer go the rule's way.
+    const uint8_t* pt = t + start;
+    const uint8_t* po = o + start;
+    const uint32_t* qt = weights.wt.data() + start;
+    const uint32_t* qo = weights.wo.data() + start;
+    uint8_t buffer[kMixChunk];
+    const uint32_t unsure = TSimd::Avx2()
+        ? MixChunkAvx2(pt, po, weights.high.data() + start, weights.low.data() + start, qt, qo, m, buffer)
+        : MixChunk(pt, po, qt, qo, m, buffer);
+    if (unsure)
+        for (int j = 0; j < m; ++j)
+            if (NearHalf(pt[j] * qt[j] + po[j] * qo[j]))
+                MixReference(pt + j, po + j, weights.w.data() + start + j, 1, buffer + j);
+    std::memcpy(out + start, buffer, static_cast<size_t>(m));
 }
 
 void TvxEffectRows::MixConstant(const uint8_t* t, const uint8_t* o, double w, int n, uint8_t* out)

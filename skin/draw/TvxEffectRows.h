@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -33,18 +34,23 @@ public:
     static void BlendReference(uint8_t* a, const uint8_t* b, int n, double k);
 
     // A weight for each byte of a row, worked out once for all rows: the weight
-    // itself, and the weights of t and o in fixed point with 23 fraction bits for the
-    // fast loop (which runs only when every weight lies within [0, 1]).
+    // itself, the weights of t and o in fixed point with 22 fraction bits for the
+    // fast loops (which run only when every weight lies within [0, 1]), and the same
+    // split into high and low parts as 16-bit pairs for the AVX2 pair multiply.
     struct TMixWeights {
         explicit TMixWeights(int n = 0);
         void Set(int i, double weight);
         std::vector<double> w;
         std::vector<uint32_t> wt, wo;
+        std::vector<uint32_t> high, low;
         bool fixed = true;
     };
     // out[i] := round(w[i] t[i] + (1 - w[i]) o[i]) in fixed point, exact where the
     // fraction is far from one half and the rule's way where it is near.
     static void Mix(const uint8_t* t, const uint8_t* o, const TMixWeights& weights, int n, uint8_t* out);
+    // The same mix in place over rows of t (and of o) a stride apart.
+    static void MixRows(
+        uint8_t* t, const uint8_t* o, ptrdiff_t stride, int rows, const TMixWeights& weights, int n);
 
     // The gradient morphs' rule, a weight for each of n bytes:
     // out[i] := round(w[i] t[i] + (1 - w[i]) o[i]), clamped (out may be t or o).
@@ -52,6 +58,11 @@ public:
     // default rounding mode's result for every value a mix can have; it vectorises.
     static void MixConstant(const uint8_t* t, const uint8_t* o, double w, int n, uint8_t* out);
     static void MixReference(const uint8_t* t, const uint8_t* o, const double* w, int n, uint8_t* out);
+
+private:
+    // Bytes start ... start + m (at most one chunk) of a row's mix.
+    static void MixStrip(
+        const uint8_t* t, const uint8_t* o, const TMixWeights& weights, int start, int m, uint8_t* out);
 };
 
 } // namespace tessel

@@ -273,10 +273,17 @@ TEST(TvxEffectRows, TheFastMixesMatchTheReference)
         TvxEffectRows::MixReference(t.data(), o.data(), w.data(), n, reference.data());
         TvxEffectRows::Mix(t.data(), o.data(), weights, n, fast.data());
         ASSERT_EQ(fast, reference) << "round " << round;
-        // In place, as the gradients run it.
-        std::vector<uint8_t> in_place = t;
-        TvxEffectRows::Mix(in_place.data(), o.data(), weights, n, in_place.data());
-        ASSERT_EQ(in_place, reference) << "round " << round;
+        // In place over rows, as the gradients run it: three copies a stride apart.
+        const int stride = n + 5;
+        std::vector<uint8_t> rows(3 * size_t(stride)), others(rows.size());
+        for (int y = 0; y < 3; ++y) {
+            std::copy(t.begin(), t.end(), rows.begin() + y * stride);
+            std::copy(o.begin(), o.end(), others.begin() + y * stride);
+        }
+        TvxEffectRows::MixRows(rows.data(), others.data(), stride, 3, weights, n);
+        for (int y = 0; y < 3; ++y)
+            ASSERT_TRUE(std::equal(reference.begin(), reference.end(), rows.begin() + y * stride))
+                << "round " << round << " row " << y;
         // One weight for the whole row.
         std::vector<double> same(static_cast<size_t>(n), w[0]);
         TvxEffectRows::MixReference(t.data(), o.data(), same.data(), n, reference.data());
