@@ -317,30 +317,68 @@ void TvxEffectRows::TMixWeights::Set(int i, double weight)
     low[at] = (wt[at] & 0xFF) | (wo[at] & 0xFF) << 16;
 }
 
+namespace {
+
+enum class TChunk : uint8_t { kMixed, kAllT, kAllO };
+
+// What each chunk of the row is: all weight 1 (t as it is), all weight 0 (o), or a
+// mix. The gradients' rows are mostly the first two.
+std::vector<TChunk> ChunkKinds(const TvxEffectRows::TMixWeights& weights, int n)
+{
+    std::vector<TChunk> kinds;
+    for (int start = 0; start < n; start += kMixChunk) {
+        const uint32_t* wt = weights.wt.data() + start;
+        const int m = std::min(kMixChunk, n - start);
+        bool all_t = true, all_o = true;
+        for (int i = 0; i < m; ++i) {
+            all_t = all_t && wt[i] == 1u << kMixBits;
+            all_o = all_o && wt[i] == 0;
+        }
+        kinds.push_back(all_t ? TChunk::kAllT : all_o ? TChunk::kAllO : TChunk::kMixed);
+    }
+    return kinds;
+}
+
+} // namespace
+
 void TvxEffectRows::Mix(const uint8_t* t, const uint8_t* o, const TMixWeights& weights, int n, uint8_t* out)
 {
-    if (!weights.fixed) {
-        MixReference(t, o, weights.w.data(), n, out);
-        return;
-    }
-    for (int start = 0; start < n; start += kMixChunk)
-        MixStrip(t, o, weights, start, std::min(kMixChunk, n - start), out);
+    MixRows(t, o, 0, 1, weights, n, out);
 }
 
 void TvxEffectRows::MixRows(
     uint8_t* t, const uint8_t* o, ptrdiff_t stride, int rows, const TMixWeights& weights, int n)
 {
+    MixRows(t, o, stride, rows, weights, n, t);
+}
+
+void TvxEffectRows::MixRows(const uint8_t* t, const uint8_t* o, ptrdiff_t stride, int rows,
+    const TMixWeights& weights, int n, uint8_t* out)
+{
     if (!weights.fixed) {
         for (int y = 0; y < rows; ++y)
-            MixReference(t + y * stride, o + y * stride, weights.w.data(), n, t + y * stride);
+            MixReference(t + y * stride, o + y * stride, weights.w.data(), n, out + y * stride);
         return;
     }
+    const std::vector<TChunk> kinds = ChunkKinds(weights, n);
     // Row by row: the weights of a row (in the second-level cache) are read again for
     // each, which measured faster than strips of columns down the rows.
-    for (int y = 0; y < rows; ++y)
-        for (int start = 0; start < n; start += kMixChunk)
-            MixStrip(t + y * stride, o + y * stride, weights, start, std::min(kMixChunk, n - start),
-                t + y * stride);
+    for (int y = 0; y < rows; ++y) {
+        const uint8_t* rt = t + y * stride;
+        const uint8_t* ro = o + y * stride;
+        uint8_t* rout = out + y * stride;
+        for (int start = 0, c = 0; start < n; start += kMixChunk, ++c) {
+            const int m = std::min(kMixChunk, n - start);
+            if (kinds[size_t(c)] == TChunk::kAllT) {
+                if (rout != rt)
+                    std::memmove(rout + start, rt + start, static_cast<size_t>(m));
+            } else if (kinds[size_t(c)] == TChunk::kAllO) {
+                std::memmove(rout + start, ro + start, static_cast<size_t>(m));
+            } else {
+                MixStrip(rt, ro, weights, start, m, rout);
+            }
+        }
+    }
 }
 
 void TvxEffectRows::MixStrip(

@@ -60,6 +60,8 @@ public:
     static void MixReference(const uint8_t* t, const uint8_t* o, const double* w, int n, uint8_t* out);
 
 private:
+    static void MixRows(const uint8_t* t, const uint8_t* o, ptrdiff_t stride, int rows,
+        const TMixWeights& weights, int n, uint8_t* out);
     // Bytes start ... start + m (at most one chunk) of a row's mix.
     static void MixStrip(
         const uint8_t* t, const uint8_t* o, const TMixWeights& weights, int start, int m, uint8_t* out);

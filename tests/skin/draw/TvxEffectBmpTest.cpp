@@ -230,7 +230,7 @@ TEST(TvxEffectRows, TheFastMixesMatchTheReference)
 {
     std::mt19937 random(5);
     for (int round = 0; round < 2000; ++round) {
-        int n = 1 + static_cast<int>(random() % 600);
+        int n = 1 + static_cast<int>(random() % 1600);
         std::vector<uint8_t> t(static_cast<size_t>(n)), o(static_cast<size_t>(n));
         for (size_t i = 0; i < t.size(); ++i) {
             t[i] = BiasedByte(random);
@@ -243,7 +243,7 @@ TEST(TvxEffectRows, TheFastMixesMatchTheReference)
         double walked = 0;
         for (int i = 0; i < n; ++i) {
             double& weight = w[size_t(i)];
-            switch ((round + i / 3) % 6) {
+            switch (round % 5 == 0 ? 6 : (round + i / 3) % 6) {
             case 0:
                 weight = walked;
                 walked = std::min(1.0, walked + 1.0 / steps);
@@ -259,6 +259,10 @@ TEST(TvxEffectRows, TheFastMixesMatchTheReference)
                 break;
             case 4:
                 weight = random() % 2 ? 0.0 : 1.0;
+                break;
+            case 6:
+                // Long runs of the ends, as the gradients' rows have them.
+                weight = i < n / 3 ? 1.0 : i < 2 * n / 3 ? 0.0 : static_cast<double>(i % 7) / 6;
                 break;
             default:
                 // Outside 0 ... 1 in every other round (the rule's way for the row).
