@@ -152,9 +152,12 @@ void TCustomForm::SetActiveControlFromFocus(TWinControl* control)
 {
     m_active_control = control;
     Screen().SetActiveControl(control);
-    // Every control hears where the focus went (a default button keeps its look).
-    TMessage changed { CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control), 0 };
-    Broadcast(changed);
+    // Every control hears where the focus went (a default button keeps its look);
+    // not while the form or the focus is going away.
+    if (control && !HasState(csDestroying) && !control->HasState(csDestroying)) {
+        TMessage changed { CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control), 0 };
+        Broadcast(changed);
+    }
 }
 
 void TCustomForm::ControlRemoved(TControl* control)

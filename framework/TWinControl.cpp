@@ -526,8 +526,11 @@ void TWinControl::KeyPress(char32_t& key)
 
 LRESULT TWinControl::Broadcast(TMessage& message)
 {
-    for (int i = 0; i < ControlCount(); ++i) {
-        TControl* control = Controls(i);
+    // A handler may add or remove controls: the list as it was, each still there.
+    const std::vector<TControl*> controls = m_controls;
+    for (TControl* control : controls) {
+        if (std::find(m_controls.begin(), m_controls.end(), control) == m_controls.end())
+            continue;
         message.Result = control->Perform(message.Msg, message.WParam, message.LParam);
         if (message.Result)
             return message.Result;
