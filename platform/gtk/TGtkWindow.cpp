@@ -55,6 +55,11 @@ TGtkWindow::TGtkWindow(TGtkBackend& backend, HWND hwnd, bool popup)
             | GDK_SMOOTH_SCROLL_MASK | GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK | GDK_ENTER_NOTIFY_MASK
             | GDK_LEAVE_NOTIFY_MASK | GDK_STRUCTURE_MASK | GDK_FOCUS_CHANGE_MASK);
     g_signal_connect(m_canvas, "draw", G_CALLBACK(OnDraw), this);
+    // Coming back from a native view (a page, a movie) the canvas hears of it, but
+    // no motion follows at the point the mouse came in.
+    gtk_widget_add_events(m_canvas, GDK_ENTER_NOTIFY_MASK | GDK_LEAVE_NOTIFY_MASK);
+    g_signal_connect(m_canvas, "enter-notify-event", G_CALLBACK(OnCrossing), this);
+    g_signal_connect(m_canvas, "leave-notify-event", G_CALLBACK(OnCrossing), this);
     m_press = gtk_gesture_multi_press_new(m_window);
     gtk_gesture_single_set_button(GTK_GESTURE_SINGLE(m_press), 0);
     gtk_event_controller_set_propagation_phase(GTK_EVENT_CONTROLLER(m_press), GTK_PHASE_CAPTURE);
