@@ -101,7 +101,7 @@ struct TWMKey {
 // The framework's control messages.
 constexpr uint32_t CM_BASE = 0xB000;
 constexpr uint32_t CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1, CM_CANCELMODE = CM_BASE + 4,
-                   CM_DIALOGKEY = CM_BASE + 5, CM_FOCUSCHANGED = CM_BASE + 7,
+                   CM_DIALOGKEY = CM_BASE + 5, CM_DIALOGCHAR = CM_BASE + 6, CM_FOCUSCHANGED = CM_BASE + 7,
                    CM_PARENTFONTCHANGED = CM_BASE + 8, CM_PARENTCOLORCHANGED = CM_BASE + 9,
                    CM_VISIBLECHANGED = CM_BASE + 11, CM_ENABLEDCHANGED = CM_BASE + 12,
                    CM_COLORCHANGED = CM_BASE + 13, CM_FONTCHANGED = CM_BASE + 14,

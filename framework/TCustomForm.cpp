@@ -302,7 +302,50 @@ void TCustomForm::Close()
 
 void TCustomForm::Release()
 {
+    if (m_modal) {
+        // Freed only after ShowModal has returned, never under its loop.
+        m_release_after_modal = true;
+        if (m_modal_result == mrNone)
+            m_modal_result = mrCancel;
+        return;
+    }
     Application().ReleaseForm(this);
+}
+
+TModalResult TCustomForm::ShowModal()
+{
+    if (m_modal)
+        return mrNone;
+    std::vector<HWND> disabled;
+    for (int i = 0; i < Screen().FormCount(); ++i) {
+        TCustomForm* form = Screen().Forms(i);
+        if (form == this || !form->HandleAllocated())
+            continue;
+        HWND h = form->Handle();
+        if (Wm().IsWindowVisible(h) && Wm().IsWindowEnabled(h)) {
+            Wm().EnableWindow(h, false);
+            disabled.push_back(h);
+        }
+    }
+    m_modal = true;
+    m_modal_result = mrNone;
+    Show();
+    while (m_modal_result == mrNone && !Application().Terminated()) {
+        Application().HandleMessage();
+        if (m_modal_result == mrNone && !Visible())
+            m_modal_result = mrCancel;
+    }
+    m_modal = false;
+    for (HWND h : disabled)
+        if (Wm().IsWindow(h))
+            Wm().EnableWindow(h, true);
+    Hide();
+    TModalResult result = m_modal_result;
+    if (m_release_after_modal) {
+        m_release_after_modal = false;
+        Application().ReleaseForm(this);
+    }
+    return result;
 }
 
 bool TCustomForm::IsShortCut(TWMKey& message)

@@ -16,6 +16,10 @@ using TBorderIcons = uint8_t;
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+// How a modal form ended; mrNone keeps it running.
+using TModalResult = int;
+constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
+                       mrNo = 7;
 
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
 using TShortCutEvent = std::function<void(TWMKey& message, bool& handled)>;
@@ -63,8 +67,14 @@ public:
 
     // Asks OnClose what to do and does it; closing the main form ends the application.
     void Close();
-    // Frees the form once the messages now waiting have been handled.
+    // Frees the form once the messages now waiting have been handled (a modal one
+    // once its loop has ended).
     void Release();
+    // Shows the form with every other shown form disabled and handles messages until
+    // ModalResult is set (closing or hiding the form sets mrCancel); returns it.
+    TModalResult ShowModal();
+    TModalResult ModalResult() const { return m_modal_result; }
+    void SetModalResult(TModalResult result) { m_modal_result = result; }
     // The form's shortcut handling: OnShortCut, then the main menu's items.
     virtual bool IsShortCut(TWMKey& message);
     void SetActiveControlFromFocus(TWinControl* control);
@@ -117,6 +127,9 @@ private:
     bool m_auto_scroll = true;
     HWND m_client_handle = 0;
     std::vector<TCustomForm*> m_mdi_children;
+    TModalResult m_modal_result = mrNone;
+    bool m_modal = false;
+    bool m_release_after_modal = false;
 };
 
 } // namespace tessel

@@ -697,6 +697,16 @@ void TWinControl::Dispatch(TMessage& message)
             DefaultHandler(message);
         return;
     }
+    case WM_SYSCHAR:
+        // Alt+letter goes to the controls whose caption it accelerates before the
+        // window's menu.
+        if (TCustomForm* form = GetParentForm()) {
+            TMessage dialog { CM_DIALOGCHAR, message.WParam, message.LParam, 0 };
+            if (form->Broadcast(dialog))
+                return;
+        }
+        DefaultHandler(message);
+        return;
     case CM_FONTCHANGED:
         for (TControl* c : m_controls)
             c->Perform(CM_PARENTFONTCHANGED);
