@@ -65,10 +65,12 @@ void MenusForm::MakeMenus(TvxSkinData& store)
     bar.SetParent(this);
     bar.SetAlign(alTop);
     bar.SetSkinData(&store);
-    auto button = [&](int index, const char* caption) -> TvxSkinMenuButton& {
+    int x = 3;
+    auto button = [&](const char* caption, int width = 75) -> TvxSkinMenuButton& {
         auto& b = Add<TvxSkinMenuButton>();
         b.SetParent(&bar);
-        b.SetBounds(3 + index * 81, 0, 75, 25);
+        b.SetBounds(x, 0, width, 25);
+        x += width + 6;
         b.SetCaption(caption);
         b.SetSkinData(&store);
         return b;
@@ -100,13 +102,13 @@ void MenusForm::MakeMenus(TvxSkinData& store)
     TMenuItem& header = items.Add("-Header-");
     header.SetEnabled(false);
     items.Add("Disabled").SetEnabled(false);
-    button(0, "Menu").SetSkinPopupMenu(m_menu);
+    button("Menu").SetSkinPopupMenu(m_menu);
 
     // A menu longer than its window: it scrolls.
     m_long = &Add<TvxSkinPopupMenu>();
     for (int i = 1; i <= 40; ++i)
         m_long->Items().Add("Game " + std::to_string(i));
-    button(1, "Long").SetSkinPopupMenu(m_long);
+    button("Long").SetSkinPopupMenu(m_long);
 
     // A picker of three columns with a header and a button row.
     m_images_menu = &Add<TvxSkinImagesMenu>();
@@ -127,11 +129,18 @@ void MenusForm::MakeMenus(TvxSkinData& store)
     cells.back().ImageIndex = 0;
     cells.back().Caption = "Default";
     m_images_menu->SetItemIndex(1);
-    TvxSkinMenuButton& picker = button(2, "Colours");
-    picker.OnClick = [this, &picker](TComponent*) {
-        TPoint origin = picker.ClientToScreen({ 0, 0 });
-        m_images_menu->Popup({ origin.x, origin.y, origin.x + picker.Width(), origin.y + picker.Height() });
-    };
+    // The picker's chosen colour shows on its button.
+    TvxSkinMenuButton& picker = button("Colours", 95);
+    picker.SetSkinImagesMenu(m_images_menu);
+    picker.SetUseImagesMenuImage(true);
+
+    // Track mode: the body clicks (and counts), the arrow part drops the menu.
+    TvxSkinMenuButton& split = button("Split");
+    split.SetSkinDataName("toolmenutrackbutton");
+    split.SetTrackButtonMode(true);
+    split.SetSkinPopupMenu(m_menu);
+    split.OnClick = [&split, clicks = 0](
+                        TComponent*) mutable { split.SetCaption("Split " + std::to_string(++clicks)); };
 }
 
 void MenusForm::MakeHinted(TvxSkinData& store)

@@ -1,5 +1,6 @@
 #include "skin/controls/TvxSkinButton.h"
 
+#include "framework/ShortCuts.h"
 #include "framework/TCanvas.h"
 #include "framework/TCustomForm.h"
 #include "framework/TImageList.h"
@@ -9,6 +10,7 @@
 #include "skin/data/TvxSkinData.h"
 #include "skin/draw/TvxComposition.h"
 #include "skin/draw/TvxEffectBmp.h"
+#include "skin/menus/TvxSkinImagesMenu.h"
 
 #include <algorithm>
 
@@ -69,6 +71,8 @@ void TvxSkinButton::Notification(TComponent* component, TOperation operation)
     TvxSkinCustomControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == m_image_list)
         m_image_list = nullptr;
+    if (operation == TOperation::opRemove && component == m_images_menu)
+        m_images_menu = nullptr;
 }
 
 void TvxSkinButton::SetImageList(TImageList* list)
@@ -164,8 +168,19 @@ void TvxSkinButton::SetDefault(bool value)
 
 void TvxSkinButton::ButtonClick()
 {
+    if (TCustomForm* form = GetParentForm(); form && m_can_focused)
+        form->SetModalResult(m_modal_result);
     if (OnClick)
         OnClick(this);
+}
+
+bool TvxSkinButton::Accelerate()
+{
+    if (!m_can_focused || !CanFocus())
+        return false;
+    SetFocus();
+    ButtonClick();
+    return true;
 }
 
 void TvxSkinButton::ReleaseGroup()
@@ -206,6 +221,11 @@ void TvxSkinButton::UpdateRegion()
         SetWindowShape(nullptr);
 }
 
+bool TvxSkinButton::ShowsDownLook() const
+{
+    return Down() && (GroupIndex() != 0 || Hot() || (FocusedAndCanFocused() && !Pressed()));
+}
+
 TColor TvxSkinButton::CaptionColor(bool active, bool down) const
 {
     const TvxDataSkinButtonControl* record = ButtonRecord();
@@ -234,7 +254,11 @@ void TvxSkinButton::DrawContent(TCanvas& c, const TRect& client, bool active, bo
     }
     c.Font().SetColor(color);
     auto kind = static_cast<TvxGlyphLayout>(m_layout);
-    if (m_image_list && m_image_index >= 0 && m_image_index < m_image_list->Count())
+    TvxImagesMenuItem* chosen = m_images_menu ? m_images_menu->SelectedItem() : nullptr;
+    if (chosen && m_use_images_menu_image)
+        TvxGlyphText::DrawGlyphAndText(c, client, m_margin, m_spacing, kind, m_images_menu->Images(),
+            chosen->ImageIndex, Enabled(), m_use_images_menu_caption ? chosen->Caption : Caption(), down, {});
+    else if (m_image_list && m_image_index >= 0 && m_image_index < m_image_list->Count())
         TvxGlyphText::DrawGlyphAndText(c, client, m_margin, m_spacing, kind, m_image_list, m_image_index,
             Enabled(), Caption(), down, {});
     else
@@ -320,7 +344,7 @@ void TvxSkinButton::CreateSkinImage(TBitmap& image)
         return;
     }
     const bool focused = FocusedAndCanFocused();
-    const bool down_look = Down() && (GroupIndex() != 0 || Hot() || (focused && !Pressed()));
+    const bool down_look = ShowsDownLook();
     if (!Enabled() && !record->disabledskinrect.IsEmpty())
         ComposeLook(image, record->disabledskinrect, false, false);
     else if (down_look)
@@ -338,7 +362,7 @@ void TvxSkinButton::CreateDefaultImage(TBitmap& image)
     TCanvas& c = image.Canvas();
     TRect all { 0, 0, image.Width(), image.Height() };
     const bool focused = FocusedAndCanFocused();
-    const bool down_look = Down() && (GroupIndex() != 0 || Hot() || (focused && !Pressed()));
+    const bool down_look = ShowsDownLook();
     TColor frame = kFrame, fill = kHotFill;
     if (down_look)
         fill = kDownFill;
@@ -536,6 +560,13 @@ void TvxSkinButton::Dispatch(TMessage& message)
             && ((message.WParam == VK_RETURN && m_default_active)
                 || (message.WParam == VK_ESCAPE && m_cancel && m_can_focused))) {
             ButtonClick();
+            message.Result = 1;
+            return;
+        }
+        break;
+    case CM_DIALOGCHAR:
+        if (Enabled() && Visible() && IsAccel(static_cast<char32_t>(message.WParam), Caption())
+            && Accelerate()) {
             message.Result = 1;
             return;
         }

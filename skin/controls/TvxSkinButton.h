@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/TBitmap.h"
+#include "framework/TCustomForm.h"
 #include "skin/controls/TvxButtonState.h"
 #include "skin/controls/TvxSkinCustomControl.h"
 #include "skin/draw/TvxGlyphText.h"
@@ -12,6 +13,7 @@ namespace tessel {
 class TImageList;
 class TTimer;
 class TvxDataSkinButtonControl;
+class TvxSkinImagesMenu;
 
 enum TvxButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
@@ -59,6 +61,9 @@ public:
     void SetCancel(bool value) { m_cancel = value; }
     bool Default() const { return m_default; }
     void SetDefault(bool value);
+    // Copied to the parent form on a click.
+    TModalResult ModalResult() const { return m_modal_result; }
+    void SetModalResult(TModalResult result) { m_modal_result = result; }
 
     // The run-time state.
     bool Hot() const { return m_state.Hot(); }
@@ -71,6 +76,9 @@ public:
 
     // The one source of OnClick.
     virtual void ButtonClick();
+    // The caption's accelerator was typed: take the focus and click. False when the
+    // button cannot take the focus.
+    virtual bool Accelerate();
 
     TNotifyEvent OnClick;
 
@@ -101,6 +109,8 @@ protected:
     const TvxDataSkinButtonControl* ButtonRecord() const;
     bool SkinEffectsOn() const;
     bool FocusedAndCanFocused() const { return m_can_focused && Focused(); }
+    // Whether the down look shows: down and hot, grouped, or focused by the keyboard.
+    virtual bool ShowsDownLook() const;
     // One look of the record at the button's size, with its caption and glyph.
     void ComposeLook(TBitmap& image, const TRect& rect, bool active, bool down);
     // Caption and image on a look, coloured for the flags.
@@ -109,6 +119,11 @@ protected:
 
     TvxButtonState m_state;
     bool m_space_presses = true;
+    // The images menu whose chosen image (and caption) the button may show; only
+    // the menu button sets them.
+    TvxSkinImagesMenu* m_images_menu = nullptr;
+    bool m_use_images_menu_image = false;
+    bool m_use_images_menu_caption = false;
 
 private:
     void StartAnimation(bool forward);
@@ -131,6 +146,7 @@ private:
     bool m_cancel = false;
     bool m_default = false;
     bool m_default_active = false;
+    TModalResult m_modal_result = mrNone;
     int m_frame = 0;
     bool m_forward = true;
     std::unique_ptr<TTimer> m_animation_timer;

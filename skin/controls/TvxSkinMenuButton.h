@@ -1,17 +1,18 @@
 #pragma once
 
-#include "skin/controls/TvxSkinCustomControl.h"
+#include "skin/controls/TvxSkinButton.h"
 
 namespace tessel {
 
 class TvxSkinPopupMenu;
 
-// A button that drops its skinned popup menu under itself and stays down while the
-// menu is open (by default bound to the skin's "toolmenubutton" record). In track
-// mode only the track part (the arrow at the right) drops the menu and the rest
-// clicks. Without a record it shows the default look: a framed button with the
-// caption and a down arrow in the right 15 pixels.
-class TvxSkinMenuButton : public TvxSkinCustomControl {
+// A skin button that drops its skinned popup menu and its images menu under itself
+// and stays down while the menu is open (by default bound to the skin's
+// "toolmenubutton" record). In track mode only the track part drops the menu and
+// the rest clicks like a plain button. Tool-button and resize-button records get a
+// body and an arrow part of their own; without a record the built-in look has a
+// down arrow in the right 15 pixels.
+class TvxSkinMenuButton : public TvxSkinButton {
 public:
     static constexpr int kArrowWidth = 15;
 
@@ -20,27 +21,27 @@ public:
 
     TvxSkinPopupMenu* SkinPopupMenu() const { return m_menu; }
     void SetSkinPopupMenu(TvxSkinPopupMenu* menu);
+    TvxSkinImagesMenu* SkinImagesMenu() const { return m_images_menu; }
+    void SetSkinImagesMenu(TvxSkinImagesMenu* menu);
+    bool UseImagesMenuImage() const { return m_use_images_menu_image; }
+    void SetUseImagesMenuImage(bool value);
+    bool UseImagesMenuCaption() const { return m_use_images_menu_caption; }
+    void SetUseImagesMenuCaption(bool value);
     bool TrackButtonMode() const { return m_track_button_mode; }
     void SetTrackButtonMode(bool track);
-    bool UseSkinSize() const { return m_use_skin_size; }
-    void SetUseSkinSize(bool use) { m_use_skin_size = use; }
-    int RepeatInterval() const { return m_repeat_interval; }
-    void SetRepeatInterval(int interval) { m_repeat_interval = interval; }
-    int Spacing() const { return m_spacing; }
-    void SetSpacing(int spacing) { m_spacing = spacing; }
-    int ImageIndex() const { return m_image_index; }
-    void SetImageIndex(int index) { m_image_index = index; }
-    int NumGlyphs() const { return m_num_glyphs; }
-    void SetNumGlyphs(int count) { m_num_glyphs = count; }
 
-    bool Down() const { return m_down; }
+    // A press or key dropped a menu that has not closed yet.
     bool MenuOpen() const { return m_menu_open; }
-    bool Hot() const { return m_hot; }
+    // The part that drops the menu in track mode, in client coordinates (empty:
+    // never hit).
+    TRect TrackPart() const;
     // Whether a press at the client point drops the menu.
     bool InMenuPart(int x, int y) const;
 
     TNotifyEvent OnShowTrackMenu;
     TNotifyEvent OnHideTrackMenu;
+
+    const char* ClassName() const override { return "TvxSkinMenuButton"; }
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -49,23 +50,30 @@ protected:
     void MouseUp(TMouseButtonKind button, TShiftState shift, int x, int y) override;
     void MouseEnter() override;
     void MouseLeave() override;
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
     void CreateDefaultImage(TBitmap& image) override;
     void CreateSkinImage(TBitmap& image) override;
+    bool ShowsDownLook() const override;
+    bool Accelerate() override;
 
 private:
+    enum class TLookKind { Button, Tool, Resize };
+
+    TLookKind LookKind() const;
+    // The menu opens: the button goes down and drops what it has.
+    void Open();
     void DropMenu();
-    void MenuClosed();
+    // The menu closed: the button comes up and is no longer hot.
+    void Release();
+    void UnhookImagesMenu();
+    // A tool or resize record's look: body and arrow part, caption and marker.
+    void ComposePartedLook(TBitmap& image);
+    void ComposePart(TBitmap& part, const TRect& look, int width, int height);
 
     TvxSkinPopupMenu* m_menu = nullptr;
     bool m_track_button_mode = false;
-    bool m_use_skin_size = false;
-    int m_repeat_interval = 100;
-    int m_spacing = 1;
-    int m_image_index = -1;
-    int m_num_glyphs = 1;
-    bool m_down = false;
     bool m_menu_open = false;
-    bool m_hot = false;
 };
 
 } // namespace tessel

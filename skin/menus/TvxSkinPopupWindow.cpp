@@ -207,7 +207,7 @@ void TvxSkinPopupWindow::Appear()
     TRect r = BoundsRect();
     Wm().SetWindowPos(Handle(), HWND_TOPMOST, r, SWP_SHOWWINDOW | SWP_NOACTIVATE);
     if (fade)
-        FadeIn();
+        TvxPlatform::FadeIn(Handle(), 10, 10, m_engine.AlphaBlendValue(), 5); // +10 every 5 ms
     m_poll_timer->SetEnabled(true);
     m_selected = -1;
     for (int i = 0; i < ItemCount(); ++i)
@@ -216,12 +216,6 @@ void TvxSkinPopupWindow::Appear()
             Select(i, true);
             break;
         }
-}
-
-void TvxSkinPopupWindow::FadeIn()
-{
-    // A short busy loop: the alpha rises by 10 every 5 ms.
-    TvxPlatform::FadeIn(Handle(), 10, 10, m_engine.AlphaBlendValue(), 5);
 }
 
 void TvxSkinPopupWindow::Close()

@@ -93,7 +93,6 @@ private:
     void OnPollTimer();
     void OnScrollTimer();
     void Appear();
-    void FadeIn();
     TRect UpMarker() const;
     TRect DownMarker() const;
     void PaintMarkers(TCanvas& canvas);

@@ -608,11 +608,12 @@ std::string DemoSkinIni()
             ini.Flag("grippertransparent", false);
             ini.Key("grippertransparentcolor", 0);
         } else if (n == "toolmenubutton") {
+            // The arrow lies in the right 15 pixels, which keep their size.
             w.MenuButton(name, kToolMenuButton, kToolMenuButtonActive, kToolMenuButtonDown,
-                HStrip(kToolMenuButton, 4, 4, R(4, 3, 27, 23)), kNone);
+                HStrip(kToolMenuButton, 4, 15, R(4, 3, 16, 23)), kNone);
         } else if (n == "toolmenutrackbutton") {
             w.MenuButton(name, kToolMenuTrack, kToolMenuTrackActive, kToolMenuTrackDown,
-                HStrip(kToolMenuTrack, 4, 4, R(4, 3, 41, 23)), R(31, 0, 45, 26));
+                HStrip(kToolMenuTrack, 4, 15, R(4, 3, 30, 23)), R(31, 0, 45, 26));
         } else if (n == "bigtoolmenubutton" || n == "bigtoolmenutrackbutton") {
             w.MenuButton(name, kBigMenuButton, Shift(kBigMenuButton, kBigToolButtonStep, 0),
                 Shift(kBigMenuButton, 2 * kBigToolButtonStep, 0),

@@ -138,8 +138,8 @@ constexpr TRect kToolMenuButtonActive = R(445, 130, 476, 156);
 constexpr TRect kToolMenuButtonDown = R(476, 130, 507, 156);
 constexpr TRect kMenuMarker = At(510, 130, 7, 4), kMenuMarkerActive = At(510, 136, 7, 4),
                 kMenuMarkerDown = At(510, 142, 7, 4);
-constexpr TRect kToolMenuTrack = At(414, 160, 45, 26), kToolMenuTrackActive = At(461, 160, 45, 26),
-                kToolMenuTrackDown = At(414, 188, 45, 26);
+constexpr TRect kToolMenuTrack = At(422, 160, 45, 26), kToolMenuTrackActive = At(469, 160, 45, 26),
+                kToolMenuTrackDown = At(422, 188, 45, 26);
 constexpr TRect kEdit = At(4, 140, 60, 22), kEditActive = At(68, 140, 60, 22);
 constexpr TRect kEditButton = At(132, 143, 16, 16), kEditButtonActive = At(150, 143, 16, 16),
                 kEditButtonDown = At(168, 143, 16, 16);

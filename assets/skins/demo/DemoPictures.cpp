@@ -495,6 +495,17 @@ TBitmap ControlAtlas()
         kAccentLine);
     ToolButton(p, kToolMenuTrackDown, State::kDown, 29, 2);
     p.VLine(kToolMenuTrackDown.left + 31, kToolMenuTrackDown.top + 3, kToolMenuTrackDown.bottom - 3, kAccent);
+    // Each look's drop arrow in its right 15 pixels, moved as the look goes down.
+    const std::pair<TRect, State> drop_looks[]
+        = { { kToolMenuButton, State::kNormal }, { kToolMenuButtonActive, State::kHot },
+              { kToolMenuButtonDown, State::kDown }, { kToolMenuTrack, State::kNormal },
+              { kToolMenuTrackActive, State::kHot }, { kToolMenuTrackDown, State::kDown } };
+    for (auto [r, s] : drop_looks) {
+        TRect box { r.right - 15, r.top, r.right, r.bottom };
+        if (s == State::kDown)
+            box = box.Offset(1, 1);
+        p.Arrow(box, Dir::kDown, 4, s == State::kNormal ? kText : kAccentDark);
+    }
     const std::pair<TRect, Rgb> markers[]
         = { { kMenuMarker, kText }, { kMenuMarkerActive, kAccentDark }, { kMenuMarkerDown, kAccentDark } };
     for (auto [r, c] : markers) {

@@ -2,67 +2,19 @@
 
 #include "framework/TCustomControl.h"
 #include "framework/TImageList.h"
-#include "tests/skin/form/FormFixture.h"
+#include "framework/TTimer.h"
+#include "tests/skin/controls/ButtonFixture.h"
 
 using namespace tessel;
 
 namespace {
 
-class SkinButtonTest : public test::FormFixture {
+class SkinButtonTest : public test::ButtonFixture {
 protected:
     TvxSkinButton& Button(TRect bounds, bool skinned = true)
     {
-        if (!form) {
-            MakeForm({ 0, 0, 400, 300 });
-            LoadSkin();
-        }
-        auto& b = Add<TvxSkinButton>(*form, bounds);
-        if (skinned)
-            b.SetSkinData(store);
-        b.OnClick = [this, &b](TComponent*) { clicks.push_back({ &b, clock->NowMs() }); };
-        return b;
+        return AddButton<TvxSkinButton>(bounds, skinned);
     }
-    TPoint At(TControl& c, int x, int y) { return c.ClientToScreen({ x, y }); }
-    void Press(TControl& c, int x = 10, int y = 10)
-    {
-        wm.Input().MouseMove(At(c, x, y));
-        wm.Input().MouseDown(TMouseButton::Left, At(c, x, y));
-        Pump();
-    }
-    void Release(TControl& c, int x = 10, int y = 10)
-    {
-        wm.Input().MouseMove(At(c, x, y));
-        wm.Input().MouseUp(TMouseButton::Left, At(c, x, y));
-        Pump();
-    }
-    void Click(TControl& c)
-    {
-        Pump(600); // no double click with the one before
-        Press(c);
-        Release(c);
-    }
-    // The button's pixels as the window shows them.
-    TBitmap Image(TvxSkinButton& b)
-    {
-        b.Repaint();
-        Pump();
-        TPoint o = b.ClientToScreen({ 0, 0 });
-        TPoint f = form->ClientToScreen({ 0, 0 });
-        return Shot({ o.x - f.x, o.y - f.y, o.x - f.x + b.Width(), o.y - f.y + b.Height() });
-    }
-    static bool Same(const TBitmap& a, const TBitmap& b)
-    {
-        for (int y = 0; y < a.Height(); ++y)
-            for (int x = 0; x < a.Width(); ++x)
-                if ((a.Pixel(x, y) & 0xFFFFFF) != (b.Pixel(x, y) & 0xFFFFFF))
-                    return false;
-        return true;
-    }
-    struct TClick {
-        TvxSkinButton* button;
-        uint64_t at;
-    };
-    std::vector<TClick> clicks;
 };
 
 // A glyph strip of red, green, blue and yellow cells 8 wide, each with a white
@@ -382,4 +334,58 @@ TEST_F(SkinButtonTest, UseSkinSizeOffKeepsTheButtonsSize)
     b.SetUseSkinSize(true);
     Pump();
     EXPECT_EQ(b.Height(), 25);
+}
+
+// A modal form runs until a button with a modal result is clicked, with the other
+// forms disabled meanwhile; closed, it ends with mrCancel; released while modal, it
+// ends the same way and goes only after ShowModal has returned.
+TEST_F(SkinButtonTest, ModalResultEndsAModalForm)
+{
+    Button({ 10, 10, 85, 35 });
+    ShowAndPaint();
+    TForm& dialog = NewForm({ 50, 50, 250, 150 });
+    auto& ok = Add<TvxSkinButton>(dialog, { 10, 10, 85, 35 });
+    ok.SetModalResult(mrOk);
+    bool main_enabled = true;
+    std::function<void()> step;
+    auto timer = TTimer::Stopped(100, [&] { step(); });
+    step = [&] {
+        timer->SetEnabled(false);
+        main_enabled = wm.IsWindowEnabled(form->Handle());
+        wm.Input().Click(TMouseButton::Left, ok.ClientToScreen({ 10, 10 }));
+    };
+    timer->SetEnabled(true);
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_FALSE(main_enabled);
+    EXPECT_TRUE(wm.IsWindowEnabled(form->Handle()));
+    EXPECT_FALSE(dialog.Visible());
+
+    step = [&] {
+        timer->SetEnabled(false);
+        dialog.Close();
+    };
+    timer->SetEnabled(true);
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+
+    // A component of the dialog's that tells when it goes.
+    struct TWatch : TComponent {
+        TWatch(TComponent* owner, bool& freed)
+            : TComponent(owner)
+            , m_freed(freed)
+        { }
+        ~TWatch() override { m_freed = true; }
+        bool& m_freed;
+    };
+    bool freed = false;
+    dialog.Add<TWatch>(freed);
+    step = [&] {
+        timer->SetEnabled(false);
+        dialog.Release();
+        Pump();
+        EXPECT_FALSE(freed) << "freed under its own loop";
+    };
+    timer->SetEnabled(true);
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    Pump();
+    EXPECT_TRUE(freed);
 }
