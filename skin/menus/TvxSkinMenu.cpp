@@ -310,7 +310,7 @@ bool TvxSkinMenu::HandleMessage(MSG& msg)
     switch (msg.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        m_windows.back()->KeyDown(static_cast<uint16_t>(msg.wParam));
+        m_windows.back()->TakeKey(static_cast<uint16_t>(msg.wParam));
         return true;
     case WM_KEYUP:
     case WM_SYSKEYUP:

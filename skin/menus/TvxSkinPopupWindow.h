@@ -64,7 +64,7 @@ public:
     // The left button released at a client point.
     void ReleaseAt(TPoint client);
     // A key while this is the deepest window; whether it was taken.
-    bool KeyDown(uint16_t key);
+    bool TakeKey(uint16_t key);
     bool CharKey(uint32_t ch);
     // Scrolls one item up (-1) or down (+1), wrapping round with wrap.
     void Scroll(int direction, bool wrap);

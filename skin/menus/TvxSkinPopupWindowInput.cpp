@@ -191,7 +191,7 @@ bool TvxSkinPopupWindow::CharKey(uint32_t ch)
     return false;
 }
 
-bool TvxSkinPopupWindow::KeyDown(uint16_t key)
+bool TvxSkinPopupWindow::TakeKey(uint16_t key)
 {
     int level = m_engine.LevelOf(*this);
     TvxSkinMenuItem* selected = SelectedItem();

@@ -46,6 +46,30 @@ protected:
         Run(200);
     }
     uint32_t Rgb(const TBitmap& image, int x, int y) { return image.Pixel(x, y) & 0xFFFFFF; }
+    // A track-mode button under the record of that name, seen hot, pressed on its
+    // body (a click) and open from a press in its track part, which starts at split.
+    void ExpectActiveBodyAndDownTrackPart(TvxSkinMenuButton& b, const std::string& name, int split)
+    {
+        b.SetSkinDataName(name);
+        b.ChangeSkinData();
+        b.SetTrackButtonMode(true);
+        EXPECT_EQ(b.TrackPart(), (TRect { split, 0, b.Width(), b.Height() }));
+        Hover(b);
+        const TBitmap hot = Image(b);
+        Pump(600);
+        Press(b);
+        const TBitmap pressed = Image(b);
+        Release(b);
+        Pump(600);
+        Press(b, b.Width() - 5, 10);
+        ASSERT_TRUE(b.MenuOpen());
+        const TBitmap open = Image(b);
+        const TRect body { 0, 0, split, b.Height() }, track { split, 0, b.Width(), b.Height() };
+        EXPECT_TRUE(Same(open, hot, body));
+        EXPECT_TRUE(Same(open, pressed, track));
+        EXPECT_FALSE(Same(hot, pressed, track));
+        Key(VK_ESCAPE);
+    }
     static uint32_t Rgb(TColor color) { return ColorToArgb(color) & 0xFFFFFF; }
 
     TvxSkinPopupMenu* menu = nullptr;
@@ -151,26 +175,9 @@ TEST_F(SkinMenuButtonTest, TrackModeWithTheBuiltInLook)
 TEST_F(SkinMenuButtonTest, TrackModeWithARecordsTrackPart)
 {
     TvxSkinMenuButton& b = MenuButton({ 10, 10, 85, 35 });
-    b.SetSkinDataName("toolmenutrackbutton");
-    b.ChangeSkinData();
-    b.SetTrackButtonMode(true);
-    ASSERT_EQ(b.Height(), 26) << "a strip keeps its height";
-    EXPECT_EQ(b.TrackPart(), (TRect { 61, 0, 75, 26 }));
-    Hover(b);
-    const TBitmap hot = Image(b);
-    Pump(600);
-    Press(b);
-    const TBitmap pressed = Image(b);
-    Release(b);
+    ExpectActiveBodyAndDownTrackPart(b, "toolmenutrackbutton", 61);
+    EXPECT_EQ(b.Height(), 26) << "a strip keeps its height";
     EXPECT_EQ(clicks.size(), 1u);
-    Pump(600);
-    Press(b, 68, 10);
-    ASSERT_TRUE(b.MenuOpen());
-    const TBitmap open = Image(b);
-    EXPECT_TRUE(Same(open, hot, { 0, 0, 61, 26 }));
-    EXPECT_TRUE(Same(open, pressed, { 61, 0, 75, 26 }));
-    EXPECT_FALSE(Same(hot, pressed, { 61, 0, 75, 26 }));
-    Key(VK_ESCAPE);
 
     b.SetSkinDataName("toolmenubutton");
     b.ChangeSkinData();
@@ -187,26 +194,7 @@ TEST_F(SkinMenuButtonTest, TrackModeWithARecordsTrackPart)
 TEST_F(SkinMenuButtonTest, AToolButtonRecordsBodyAndArrowPart)
 {
     TvxSkinMenuButton& b = MenuButton({ 10, 10, 85, 35 });
-    b.SetSkinDataName("toolbutton");
-    b.ChangeSkinData();
-    b.SetTrackButtonMode(true);
-    EXPECT_EQ(b.TrackPart(), (TRect { b.Width() - 15, 0, b.Width(), b.Height() }));
-    Hover(b);
-    const TBitmap hot = Image(b);
-    Pump(600);
-    Press(b);
-    const TBitmap pressed = Image(b);
-    Release(b);
-    Pump(600);
-    Press(b, b.Width() - 5, 10);
-    ASSERT_TRUE(b.MenuOpen());
-    const TBitmap open = Image(b);
-    const int split = b.Width() - 15;
-
-    EXPECT_TRUE(Same(open, hot, { 0, 0, split, b.Height() }));
-    EXPECT_TRUE(Same(open, pressed, { split, 0, b.Width(), b.Height() }));
-    EXPECT_FALSE(Same(hot, pressed, { split, 0, b.Width(), b.Height() }));
-    Key(VK_ESCAPE);
+    ExpectActiveBodyAndDownTrackPart(b, "toolbutton", b.Width() - 15);
     EXPECT_EQ(hidden, 1);
 }
 
