@@ -258,37 +258,54 @@ __attribute__((target("avx2"))) inline __m256i MixSums(
 {
     const __m256i half = _mm256_set1_epi32(static_cast<int>(kMixHalf));
     const __m256i mask = _mm256_set1_epi32(static_cast<int>(kMixMask));
-    const __m256i below = _mm256_set1_epi32(-static_cast<int>(kMixMargin));
-    const __m256i above = _mm256_set1_epi32(static_cast<int>(kMixMargin));
+    const __m256i from = _mm256_set1_epi32(static_cast<int>(kMixMargin - kMixHalf));
+    const __m256i width = _mm256_set1_epi32(static_cast<int>(2 * kMixMargin));
     __m256i pairs = _mm256_cvtepu8_epi16(pairs8);
     __m256i h = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(qh));
     __m256i l = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(ql));
     __m256i sum
         = _mm256_add_epi32(_mm256_slli_epi32(_mm256_madd_epi16(pairs, h), 8), _mm256_madd_epi16(pairs, l));
-    __m256i t = _mm256_sub_epi32(_mm256_and_si256(sum, mask), half);
-    doubt = _mm256_or_si256(
-        doubt, _mm256_and_si256(_mm256_cmpgt_epi32(t, below), _mm256_cmpgt_epi32(above, t)));
+    // Near a half: the fraction moved by the margin less a half lies below twice the
+    // margin (masked, it is never negative, so the signed compare holds).
+    __m256i t = _mm256_and_si256(_mm256_add_epi32(sum, from), mask);
+    doubt = _mm256_or_si256(doubt, _mm256_cmpgt_epi32(width, t));
     return _mm256_srli_epi32(_mm256_add_epi32(sum, half), kMixBits);
 }
 
-// Sixteen bytes at a time, then the plain loop for the rest of the chunk.
-__attribute__((target("avx2"))) uint32_t MixChunkAvx2(const uint8_t* pt, const uint8_t* po,
-    const uint32_t* qh, const uint32_t* ql, const uint32_t* qt, const uint32_t* qo, int m, uint8_t* out)
+// Sixteen bytes at a time straight into out (which may be t), then byte by byte for
+// the rest of the chunk. A block with a byte near a half is done again from the
+// inputs it read, those bytes the rule's way.
+__attribute__((target("avx2"))) void MixChunkAvx2(const uint8_t* pt, const uint8_t* po, const uint32_t* qh,
+    const uint32_t* ql, const uint32_t* qt, const uint32_t* qo, const double* w, int m, uint8_t* out)
 {
-    __m256i doubt = _mm256_setzero_si256();
     int i = 0;
     for (; i + 16 <= m; i += 16) {
         __m128i vt = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pt + i));
         __m128i vo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(po + i));
+        __m256i doubt = _mm256_setzero_si256();
         __m256i r0 = MixSums(_mm_unpacklo_epi8(vt, vo), qh + i, ql + i, doubt);
         __m256i r1 = MixSums(_mm_unpackhi_epi8(vt, vo), qh + i + 8, ql + i + 8, doubt);
         // packs works within 128-bit halves: put the four quarters back in order.
         __m256i words = _mm256_permute4x64_epi64(_mm256_packs_epi32(r0, r1), 0xD8);
         __m128i bytes = _mm_packus_epi16(_mm256_castsi256_si128(words), _mm256_extracti128_si256(words, 1));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), bytes);
+        if (!_mm256_testz_si256(doubt, doubt)) {
+            alignas(16) uint8_t st[16], so[16];
+            _mm_store_si128(reinterpret_cast<__m128i*>(st), vt);
+            _mm_store_si128(reinterpret_cast<__m128i*>(so), vo);
+            for (int j = 0; j < 16; ++j)
+                if (NearHalf(st[j] * qt[i + j] + so[j] * qo[i + j]))
+                    TvxEffectRows::MixReference(st + j, so + j, w + i + j, 1, out + i + j);
+        }
     }
-    uint32_t unsure = _mm256_movemask_epi8(doubt) != 0;
-    return unsure | MixChunkLoop(pt + i, po + i, qt + i, qo + i, m - i, out + i);
+    for (; i < m; ++i) {
+        const uint8_t a = pt[i], b = po[i];
+        const uint32_t s = a * qt[i] + b * qo[i];
+        if (NearHalf(s))
+            TvxEffectRows::MixReference(&a, &b, w + i, 1, out + i);
+        else
+            out[i] = static_cast<uint8_t>((s + kMixHalf) >> kMixBits);
+    }
 }
 
 } // namespace
@@ -391,10 +408,13 @@ void TvxEffectRows::MixStrip(
     const uint8_t* po = o + start;
     const uint32_t* qt = weights.wt.data() + start;
     const uint32_t* qo = weights.wo.data() + start;
+    if (TSimd::Avx2()) {
+        MixChunkAvx2(pt, po, weights.high.data() + start, weights.low.data() + start, qt, qo,
+            weights.w.data() + start, m, out + start);
+        return;
+    }
     uint8_t buffer[kMixChunk];
-    const uint32_t unsure = TSimd::Avx2()
-        ? MixChunkAvx2(pt, po, weights.high.data() + start, weights.low.data() + start, qt, qo, m, buffer)
-        : MixChunk(pt, po, qt, qo, m, buffer);
+    const uint32_t unsure = MixChunk(pt, po, qt, qo, m, buffer);
     if (unsure)
         for (int j = 0; j < m; ++j)
             if (NearHalf(pt[j] * qt[j] + po[j] * qo[j]))
