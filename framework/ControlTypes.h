@@ -98,6 +98,9 @@ struct TWMKey {
     LRESULT Result = 0;
 };
 
+// Which way an up-down control's two buttons lie.
+enum TUDOrientation { udHorizontal, udVertical };
+
 // The framework's control messages.
 constexpr uint32_t CM_BASE = 0xB000;
 constexpr uint32_t CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1, CM_CANCELMODE = CM_BASE + 4,

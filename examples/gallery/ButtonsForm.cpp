@@ -3,6 +3,7 @@
 #include "examples/gallery/GallerySkin.h"
 #include "framework/TCanvas.h"
 #include "skin/controls/TvxSkinButton.h"
+#include "skin/controls/TvxSkinUpDown.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/form/TvxVeneer.h"
 
@@ -77,6 +78,26 @@ ButtonsForm::ButtonsForm(TComponent* owner, const std::string& skin_file)
     repeat.SetRepeatInterval(100);
     repeat.OnClick
         = [this, &repeat](TComponent*) { repeat.SetCaption("Hold me: " + std::to_string(++m_held)); };
+
+    // Up-down controls counting into a button's caption: the skin's "hupdown" at its
+    // size, and one of its own size drawn from "resizebutton", upright.
+    auto& shown = button({ 460, 90, 600, 115 }, "Count: 0");
+    auto up_down = [&](TRect bounds) -> TvxSkinUpDown& {
+        auto& u = Add<TvxSkinUpDown>();
+        u.SetParent(this);
+        u.SetBoundsRect(bounds);
+        u.SetSkinData(&store);
+        u.SetMax(50);
+        u.OnChange
+            = [&shown, &u](TComponent*) { shown.SetCaption("Count: " + std::to_string(u.Position())); };
+        return u;
+    };
+    up_down({ 610, 94, 640, 110 });
+    auto& upright = up_down({ 650, 85, 670, 125 });
+    upright.SetUseSkinSize(false);
+    upright.SetBounds(650, 85, 20, 40);
+    upright.SetOrientation(udVertical);
+    upright.SetIncrement(5);
 }
 
 } // namespace tessel::gallery
