@@ -1,0 +1,93 @@
+"""The library as its users get it: installed from the build into a folder of its own,
+the "first skinned window" example copied out of the source tree and built on the
+installed package twice (find_package(Tessel), and pkg-config), then run under Xvfb:
+its window shows and its button answers a click.
+Usage: package_test.py BUILD_DIR EXAMPLE_DIR OUT_DIR"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from desktop import Display  # noqa: E402
+
+TITLE = "My first skinned window"
+
+
+def run(*args, **kw):
+    subprocess.run(args, check=True, stdout=subprocess.DEVNULL, **kw)
+
+
+def check_layout(prefix):
+    wanted = ["include/tessel/skin/controls/TvxSkinButton.h", "include/tessel/platform/DesktopBackend.h",
+              "include/tessel/skin/form/objects/TvxSkinButtonObject.h", "lib/cmake/Tessel/TesselConfig.cmake",
+              "lib/cmake/Tessel/TesselTargets.cmake", "lib/pkgconfig/tessel.pc", "lib/libtessel_skin_form.a",
+              "lib/tessel/libtessel-webkit.so", "share/tessel/skins/demo.vxs"]
+    missing = [w for w in wanted if not os.path.exists(os.path.join(prefix, w))]
+    assert not missing, f"not installed: {missing}"
+    assert not os.path.exists(os.path.join(prefix, "include/tessel/platform/gtk")), \
+        "the GTK backend's own headers were installed"
+
+
+def check_program(display, program, out, label):
+    process = subprocess.Popen([program], env=display.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    try:
+        display.wait_for_window(TITLE)
+        time.sleep(1.5)
+        before = display.screenshot(f"{out}/first-window-{label}-1.png")
+        # The window lies at (100, 100); its "Say hello" button 20 pixels into the
+        # client area, which starts under the skin's caption.
+        x, y = 100 + 3 + 20 + 50, 100 + 22 + 20 + 12
+        display.xdotool("mousemove", x, y, "click", 1)
+        time.sleep(0.5)
+        display.xdotool("mousemove", 700, 500)
+        time.sleep(0.5)
+        after = display.screenshot(f"{out}/first-window-{label}-2-clicked.png")
+        changed = [(px, py) for px in range(x - 45, x + 45) for py in range(y - 8, y + 8)
+                   if before.pixel(px, py) != after.pixel(px, py)]
+        assert changed, "the button's caption did not change on the click"
+        assert process.poll() is None, "the program ended"
+    finally:
+        process.terminate()
+        _, err = process.communicate(timeout=10)
+        assert b"no web views" not in err, err.decode(errors="replace")
+
+
+def main(build, example, out):
+    os.makedirs(out, exist_ok=True)
+    work = tempfile.mkdtemp(prefix="tessel-package-")
+    display = Display(800, 600)
+    try:
+        prefix = os.path.join(work, "prefix")
+        run("cmake", "--install", build, "--prefix", prefix)
+        check_layout(prefix)
+        source = os.path.join(work, "first-window")
+        shutil.copytree(example, source)
+
+        # find_package(Tessel) from a tree of its own.
+        tree = os.path.join(work, "build")
+        run("cmake", "-S", source, "-B", tree, "-G", "Ninja", f"-DCMAKE_PREFIX_PATH={prefix}")
+        run("cmake", "--build", tree)
+        check_program(display, os.path.join(tree, "first-window"), out, "cmake")
+
+        # pkg-config, by hand.
+        env = dict(os.environ, PKG_CONFIG_PATH=os.path.join(prefix, "lib", "pkgconfig"))
+        flags = subprocess.run(["pkg-config", "--cflags", "--libs", "tessel"], env=env, capture_output=True,
+                               text=True, check=True).stdout.split()
+        skin = subprocess.run(["pkg-config", "--variable=demoskin", "tessel"], env=env, capture_output=True,
+                              text=True, check=True).stdout.strip()
+        program = os.path.join(work, "first-window-pc")
+        run("c++", "-std=c++20", "-O1", "-o", program, os.path.join(source, "main.cpp"),
+            f'-DFIRST_WINDOW_SKIN="{skin}"', *flags)
+        check_program(display, program, out, "pkg-config")
+        print("package: installed, built twice outside the tree, both programs run")
+    finally:
+        display.close()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:4])
