@@ -75,9 +75,10 @@ void TControl::SetBounds(int left, int top, int width, int height)
 
 void TControl::BoundsChanged(const TRect& old_bounds)
 {
-    // A window-less control is part of its parent's picture: both places repaint.
+    // A window-less control is part of its parent's picture: both places repaint,
+    // the one it left with the parent's background.
     if (m_parent && m_visible) {
-        m_parent->InvalidateRect(old_bounds);
+        m_parent->InvalidateBackground(old_bounds);
         m_parent->InvalidateRect(BoundsRect());
     }
 }

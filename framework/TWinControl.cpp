@@ -371,6 +371,12 @@ void TWinControl::InvalidateRect(const TRect& rect)
         Wm().InvalidateRect(m_handle, &rect, false);
 }
 
+void TWinControl::InvalidateBackground(const TRect& rect)
+{
+    if (m_handle)
+        Wm().InvalidateRect(m_handle, &rect, !(ControlStyle() & csOpaque));
+}
+
 void TWinControl::Invalidate()
 {
     if (m_handle)

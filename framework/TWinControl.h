@@ -72,6 +72,8 @@ public:
     bool Showing() const override;
 
     void InvalidateRect(const TRect& rect);
+    // The same with the background erased first (where a window-less child was).
+    void InvalidateBackground(const TRect& rect);
     void Invalidate() override;
     void Update() override;
     void Repaint() override;

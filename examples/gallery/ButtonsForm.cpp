@@ -3,9 +3,12 @@
 #include "examples/gallery/GallerySkin.h"
 #include "framework/TCanvas.h"
 #include "skin/controls/TvxSkinButton.h"
+#include "skin/controls/TvxSkinMenuSpeedButton.h"
+#include "skin/controls/TvxSkinSpeedButton.h"
 #include "skin/controls/TvxSkinUpDown.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/form/TvxVeneer.h"
+#include "skin/menus/TvxSkinPopupMenu.h"
 
 namespace tessel::gallery {
 
@@ -98,6 +101,51 @@ ButtonsForm::ButtonsForm(TComponent* owner, const std::string& skin_file)
     upright.SetBounds(650, 85, 20, 40);
     upright.SetOrientation(udVertical);
     upright.SetIncrement(5);
+
+    // Speed buttons, as on a tool bar: three grouped ones (one down at a time), flat
+    // ones that show their face only under the mouse, one whose caption comes and
+    // goes with its width, and a drop-down one in the new style whose arrow part
+    // drops the menu while its body clicks.
+    int x = 10;
+    auto speed = [&](const char* caption, int width) -> TvxSkinSpeedButton& {
+        auto& b = Add<TvxSkinSpeedButton>();
+        b.SetParent(this);
+        b.SetBounds(x, 135, width, 26);
+        b.SetCaption(caption);
+        b.SetSkinData(&store);
+        x += width + 4;
+        return b;
+    };
+    for (const char* caption : { "Left", "Centre", "Right" }) {
+        auto& b = speed(caption, 55);
+        b.SetGroupIndex(2);
+        b.SetDown(caption[0] == 'L');
+    }
+    x += 10;
+    for (const char* caption : { "Flat", "Also flat" }) {
+        auto& b = speed(caption, caption[0] == 'F' ? 45 : 70);
+        b.SetFlat(true);
+    }
+    x += 10;
+    auto& glyph = speed("Caption", 80);
+    glyph.SetGlyph(Glyphs());
+    glyph.SetNumGlyphs(4);
+    glyph.SetWidthWithCaption(80);
+    glyph.SetWidthWithoutCaption(26);
+    auto& toggle = speed("Hide its caption", 120);
+    toggle.OnClick = [&glyph](TComponent*) { glyph.SetShowCaption(!glyph.ShowCaption()); };
+    auto& menu = Add<TvxSkinPopupMenu>();
+    menu.SetSkinData(&store);
+    for (const char* caption : { "First", "Second", "Third" })
+        menu.Items().Add(caption);
+    auto& drop = Add<TvxSkinMenuSpeedButton>();
+    drop.SetParent(this);
+    drop.SetSkinData(&store);
+    drop.SetNewStyle(true);
+    drop.SetTrackButtonMode(true);
+    drop.SetBounds(x + 10, 135, 70, 26);
+    drop.SetCaption("Drop");
+    drop.SetSkinPopupMenu(&menu);
 }
 
 } // namespace tessel::gallery

@@ -28,8 +28,7 @@ template<class TBase>
 TvxButtonControl<TBase>::TvxButtonControl(TComponent* owner)
     : TBase(owner)
     , m_state(*this)
-{
-}
+{ }
 
 template<class TBase> TvxButtonControl<TBase>::~TvxButtonControl()
 {
@@ -197,7 +196,8 @@ template<class TBase> TColor TvxButtonControl<TBase>::CaptionColor(bool active, 
 }
 
 template<class TBase>
-void TvxButtonControl<TBase>::DrawContent(TCanvas& c, const TRect& client, bool active, bool down, TColor color)
+void TvxButtonControl<TBase>::DrawContent(
+    TCanvas& c, const TRect& client, bool active, bool down, TColor color)
 {
     const TvxDataSkinButtonControl* record = ButtonRecord();
     if (record && this->UseSkinFont()) {

@@ -66,6 +66,9 @@ public:
 
     // The one source of OnClick.
     virtual void ButtonClick();
+    // The framework's own click (a press and release) is not the button's: the
+    // button's state machine clicks through ButtonClick.
+    void Click() override { }
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

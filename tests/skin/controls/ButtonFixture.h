@@ -44,6 +44,16 @@ protected:
         Press(c);
         Release(c);
     }
+    // Alt with a letter key, as a keyboard sends it.
+    void AltKey(char upper)
+    {
+        wm.Input().KeyDown(VK_MENU);
+        wm.Input().KeyDown(static_cast<uint16_t>(upper));
+        wm.Input().Char(static_cast<uint32_t>(upper - 'A' + 'a'));
+        wm.Input().KeyUp(static_cast<uint16_t>(upper));
+        wm.Input().KeyUp(VK_MENU);
+        Pump();
+    }
     // The button's pixels as the window shows them.
     TBitmap Image(TControl& b)
     {
@@ -67,7 +77,7 @@ protected:
         return true;
     }
     struct TClick {
-        TvxSkinButton* button;
+        TControl* button;
         uint64_t at;
     };
     std::vector<TClick> clicks;

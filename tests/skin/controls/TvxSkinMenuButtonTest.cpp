@@ -274,22 +274,14 @@ TEST_F(SkinMenuButtonTest, KeysAndTheAccelerator)
     Key(VK_RETURN);
     EXPECT_EQ(clicks.size(), 1u);
 
-    auto alt_g = [this] {
-        wm.Input().KeyDown(VK_MENU);
-        wm.Input().KeyDown('G');
-        wm.Input().Char('g');
-        wm.Input().KeyUp('G');
-        wm.Input().KeyUp(VK_MENU);
-        Pump();
-    };
     form->SetActiveControl(nullptr);
     Pump();
-    alt_g();
+    AltKey('G');
     EXPECT_TRUE(b.Focused());
     EXPECT_TRUE(b.MenuOpen());
     Key(VK_ESCAPE);
     b.SetTrackButtonMode(true);
-    alt_g();
+    AltKey('G');
     EXPECT_FALSE(b.MenuOpen());
     EXPECT_EQ(clicks.size(), 2u);
 }
