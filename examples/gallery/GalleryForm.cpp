@@ -1,7 +1,10 @@
 #include "examples/gallery/GalleryForm.h"
 
+#include "examples/gallery/GallerySkin.h"
 #include "framework/Exception.h"
+#include "framework/SysUtils.h"
 #include "framework/TFormReader.h"
+#include "platform/TShell.h"
 #include "skin/controls/TvxSkinControls.h"
 #include "skin/controls/TvxSkinMenuButton.h"
 #include "skin/controls/TvxSkinPanel.h"
@@ -32,7 +35,8 @@ GalleryForm::GalleryForm(TComponent* owner, const std::string& skin_file)
     SetBounds(40, 40, 760, 520);
     SetColor(clBtnFace);
     m_store = &Add<TvxSkinData>();
-    m_stored = &Add<TvxCompressedStoredSkin>();
+    // The "Skin" button's menu switches every window but the frame objects' one.
+    FollowSwitches(*m_store);
     // The form keeps the desktop's frame; its controller pops its skinned menus.
     m_store->SetSkinnableForm(false);
     Add<TvxVeneer>().SetSkinData(m_store);
@@ -45,19 +49,20 @@ GalleryForm::GalleryForm(TComponent* owner, const std::string& skin_file)
     m_status_bar->SetSizeGrip(true);
     m_status_bar->SetSkinData(m_store);
     MakePanels();
-    if (LoadSkin(skin_file))
-        m_store->SetCompressedStoredSkin(m_stored);
+    auto& stored = Add<TvxCompressedStoredSkin>();
+    if (LoadSkin(stored, skin_file))
+        m_store->SetCompressedStoredSkin(&stored);
 }
 
-bool GalleryForm::LoadSkin(const std::string& skin_file)
+bool GalleryForm::LoadSkin(TvxCompressedStoredSkin& stored, const std::string& skin_file)
 {
     try {
-        m_stored->ImportCompressedFile(skin_file);
+        stored.ImportCompressedFile(skin_file);
     } catch (const Exception& e) {
         std::fprintf(stderr, "tessel-gallery: %s: %s\n", skin_file.c_str(), e.Message().c_str());
         return false;
     }
-    if (m_stored->IsEmpty()) {
+    if (stored.IsEmpty()) {
         std::fprintf(stderr, "tessel-gallery: %s holds no skin this program can read\n", skin_file.c_str());
         return false;
     }
@@ -76,11 +81,22 @@ void GalleryForm::MakeToolBar()
     m_menu->SetSkinData(m_store);
     for (const char* item : { "First", "Second", "Third" })
         m_menu->Items().Add(item);
+    // The third button switches the skin of the gallery's windows.
+    auto& skins = Add<TvxSkinPopupMenu>();
+    skins.SetSkinData(m_store);
+    const std::string folder = ExtractFilePath(TShell::ProgramPath());
+    skins.Items().Add("&Demo", [folder](TComponent*) { SwitchSkins(folder + "demo.vxs"); });
+    skins.Items().Add("&Ember", [folder](TComponent*) { SwitchSkins(folder + "ember.vxs"); });
     for (int i = 0; i < kButtons; ++i) {
         auto& button = Add<TvxSkinMenuButton>();
         button.SetParent(m_tool_bar);
         button.SetBounds(3 + i * kButtonStep, 0, kButtonWidth, 25);
-        button.SetCaption(i == 0 ? "Games" : i == 1 ? "Links" : "Button " + std::to_string(i + 1));
+        button.SetCaption(i == 0 ? "Games"
+                : i == 1         ? "Links"
+                : i == 2         ? "Skin"
+                                 : "Button " + std::to_string(i + 1));
+        if (i == 2)
+            button.SetSkinPopupMenu(&skins);
         button.SetUseSkinSize(true);
         button.SetSkinData(m_store);
         if (i < 2)

@@ -36,10 +36,9 @@ private:
     void MakePanels();
     // Loads the skin file into the stored skin; false, with the reason on stderr,
     // when it cannot be read.
-    bool LoadSkin(const std::string& skin_file);
+    bool LoadSkin(TvxCompressedStoredSkin& stored, const std::string& skin_file);
 
     TvxSkinData* m_store = nullptr;
-    TvxCompressedStoredSkin* m_stored = nullptr;
     TvxSkinToolBar* m_tool_bar = nullptr;
     TvxSkinPopupMenu* m_menu = nullptr;
     TvxSkinStatusBar* m_status_bar = nullptr;

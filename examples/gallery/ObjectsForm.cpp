@@ -24,7 +24,7 @@ ObjectsForm::ObjectsForm(TComponent* owner, const std::string& skin_file)
         canvas.Brush().SetColor(clWhite);
         canvas.FillRect({ r.left + 8, r.top + 8, r.right - 8, r.bottom - 8 });
     };
-    TvxSkinData& store = AddSkinStore(*this, skin_file);
+    TvxSkinData& store = AddSkinStore(*this, skin_file, TSkinFollows::kNo);
     store.SetEnableSkinEffects(true);
     m_veneer->SetSkinData(&store);
     // The gauge shows a value of its own.

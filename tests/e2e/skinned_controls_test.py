@@ -1,8 +1,9 @@
 """The skinned controls on a real X server. The player's tool bar and the frames of
 both web panels show exactly the pixels vxskin renders for the same records at the
 same sizes; in the gallery the tool bar's scroll buttons scroll its buttons by the
-scroll offset and back, and dragging the status bar's grip sizes the window, without
-a window manager and under openbox."""
+scroll offset and back, dragging the status bar's grip sizes the window, and the
+"Skin" menu switches the windows to the ember skin and back, without a window
+manager and under openbox."""
 
 import os
 import subprocess
@@ -149,13 +150,77 @@ def test_gallery(display, gallery, out, label):
             print(err.decode(errors="replace"))
 
 
+def mean_colour(shot, x, y, size=30):
+    """The mean colour of a size x size block from (x, y)."""
+    total = [0, 0, 0]
+    for py in range(y, y + size):
+        for px in range(x, x + size):
+            for i, c in enumerate(shot.pixel(px, py)):
+                total[i] += c
+    return tuple(t // (size * size) for t in total)
+
+
+def test_skin_switch(display, gallery, out, label):
+    """The gallery's "Skin" menu switches every window but the frame objects' one to
+    the dark ember skin (their faces go dark), and back to the demo skin."""
+    process = subprocess.Popen([gallery], env=display.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    try:
+        window = display.wait_for_window("Tessel gallery")
+        time.sleep(1.5)
+        names = ["Tessel gallery", "Tessel menus and hints", "Tessel buttons", "Tessel behaviours",
+                 "Tessel frame objects"]
+        places = {}
+        for name in names:
+            x, y, w, h = window_geometry(display, display.wait_for_window(name))
+            places[name] = (x + w // 2 - 15, y + h // 2 + 10)
+        x0, y0, _, _ = window_geometry(display, window)
+        x = display.xdotool
+        x("mousemove", 300, 790)
+        time.sleep(0.3)
+        before = display.screenshot(f"{out}/skins-{label}-1-demo.png")
+
+        def choose(entry):
+            # The third tool-bar button drops the skins: Demo, Ember.
+            x("mousemove", x0 + 3 + 2 * 81 + 30, y0 + 14, "click", 1)
+            time.sleep(0.5)
+            for _ in range(entry - 1):
+                x("key", "Down")
+                time.sleep(0.05)
+            x("key", "Return")
+            time.sleep(1)
+            x("mousemove", 300, 790)
+            time.sleep(0.5)
+
+        choose(2)
+        ember = display.screenshot(f"{out}/skins-{label}-2-ember.png")
+        for name in names:
+            a, b = mean_colour(before, *places[name]), mean_colour(ember, *places[name])
+            darker = sum(a) - sum(b)
+            if name == "Tessel frame objects":
+                assert abs(darker) < 30, f"{name} followed the switch: {a} -> {b}"
+            else:
+                assert darker > 150, f"{name} did not take the ember skin: {a} -> {b}"
+        choose(1)
+        back = display.screenshot(f"{out}/skins-{label}-3-demo.png")
+        for name in names:
+            a, c = mean_colour(before, *places[name]), mean_colour(back, *places[name])
+            assert sum(abs(p - q) for p, q in zip(a, c)) < 12, f"{name} did not come back: {a} -> {c}"
+    finally:
+        process.terminate()
+        _, err = process.communicate(timeout=10)
+        if err.strip():
+            print(err.decode(errors="replace"))
+
+
 def main(program, pack, vxskin, skin, gallery, out):
     os.makedirs(out, exist_ok=True)
     with Session("tessel-e2e-skin-") as session:
         test_player_frames(session.display, program, pack, vxskin, skin, os.path.join(session.work, "player"), out)
         test_gallery(session.display, gallery, out, "plain")
+        test_skin_switch(session.display, gallery, out, "plain")
         session.start_window_manager()
         test_gallery(session.display, gallery, out, "openbox")
+        test_skin_switch(session.display, gallery, out, "openbox")
         print("skinned controls: all checks passed")
 
 

@@ -473,14 +473,14 @@ std::string DemoSkinIni()
     ini.Flag("defaultcaption", true);
     ini.Key("textrect", kNone);
     w.Font("Arial", 16, "fsbold", 0x808080);
-    ini.Key("activefontcolor", 4737096);
+    ini.Key("activefontcolor", IniColor(0x484848));
     ini.Key("alignment", "taleftjustify");
     ini.Flag("shadow", true);
-    ini.Key("shadowcolor", 14342874);
+    ini.Key("shadowcolor", IniColor(0xDADADA));
     ini.Flag("light", false);
     ini.Key("lightcolor", 0);
     ini.Key("activelightcolor", 0);
-    ini.Key("activeshadowcolor", 12632256);
+    ini.Key("activeshadowcolor", IniColor(0xC0C0C0));
     ini.Key("animateinterval", 25);
 
     ini.Section("menuitem");

@@ -669,6 +669,10 @@ DemoPictures PaintDemoPictures()
     pictures.active.push_back(HintWindow());
     pictures.active.push_back(Texture());
     pictures.active.push_back(PopupMask());
+    // The pictures in the look being made; the masks (black and white shapes) as they are.
+    PaintInLook(pictures.picture);
+    for (size_t i : { 0u, 1u, 2u, 3u, 4u, 6u, 7u })
+        PaintInLook(pictures.active[i]);
     return pictures;
 }
 

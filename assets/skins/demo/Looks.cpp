@@ -39,7 +39,10 @@ uint32_t FromHsl(Hsl c)
     auto channel = [&](double t) {
         const double q = c.l < 0.5 ? c.l * (1 + c.s) : c.l + c.s - c.l * c.s, p = 2 * c.l - q;
         t = t - std::floor(t);
-        double v = t < 1.0 / 6 ? p + (q - p) * 6 * t : t < 0.5 ? q : t < 2.0 / 3 ? p + (q - p) * (2.0 / 3 - t) * 6 : p;
+        double v = t < 1.0 / 6 ? p + (q - p) * 6 * t
+            : t < 0.5          ? q
+            : t < 2.0 / 3      ? p + (q - p) * (2.0 / 3 - t) * 6
+                               : p;
         return static_cast<uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255));
     };
     return channel(c.h + 1.0 / 3) << 16 | channel(c.h) << 8 | channel(c.h - 1.0 / 3);
@@ -65,7 +68,7 @@ uint32_t InLook(uint32_t rgb)
     Hsl c = ToHsl(rgb);
     // Light faces go dark, dark text light; blues turn amber.
     c.l = 0.08 + 0.84 * (1 - c.l);
-    c.h += 0.55;
+    c.h += 0.47;
     c.s = std::min(1.0, c.s * 1.1);
     return FromHsl(c);
 }

@@ -1,8 +1,10 @@
-// Draws the demo skin's bitmaps and writes its skin INI into a skin folder.
+// Draws the demo skin's bitmaps and writes its skin INI into a skin folder, in the
+// demo's own look or in the dark "ember" look.
 //
-//   make-demo-skin DIR
+//   make-demo-skin DIR [--look ember]
 #include "assets/skins/demo/DemoIni.h"
 #include "assets/skins/demo/DemoPictures.h"
+#include "assets/skins/demo/Looks.h"
 #include "assets/skins/demo/ObjectsSkin.h"
 #include "framework/Exception.h"
 #include "framework/TFileStream.h"
@@ -13,10 +15,13 @@
 int main(int argc, char** argv)
 {
     using namespace tessel;
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-demo-skin DIR\n");
+    const bool ember = argc == 4 && std::string(argv[2]) == "--look" && std::string(argv[3]) == "ember";
+    if (argc != 2 && !ember) {
+        std::fprintf(stderr, "usage: make-demo-skin DIR [--look ember]\n");
         return 2;
     }
+    if (ember)
+        demo::SetLook(demo::TLook::kEmber);
     try {
         std::string dir = argv[1];
         std::filesystem::create_directories(dir);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/skins/demo/Looks.h"
 #include "framework/TBitmap.h"
 #include "platform/TRect.h"
 
@@ -12,9 +13,10 @@ using Rgb = uint32_t;
 // Passed as the outside colour, leaves pixels outside a rounded outline as they are.
 constexpr Rgb kKeep = 0xFF000000;
 
-// The skin INI writes colours as 0x00BBGGRR in decimal.
+// The skin INI writes colours as 0x00BBGGRR in decimal, in the look being made.
 inline int32_t IniColor(Rgb rgb)
 {
+    rgb = InLook(rgb);
     return static_cast<int32_t>(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | (rgb >> 16 & 0xFF));
 }
 
