@@ -111,7 +111,10 @@ constexpr uint32_t CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1, CM_CA
                    CM_CURSORCHANGED = CM_BASE + 15, CM_TEXTCHANGED = CM_BASE + 18,
                    CM_MOUSEENTER = CM_BASE + 19, CM_MOUSELEAVE = CM_BASE + 20, CM_ENTER = CM_BASE + 26,
                    CM_EXIT = CM_BASE + 27, CM_RELEASE = CM_BASE + 33, CM_SHOWHINTCHANGED = CM_BASE + 34,
-                   CM_HINTSHOW = CM_BASE + 48;
+                   CM_HINTSHOW = CM_BASE + 48,
+                   // To an MDI form's controls: a child was shown, hidden, renamed or brought
+                   // forward (LParam: the child).
+    CM_MDICHILDCHANGED = CM_BASE + 50;
 
 // The shift state of a key message's key data, with the modifier keys down now.
 TShiftState KeyDataToShiftState(LPARAM key_data);

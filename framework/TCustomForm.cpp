@@ -35,8 +35,10 @@ TCustomForm::~TCustomForm()
     if (OnDestroy)
         OnDestroy(this);
     DestroyComponents();
-    if (TCustomForm* parent = MDIParent())
+    if (TCustomForm* parent = MDIParent()) {
         std::erase(parent->m_mdi_children, this);
+        TellMDIParent();
+    }
     DestroyHandle();
     Screen().RemoveForm(this);
 }
@@ -195,6 +197,15 @@ void TCustomForm::VisibleChanged()
         Wm().ShowWindow(Handle(), SW_HIDE);
         if (OnHide)
             OnHide(this);
+    }
+    TellMDIParent();
+}
+
+void TCustomForm::TellMDIParent()
+{
+    if (TCustomForm* parent = MDIParent()) {
+        TMessage changed { CM_MDICHILDCHANGED, 0, reinterpret_cast<LPARAM>(this), 0 };
+        parent->Broadcast(changed);
     }
 }
 
@@ -394,6 +405,10 @@ void TCustomForm::Dispatch(TMessage& message)
         if (m_menu && m_menu->DispatchCommand(static_cast<uint16_t>(LoWord(message.WParam))))
             return;
         DefaultHandler(message);
+        return;
+    case CM_TEXTCHANGED:
+        TWinControl::Dispatch(message);
+        TellMDIParent();
         return;
     default:
         TWinControl::Dispatch(message);

@@ -105,6 +105,8 @@ protected:
 
 private:
     void UpdateWindowStyle();
+    // An MDI child tells its MDI form's controls that it changed (CM_MDICHILDCHANGED).
+    void TellMDIParent();
     void Activated(bool active);
     TCustomForm* MDIParent() const;
     // An MDI child is listed by the main MDI form once.

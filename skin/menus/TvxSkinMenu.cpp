@@ -58,8 +58,8 @@ TvxSkinMenu::~TvxSkinMenu()
         Application().RemoveMessageHook(m_hook);
     m_windows.clear();
     m_retired.clear();
-    SetReference(m_popup_control, static_cast<TControl*>(nullptr));
-    SetReference(m_last_popup_control, static_cast<TControl*>(nullptr));
+    Refer(m_popup_control, nullptr);
+    Refer(m_last_popup_control, nullptr);
     SetReference(m_skin_data, static_cast<TvxSkinData*>(nullptr));
     SetReference(m_form, static_cast<TCustomForm*>(nullptr));
 }
@@ -67,6 +67,20 @@ TvxSkinMenu::~TvxSkinMenu()
 void TvxSkinMenu::SetForm(TCustomForm* form)
 {
     SetReference(m_form, form);
+}
+
+void TvxSkinMenu::Refer(TControl*& field, TControl* control)
+{
+    // The two control references may name one control: the free notification ends
+    // only when neither does.
+    TControl* old = field;
+    if (old == control)
+        return;
+    field = control;
+    if (control)
+        control->FreeNotification(this);
+    if (old && old != m_popup_control && old != m_last_popup_control)
+        old->RemoveFreeNotification(this);
 }
 
 void TvxSkinMenu::Notification(TComponent* component, TOperation operation)
@@ -95,7 +109,7 @@ void TvxSkinMenu::ShowMenu(
     // The control of a menu still open is told it closed before the new one takes
     // its place.
     CloseFromLevel(0);
-    SetReference(m_popup_control, control);
+    Refer(m_popup_control, control);
     m_work_area = Wm().Backend().WorkArea();
     SetReference(m_skin_data, data);
     if (item.Count() > 0 && start < item.Count()) {
@@ -116,7 +130,7 @@ void TvxSkinMenu::ShowMenuPair(TControl* control, TvxSkinData* data, bool above,
                 items.push_back(parent->Items(i));
     m_first = !m_visible;
     CloseFromLevel(0);
-    SetReference(m_popup_control, control);
+    Refer(m_popup_control, control);
     m_work_area = Wm().Backend().WorkArea();
     SetReference(m_skin_data, data);
     if (first.Count() > 0 && start >= 0 && start < first.Count() + second.Count()) {
@@ -220,9 +234,9 @@ void TvxSkinMenu::CloseFromLevel(int n)
         return;
     m_visible = false;
     m_root = nullptr;
-    SetReference(m_last_popup_control, m_popup_control);
     TControl* control = m_popup_control;
-    SetReference(m_popup_control, static_cast<TControl*>(nullptr));
+    Refer(m_last_popup_control, control);
+    Refer(m_popup_control, nullptr);
     if (control)
         control->Perform(SkinMenuClosedNotice, 0, 0);
     std::function<void()> handler = std::move(m_close_handler);

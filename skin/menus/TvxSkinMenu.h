@@ -94,6 +94,9 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // Points one of the two control references at control; the free notification
+    // stays while either names a control.
+    void Refer(TControl*& field, TControl* control);
     void Open(
         std::vector<TMenuItem*> items, TImageList* images, const TRect& anchor, bool submenu, bool above);
     void Retire(std::unique_ptr<TvxSkinPopupWindow> window);
