@@ -269,7 +269,19 @@ void TCustomForm::CreateWnd()
         client.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
         client.parent = Handle();
         client.rect = ClientRect();
+        // The client paints a workspace grey where no child lies.
+        client.proc = [](HWND hwnd, uint32_t msg, WPARAM wparam, LPARAM lparam) -> LRESULT {
+            TWindowManager& wm = TWindowManager::Instance();
+            if (msg != WM_PAINT)
+                return wm.DefWindowProc(hwnd, msg, wparam, lparam);
+            TRegion update = wm.BeginPaint(hwnd);
+            if (auto dc = update.IsEmpty() ? nullptr : wm.GetDC(hwnd, &update))
+                dc->FillRect(wm.GetClientRect(hwnd), ColorToArgb(clBtnShadow));
+            return 0;
+        };
         m_client_handle = Wm().CreateWindowEx(client);
+        // Below the form's other child windows (tool bars, tabs), which it must not cover.
+        Wm().SetWindowPos(m_client_handle, HWND_BOTTOM, {}, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         Realign();
     }
     JoinMDIParent();

@@ -64,10 +64,14 @@ void TWindowPlacement::Restack(HWND hwnd, HWND insert_after)
         at = behind == band_end ? band_begin : behind + 1;
     }
     list.insert(at, hwnd);
-    if (!w->parent)
+    if (!w->parent) {
         m_wm.Changed(hwnd);
-    else
-        m_wm.InvalidateRect(w->parent, nullptr);
+        return;
+    }
+    // Siblings share their top-level window's surface: the parent shows what the
+    // window uncovered, and the window (frame and children) paints what it now covers.
+    m_wm.InvalidateRect(w->parent, nullptr);
+    m_wm.RedrawWindow(hwnd, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TWindowPlacement::BringToTop(HWND hwnd)

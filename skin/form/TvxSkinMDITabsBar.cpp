@@ -133,6 +133,14 @@ void TvxSkinMDITabsBar::LayOut()
     m_hidden_button->SetVisible(m_hidden > 0);
 }
 
+void TvxSkinMDITabsBar::ChangeSkinData()
+{
+    const int w = Width(), h = Height();
+    TvxSkinCustomControl::ChangeSkinData();
+    if (Width() != w || Height() != h)
+        SetBounds(Left(), Top(), w, h);
+}
+
 void TvxSkinMDITabsBar::Dispatch(TMessage& message)
 {
     if (message.Msg == CM_MDICHILDCHANGED) {

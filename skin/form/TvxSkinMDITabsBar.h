@@ -48,6 +48,9 @@ public:
     void Sync();
     // Lays the tabs out at the bar's size (painting does it too).
     void LayOut();
+    // The skin changed: the record again, the size kept (the tab record says nothing
+    // of the bar's).
+    void ChangeSkinData() override;
     TvxSkinPopupMenu& ListMenu() const { return *m_list_menu; }
     TvxSkinPopupMenu& HiddenMenu() const { return *m_hidden_menu; }
     TvxSkinMenuSpeedButton& ListButton() const { return *m_list_button; }

@@ -1,0 +1,84 @@
+#include "examples/gallery/MdiForm.h"
+
+#include "examples/gallery/GallerySkin.h"
+#include "framework/TApplication.h"
+#include "skin/controls/TvxSkinPanel.h"
+#include "skin/controls/TvxSkinSpeedButton.h"
+#include "skin/controls/TvxSkinToolBar.h"
+#include "skin/controls/TvxSkinUpDown.h"
+#include "skin/data/TvxSkinData.h"
+#include "skin/form/TvxSkinMDITabsBar.h"
+#include "skin/form/TvxVeneer.h"
+
+namespace tessel::gallery {
+
+MdiForm::MdiForm(TComponent* owner, const std::string& skin_file)
+    : TForm(owner)
+    , m_skin_file(skin_file)
+{
+    SetCaption("Tessel MDI");
+    SetFormStyle(fsMDIForm);
+    SetBounds(40, 40, 800, 560);
+    SetColor(clBtnFace);
+    TvxSkinData& store = AddSkinStore(*this, skin_file);
+    Add<TvxVeneer>().SetSkinData(&store);
+
+    auto& bar = Add<TvxSkinToolBar>();
+    bar.SetParent(this);
+    bar.SetAlign(alTop);
+    bar.SetSkinData(&store);
+    auto& add = Add<TvxSkinSpeedButton>();
+    add.SetParent(&bar);
+    add.SetBounds(4, 0, 60, 26);
+    add.SetCaption("&New");
+    add.SetSkinData(&store);
+    add.OnClick = [this](TComponent*) { AddChild(); };
+    // The up-down sets the tabs' least width, shown beside it.
+    m_width_label = &Add<TvxSkinSpeedButton>();
+    m_width_label->SetParent(&bar);
+    m_width_label->SetBounds(80, 0, 120, 26);
+    m_width_label->SetFlat(true);
+    m_width_label->SetCaption("Least tab: 0");
+    m_width_label->SetSkinData(&store);
+    auto& width = Add<TvxSkinUpDown>();
+    width.SetParent(&bar);
+    width.SetBounds(205, 5, 30, 16);
+    width.SetSkinData(&store);
+    width.SetMax(200);
+    width.SetIncrement(40);
+    width.OnChange = [this, &width](TComponent*) {
+        m_tabs->SetMinTabWidth(width.Position());
+        m_width_label->SetCaption("Least tab: " + std::to_string(width.Position()));
+    };
+
+    m_tabs = &Add<TvxSkinMDITabsBar>();
+    m_tabs->SetParent(this);
+    m_tabs->SetAlign(alTop);
+    m_tabs->SetHeight(21);
+    m_tabs->SetSkinData(&store);
+    m_tabs->SetShowCloseButtons(true);
+}
+
+TForm& MdiForm::AddChild()
+{
+    auto& child = Application().CreateForm<TForm>();
+    child.SetCaption("Document " + std::to_string(++m_children));
+    child.SetFormStyle(fsMDIChild);
+    const int step = 24 * ((m_children - 1) % 6);
+    child.SetBounds(10 + step, 10 + step, 360, 240);
+    child.SetColor(clWindow);
+    TvxSkinData& store = AddSkinStore(child, m_skin_file);
+    child.Add<TvxVeneer>().SetSkinData(&store);
+    // A group box with the child's name, so that each shows which it is.
+    auto& panel = child.Add<TvxSkinPanel>();
+    panel.SetParent(&child);
+    panel.SetAlign(alClient);
+    panel.SetCaption(child.Caption());
+    panel.SetSkinDataName("groupbox");
+    panel.SetSkinData(&store);
+    child.OnClose = [](TComponent*, TCloseAction& action) { action = caFree; };
+    child.Show();
+    return child;
+}
+
+} // namespace tessel::gallery
