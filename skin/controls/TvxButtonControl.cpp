@@ -3,6 +3,7 @@
 #include "framework/TCanvas.h"
 #include "framework/TImageList.h"
 #include "framework/TTimer.h"
+#include "skin/controls/TvxBuiltInLook.h"
 #include "skin/data/TvxDataSkinButtonControl.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/draw/TvxComposition.h"
@@ -12,17 +13,6 @@
 #include <algorithm>
 
 namespace tessel {
-
-namespace {
-
-constexpr TColor kHotFill = 0xD2BDB6, kDownFill = 0xB59385, kFrame = 0x800000;
-
-TRect OrIfEmpty(const TRect& r, const TRect& fallback)
-{
-    return r.IsEmpty() ? fallback : r;
-}
-
-} // namespace
 
 template<class TBase>
 TvxButtonControl<TBase>::TvxButtonControl(TComponent* owner)
@@ -276,8 +266,8 @@ template<class TBase> void TvxButtonControl<TBase>::CreateSkinImage(TBitmap& ima
         return;
     }
     TRect normal = record->skinrect;
-    TRect active = OrIfEmpty(record->activeskinrect, normal);
-    TRect down = OrIfEmpty(record->downskinrect, active);
+    TRect active = TvxBuiltInLook::OrIfEmpty(record->activeskinrect, normal);
+    TRect down = TvxBuiltInLook::OrIfEmpty(record->downskinrect, active);
     // A running animation shows its frame instead of the look it heads from.
     if (AnimationRunning() && m_frame >= 1 && m_frame <= record->framecount) {
         const TRect& strip = record->animateskinrect;
@@ -319,9 +309,9 @@ template<class TBase> void TvxButtonControl<TBase>::CreateDefaultImage(TBitmap& 
 {
     TCanvas& c = image.Canvas();
     TRect all { 0, 0, image.Width(), image.Height() };
-    TColor frame = kFrame, fill = kHotFill;
+    TColor frame = TvxBuiltInLook::kFrame, fill = TvxBuiltInLook::kHotFill;
     if (ShowsDownLook())
-        fill = kDownFill;
+        fill = TvxBuiltInLook::kDownFill;
     else if (!Hot() && !FocusedAndCanFocused()) {
         frame = clBtnShadow;
         fill = clBtnFace;

@@ -1,6 +1,7 @@
 #include "skin/controls/TvxMenuButtonControl.h"
 
 #include "framework/TCanvas.h"
+#include "skin/controls/TvxBuiltInLook.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/TvxDataSkinMenuButtonControl.h"
 #include "skin/data/TvxSkinData.h"
@@ -12,15 +13,6 @@
 namespace tessel {
 
 namespace {
-
-constexpr TColor kHotFill = 0xD2BDB6, kDownFill = 0xB59385, kFrame = 0x800000;
-
-void Fill(TCanvas& c, const TRect& r, TColor frame, TColor fill)
-{
-    c.Brush().SetColor(fill);
-    c.FillRect(r);
-    c.Frame3D(r, frame, frame);
-}
 
 // The button less its arrow part.
 TRect Body(int w, int h, const TRect& arrow)
@@ -368,22 +360,22 @@ template<class TButton> void TvxMenuButtonControl<TButton>::CreateDefaultImage(T
     const bool lit = this->Hot() || this->FocusedAndCanFocused();
     if (m_track_button_mode) {
         if (m_menu_open) {
-            Fill(c, body, kFrame, kHotFill);
-            Fill(c, arrow, kFrame, kDownFill);
+            TvxBuiltInLook::Fill(c, body, TvxBuiltInLook::kFrame, TvxBuiltInLook::kHotFill);
+            TvxBuiltInLook::Fill(c, arrow, TvxBuiltInLook::kFrame, TvxBuiltInLook::kDownFill);
         } else if (pressed) {
-            Fill(c, all, kFrame, kDownFill);
+            TvxBuiltInLook::Fill(c, all, TvxBuiltInLook::kFrame, TvxBuiltInLook::kDownFill);
         } else if (lit) {
-            Fill(c, body, kFrame, kHotFill);
-            Fill(c, arrow, kFrame, kHotFill);
+            TvxBuiltInLook::Fill(c, body, TvxBuiltInLook::kFrame, TvxBuiltInLook::kHotFill);
+            TvxBuiltInLook::Fill(c, arrow, TvxBuiltInLook::kFrame, TvxBuiltInLook::kHotFill);
         } else {
-            Fill(c, all, clBtnShadow, clBtnFace);
+            TvxBuiltInLook::Fill(c, all, clBtnShadow, clBtnFace);
         }
     } else if (pressed || (m_menu_open && this->Down())) {
-        Fill(c, all, kFrame, kDownFill);
+        TvxBuiltInLook::Fill(c, all, TvxBuiltInLook::kFrame, TvxBuiltInLook::kDownFill);
     } else if (lit) {
-        Fill(c, all, kFrame, kHotFill);
+        TvxBuiltInLook::Fill(c, all, TvxBuiltInLook::kFrame, TvxBuiltInLook::kHotFill);
     } else {
-        Fill(c, all, clBtnShadow, clBtnFace);
+        TvxBuiltInLook::Fill(c, all, clBtnShadow, clBtnFace);
     }
     TRect box = arrow;
     if (pressed || m_menu_open)

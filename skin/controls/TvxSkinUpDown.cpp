@@ -3,6 +3,7 @@
 #include "framework/TCanvas.h"
 #include "framework/TTimer.h"
 #include "platform/Messages.h"
+#include "skin/controls/TvxBuiltInLook.h"
 #include "skin/data/TvxDataSkinButtonControl.h"
 #include "skin/data/TvxDataSkinUpDownControl.h"
 #include "skin/data/TvxSkinData.h"
@@ -10,17 +11,6 @@
 #include "skin/draw/TvxSymbols.h"
 
 namespace tessel {
-
-namespace {
-
-constexpr TColor kFrame = 0x800000, kHotFill = 0xD2BDB6, kDownFill = 0xB59385;
-
-TRect OrIfEmpty(const TRect& r, const TRect& fallback)
-{
-    return r.IsEmpty() ? fallback : r;
-}
-
-} // namespace
 
 TvxSkinUpDown::TvxSkinUpDown(TComponent* owner)
     : TvxSkinCustomControl(owner)
@@ -90,8 +80,8 @@ void TvxSkinUpDown::RefreshRecord()
     m_hot_looks = m_pressed_looks = {};
     if (auto* record = dynamic_cast<const TvxDataSkinUpDownControl*>(Record())) {
         m_hot_looks = { record->activeupbuttonrect, record->activedownbuttonrect };
-        m_pressed_looks = { OrIfEmpty(record->downupbuttonrect, record->activeupbuttonrect),
-            OrIfEmpty(record->downdownbuttonrect, record->activedownbuttonrect) };
+        m_pressed_looks = { TvxBuiltInLook::OrIfEmpty(record->downupbuttonrect, record->activeupbuttonrect),
+            TvxBuiltInLook::OrIfEmpty(record->downdownbuttonrect, record->activedownbuttonrect) };
     }
     LayOut();
 }
@@ -279,9 +269,9 @@ void TvxSkinUpDown::CreateDefaultImage(TBitmap& image)
     TCanvas& c = image.Canvas();
     for (TButton b : { kUp, kDown }) {
         const TButtonState& s = m_buttons[b];
-        TColor frame = kFrame, fill = kHotFill;
+        TColor frame = TvxBuiltInLook::kFrame, fill = TvxBuiltInLook::kHotFill;
         if (s.pressed && s.hot)
-            fill = kDownFill;
+            fill = TvxBuiltInLook::kDownFill;
         else if (!s.hot) {
             frame = clBtnShadow;
             fill = clBtnFace;
@@ -334,8 +324,8 @@ void TvxSkinUpDown::ComposeResizeButtons(TBitmap& image)
     const bool vertical = m_orientation == udVertical;
     for (TButton b : { kUp, kDown }) {
         const TButtonState& s = m_buttons[b];
-        const TRect active = OrIfEmpty(record->activeskinrect, record->skinrect);
-        const TRect down = OrIfEmpty(record->downskinrect, active);
+        const TRect active = TvxBuiltInLook::OrIfEmpty(record->activeskinrect, record->skinrect);
+        const TRect down = TvxBuiltInLook::OrIfEmpty(record->downskinrect, active);
         TRect source = record->skinrect;
         TColor color = record->fontcolor;
         if (s.pressed && s.hot) {

@@ -4,6 +4,7 @@
 #include "framework/TCustomForm.h"
 #include "framework/TMenuItem.h"
 #include "platform/TWindowManager.h"
+#include "skin/controls/TvxBuiltInLook.h"
 #include "skin/controls/TvxSkinMenuSpeedButton.h"
 #include "skin/data/TvxDataSkinButtonControl.h"
 #include "skin/data/TvxDataSkinTabControl.h"
@@ -19,7 +20,6 @@ namespace tessel {
 
 namespace {
 
-constexpr TColor kHotFill = 0xD2BDB6, kActiveFill = 0xB59385;
 constexpr int kCloseSize = 14;
 
 } // namespace
@@ -397,7 +397,9 @@ void TvxSkinMDITabsBar::PaintTab(TCanvas& canvas, TvxMDITab& tab, bool skinned)
                                     : button->fontcolor;
         }
     } else {
-        c.Brush().SetColor(tab.active ? kActiveFill : tab.hot ? kHotFill : clBtnFace);
+        c.Brush().SetColor(tab.active ? TvxBuiltInLook::kDownFill
+                : tab.hot             ? TvxBuiltInLook::kHotFill
+                                      : clBtnFace);
         c.FillRect({ 0, 0, w, h });
     }
     TCanvas& ic = image.Canvas();
@@ -419,7 +421,7 @@ void TvxSkinMDITabsBar::PaintTab(TCanvas& canvas, TvxMDITab& tab, bool skinned)
     if (!tab.close.IsEmpty()) {
         // The close button: a square lit under the mouse, with the close glyph.
         if (tab.close_hot || tab.close_pressed) {
-            ic.Brush().SetColor(tab.close_pressed ? kActiveFill : kHotFill);
+            ic.Brush().SetColor(tab.close_pressed ? TvxBuiltInLook::kDownFill : TvxBuiltInLook::kHotFill);
             ic.FillRect(tab.close);
             ic.Frame3D(tab.close, 0x800000, 0x800000);
         }

@@ -1,6 +1,6 @@
 #include "skin/controls/TvxSkinUpDown.h"
 
-#include "tests/skin/form/FormFixture.h"
+#include "tests/skin/controls/ButtonFixture.h"
 
 #include <vector>
 
@@ -8,7 +8,7 @@ using namespace tessel;
 
 namespace {
 
-class SkinUpDownTest : public test::FormFixture {
+class SkinUpDownTest : public test::ButtonFixture {
 protected:
     TvxSkinUpDown& UpDown(TRect bounds, bool skinned = true)
     {
@@ -37,24 +37,8 @@ protected:
         wm.Input().Click(TMouseButton::Left, Centre(u, b));
         Pump();
     }
-    TBitmap Image(TControl& c)
-    {
-        c.Repaint();
-        Pump();
-        TPoint o = c.ClientToScreen({ 0, 0 });
-        TRect f = wm.GetWindowRect(form->Handle());
-        return Shot({ o.x - f.left, o.y - f.top, o.x - f.left + c.Width(), o.y - f.top + c.Height() });
-    }
     static uint32_t Rgb(const TBitmap& image, int x, int y) { return image.Pixel(x, y) & 0xFFFFFF; }
     static uint32_t Rgb(TColor color) { return ColorToArgb(color) & 0xFFFFFF; }
-    static bool Same(const TBitmap& a, const TBitmap& b, const TRect& r)
-    {
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                if (Rgb(a, x, y) != Rgb(b, x, y))
-                    return false;
-        return true;
-    }
 
     struct TChange {
         int position;
