@@ -152,6 +152,19 @@ void TvxSkinMDITabsBar::Dispatch(TMessage& message)
 
 // Mouse
 
+int TvxSkinMDITabsBar::IndexOf(const TvxMDITab* tab) const
+{
+    for (int i = 0; i < TabCount(); ++i)
+        if (m_tabs[static_cast<size_t>(i)].get() == tab)
+            return i;
+    return -1;
+}
+
+bool TvxSkinMDITabsBar::InClose(const TvxMDITab& tab, int x, int y)
+{
+    return tab.close.Offset(tab.rect.left, tab.rect.top).Contains({ x, y });
+}
+
 int TvxSkinMDITabsBar::TabAt(int x, int y) const
 {
     for (int i = 0; i < TabCount(); ++i)
@@ -202,7 +215,7 @@ void TvxSkinMDITabsBar::MouseMove(TShiftState shift, int x, int y)
     SetHot(TabAt(x, y));
     if (m_hot >= 0) {
         TvxMDITab& tab = Tab(m_hot);
-        const bool over = tab.close.Offset(tab.rect.left, tab.rect.top).Contains({ x, y });
+        const bool over = InClose(tab, x, y);
         if (over != tab.close_hot) {
             tab.close_hot = over;
             tab.close_pressed = tab.close_pressed && over;
@@ -226,20 +239,18 @@ void TvxSkinMDITabsBar::MouseDown(TMouseButtonKind button, TShiftState shift, in
         return;
     TvxMDITab* tab = &Tab(index);
     if (button == mbLeft) {
-        if (tab->close.Offset(tab->rect.left, tab->rect.top).Contains({ x, y })) {
+        if (InClose(*tab, x, y)) {
             tab->close_pressed = true;
             Invalidate();
         } else {
             TCustomForm* child = tab->child;
             Bring(child);
-            // Bringing the child forward may have reordered nothing but marks it.
+            // Bringing the child forward syncs the tabs: its tab is looked up again.
             tab = TabOf(child);
             if (!tab)
                 return;
         }
-        m_pressed = static_cast<int>(std::find_if(m_tabs.begin(), m_tabs.end(), [tab](const auto& t) {
-            return t.get() == tab;
-        }) - m_tabs.begin());
+        m_pressed = IndexOf(tab);
         m_press_x = x;
         m_offset = 0;
     }
@@ -267,8 +278,7 @@ void TvxSkinMDITabsBar::MouseUp(TMouseButtonKind button, TShiftState shift, int 
     }
     const int index = TabAt(x, y);
     TvxMDITab* tab = index >= 0 ? &Tab(index) : nullptr;
-    const bool close = tab && button == mbLeft && tab->close_pressed
-        && tab->close.Offset(tab->rect.left, tab->rect.top).Contains({ x, y });
+    const bool close = tab && button == mbLeft && tab->close_pressed && InClose(*tab, x, y);
     for (auto& t : m_tabs)
         t->close_pressed = false;
     m_pressed = -1;

@@ -75,6 +75,9 @@ protected:
 private:
     TCustomForm* MDIForm() const;
     int TabAt(int x, int y) const;
+    int IndexOf(const TvxMDITab* tab) const;
+    // Whether the bar's point lies on the tab's close button.
+    static bool InClose(const TvxMDITab& tab, int x, int y);
     void SetHot(int index);
     // Shows the child of a tab in front of the others.
     void Bring(TCustomForm* child);
