@@ -102,7 +102,11 @@ class Player:
             f.write(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{self.opened}"\n')
         os.chmod(os.path.join(stubs, "xdg-open"), 0o755)
         data = data or root
-        env = dict(display.env, TMPDIR=self.tmp, XDG_DATA_HOME=os.path.join(data, "data"),
+        # A runtime folder of its own: without one, the sound library makes its
+        # folder in TMPDIR, which the tests check is left empty.
+        runtime = os.path.join(root, "runtime")
+        os.makedirs(runtime, mode=0o700)
+        env = dict(display.env, TMPDIR=self.tmp, XDG_RUNTIME_DIR=runtime, XDG_DATA_HOME=os.path.join(data, "data"),
                    XDG_CACHE_HOME=os.path.join(data, "cache"), PATH=stubs + ":" + os.environ["PATH"])
         self.stderr = open(os.path.join(root, "stderr.txt"), "w+")
         self.process = subprocess.Popen([os.path.join(self.bin, "tessel")], env=env,
@@ -245,9 +249,12 @@ def test_games_links_and_close(display, program, pack, content, source, work, ou
         # chosen, the player rests.
         time.sleep(4)
         display.screenshot(f"{out}/player-1-start.png")
-        # A loaded machine may take longer to warm up: a second look then.
+        # A loaded machine may take much longer to warm up (the web process compiles
+        # the player's code in the background): look again, for up to half a minute.
         idle = player.cpu_percent(5)
-        if idle >= 10:
+        for _ in range(5):
+            if idle < 10:
+                break
             idle = min(idle, player.cpu_percent(5))
         assert idle < 10, f"the idle player uses {idle:.0f} % of a core"
         # The movie panel lies between the top panel (29 + 60) and the bottom one
