@@ -74,6 +74,19 @@ void TWindowPlacement::Restack(HWND hwnd, HWND insert_after)
     m_wm.RedrawWindow(hwnd, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+void TWindowPlacement::Uncover(HWND hwnd, const TRect& rect)
+{
+    HWND parent = m_wm.GetParent(hwnd);
+    if (!parent)
+        return;
+    m_wm.InvalidateRect(parent, &rect, true);
+    for (HWND sibling : m_wm.Children(parent)) {
+        const TWindow* s = m_wm.Find(sibling);
+        if (sibling != hwnd && s && m_wm.IsWindowVisible(sibling) && !s->rect.Intersect(rect).IsEmpty())
+            m_wm.RedrawWindow(sibling, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+}
+
 void TWindowPlacement::BringToTop(HWND hwnd)
 {
     Restack(hwnd, HWND_TOP);
@@ -115,9 +128,9 @@ bool TWindowPlacement::SetWindowPos(HWND hwnd, HWND insert_after, const TRect& r
     if (before != target && !(flags & SWP_NOREDRAW) && m_wm.IsWindowVisible(hwnd))
         if (HWND parent = m_wm.GetParent(hwnd)) {
             // Children draw into their top-level window's picture: what the child
-            // covered shows the parent again, and the child draws itself anew where
-            // it now lies.
-            m_wm.InvalidateRect(parent, &before, true);
+            // covered shows the parent (and the siblings there) again, and the child
+            // draws itself anew where it now lies.
+            Uncover(hwnd, before);
             m_wm.Paint().RedrawWindow(
                 hwnd, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         }
@@ -161,8 +174,10 @@ bool TWindowPlacement::ShowWindow(HWND hwnd, int command)
         } else {
             w->style &= ~WS_VISIBLE;
             m_wm.m_activation.Leave(hwnd, false);
-            if (w->parent)
+            if (w->parent) {
                 m_wm.InvalidateRect(w->parent, nullptr);
+                Uncover(hwnd, w->rect);
+            }
         }
         m_wm.Changed(hwnd);
     }

@@ -26,6 +26,10 @@ public:
     bool SetWindowPos(HWND hwnd, HWND insert_after, const TRect& rect, uint32_t flags);
     // Places a window among its siblings.
     void Restack(HWND hwnd, HWND insert_after);
+    // A child window left rect (its parent's coordinates): the parent and the
+    // siblings there draw again, since children share their top-level window's
+    // picture.
+    void Uncover(HWND hwnd, const TRect& rect);
     void BringToTop(HWND hwnd);
     // SW_* commands: show and hide (SW_SHOW and SW_SHOWNORMAL activate a top-level
     // window, SW_SHOWNA and SW_SHOWNOACTIVATE do not), minimize, maximize to the

@@ -252,6 +252,58 @@ TEST_F(Windows, AMovedChildShowsAtItsNewPlaceAndItsParentWhereItWas)
     wm.DestroyWindow(parent);
 }
 
+// A child window hidden, destroyed or moved off a sibling it covered: the sibling
+// under it shows again, not the old picture.
+TEST_F(Windows, ASiblingUncoveredByAChildShowsAgain)
+{
+    auto painter = [&](uint32_t colour) {
+        return [this, colour](HWND h, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
+            if (m == WM_PAINT) {
+                wm.BeginPaint(h);
+                if (auto dc = wm.GetDC(h))
+                    dc->FillRect(wm.GetClientRect(h), colour);
+                return 0;
+            }
+            return wm.DefWindowProc(h, m, w, l);
+        };
+    };
+    TWindowParams p;
+    p.style = WS_VISIBLE;
+    p.rect = { 0, 0, 100, 60 };
+    p.proc = painter(0xFFFF0000);
+    HWND parent = wm.CreateWindowEx(p);
+    p.style = WS_VISIBLE | WS_CHILD;
+    p.parent = parent;
+    p.rect = { 10, 10, 50, 50 };
+    p.proc = painter(0xFF00FF00);
+    HWND below = wm.CreateWindowEx(p);
+    p.rect = { 30, 20, 70, 40 };
+    p.proc = painter(0xFF0000FF);
+    HWND above = wm.CreateWindowEx(p);
+    wm.ProcessMessages();
+    const TSurface& screen = *wm.WindowSurface(parent);
+    ASSERT_EQ(screen.Pixel(40, 30), 0xFF0000FFu);
+
+    wm.ShowWindow(above, SW_HIDE);
+    wm.ProcessMessages();
+    EXPECT_EQ(screen.Pixel(40, 30), 0xFF00FF00u) << "hidden: the sibling under it";
+    EXPECT_EQ(screen.Pixel(60, 30), 0xFFFF0000u) << "hidden: the parent beside it";
+    wm.ShowWindow(above, SW_SHOW);
+    wm.ProcessMessages();
+    ASSERT_EQ(screen.Pixel(40, 30), 0xFF0000FFu);
+    wm.SetWindowPos(above, { 60, 20, 100, 40 }, SWP_NOZORDER | SWP_NOSIZE);
+    wm.ProcessMessages();
+    EXPECT_EQ(screen.Pixel(40, 30), 0xFF00FF00u) << "moved away";
+    wm.SetWindowPos(above, { 30, 20, 70, 40 }, SWP_NOZORDER | SWP_NOSIZE);
+    wm.ProcessMessages();
+    ASSERT_EQ(screen.Pixel(40, 30), 0xFF0000FFu);
+    wm.DestroyWindow(above);
+    wm.ProcessMessages();
+    EXPECT_EQ(screen.Pixel(40, 30), 0xFF00FF00u) << "destroyed";
+    wm.DestroyWindow(below);
+    wm.DestroyWindow(parent);
+}
+
 TEST_F(Windows, MetricsWorkAreasAndMonitors)
 {
     EXPECT_EQ(wm.GetSystemMetrics(SM_CXSCREEN), 1280);
