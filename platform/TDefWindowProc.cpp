@@ -157,6 +157,14 @@ LRESULT TDefWindowProc::Handle(HWND hwnd, uint32_t msg, WPARAM wparam, LPARAM lp
     case WM_SYSKEYDOWN:
         if (wparam == VK_F4 && (lparam & (1 << 29)))
             m_wm.SendMessage(m_wm.RootOf(hwnd), WM_SYSCOMMAND, SC_CLOSE, 0);
+        // F10 enters (or leaves) the window's menu mode.
+        else if (wparam == VK_F10 && !m_wm.Input().IsKeyDown(VK_SHIFT))
+            m_wm.SendMessage(m_wm.RootOf(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
+        return 0;
+    case WM_SYSKEYUP:
+        // So does Alt tapped alone.
+        if (wparam == VK_MENU && m_wm.Input().AltTapped())
+            m_wm.SendMessage(m_wm.RootOf(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
         return 0;
     case WM_SYSCHAR:
         m_wm.SendMessage(m_wm.RootOf(hwnd), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wparam));

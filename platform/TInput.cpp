@@ -287,6 +287,7 @@ bool TInput::Take(MSG& msg)
         case Kind::Up:
             m_cursor = event.pos;
             m_keys[Codes(event.button).key] = event.kind == Kind::Down;
+            m_alt_alone = false;
             if (loop.IsActive()) {
                 if (event.kind == Kind::Up)
                     loop.End(event.pos);
@@ -304,6 +305,13 @@ bool TInput::Take(MSG& msg)
         }
         case Kind::KeyDown:
         case Kind::KeyUp:
+            if (event.kind == Kind::KeyDown) {
+                m_alt_alone = event.value == static_cast<int>(VK_MENU) && (m_alt_alone || !m_keys[VK_MENU]);
+                m_alt_tapped = false;
+            } else {
+                m_alt_tapped = event.value == static_cast<int>(VK_MENU) && m_alt_alone;
+                m_alt_alone = false;
+            }
             if (static_cast<uint32_t>(event.value) < m_keys.size())
                 m_keys[static_cast<size_t>(event.value)] = event.kind == Kind::KeyDown;
             if (loop.IsActive()) {

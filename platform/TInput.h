@@ -56,6 +56,9 @@ public:
     // Whether a key or mouse button (VK_LBUTTON style numbers 1, 2, 4 for the
     // buttons) is down, as GetKeyState's high bit tells.
     bool IsKeyDown(uint32_t vk) const { return vk < m_keys.size() && m_keys[vk]; }
+    // The Alt key was just let go with nothing pressed while it was down: a tap that
+    // enters a window's menu mode.
+    bool AltTapped() const { return m_alt_tapped; }
     // MK_* flags of the buttons and modifier keys that are down.
     WPARAM MouseKeyFlags() const;
 
@@ -92,6 +95,8 @@ private:
     HWND m_capture = 0;
     int m_cursor_shape = 0;
     std::array<bool, 256> m_keys {};
+    bool m_alt_alone = false;
+    bool m_alt_tapped = false;
     LastClick m_last_click;
     HWND m_hover = 0;
     bool m_hover_client = false;

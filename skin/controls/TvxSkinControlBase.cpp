@@ -100,6 +100,16 @@ template<class TBase> void TvxSkinControlBase<TBase>::Paint()
     PaintImage();
 }
 
+template<class TBase> const TBitmap* TvxSkinControlBase<TBase>::RecordPicture() const
+{
+    const TvxDataSkinControl* record = Record();
+    const TvxSkinData* data = SkinData();
+    if (!record || !data || data->Empty())
+        return nullptr;
+    const TBitmap* picture = data->ActivePicture(record->pictureindex);
+    return picture && !picture->Empty() ? picture : nullptr;
+}
+
 template<class TBase> void TvxSkinControlBase<TBase>::CopyParentImage(TBitmap& image) const
 {
     TWinControl* parent = this->Parent();

@@ -51,6 +51,8 @@ public:
     // The index of the bound record in the store's control list; -1 when none.
     int RecordIndex() const { return m_binding.Index(); }
     TvxDataSkinControl* Record() const { return m_binding.Record(); }
+    // The picture the bound record's pictureindex names (any record kind), or none.
+    const TBitmap* RecordPicture() const;
     // Looks the record up again.
     virtual void RefreshRecord() { m_binding.Refresh(); }
     // The skin or the binding changed: the record, the cursor and the size again, and

@@ -271,4 +271,9 @@ int TvxSkinData::GetControlIndex(std::string_view name) const
     return FindByName(m_controls, name);
 }
 
+int TvxSkinData::GetObjectIndex(std::string_view name) const
+{
+    return FindByName(m_objects, name);
+}
+
 } // namespace tessel

@@ -59,6 +59,8 @@ public:
     int GetAreaIndex(std::string_view name) const;
     int GetIndex(std::string_view name) const;
     int GetControlIndex(std::string_view name) const;
+    // The index of the SKINOBJECTS record of that name; -1 when none.
+    int GetObjectIndex(std::string_view name) const;
 
     bool Empty() const { return m_empty; }
     bool Changing() const { return m_changing; }

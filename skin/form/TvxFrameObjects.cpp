@@ -22,6 +22,13 @@ void TvxFrameObjects::Add(std::unique_ptr<TvxActiveSkinObject> object)
     m_objects.push_back(std::move(object));
 }
 
+void TvxFrameObjects::RemoveIf(const std::function<bool(const TvxActiveSkinObject&)>& drop)
+{
+    ForgetTracking();
+    std::erase_if(m_view, [&drop](const TvxActiveSkinObject* o) { return drop(*o); });
+    std::erase_if(m_objects, [&drop](const std::unique_ptr<TvxActiveSkinObject>& o) { return drop(*o); });
+}
+
 std::vector<TvxActiveSkinObject*> TvxFrameObjects::Shown() const
 {
     std::vector<TvxActiveSkinObject*> shown;

@@ -18,6 +18,8 @@ class TvxFrameObjects {
 public:
     void Clear();
     void Add(std::unique_ptr<TvxActiveSkinObject> object);
+    // Takes out the objects that drop says so of (the tracking starts afresh).
+    void RemoveIf(const std::function<bool(const TvxActiveSkinObject&)>& drop);
     const std::vector<TvxActiveSkinObject*>& All() const { return m_view; }
     bool Empty() const { return m_view.empty(); }
 

@@ -12,6 +12,7 @@
 #include "skin/draw/TvxComposition.h"
 #include "skin/draw/TvxSymbols.h"
 #include "skin/draw/TvxTextHelpers.h"
+#include "skin/form/TvxVeneer.h"
 #include "skin/menus/TvxSkinPopupMenu.h"
 
 #include <algorithm>
@@ -141,6 +142,13 @@ void TvxSkinMDITabsBar::ChangeSkinData()
         SetBounds(Left(), Top(), w, h);
 }
 
+void TvxSkinMDITabsBar::BackgroundChanged()
+{
+    if (const TvxSkinData* data = SkinData(); data && !data->Empty() && data->FormInfo().mditabstransparent)
+        Invalidate();
+    TvxSkinCustomControl::BackgroundChanged();
+}
+
 void TvxSkinMDITabsBar::Dispatch(TMessage& message)
 {
     if (message.Msg == CM_MDICHILDCHANGED) {
@@ -238,6 +246,16 @@ void TvxSkinMDITabsBar::MouseDown(TMouseButtonKind button, TShiftState shift, in
     if (index < 0)
         return;
     TvxMDITab* tab = &Tab(index);
+    if (button == mbRight && m_support_child_menus) {
+        // The child's system menu at the cursor.
+        TCustomForm* child = tab->child;
+        for (int i = 0; i < child->ComponentCount(); ++i)
+            if (auto* veneer = dynamic_cast<TvxVeneer*>(child->Components(i))) {
+                const TPoint at = ClientToScreen({ x, y });
+                veneer->ShowSystemMenu({ at.x, at.y, at.x, at.y });
+                break;
+            }
+    }
     if (button == mbLeft) {
         if (InClose(*tab, x, y)) {
             tab->close_pressed = true;
@@ -312,7 +330,7 @@ void TvxSkinMDITabsBar::CreateDefaultImage(TBitmap& image)
 
 void TvxSkinMDITabsBar::CreateSkinImage(TBitmap& image)
 {
-    PaintBar(image, dynamic_cast<const TvxDataSkinTabControl*>(Record()) && m_look.Picture());
+    PaintBar(image, dynamic_cast<const TvxDataSkinTabControl*>(Record()) && RecordPicture());
 }
 
 void TvxSkinMDITabsBar::PaintBar(TBitmap& image, bool skinned)
@@ -320,14 +338,17 @@ void TvxSkinMDITabsBar::PaintBar(TBitmap& image, bool skinned)
     TCanvas& c = image.Canvas();
     const int w = image.Width(), h = image.Height();
     auto* record = dynamic_cast<const TvxDataSkinTabControl*>(Record());
-    if (skinned && !record->tabsbgrect.IsEmpty()) {
+    if (skinned && SkinData()->FormInfo().mditabstransparent) {
+        // The skin asks for the form under the tabs.
+        CopyParentImage(image);
+    } else if (skinned && !record->tabsbgrect.IsEmpty()) {
         // The record's background piece repeated across, cut or stretched to the height.
         const TRect& piece = record->tabsbgrect;
         for (int x = 0; x < w; x += piece.Width()) {
             const int pw = std::min(piece.Width(), w - x);
             const TRect from { piece.left, piece.top, piece.left + pw,
                 piece.top + std::min(piece.Height(), h) };
-            c.CopySurface({ x, 0, x + pw, h }, m_look.Picture()->Surface(), from);
+            c.CopySurface({ x, 0, x + pw, h }, RecordPicture()->Surface(), from);
         }
     } else {
         c.Brush().SetColor(clBtnFace);
@@ -381,7 +402,7 @@ void TvxSkinMDITabsBar::PaintTab(TCanvas& canvas, TvxMDITab& tab, bool skinned)
             text_color = record->mouseinfontcolor;
         }
         TvxComposition::ComposeHorizontalStrip(record->tableftoffset, record->tabrightoffset, image,
-            record->tabstretcheffect, w, look, *m_look.Picture());
+            record->tabstretcheffect, w, look, *RecordPicture());
         if (image.Height() != h) {
             TBitmap fitted(w, h);
             fitted.Canvas().StretchDraw({ 0, 0, w, h }, image);

@@ -31,6 +31,9 @@ public:
     void SetShowCloseButtons(bool value);
     TvxSkinMDITabKind TabKind() const { return m_tab_kind; }
     void SetTabKind(TvxSkinMDITabKind kind);
+    // A right press on a tab shows its child's system menu.
+    bool SupportChildMenus() const { return m_support_child_menus; }
+    void SetSupportChildMenus(bool value) { m_support_child_menus = value; }
     bool MoveTabs() const { return m_move_tabs; }
     void SetMoveTabs(bool value) { m_move_tabs = value; }
     int DefaultTabWidth() const { return m_default_tab_width; }
@@ -51,6 +54,8 @@ public:
     // The skin changed: the record again, the size kept (the tab record says nothing
     // of the bar's).
     void ChangeSkinData() override;
+    // Drawn over the form's image when the skin says so: repainted as it changes.
+    void BackgroundChanged() override;
     TvxSkinPopupMenu& ListMenu() const { return *m_list_menu; }
     TvxSkinPopupMenu& HiddenMenu() const { return *m_hidden_menu; }
     TvxSkinMenuSpeedButton& ListButton() const { return *m_list_button; }
@@ -89,6 +94,7 @@ private:
     bool m_show_close_buttons = false;
     TvxSkinMDITabKind m_tab_kind = vxtkTab;
     bool m_move_tabs = true;
+    bool m_support_child_menus = true;
     int m_default_tab_width = 100;
     int m_min_tab_width = 0;
     int m_hidden = 0;

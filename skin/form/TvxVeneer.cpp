@@ -21,6 +21,7 @@
 #include "skin/form/TvxFrameHitTest.h"
 #include "skin/form/TvxFrameLayout.h"
 #include "skin/form/TvxSkinFrameLook.h"
+#include "skin/form/TvxSkinMainMenuBar.h"
 #include "skin/form/objects/TvxFrameObjectFactory.h"
 #include "skin/form/objects/TvxSkinAnimateObject.h"
 #include "skin/form/objects/TvxSkinCaptionObject.h"
@@ -57,6 +58,7 @@ TvxVeneer::TvxVeneer(TComponent* owner)
     m_form->SetAutoScroll(false);
     m_skin_menu = &Add<TvxSkinMenu>();
     m_skin_menu->SetForm(m_form);
+    m_skin_menu->SetKeyPreview([this](uint16_t key) { return MainMenuPopupKey(key); });
     m_previous_short_cut = std::move(m_form->OnShortCut);
     m_form->OnShortCut = [this](TWMKey& key, bool& handled) { HandleShortCut(key, handled); };
     for (TFont* font : { &m_def_caption_font, &m_def_inactive_caption_font }) {
@@ -118,6 +120,10 @@ void TvxVeneer::Notification(TComponent* component, TOperation operation)
     }
     if (operation == TOperation::opRemove && component == m_main_menu)
         m_main_menu = nullptr;
+    if (operation == TOperation::opRemove && component == m_main_menu_bar)
+        m_main_menu_bar = nullptr;
+    if (operation == TOperation::opRemove)
+        ForgetMainMenuItem(component);
     if (operation == TOperation::opRemove && component == m_skin_hint) {
         m_skin_hint = nullptr;
         m_object_hint_shown = false;
@@ -331,6 +337,7 @@ void TvxVeneer::LayoutObjects()
 {
     TvxFrameLayout::Layout(
         *m_skin_data, m_geometry, m_objects.All(), ClientMode(), SmallIconSize(), m_show_icon);
+    LayoutMainMenuItems();
 }
 
 void TvxVeneer::RefreshSize()
@@ -349,6 +356,7 @@ void TvxVeneer::ApplySkin()
     if (m_skin_active && m_skinnable) {
         for (int i = 0; i < m_skin_data->ObjectCount(); ++i)
             m_objects.Add(TvxFrameObjectFactory::Create(*this, *m_skin_data->ObjectList(i)));
+        BuildMainMenuItems();
         UpdateObjectVisibility();
     } else {
         RefreshSize();

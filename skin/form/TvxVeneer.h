@@ -10,7 +10,9 @@
 #include "skin/form/TvxFrameObjects.h"
 #include "skin/form/TvxFrameShape.h"
 #include "skin/form/TvxMagnet.h"
+#include "skin/form/TvxMainMenuKeys.h"
 #include "skin/form/objects/TvxFrameObjectHost.h"
+#include "skin/form/objects/TvxMainMenuHost.h"
 #include "skin/menus/TvxMenuHost.h"
 
 #include <memory>
@@ -22,6 +24,8 @@ class TDeviceContext;
 class TMenu;
 class TPopupMenu;
 class TTimer;
+class TvxSkinMainMenuBar;
+struct MSG;
 class TvxSkinStatusBar;
 class TvxFrameLook;
 class TvxSkinData;
@@ -49,7 +53,8 @@ using TvxBorderIcons = uint8_t;
 class TvxVeneer : public TComponent,
                   public TvxFrameObjectHost,
                   public TvxFrameObjectEvents,
-                  public TvxMenuHost {
+                  public TvxMenuHost,
+                  public TvxMainMenuHost {
 public:
     explicit TvxVeneer(TComponent* owner);
     ~TvxVeneer() override;
@@ -132,9 +137,20 @@ public:
     void SetUseSkinCursors(bool value) { m_use_skin_cursors = value; }
     bool UseFormCursorInNCArea() const { return m_use_form_cursor_in_nc_area; }
     void SetUseFormCursorInNCArea(bool value) { m_use_form_cursor_in_nc_area = value; }
-    // The main menu whose accelerators Alt+letter reaches.
+    // The main menu shown as entries in the frame (the skin's main-menu rectangle);
+    // Alt+letter reaches its entries.
     TMainMenu* MainMenu() const { return m_main_menu; }
     void SetMainMenu(TMainMenu* menu);
+    // The menu bar on the form: when set, the keyboard's menu mode goes to it.
+    TvxSkinMainMenuBar* MainMenuBar() const { return m_main_menu_bar; }
+    void SetMainMenuBar(TvxSkinMainMenuBar* bar);
+    // The keyboard menu mode (Alt or F10): the arrows move over the main menu's
+    // entries, Enter or Down opens one, Escape leaves.
+    bool MainMenuMode() const { return m_main_menu_mode; }
+    void EnterMainMenuMode();
+    void LeaveMainMenuMode();
+    // A main-menu entry opened its menu: the skinned menu and the menu mode begin.
+    void MainMenuOpened();
     // The notification-area icon the form minimises to.
     TvxTrayIcon* TrayIcon() const { return m_tray_icon; }
     void SetTrayIcon(TvxTrayIcon* icon);
@@ -156,6 +172,7 @@ public:
     TNotifyEvent OnMaximize, OnMinimize, OnRestore, OnChangeRollUpState;
     TNotifyEvent OnMinimizeToTray, OnRestoreFromTray;
     TNotifyEvent OnSkinMenuOpen, OnSkinMenuClose;
+    TNotifyEvent OnMainMenuEnter, OnMainMenuExit;
     // Whether a caption button with a custom command shows.
     std::function<void(const std::string& id_name, bool& object_visible)> OnActivateCustomObject;
     // Runs before the controller's own shortcut handling; setting handled ends it.
@@ -212,6 +229,13 @@ public:
     void RunCommand(TvxFrameCommand command) override;
     const TvxFrameObjectEvents& Events() const override { return *this; }
 
+    // TvxMainMenuHost
+    TvxSkinMainMenuItem* DownMainMenuItem() const override;
+    TvxSkinMainMenuItem* ActiveMainMenuItem() const override;
+    void OpenMainMenuItem(TvxSkinMainMenuItem& item) override;
+    void RunMainMenuItem(TvxSkinMainMenuItem& item) override;
+    bool PressClosedMenuOf(const TvxSkinMainMenuItem& item) override;
+
 protected:
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -267,6 +291,24 @@ private:
     void HideObjectHint();
     // Alt+letter: the main-menu item whose accelerator it is, opened.
     bool MainMenuAccelerator(char32_t key);
+    // The entries the keyboard moves over: the menu bar's, else the frame's.
+    TvxMainMenuKeys::TEntries MainMenuEntries() const;
+    // The application hook is there while a skinned menu is open or the menu mode is on.
+    void UpdateMenuHook();
+    // A key in the menu mode while no menu is open; whether it was taken.
+    bool MainMenuKey(const MSG& msg);
+    // A key the open menu is about to take: Left and Right move between entries.
+    bool MainMenuPopupKey(uint16_t key);
+    // The open main-menu entry goes back up (its menu closed).
+    void ReleaseMainMenuEntry();
+    // The main menu's entries in the frame: made from the skin's "mainmenuitem"
+    // record, laid out in its main-menu rectangle.
+    std::vector<TvxSkinMainMenuItem*> FrameMenuItems() const;
+    TvxMainMenuKeys::TEntries FrameMenuEntries() const;
+    void BuildMainMenuItems();
+    // A menu item of a frame entry is going: the entry goes with it.
+    void ForgetMainMenuItem(TComponent* component);
+    void LayoutMainMenuItems();
     void MinimizeCommand();
     void ForgetTrayIcon();
     void OnHover();
@@ -278,6 +320,11 @@ private:
     void CaptionDoubleClick();
     void RestoreState();
     void MinimizeState();
+    // A maximised MDI child takes its MDI form's whole free client area.
+    void FitMaximizedChild();
+    void TellMDIChildRestored();
+    // MDIChildMaximizedNotice, MDIChildRestoredNotice on the MDI form.
+    void MDIChildNotice(const TMessage& message);
     void MaximizeState();
     void RollUpClientMode(bool value);
     void SystemMenuCommand(TvxFrameCommand command);
@@ -359,6 +406,9 @@ private:
     bool m_skinned_menu_open = false;
     int m_menu_hook = 0;
     TMainMenu* m_main_menu = nullptr;
+    TvxSkinMainMenuBar* m_main_menu_bar = nullptr;
+    bool m_main_menu_mode = false;
+    const TvxSkinMainMenuItem* m_frame_closed_by_press = nullptr;
     TvxTrayIcon* m_tray_icon = nullptr;
     bool m_always_show_in_tray = false;
     bool m_always_minimize_to_tray = false;

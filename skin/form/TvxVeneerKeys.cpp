@@ -3,6 +3,7 @@
 #include "framework/TMainMenu.h"
 #include "framework/TMenuItem.h"
 #include "platform/TWindowManager.h"
+#include "skin/form/TvxSkinMainMenuBar.h"
 #include "skin/form/TvxVeneer.h"
 #include "skin/menus/TvxSkinMenu.h"
 
@@ -15,6 +16,11 @@ namespace tessel {
 void TvxVeneer::SetMainMenu(TMainMenu* menu)
 {
     SetReference(m_main_menu, menu);
+    if (!m_skin_active)
+        return;
+    BuildMainMenuItems();
+    LayoutMainMenuItems();
+    RepaintFrame();
 }
 
 void TvxVeneer::HandleShortCut(TWMKey& key, bool& handled)
@@ -35,7 +41,9 @@ void TvxVeneer::HandleShortCut(TWMKey& key, bool& handled)
         handled = true;
         return;
     }
-    TMainMenu* menu = m_main_menu ? m_main_menu : m_form->Menu();
+    TMainMenu* menu = m_main_menu_bar && m_main_menu_bar->MainMenu() ? m_main_menu_bar->MainMenu()
+        : m_main_menu                                                ? m_main_menu
+                                                                     : m_form->Menu();
     if (!menu)
         return;
     if ((shift & ssAlt) && key.CharCode != VK_F4 && MainMenuAccelerator(key.CharCode)) {
@@ -47,7 +55,14 @@ void TvxVeneer::HandleShortCut(TWMKey& key, bool& handled)
 
 bool TvxVeneer::MainMenuAccelerator(char32_t key)
 {
+    // The entries on the bar or in the frame; a menu shown by neither drops its
+    // entries' menus from the client's corner.
+    TvxMainMenuKeys::TEntries entries = MainMenuEntries();
+    if (!entries.empty())
+        return TvxMainMenuKeys::Accelerator(entries, key, SkinnedMenuOpen());
     TMainMenu* menu = m_main_menu ? m_main_menu : m_form->Menu();
+    if (!menu)
+        return false;
     TMenuItem& items = menu->Items();
     for (int i = 0; i < items.Count(); ++i) {
         TMenuItem* item = items.Items(i);
@@ -57,8 +72,6 @@ bool TvxVeneer::MainMenuAccelerator(char32_t key)
             item->Click();
             return true;
         }
-        // Until the frame draws the main menu, its entries drop from the client's
-        // top-left corner.
         if (m_skin_menu && FormHandle()) {
             TPoint at = Wm().ClientToScreen(FormHandle(), { 0, 0 });
             EnterSkinnedMenu();

@@ -95,19 +95,33 @@ void TvxVeneer::CloseMenusOn(const TMessage& message)
         m_skin_menu->CloseMenus();
     else if (m_skinned_menu_open)
         LeaveSkinnedMenu();
+    else if (m_main_menu_mode)
+        LeaveMainMenuMode();
+}
+
+void TvxVeneer::UpdateMenuHook()
+{
+    const bool wanted = m_skinned_menu_open || m_main_menu_mode;
+    if (wanted && !m_menu_hook) {
+        m_menu_hook = Application().AddMessageHook([this](MSG& msg, bool& handled) {
+            // The wheel would scroll the form under the menu.
+            if (msg.message == WM_MOUSEWHEEL)
+                handled = true;
+            else if (m_main_menu_mode)
+                handled = MainMenuKey(msg);
+        });
+    } else if (!wanted && m_menu_hook) {
+        Application().RemoveMessageHook(m_menu_hook);
+        m_menu_hook = 0;
+    }
 }
 
 void TvxVeneer::EnterSkinnedMenu()
 {
-    if (!m_menu_hook)
-        m_menu_hook = Application().AddMessageHook([](MSG& msg, bool& handled) {
-            // The wheel would scroll the form under the menu.
-            if (msg.message == WM_MOUSEWHEEL)
-                handled = true;
-        });
     if (m_skinned_menu_open)
         return;
     m_skinned_menu_open = true;
+    UpdateMenuHook();
     if (OnSkinMenuOpen)
         OnSkinMenuOpen(this);
 }
@@ -117,12 +131,12 @@ void TvxVeneer::LeaveSkinnedMenu()
     if (!m_skinned_menu_open)
         return;
     m_skinned_menu_open = false;
-    if (m_menu_hook) {
-        Application().RemoveMessageHook(m_menu_hook);
-        m_menu_hook = 0;
-    }
+    ReleaseMainMenuEntry();
+    UpdateMenuHook();
     if (OnSkinMenuClose)
         OnSkinMenuClose(this);
+    if (m_main_menu_mode)
+        LeaveMainMenuMode();
 }
 
 } // namespace tessel

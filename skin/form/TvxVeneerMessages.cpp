@@ -19,6 +19,7 @@
 #include "skin/form/objects/TvxSkinAnimateObject.h"
 #include "skin/form/objects/TvxSkinCaptionObject.h"
 #include "skin/form/objects/TvxSkinStdButtonObject.h"
+#include "skin/menus/TvxSkinMenu.h"
 
 #include <algorithm>
 
@@ -74,11 +75,39 @@ bool TvxVeneer::Handle(TMessage& message)
     if (!m_skinnable)
         return false;
     switch (message.Msg) {
+    case WM_SYSCOMMAND:
+        // Alt tapped alone or F10: the keyboard menu mode begins or ends. Alt with a
+        // letter went to the shortcut handling before.
+        if ((message.WParam & 0xFFF0) != SC_KEYMENU)
+            return false;
+        if (message.LParam == 0) {
+            if (!m_main_menu_mode) {
+                EnterMainMenuMode();
+            } else {
+                if (m_skin_menu && m_skin_menu->Visible())
+                    m_skin_menu->CloseMenus();
+                LeaveMainMenuMode();
+            }
+        }
+        return true;
     case WM_DESTROY:
         m_morph_timer->SetEnabled(false);
         m_hover_timer->SetEnabled(false);
         m_animation_timer->SetEnabled(false);
+        // A maximised MDI child that goes gives its MDI form back its menu bar.
+        if (m_form->FormStyle() == fsMDIChild && m_frame_state == TvxFrameState::Maximized) {
+            m_frame_state = TvxFrameState::Normal;
+            TellMDIChildRestored();
+        }
         return false;
+    case MDIChildMaximizedNotice:
+    case MDIChildRestoredNotice:
+        MDIChildNotice(message);
+        return true;
+    case MDIChildFitNotice:
+        if (m_frame_state == TvxFrameState::Maximized && m_form->FormStyle() == fsMDIChild)
+            FitMaximizedChild();
+        return true;
     case WM_NCCALCSIZE: {
         auto* r = reinterpret_cast<TRect*>(message.LParam);
         if (!r || !nonclient || m_form->BorderStyle() == bsNone)
@@ -162,6 +191,10 @@ bool TvxVeneer::Handle(TMessage& message)
         CallSaved(message);
         m_magnet.Clear();
         RefreshSize();
+        // The MDI client window has its new size: maximised children follow it.
+        for (int i = 0; i < m_form->MDIChildCount(); ++i)
+            if (TCustomForm* child = m_form->MDIChildren(i); child->HandleAllocated())
+                Wm().SendMessage(child->Handle(), MDIChildFitNotice);
         if (m_skin_active) {
             TPoint least = MinimumSize();
             if (nonclient && m_geometry.W >= least.x && m_geometry.H >= least.y)

@@ -4,11 +4,13 @@
 #include "framework/TTimer.h"
 #include "platform/TWindowManager.h"
 #include "skin/controls/TvxSkinStatusBar.h"
+#include "skin/data/SkinMessages.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/draw/TvxMaskRegion.h"
 #include "skin/draw/TvxPlatform.h"
 #include "skin/form/TvxClientFrameLook.h"
 #include "skin/form/TvxFramePlacement.h"
+#include "skin/form/TvxSkinMainMenuBar.h"
 #include "skin/form/TvxVeneer.h"
 #include "skin/form/objects/TvxActiveSkinObject.h"
 
@@ -55,10 +57,53 @@ void TvxVeneer::RestoreState()
     m_restore_bounds = {};
     m_hover_timer->SetEnabled(true);
     m_form->Invalidate();
+    if (m_form->FormStyle() == fsMDIChild)
+        TellMDIChildRestored();
     if (m_status_bar)
         m_status_bar->ShowGrip(true);
     if (OnRestore)
         OnRestore(this);
+}
+
+void TvxVeneer::FitMaximizedChild()
+{
+    HWND client = Wm().GetParent(FormHandle());
+    if (!client)
+        return;
+    const TRect area = Wm().GetClientRect(client);
+    if (m_form->Left() == 0 && m_form->Top() == 0 && m_form->Width() == area.Width()
+        && m_form->Height() == area.Height())
+        return;
+    m_form->SetBounds(0, 0, area.Width(), area.Height());
+}
+
+void TvxVeneer::TellMDIChildRestored()
+{
+    if (TCustomForm* main = Application().MainForm(); main && main != m_form && main->HandleAllocated())
+        Wm().SendMessage(main->Handle(), MDIChildRestoredNotice, static_cast<WPARAM>(FormHandle()));
+}
+
+void TvxVeneer::MDIChildNotice(const TMessage& message)
+{
+    // On the MDI form: the menu bar carries the maximised child's buttons while one is.
+    if (!m_main_menu_bar)
+        return;
+    TCustomForm* maximized = nullptr;
+    for (int i = 0; i < m_form->MDIChildCount(); ++i) {
+        TCustomForm* child = m_form->MDIChildren(i);
+        if (!child->Visible())
+            continue;
+        for (int j = 0; j < child->ComponentCount(); ++j)
+            if (auto* veneer = dynamic_cast<TvxVeneer*>(child->Components(j)); veneer
+                && veneer->FrameState() == TvxFrameState::Maximized
+                && !(message.Msg == MDIChildRestoredNotice && child->HandleAllocated()
+                    && child->Handle() == static_cast<HWND>(message.WParam)))
+                maximized = child;
+    }
+    if (maximized)
+        m_main_menu_bar->ShowMDIButtons(maximized);
+    else
+        m_main_menu_bar->HideMDIButtons();
 }
 
 void TvxVeneer::MinimizeState()
@@ -100,6 +145,18 @@ void TvxVeneer::MaximizeState()
         m_restore_bounds = m_form->BoundsRect();
     m_frame_state = TvxFrameState::Maximized;
     HWND hwnd = FormHandle();
+    if (m_form->FormStyle() == fsMDIChild) {
+        // An MDI child fills its MDI form's free client area; the form's menu bar
+        // takes its buttons.
+        m_hover_timer->SetEnabled(false);
+        m_objects.ForgetTracking();
+        FitMaximizedChild();
+        if (TCustomForm* main = Application().MainForm(); main && main != m_form && main->HandleAllocated())
+            Wm().SendMessage(main->Handle(), MDIChildMaximizedNotice, static_cast<WPARAM>(hwnd));
+        if (OnMaximize)
+            OnMaximize(this);
+        return;
+    }
     TRect monitor = TvxPlatform::WorkArea(hwnd, TvxWorkArea::kWholeMonitor);
     TRect work = TvxPlatform::WorkArea(hwnd, TvxWorkArea::kWorkArea);
     TRect target

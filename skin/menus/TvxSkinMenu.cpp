@@ -106,6 +106,7 @@ void TvxSkinMenu::ShowMenu(
         if (item.Items(i)->Visible())
             items.push_back(item.Items(i));
     m_first = !m_visible;
+    m_key_seen = false;
     // The control of a menu still open is told it closed before the new one takes
     // its place.
     CloseFromLevel(0);
@@ -129,6 +130,7 @@ void TvxSkinMenu::ShowMenuPair(TControl* control, TvxSkinData* data, bool above,
             if (parent->Items(i)->Visible())
                 items.push_back(parent->Items(i));
     m_first = !m_visible;
+    m_key_seen = false;
     CloseFromLevel(0);
     Refer(m_popup_control, control);
     m_work_area = Wm().Backend().WorkArea();
@@ -324,14 +326,25 @@ bool TvxSkinMenu::HandleMessage(MSG& msg)
     switch (msg.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        m_windows.back()->TakeKey(static_cast<uint16_t>(msg.wParam));
+        // Alt+F4 is the window's: the menu closes and the key goes on.
+        if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4) {
+            CloseMenus();
+            return false;
+        }
+        m_key_seen = true;
+        if (m_key_preview && m_key_preview(static_cast<uint16_t>(msg.wParam)))
+            return true;
+        if (!m_windows.empty())
+            m_windows.back()->TakeKey(static_cast<uint16_t>(msg.wParam));
         return true;
     case WM_KEYUP:
     case WM_SYSKEYUP:
         return true;
     case WM_CHAR:
     case WM_SYSCHAR:
-        m_windows.back()->CharKey(static_cast<uint32_t>(msg.wParam));
+        // The character of the key that opened the menu is not the menu's.
+        if (m_key_seen)
+            m_windows.back()->CharKey(static_cast<uint32_t>(msg.wParam));
         return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

@@ -66,6 +66,9 @@ public:
     int LevelOf(const TvxSkinPopupWindow& window) const;
     TControl* PopupControl() const { return m_popup_control; }
     TControl* LastPopupControl() const { return m_last_popup_control; }
+    // Sees the keys before the open menu does: a main menu moves between its entries
+    // with Left and Right. Returns whether it took the key.
+    void SetKeyPreview(std::function<bool(uint16_t key)> preview) { m_key_preview = std::move(preview); }
     // Fired once when the open menu closes.
     void SetCloseHandler(std::function<void()> handler) { m_close_handler = std::move(handler); }
     TvxSkinData* SkinData() const { return m_skin_data; }
@@ -125,6 +128,9 @@ private:
     TCustomForm* m_form = nullptr;
     const TMenuItem* m_root = nullptr;
     std::function<void()> m_close_handler;
+    std::function<bool(uint16_t)> m_key_preview;
+    // A key went down while the menu was open: characters from then on are its.
+    bool m_key_seen = false;
     TApplication::THookId m_hook = 0;
 };
 

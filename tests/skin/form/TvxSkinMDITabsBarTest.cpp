@@ -6,6 +6,7 @@
 #include "skin/controls/TvxSkinMenuSpeedButton.h"
 #include "skin/menus/TvxSkinMenu.h"
 #include "skin/menus/TvxSkinPopupMenu.h"
+#include "skin/menus/TvxSkinPopupWindow.h"
 #include "tests/skin/form/FormFixture.h"
 
 #include <string>
@@ -161,4 +162,26 @@ TEST_F(MDITabsBarTest, ManyChildrenOnANarrowBar)
     ShowAndPaint();
     EXPECT_EQ(bar->Width(), 315);
     EXPECT_EQ(bar->HiddenCount(), 200 - (315 - 30) / 40);
+}
+
+// A right press on a tab shows that child's system menu at the cursor, unless
+// SupportChildMenus is off.
+TEST_F(MDITabsBarTest, RightPressShowsTheChildsSystemMenu)
+{
+    Bar(315, 2);
+    auto& child_veneer = children[0]->Add<TvxVeneer>();
+    Pump();
+    auto right_click = [this](int x, int y) {
+        Pump(600);
+        wm.Input().MouseMove(At(x, y));
+        wm.Input().Click(TMouseButton::Right, At(x, y));
+        Pump();
+    };
+    right_click(40, 10);
+    ASSERT_TRUE(child_veneer.SkinMenu().Visible());
+    EXPECT_EQ(child_veneer.SkinMenu().Level(0).Left(), At(40, 10).x);
+    child_veneer.SkinMenu().CloseMenus();
+    bar->SetSupportChildMenus(false);
+    right_click(40, 10);
+    EXPECT_FALSE(child_veneer.SkinMenu().Visible());
 }
