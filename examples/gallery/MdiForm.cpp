@@ -1,13 +1,18 @@
 #include "examples/gallery/MdiForm.h"
 
 #include "examples/gallery/GallerySkin.h"
+#include "framework/SysUtils.h"
 #include "framework/TApplication.h"
+#include "framework/TMainMenu.h"
+#include "framework/TMenuItem.h"
+#include "platform/TShell.h"
 #include "skin/controls/TvxSkinPanel.h"
 #include "skin/controls/TvxSkinSpeedButton.h"
 #include "skin/controls/TvxSkinToolBar.h"
 #include "skin/controls/TvxSkinUpDown.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/form/TvxSkinMDITabsBar.h"
+#include "skin/form/TvxSkinMainMenuBar.h"
 #include "skin/form/TvxVeneer.h"
 
 namespace tessel::gallery {
@@ -21,7 +26,27 @@ MdiForm::MdiForm(TComponent* owner, const std::string& skin_file)
     SetBounds(40, 40, 800, 560);
     SetColor(clBtnFace);
     TvxSkinData& store = AddSkinStore(*this, skin_file);
-    Add<TvxVeneer>().SetSkinData(&store);
+    TvxVeneer& veneer = Add<TvxVeneer>();
+    veneer.SetSkinData(&store);
+
+    // The skinned main menu: File, Window (the children), Skin and Help.
+    auto& menu = Add<TMainMenu>();
+    TMenuItem& file = menu.Items().Add("&File");
+    file.Add("&New document", [this](TComponent*) { AddChild(); });
+    file.Add("&Close document", [this](TComponent*) {
+        if (TCustomForm* child = ActiveMDIChild())
+            child->Close();
+    });
+    file.Add("-");
+    file.Add("E&xit", [this](TComponent*) { Close(); });
+    TMenuItem& window = menu.Items().Add("&Window");
+    window.Add("&Next document", [this](TComponent*) { NextChild(); });
+    const std::string folder = ExtractFilePath(TShell::ProgramPath());
+    TMenuItem& skins = menu.Items().Add("&Skin");
+    skins.Add("&Demo", [folder](TComponent*) { SwitchSkins(folder + "demo.vxs"); });
+    skins.Add("&Ember", [folder](TComponent*) { SwitchSkins(folder + "ember.vxs"); });
+    menu.Items().Add("&Help").Add(
+        "&About Tessel", [this](TComponent*) { SetCaption("Tessel MDI: skinned by Tessel"); });
 
     auto& bar = Add<TvxSkinToolBar>();
     bar.SetParent(this);
@@ -57,6 +82,12 @@ MdiForm::MdiForm(TComponent* owner, const std::string& skin_file)
     m_tabs->SetHeight(21);
     m_tabs->SetSkinData(&store);
     m_tabs->SetShowCloseButtons(true);
+    // The menu bar last: the controls aligned to the top stack from the last made.
+    auto& menu_bar = Add<TvxSkinMainMenuBar>();
+    menu_bar.SetParent(this);
+    menu_bar.SetSkinData(&store);
+    menu_bar.SetVeneer(&veneer);
+    menu_bar.SetMainMenu(&menu);
 }
 
 TForm& MdiForm::AddChild()
@@ -79,6 +110,20 @@ TForm& MdiForm::AddChild()
     child.OnClose = [](TComponent*, TCloseAction& action) { action = caFree; };
     child.Show();
     return child;
+}
+
+void MdiForm::NextChild()
+{
+    const int count = MDIChildCount();
+    int active = 0;
+    for (int i = 0; i < count; ++i)
+        if (MDIChildren(i) == ActiveMDIChild())
+            active = i;
+    if (count > 1) {
+        TCustomForm* next = MDIChildren((active + 1) % count);
+        next->Show();
+        next->BringToFront();
+    }
 }
 
 } // namespace tessel::gallery

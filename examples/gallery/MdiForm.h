@@ -12,7 +12,8 @@ class TvxSkinSpeedButton;
 
 namespace tessel::gallery {
 
-// An MDI window on the demo skin (tessel-gallery --mdi): a tool bar of speed
+// An MDI window on the demo skin (tessel-gallery --mdi): a skinned main menu bar
+// (File, Window, Skin, Help), a tool bar of speed
 // buttons ("New" adds a child) with an up-down that sets the tabs' least width, the
 // MDI tabs bar, and three children to begin with.
 class MdiForm : public TForm {
@@ -21,6 +22,8 @@ public:
 
     // A new child with a skinned frame of its own, shown in front.
     TForm& AddChild();
+    // The next child (after the active one) comes to the front.
+    void NextChild();
 
 private:
     std::string m_skin_file;

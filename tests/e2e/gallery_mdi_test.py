@@ -1,7 +1,9 @@
 """The gallery's MDI window (tessel-gallery --mdi) on a real X server, without a
 window manager and under openbox: a click on a tab brings its child in front, a tab
 dragged past the next one takes its place, the up-down counts and narrows the tabs
-until some are hidden, and the hidden-tabs button lists them.
+until some are hidden, and the hidden-tabs button lists them; the skinned menu bar
+opens by mouse (and follows the mouse to the next entry) and by Alt+letter, and its
+Skin menu switches the skin.
 Usage: gallery_mdi_test.py GALLERY OUT_DIR"""
 
 import os
@@ -14,7 +16,7 @@ from desktop import Session  # noqa: E402
 from skinned_controls_test import window_geometry  # noqa: E402
 
 FRAME_LEFT, FRAME_TOP = 3, 22
-TABS, TOOL_BAR = 21, 29  # the tabs bar on top, the tool bar under it
+MENU, TABS, TOOL_BAR = 22, 21, 29  # the menu bar on top, the tabs bar, the tool bar
 
 
 def region(shot, left, top, right, bottom):
@@ -28,7 +30,8 @@ def check(display, gallery, out, label):
         window = display.wait_for_window("Tessel MDI")
         time.sleep(1.5)
         x0, y0, width, _ = window_geometry(display, window)
-        cx, cy = x0 + FRAME_LEFT, y0 + FRAME_TOP
+        cx, top = x0 + FRAME_LEFT, y0 + FRAME_TOP
+        cy = top + MENU  # below the menu bar
         tabs_y, tools_y = cy + 10, cy + TABS + 14
         away = (x0 + width - 30, cy + 450)
         x = display.xdotool
@@ -84,6 +87,45 @@ def check(display, gallery, out, label):
         assert listed.pixel(*under) != narrowed.pixel(*under), "the hidden-tabs menu did not drop"
         x("key", "Escape")
         time.sleep(0.3)
+
+        # The menu bar: File (about 9 ... 27 of the client) and Window (39 ... 82).
+        file_at, window_at = (cx + 18, top + 11), (cx + 60, top + 11)
+        in_file_only = (cx + 20, cy + 60)  # the third row of File's menu
+        in_window_only = (cx + 165, cy + 12)  # right of File's menu, in Window's
+        rest = display.screenshot(f"{out}/mdi-{label}-8-menu-rest.png")
+        x("mousemove", *file_at, "click", 1)
+        time.sleep(0.6)
+        opened = display.screenshot(f"{out}/mdi-{label}-9-file-menu.png")
+        assert opened.pixel(*in_file_only) != rest.pixel(*in_file_only), "File's menu did not drop"
+        assert opened.pixel(*in_window_only) == rest.pixel(*in_window_only)
+        x("mousemove", *window_at)
+        time.sleep(0.6)
+        moved = display.screenshot(f"{out}/mdi-{label}-10-window-menu.png")
+        assert moved.pixel(*in_window_only) != rest.pixel(*in_window_only), "Window's menu did not follow"
+        assert moved.pixel(*in_file_only) == rest.pixel(*in_file_only), "File's menu stayed open"
+        x("key", "Escape")
+        x("mousemove", *away)
+        time.sleep(0.5)
+        closed = display.screenshot(f"{out}/mdi-{label}-11-closed.png")
+        assert closed.pixel(*in_window_only) == rest.pixel(*in_window_only), "Escape left the menu open"
+        # Alt+F opens File; Enter runs its first entry, New document.
+        x("key", "alt+f")
+        time.sleep(0.6)
+        keyed = display.screenshot(f"{out}/mdi-{label}-12-alt-f.png")
+        assert keyed.pixel(*in_file_only) != rest.pixel(*in_file_only), "Alt+F did not open File"
+        x("key", "Return")
+        time.sleep(0.8)
+        added = display.screenshot(f"{out}/mdi-{label}-13-new-document.png")
+        assert added.pixel(*in_file_only) == rest.pixel(*in_file_only), "the menu stayed open"
+        assert region(added, *children) != region(closed, *children), "New document made no child"
+        # Skin, Ember: the whole window, menu bar included, takes the other skin.
+        bar_point = (cx + 400, top + 11)
+        x("key", "alt+s")
+        time.sleep(0.5)
+        x("key", "Down", "Return")
+        time.sleep(1.5)
+        ember = display.screenshot(f"{out}/mdi-{label}-14-ember.png")
+        assert sum(ember.pixel(*bar_point)) < sum(added.pixel(*bar_point)) - 200, "the menu bar kept its skin"
         assert process.poll() is None, "the gallery ended"
     finally:
         process.terminate()

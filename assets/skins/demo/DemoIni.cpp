@@ -395,7 +395,7 @@ std::string DemoSkinIni()
     ini.Flag("mainmenupopupup", false);
     ini.Key("borderwidth", 3);
     ini.Key("formminwidth", 170);
-    ini.Flag("mditabstransparent", false);
+    ini.Flag("mditabstransparent", true);
     ini.Flag("mainmenubartransparent", false);
     ini.Key("cursorindex", -1);
     ini.Flag("autorenderinginactiveimage", true);
