@@ -75,11 +75,14 @@ void TvxSkinPopupWindow::Build(const TvxPopupContent& content)
         canvas.DrawText(text, r, DT_CALCRECT | DT_SINGLELINE);
         widest = std::max(widest, std::min(r.Width(), kWidestCaption) + 2);
     }
-    int w = widest + m_image_column + 16;
+    // Beside the caption: the image column and the arrow's room, as the items draw
+    // them (the built-in look has wider ones), and the frame.
+    int w = widest;
     if (!m_frame.Skinned())
-        w += 10;
+        w += (m_images ? m_image_column + 3 : 19) + 1 + 19 + m_frame.ExtraWidth();
     else
-        w += (rec ? rec->skinrect.Width() - rec->textrect.Width() : 0) + m_frame.ExtraWidth();
+        w += m_image_column + 16 + (rec ? rec->skinrect.Width() - rec->textrect.Width() : 0)
+            + m_frame.ExtraWidth();
 
     // The height: every item, or a window of so many items that scrolls.
     auto item_height = [&](const TvxSkinMenuItem& item) {

@@ -421,3 +421,24 @@ TEST_F(SkinMenuTest, ABrokenPopupSkinStillShows)
     EXPECT_FALSE(engine->Visible());
     EXPECT_EQ(ran.size(), 1u);
 }
+
+// The built-in look leaves room for the widest caption beside its image column and
+// the arrow's room: nothing is cut to "...", with or without a submenu or images.
+TEST_F(SkinMenuTest, TheBuiltInLookFitsTheWidestCaption)
+{
+    Add(menu->Items(), "&0 %");
+    Add(menu->Items(), "A rather longer caption");
+    Add(Add(menu->Items(), "&100 %"), "Sub");
+    menu->Popup(150, 150);
+    ASSERT_EQ(engine->LevelCount(), 1);
+    TvxSkinPopupWindow& window = Level(0);
+    TBitmap scratch(1, 1);
+    scratch.Canvas().Font().Assign(veneer->DefMenuItemFont());
+    for (int i = 0; i < window.ItemCount(); ++i) {
+        const TRect item = window.Item(i).ItemRect();
+        TRect measured { 0, 0, 0, 0 };
+        scratch.Canvas().DrawText(window.Item(i).MenuItem().Caption(), measured, DT_CALCRECT | DT_SINGLELINE);
+        // The items draw the caption from 20 pixels in to 19 before the right end.
+        EXPECT_GE(item.Width() - 20 - 19, measured.Width()) << window.Item(i).MenuItem().Caption();
+    }
+}
