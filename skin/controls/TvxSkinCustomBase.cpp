@@ -52,7 +52,8 @@ template<class TSkinBase> void TvxSkinCustomBase<TSkinBase>::ChangeSkinData()
         if (m_default_height > 0)
             height = m_default_height;
     } else {
-        m_look.Target(width, height);
+        // The control's own rule: a button that keeps its own size keeps it here too.
+        FitSize(width, height);
     }
     if (width != this->Width() || height != this->Height())
         this->SetBounds(this->Left(), this->Top(), width, height);

@@ -134,14 +134,6 @@ void TvxSkinMDITabsBar::LayOut()
     m_hidden_button->SetVisible(m_hidden > 0);
 }
 
-void TvxSkinMDITabsBar::ChangeSkinData()
-{
-    const int w = Width(), h = Height();
-    TvxSkinCustomControl::ChangeSkinData();
-    if (Width() != w || Height() != h)
-        SetBounds(Left(), Top(), w, h);
-}
-
 void TvxSkinMDITabsBar::BackgroundChanged()
 {
     if (const TvxSkinData* data = SkinData(); data && !data->Empty() && data->FormInfo().mditabstransparent)
@@ -248,13 +240,10 @@ void TvxSkinMDITabsBar::MouseDown(TMouseButtonKind button, TShiftState shift, in
     TvxMDITab* tab = &Tab(index);
     if (button == mbRight && m_support_child_menus) {
         // The child's system menu at the cursor.
-        TCustomForm* child = tab->child;
-        for (int i = 0; i < child->ComponentCount(); ++i)
-            if (auto* veneer = dynamic_cast<TvxVeneer*>(child->Components(i))) {
-                const TPoint at = ClientToScreen({ x, y });
-                veneer->ShowSystemMenu({ at.x, at.y, at.x, at.y });
-                break;
-            }
+        if (TvxVeneer* veneer = TvxVeneer::Of(*tab->child)) {
+            const TPoint at = ClientToScreen({ x, y });
+            veneer->ShowSystemMenu({ at.x, at.y, at.x, at.y });
+        }
     }
     if (button == mbLeft) {
         if (InClose(*tab, x, y)) {

@@ -51,9 +51,6 @@ public:
     void Sync();
     // Lays the tabs out at the bar's size (painting does it too).
     void LayOut();
-    // The skin changed: the record again, the size kept (the tab record says nothing
-    // of the bar's).
-    void ChangeSkinData() override;
     // Drawn over the form's image when the skin says so: repainted as it changes.
     void BackgroundChanged() override;
     TvxSkinPopupMenu& ListMenu() const { return *m_list_menu; }

@@ -331,6 +331,9 @@ TEST_F(SkinButtonTest, UseSkinSizeOffKeepsTheButtonsSize)
         for (int x = 0; x < 100; ++x)
             differs_low = differs_low || (empty.Pixel(x, y) != with.Pixel(x, y));
     EXPECT_TRUE(differs_low) << "the caption is centred in the taller client";
+    // A skin change keeps the size the program gave.
+    LoadParts(DemoParts([](std::string&) {}));
+    EXPECT_EQ(b.Height(), 60);
     b.SetUseSkinSize(true);
     Pump();
     EXPECT_EQ(b.Height(), 25);

@@ -185,6 +185,8 @@ TEST_F(SkinUpDownTest, TheRecordsSizeAndLooks)
     u.SetBounds(10, 10, 40, 20);
     Pump();
     EXPECT_EQ(u.Width(), 40);
+    LoadParts(DemoParts([](std::string&) {}));
+    EXPECT_EQ(u.BoundsRect(), (TRect { 10, 10, 50, 30 })) << "a skin change keeps its own size";
     EXPECT_EQ(u.ButtonRect(TvxSkinUpDown::kDown), (TRect { 0, 0, 20, 20 }));
     EXPECT_EQ(u.ButtonRect(TvxSkinUpDown::kUp), (TRect { 20, 0, 40, 20 }));
     u.SetOrientation(udVertical);
