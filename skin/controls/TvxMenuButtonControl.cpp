@@ -10,6 +10,8 @@
 #include "skin/menus/TvxSkinImagesMenu.h"
 #include "skin/menus/TvxSkinPopupMenu.h"
 
+#include <type_traits>
+
 namespace tessel {
 
 namespace {
@@ -303,15 +305,22 @@ template<class TButton> void TvxMenuButtonControl<TButton>::ComposePartedLook(TB
                           : TRect { arrow_part.left, client.top, client.right, client.bottom };
     if (pressed || m_menu_open)
         box = { box.left + 2, box.top + 2, box.right + 2, box.bottom + 2 };
+    DrawMarker(c, box, m_menu_open ? record->downfontcolor : color, m_menu_open || pressed, false);
+}
+
+template<class TButton>
+void TvxMenuButtonControl<TButton>::DrawMarker(
+    TCanvas& c, const TRect& box, TColor color, bool down, bool flat)
+{
+    const TvxDataSkinButtonControl* record = this->ButtonRecord();
     if (record->menumarkerrect.IsEmpty()) {
-        TvxSymbols::DrawDropArrow(c, box, m_menu_open ? record->downfontcolor : color);
+        TvxSymbols::DrawDropArrow(c, box, color);
         return;
     }
-    TRect marker = record->menumarkerrect;
-    if (m_menu_open || pressed)
-        marker = record->menumarkerdownrect;
-    else if (this->Hot())
-        marker = record->menumarkeractiverect;
+    TRect marker = down ? record->menumarkerdownrect
+        : this->Hot()   ? record->menumarkeractiverect
+        : flat          ? record->menumarkerflatrect
+                        : record->menumarkerrect;
     if (marker.IsEmpty())
         marker = record->menumarkerrect;
     TBitmap mark(marker.Width(), marker.Height());
@@ -324,6 +333,24 @@ template<class TButton> void TvxMenuButtonControl<TButton>::ComposePartedLook(TB
         box.left + (box.Width() - marker.Width()) / 2, box.top + (box.Height() - marker.Height()) / 2, mark);
 }
 
+template<class TButton> void TvxMenuButtonControl<TButton>::PaintFlatParted(TBitmap& image)
+{
+    // Only a speed button has a flat look.
+    if constexpr (std::is_base_of_v<TvxSkinSpeedButton, TButton>) {
+        const int w = this->Width(), h = this->Height();
+        image.SetSize(w, h);
+        this->CopyParentImage(image);
+        TCanvas& c = image.Canvas();
+        const TRect arrow_part = ArrowPart(), body = Body(w, h, arrow_part);
+        const TColor color = this->FlatCaptionColor();
+        c.Brush().SetStyle(bsClear);
+        this->DrawContent(c, body, false, false, color);
+        DrawMarker(c, arrow_part, color, false, true);
+    } else {
+        TButton::CreateSkinImage(image);
+    }
+}
+
 template<class TButton> void TvxMenuButtonControl<TButton>::CreateSkinImage(TBitmap& image)
 {
     const TvxDataSkinButtonControl* record = this->ButtonRecord();
@@ -332,6 +359,11 @@ template<class TButton> void TvxMenuButtonControl<TButton>::CreateSkinImage(TBit
         return;
     }
     if (LookKind() != TLookKind::Button) {
+        if constexpr (std::is_base_of_v<TvxSkinSpeedButton, TButton>)
+            if (this->AtRestFlat()) {
+                PaintFlatParted(image);
+                return;
+            }
         ComposePartedLook(image);
         return;
     }

@@ -71,6 +71,12 @@ private:
     // A tool or resize record's look: body and arrow part, caption and marker.
     void ComposePartedLook(TBitmap& image);
     void ComposePart(TBitmap& part, const TRect& look, int width, int height);
+    // The record's menu marker (or the drawn arrow) centred in box: the down, active,
+    // flat or normal marker image.
+    void DrawMarker(TCanvas& c, const TRect& box, TColor color, bool down, bool flat);
+    // A flat speed button at rest with a tool or resize record: image, caption and
+    // the flat marker on the parent's background.
+    void PaintFlatParted(TBitmap& image);
 
     TvxSkinPopupMenu* m_menu = nullptr;
     bool m_track_button_mode = false;

@@ -58,11 +58,13 @@ void TvxSkinSpeedButton::CreateSkinImage(TBitmap& image)
         TvxButtonControl::CreateSkinImage(image);
         return;
     }
+    PaintFlat(image, FlatCaptionColor());
+}
+
+TColor TvxSkinSpeedButton::FlatCaptionColor() const
+{
     const TvxSkinColors& colors = SkinData()->SkinColors();
-    PaintFlat(image,
-        !Enabled()               ? colors.cbtnshadow
-            : UseSkinFontColor() ? colors.cbtntext
-                                 : DefaultFont().Color());
+    return !Enabled() ? colors.cbtnshadow : UseSkinFontColor() ? colors.cbtntext : DefaultFont().Color();
 }
 
 void TvxSkinSpeedButton::CreateDefaultImage(TBitmap& image)

@@ -32,6 +32,8 @@ protected:
     bool CaptionShown() const override { return m_show_caption; }
     // Flat and at rest: nothing but image and caption shows.
     bool AtRestFlat() const;
+    // The caption's colour when flat and at rest.
+    TColor FlatCaptionColor() const;
     // Image and caption on the parent's background.
     void PaintFlat(TBitmap& image, TColor color);
 

@@ -155,3 +155,34 @@ TEST_F(SkinSpeedButtonTest, ANarrowedButtonLeavesTheBackground)
     Pump();
     EXPECT_TRUE(Same(Shot(place), background, { 26, 0, 80, 26 }));
 }
+
+// A flat drop-down speed button on a tool-button record shows at rest its caption
+// and the record's flat marker on the form, and its face under the mouse.
+TEST_F(SkinSpeedButtonTest, AFlatMenuSpeedButtonShowsTheFlatMarker)
+{
+    auto& b = AddButton<TvxSkinMenuSpeedButton>({ 10, 10, 80, 36 });
+    auto& menu = form->Add<TvxSkinPopupMenu>();
+    menu.Items().Add("One");
+    b.SetSkinDataName("toolbutton");
+    b.SetSkinPopupMenu(&menu);
+    b.SetCaption("Drop");
+    b.SetFlat(true);
+    ShowAndPaint();
+    const TRect arrow { b.Width() - 15, 0, b.Width(), b.Height() };
+    const TBitmap background = Shot({ 200, 200, 200 + b.Width(), 200 + b.Height() });
+    const TBitmap normal_marker = Image(b);
+    EXPECT_TRUE(Same(normal_marker, background, { 0, 0, 3, 3 })) << "no face at rest";
+    EXPECT_FALSE(Same(normal_marker, background, arrow)) << "the marker shows";
+    // The flat marker is its own image: the down marker's here.
+    LoadParts(DemoParts([](std::string& ini) {
+        const size_t section = ini.find("[toolbutton]");
+        const size_t key = ini.find("\nmenumarkerflatrect=", section);
+        ini.replace(key + 1, ini.find('\n', key + 1) - key - 1, "menumarkerflatrect=510,142,517,146");
+    }));
+    const TBitmap flat_marker = Image(b);
+    EXPECT_TRUE(Same(flat_marker, background, { 0, 0, 3, 3 }));
+    EXPECT_FALSE(Same(flat_marker, normal_marker, arrow));
+    wm.Input().MouseMove(At(b, 5, 5));
+    Run(200);
+    EXPECT_FALSE(Same(Image(b), background, { 0, 0, 3, 3 })) << "the face under the mouse";
+}
