@@ -37,12 +37,14 @@ TvxSkinMainMenuBar::TvxSkinMainMenuBar(TComponent* owner)
     m_def_item_font.SetColor(clBtnText);
     m_hover_timer = TTimer::Stopped(50, [this] { OnHover(); });
     m_morph_timer = TTimer::Stopped(25, [this] { OnMorph(); });
+    m_animation_timer = TTimer::Stopped(25, [this] { OnAnimate(); });
 }
 
 TvxSkinMainMenuBar::~TvxSkinMainMenuBar()
 {
     m_hover_timer->SetEnabled(false);
     m_morph_timer->SetEnabled(false);
+    m_animation_timer->SetEnabled(false);
 }
 
 void TvxSkinMainMenuBar::SetUseSkinFont(bool value)
@@ -62,10 +64,7 @@ TvxVeneer* TvxSkinMainMenuBar::Veneer() const
     if (m_veneer)
         return m_veneer;
     TCustomForm* form = GetParentForm();
-    for (int i = 0; form && i < form->ComponentCount(); ++i)
-        if (auto* veneer = dynamic_cast<TvxVeneer*>(form->Components(i)))
-            return veneer;
-    return nullptr;
+    return form ? TvxVeneer::Of(*form) : nullptr;
 }
 
 void TvxSkinMainMenuBar::SetVeneer(TvxVeneer* veneer)
@@ -137,9 +136,8 @@ TMainMenu* TvxSkinMainMenuBar::ChildMenu() const
 {
     if (!m_child)
         return nullptr;
-    for (int i = 0; i < m_child->ComponentCount(); ++i)
-        if (auto* veneer = dynamic_cast<TvxVeneer*>(m_child->Components(i)); veneer && veneer->MainMenu())
-            return veneer->MainMenu();
+    if (TvxVeneer* veneer = TvxVeneer::Of(*m_child); veneer && veneer->MainMenu())
+        return veneer->MainMenu();
     return m_child->Menu();
 }
 
@@ -286,9 +284,7 @@ void TvxSkinMainMenuBar::LayOut()
     const bool scroll = m_scroll_menu && !m_merged;
     // The child's buttons: the system menu at the left, the others from the right.
     if (m_child) {
-        TvxVeneer* child_veneer = nullptr;
-        for (int i = 0; i < m_child->ComponentCount() && !child_veneer; ++i)
-            child_veneer = dynamic_cast<TvxVeneer*>(m_child->Components(i));
+        const TvxVeneer* child_veneer = TvxVeneer::Of(*m_child);
         const unsigned icons = child_veneer ? child_veneer->BorderIcons() : m_child->BorderIcons();
         for (int i = 0; i < ButtonCount(); ++i) {
             TvxSkinMainMenuBarButton& b = Button(i);
@@ -332,10 +328,7 @@ void TvxSkinMainMenuBar::LayOut()
 
 void TvxSkinMainMenuBar::ChangeSkinData()
 {
-    const int w = Width(), h = Height();
     TvxSkinCustomControl::ChangeSkinData();
-    if (Width() != w || Height() != h)
-        SetBounds(Left(), Top(), w, h);
     Rebuild();
 }
 

@@ -84,6 +84,7 @@ public:
     void ButtonCommand(TvxSkinMainMenuBarButton& button);
     void CloseMaximizedChild();
     void StartMorph();
+    void StartAnimation();
     bool SkinEffectsOn() const;
 
     void ChangeSkinData() override;
@@ -123,6 +124,7 @@ private:
     void SetHot(int index);
     void OnHover();
     void OnMorph();
+    void OnAnimate();
     void ShowMore();
     void PaintBar(TBitmap& image, bool skinned);
 
@@ -147,7 +149,7 @@ private:
     bool m_switching = false;
     // Entries went with their menu items: made again before the next use.
     bool m_stale = false;
-    std::unique_ptr<TTimer> m_hover_timer, m_morph_timer;
+    std::unique_ptr<TTimer> m_hover_timer, m_morph_timer, m_animation_timer;
 };
 
 } // namespace tessel

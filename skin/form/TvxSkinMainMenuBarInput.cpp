@@ -55,6 +55,25 @@ void TvxSkinMainMenuBar::OnMorph()
     Invalidate();
 }
 
+void TvxSkinMainMenuBar::StartAnimation()
+{
+    m_animation_timer->SetEnabled(true);
+}
+
+void TvxSkinMainMenuBar::OnAnimate()
+{
+    bool running = false, moved_any = false;
+    for (TvxSkinMainMenuBarItem* item : m_items) {
+        bool moved = false;
+        running = item->AnimationStep(moved) || running;
+        moved_any = moved_any || moved;
+    }
+    if (moved_any)
+        Invalidate();
+    if (!running)
+        m_animation_timer->SetEnabled(false);
+}
+
 int TvxSkinMainMenuBar::ObjectAt(TPoint p) const
 {
     for (size_t i = 0; i < m_objects.size(); ++i) {
@@ -277,9 +296,7 @@ void TvxSkinMainMenuBar::ButtonCommand(TvxSkinMainMenuBarButton& button)
     TCustomForm* child = m_child;
     if (!child)
         return;
-    TvxVeneer* child_veneer = nullptr;
-    for (int i = 0; i < child->ComponentCount() && !child_veneer; ++i)
-        child_veneer = dynamic_cast<TvxVeneer*>(child->Components(i));
+    TvxVeneer* child_veneer = TvxVeneer::Of(*child);
     switch (button.Command()) {
     case vxmbClose:
         child->Close();

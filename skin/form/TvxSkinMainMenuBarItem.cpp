@@ -19,7 +19,24 @@ TvxSkinMainMenuBarItem::TvxSkinMainMenuBarItem(
         m_down_rect = m_record->downrect;
     if (!m_record || m_record->textrect.IsEmpty())
         m_picture = nullptr;
+    if (m_picture)
+        m_animation = TvxFrameAnimation(m_record->animateskinrect, m_record->framecount,
+            m_record->animateinterval, m_record->inactiveanimation, m_record->skinrect.Height());
     m_enabled = item.Enabled();
+}
+
+void TvxSkinMainMenuBarItem::Animate()
+{
+    if (!m_animation.Exists() || !m_bar.SkinEffectsOn())
+        return;
+    m_animation.Start(m_active);
+    m_bar.StartAnimation();
+}
+
+bool TvxSkinMainMenuBarItem::AnimationStep(bool& moved)
+{
+    moved = false;
+    return m_animation.Exists() && m_bar.SkinEffectsOn() && m_animation.Step(m_active, moved);
 }
 
 bool TvxSkinMainMenuBarItem::Reachable() const
@@ -50,8 +67,10 @@ void TvxSkinMainMenuBarItem::Draw(TCanvas& canvas)
         auto image = [&](const TRect& source) {
             return TvxMainMenuItemLook::Image(*m_record, *m_picture, source, w, h, m_item->Caption(), state);
         };
-        TBitmap look = TvxMainMenuItemLook::Choose(image, m_skin_rect, m_active_rect, m_down_rect, m_down,
-            m_active, Morphing(), m_morph, m_morph_kind);
+        TBitmap look = !m_down && m_animation.ShowsFrame() && m_bar.SkinEffectsOn()
+            ? image(m_animation.FrameRect(m_animation.CurrentFrame()))
+            : TvxMainMenuItemLook::Choose(image, m_skin_rect, m_active_rect, m_down_rect, m_down, m_active,
+                Morphing(), m_morph, m_morph_kind);
         canvas.Draw(m_rect.left, m_rect.top, look);
         return;
     }
@@ -89,6 +108,7 @@ void TvxSkinMainMenuBarItem::MouseEnter()
     if (TvxSkinMainMenuBarItem* lit = m_bar.ActiveItem(); lit && lit != this)
         lit->MouseLeave();
     TvxMenuBarObject::MouseEnter();
+    Animate();
     m_bar.ItemEntered(*this);
 }
 
@@ -97,6 +117,7 @@ void TvxSkinMainMenuBarItem::MouseLeave()
     m_mouse_in = m_active = false;
     if (Morphing() && m_down)
         m_morph = 0;
+    Animate();
     Redraw();
     m_bar.ItemLeft(*this);
 }

@@ -2,6 +2,7 @@
 
 #include "skin/form/TvxMainMenuEntry.h"
 #include "skin/form/TvxMenuBarObject.h"
+#include "skin/form/objects/TvxFrameAnimation.h"
 
 namespace tessel {
 
@@ -28,6 +29,9 @@ public:
     bool Shown() const { return m_shown; }
     void SetShown(bool shown) { m_shown = shown; }
     const TvxDataSkinMainMenuItem* Record() const { return m_record; }
+    // One tick of the bar's 25 ms animation timer: whether the frame animation still
+    // runs; moved tells whether its frame changed.
+    bool AnimationStep(bool& moved);
 
     // TvxMainMenuEntry
     TMenuItem& MenuItem() const override { return *m_item; }
@@ -40,7 +44,11 @@ public:
     void Press() override { MouseDown(mbLeft); }
 
 private:
+    // The frame animation plays towards the entry's state.
+    void Animate();
+
     const TvxDataSkinMainMenuItem* m_record;
+    TvxFrameAnimation m_animation;
     TMenuItem* m_item;
     bool m_shown = true;
 };

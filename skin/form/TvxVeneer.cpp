@@ -88,6 +88,14 @@ TvxVeneer::TvxVeneer(TComponent* owner)
     }
 }
 
+TvxVeneer* TvxVeneer::Of(const TCustomForm& form)
+{
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        if (auto* veneer = dynamic_cast<TvxVeneer*>(form.Components(i)))
+            return veneer;
+    return nullptr;
+}
+
 TvxVeneer::~TvxVeneer()
 {
     if (m_menu_hook)

@@ -58,6 +58,8 @@ class TvxVeneer : public TComponent,
 public:
     explicit TvxVeneer(TComponent* owner);
     ~TvxVeneer() override;
+    // The controller among a form's components, or none.
+    static TvxVeneer* Of(const TCustomForm& form);
     const char* ClassName() const override { return "TvxVeneer"; }
 
     TvxSkinData* SkinData() const { return m_skin_data; }

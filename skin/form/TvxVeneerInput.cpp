@@ -40,10 +40,7 @@ void TvxVeneer::OnAnimate()
 {
     bool running = false;
     for (TvxActiveSkinObject* object : m_objects.All())
-        if (auto* animation = dynamic_cast<TvxSkinAnimateObject*>(object))
-            running = animation->AnimationStep() || running;
-        else if (auto* caption = dynamic_cast<TvxSkinCaptionObject*>(object))
-            running = caption->AnimationStep() || running;
+        running = object->AnimationStep() || running;
     if (!running)
         m_animation_timer->SetEnabled(false);
 }

@@ -93,12 +93,11 @@ void TvxVeneer::MDIChildNotice(const TMessage& message)
         TCustomForm* child = m_form->MDIChildren(i);
         if (!child->Visible())
             continue;
-        for (int j = 0; j < child->ComponentCount(); ++j)
-            if (auto* veneer = dynamic_cast<TvxVeneer*>(child->Components(j)); veneer
-                && veneer->FrameState() == TvxFrameState::Maximized
-                && !(message.Msg == MDIChildRestoredNotice && child->HandleAllocated()
-                    && child->Handle() == static_cast<HWND>(message.WParam)))
-                maximized = child;
+        const TvxVeneer* veneer = Of(*child);
+        const bool restored = message.Msg == MDIChildRestoredNotice && child->HandleAllocated()
+            && child->Handle() == static_cast<HWND>(message.WParam);
+        if (veneer && veneer->FrameState() == TvxFrameState::Maximized && !restored)
+            maximized = child;
     }
     if (maximized)
         m_main_menu_bar->ShowMDIButtons(maximized);
@@ -126,10 +125,8 @@ void TvxVeneer::MinimizeState()
         TCustomForm* other = Screen().Forms(i);
         if (other == m_form || other == Application().MainForm() || !other->Visible())
             continue;
-        for (int j = 0; j < other->ComponentCount(); ++j)
-            if (auto* veneer = dynamic_cast<TvxVeneer*>(other->Components(j));
-                veneer && veneer->FrameState() == TvxFrameState::Minimized)
-                taken.push_back({ other->Left(), other->Top() });
+        if (const TvxVeneer* veneer = Of(*other); veneer && veneer->FrameState() == TvxFrameState::Minimized)
+            taken.push_back({ other->Left(), other->Top() });
     }
     TRect area = TvxPlatform::WorkArea(FormHandle(), TvxWorkArea::kWorkArea);
     TPoint at = TvxFramePlacement::MinimizedSlot(area, size, taken);

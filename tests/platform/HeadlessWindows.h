@@ -59,6 +59,30 @@ protected:
 
     TWindowManager& wm = TWindowManager::Instance();
     THeadlessBackend* clock = nullptr;
+    // A window procedure that fills the client area with colour on WM_PAINT.
+    WNDPROC Painter(uint32_t colour)
+    {
+        return [this, colour](HWND h, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
+            if (m == WM_PAINT) {
+                wm.BeginPaint(h);
+                if (auto dc = wm.GetDC(h))
+                    dc->FillRect(wm.GetClientRect(h), colour);
+                return 0;
+            }
+            return wm.DefWindowProc(h, m, w, l);
+        };
+    }
+    // A painted window: a child of parent when one is given.
+    HWND Painted(TRect rect, uint32_t colour, HWND parent = 0)
+    {
+        TWindowParams p;
+        p.style = WS_VISIBLE | (parent ? WS_CHILD : 0);
+        p.parent = parent;
+        p.rect = rect;
+        p.proc = Painter(colour);
+        return wm.CreateWindowEx(p);
+    }
+
     std::vector<std::string> log;
 };
 

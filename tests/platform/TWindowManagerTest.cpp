@@ -216,27 +216,8 @@ TEST_F(Windows, PaintingFollowsTheUpdateRegion)
 TEST_F(Windows, AMovedChildShowsAtItsNewPlaceAndItsParentWhereItWas)
 {
     // Each window fills what it paints with its own colour.
-    auto painter = [&](uint32_t colour) {
-        return [this, colour](HWND h, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
-            if (m == WM_PAINT) {
-                wm.BeginPaint(h);
-                if (auto dc = wm.GetDC(h))
-                    dc->FillRect(wm.GetClientRect(h), colour);
-                return 0;
-            }
-            return wm.DefWindowProc(h, m, w, l);
-        };
-    };
-    TWindowParams p;
-    p.style = WS_VISIBLE;
-    p.rect = { 0, 0, 100, 50 };
-    p.proc = painter(0xFFFF0000);
-    HWND parent = wm.CreateWindowEx(p);
-    p.style = WS_VISIBLE | WS_CHILD;
-    p.parent = parent;
-    p.rect = { 10, 10, 30, 30 };
-    p.proc = painter(0xFF0000FF);
-    HWND child = wm.CreateWindowEx(p);
+    HWND parent = Painted({ 0, 0, 100, 50 }, 0xFFFF0000);
+    HWND child = Painted({ 10, 10, 30, 30 }, 0xFF0000FF, parent);
     wm.ProcessMessages();
     const TSurface& screen = *wm.WindowSurface(parent);
     ASSERT_EQ(screen.Pixel(15, 15), 0xFF0000FFu);
@@ -256,30 +237,9 @@ TEST_F(Windows, AMovedChildShowsAtItsNewPlaceAndItsParentWhereItWas)
 // under it shows again, not the old picture.
 TEST_F(Windows, ASiblingUncoveredByAChildShowsAgain)
 {
-    auto painter = [&](uint32_t colour) {
-        return [this, colour](HWND h, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
-            if (m == WM_PAINT) {
-                wm.BeginPaint(h);
-                if (auto dc = wm.GetDC(h))
-                    dc->FillRect(wm.GetClientRect(h), colour);
-                return 0;
-            }
-            return wm.DefWindowProc(h, m, w, l);
-        };
-    };
-    TWindowParams p;
-    p.style = WS_VISIBLE;
-    p.rect = { 0, 0, 100, 60 };
-    p.proc = painter(0xFFFF0000);
-    HWND parent = wm.CreateWindowEx(p);
-    p.style = WS_VISIBLE | WS_CHILD;
-    p.parent = parent;
-    p.rect = { 10, 10, 50, 50 };
-    p.proc = painter(0xFF00FF00);
-    HWND below = wm.CreateWindowEx(p);
-    p.rect = { 30, 20, 70, 40 };
-    p.proc = painter(0xFF0000FF);
-    HWND above = wm.CreateWindowEx(p);
+    HWND parent = Painted({ 0, 0, 100, 60 }, 0xFFFF0000);
+    HWND below = Painted({ 10, 10, 50, 50 }, 0xFF00FF00, parent);
+    HWND above = Painted({ 30, 20, 70, 40 }, 0xFF0000FF, parent);
     wm.ProcessMessages();
     const TSurface& screen = *wm.WindowSurface(parent);
     ASSERT_EQ(screen.Pixel(40, 30), 0xFF0000FFu);

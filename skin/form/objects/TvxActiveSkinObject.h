@@ -35,6 +35,8 @@ public:
     virtual void MouseLeave();
     // A morph step is still due.
     virtual bool CanMorphing() const;
+    // One tick of the 25 ms animation timer; whether the object's animation still runs.
+    virtual bool AnimationStep() { return false; }
     // Back to idle, as when a size or move loop starts.
     virtual void ResetMouseState();
 

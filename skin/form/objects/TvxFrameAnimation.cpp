@@ -1,8 +1,8 @@
-#include "skin/form/objects/TvxCaptionAnimation.h"
+#include "skin/form/objects/TvxFrameAnimation.h"
 
 namespace tessel {
 
-TvxCaptionAnimation::TvxCaptionAnimation(
+TvxFrameAnimation::TvxFrameAnimation(
     const TRect& rect, int frame_count, int interval, bool inactive_animation, int skin_rect_height)
     : m_rect(rect)
     , m_count(frame_count)
@@ -16,13 +16,13 @@ TvxCaptionAnimation::TvxCaptionAnimation(
         m_count = 0;
 }
 
-void TvxCaptionAnimation::Start(bool active)
+void TvxFrameAnimation::Start(bool active)
 {
     m_tick = 25;
     m_frame = active ? 1 : (m_inactive_animation ? m_count : 0);
 }
 
-bool TvxCaptionAnimation::Step(bool active, bool& moved)
+bool TvxFrameAnimation::Step(bool active, bool& moved)
 {
     moved = false;
     if (!Exists())
@@ -40,7 +40,7 @@ bool TvxCaptionAnimation::Step(bool active, bool& moved)
     return true;
 }
 
-TRect TvxCaptionAnimation::FrameRect(int n) const
+TRect TvxFrameAnimation::FrameRect(int n) const
 {
     if (!Exists())
         return {};

@@ -4,14 +4,15 @@
 
 namespace tessel {
 
-// A caption's animation: frames cut along the longer side of the animation
-// rectangle of the active picture, played forward when the form becomes active and
-// backward when it stops being so, one frame per interval of the 25 ms timer.
-// Frame 0 and frame count + 1 are the caption's own inactive and active looks.
-class TvxCaptionAnimation {
+// The frame animation of a caption or a main-menu entry: frames cut along the
+// longer side of the animation rectangle of the active picture, played forward when
+// the owner becomes active (the form, the entry under the mouse) and backward when
+// it stops being so, one frame per interval of the 25 ms timer. Frame 0 and frame
+// count + 1 are the owner's own inactive and active looks.
+class TvxFrameAnimation {
 public:
-    TvxCaptionAnimation() = default;
-    TvxCaptionAnimation(
+    TvxFrameAnimation() = default;
+    TvxFrameAnimation(
         const TRect& rect, int frame_count, int interval, bool inactive_animation, int skin_rect_height);
 
     // There are frames to play.

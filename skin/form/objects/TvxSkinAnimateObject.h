@@ -22,7 +22,7 @@ public:
     void ResetMouseState() override;
 
     // One tick of the 25 ms animation timer; whether the animation still runs.
-    bool AnimationStep();
+    bool AnimationStep() override;
     bool Animating() const { return m_active && (!m_pressed || m_down_rect.IsEmpty()); }
     int CurrentFrame() const { return m_frame; }
     TvxFrameCommand Command() const { return m_command; }

@@ -3,7 +3,7 @@
 #include "framework/TColor.h"
 #include "framework/TFont.h"
 #include "skin/form/objects/TvxActiveSkinObject.h"
-#include "skin/form/objects/TvxCaptionAnimation.h"
+#include "skin/form/objects/TvxFrameAnimation.h"
 
 namespace tessel {
 
@@ -34,8 +34,8 @@ public:
     // Sets the animation's first frame for the form's activation.
     void StartAnimation(bool active);
     // One tick of the 25 ms animation timer; whether the animation still runs.
-    bool AnimationStep();
-    const TvxCaptionAnimation& Animation() const { return m_animation; }
+    bool AnimationStep() override;
+    const TvxFrameAnimation& Animation() const { return m_animation; }
 
 private:
     struct TLook {
@@ -61,7 +61,7 @@ private:
     int m_frame_left_offset = 0, m_frame_right_offset = 0;
     bool m_full_frame = false;
     bool m_stretch = false;
-    TvxCaptionAnimation m_animation;
+    TvxFrameAnimation m_animation;
 };
 
 } // namespace tessel

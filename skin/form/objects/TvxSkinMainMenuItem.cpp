@@ -16,6 +16,8 @@ TvxSkinMainMenuItem::TvxSkinMainMenuItem(
     , m_record(record)
     , m_item(&item)
     , m_down_rect(record.downrect)
+    , m_animation(record.animateskinrect, record.framecount, record.animateinterval, record.inactiveanimation,
+          record.skinrect.Height())
 {
     m_id_name = item.Name();
     m_hint = item.Hint();
@@ -44,6 +46,17 @@ void TvxSkinMainMenuItem::SetShown(bool shown)
     SetVisible(shown);
 }
 
+bool TvxSkinMainMenuItem::AnimationStep()
+{
+    if (!m_animation.Exists() || !m_host.SkinEffects())
+        return false;
+    bool moved = false;
+    const bool running = m_animation.Step(m_active, moved);
+    if (moved)
+        m_host.DrawObjectNow(*this);
+    return running;
+}
+
 bool TvxSkinMainMenuItem::CanMorphing() const
 {
     return !m_down && TvxActiveSkinObject::CanMorphing();
@@ -63,8 +76,10 @@ void TvxSkinMainMenuItem::Draw(TCanvas& canvas, bool)
     auto image = [&](const TRect& source) {
         return TvxMainMenuItemLook::Image(m_record, *picture, source, w, h, m_item->Caption(), state);
     };
-    TBitmap look = TvxMainMenuItemLook::Choose(image, m_skin_rect, m_active_rect, m_down_rect, m_down,
-        m_active, MorphingEnabled(), m_morph_factor, m_morph_kind);
+    TBitmap look = !m_down && m_animation.ShowsFrame() && m_host.SkinEffects()
+        ? image(m_animation.FrameRect(m_animation.CurrentFrame()))
+        : TvxMainMenuItemLook::Choose(image, m_skin_rect, m_active_rect, m_down_rect, m_down, m_active,
+            MorphingEnabled(), m_morph_factor, m_morph_kind);
     canvas.Draw(m_object_rect.left, m_object_rect.top, look);
 }
 
@@ -88,8 +103,17 @@ void TvxSkinMainMenuItem::MouseEnter()
     if (TvxSkinMainMenuItem* lit = m_menus.ActiveMainMenuItem(); lit && lit != this)
         lit->MouseLeave();
     m_mouse_in = m_active = true;
+    Animate();
     Redraw();
     RaiseMouseEnter();
+}
+
+void TvxSkinMainMenuItem::Animate()
+{
+    if (!m_animation.Exists() || !m_host.SkinEffects())
+        return;
+    m_animation.Start(m_active);
+    m_host.StartAnimationTimer();
 }
 
 void TvxSkinMainMenuItem::MouseLeave()
@@ -97,6 +121,7 @@ void TvxSkinMainMenuItem::MouseLeave()
     m_mouse_in = m_active = false;
     if (MorphingEnabled() && m_down)
         SetMorphFactor(0);
+    Animate();
     Redraw();
     RaiseMouseLeave();
 }

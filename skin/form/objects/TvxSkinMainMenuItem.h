@@ -2,6 +2,7 @@
 
 #include "skin/form/TvxMainMenuEntry.h"
 #include "skin/form/objects/TvxActiveSkinObject.h"
+#include "skin/form/objects/TvxFrameAnimation.h"
 
 namespace tessel {
 
@@ -22,6 +23,7 @@ public:
     void MouseLeave() override;
     void MouseDown(int x, int y, TMouseButtonKind button) override;
     bool CanMorphing() const override;
+    bool AnimationStep() override;
     void SetDown(bool down);
     // The width the caption asks for.
     int NaturalWidth() const;
@@ -39,10 +41,14 @@ public:
     void Press() override { MouseDown(0, 0, mbLeft); }
 
 private:
+    // The frame animation plays towards the entry's state.
+    void Animate();
+
     TvxMainMenuHost& m_menus;
     const TvxDataSkinMainMenuItem& m_record;
     TMenuItem* m_item;
     TRect m_down_rect;
+    TvxFrameAnimation m_animation;
     bool m_down = false;
     bool m_shown = true;
 };

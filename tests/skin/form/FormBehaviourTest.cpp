@@ -44,14 +44,6 @@ protected:
         ADD_FAILURE() << "no point with code " << code << " near " << near.x << "," << near.y;
         return near;
     }
-    void Keys(std::initializer_list<uint32_t> keys)
-    {
-        for (uint32_t key : keys)
-            wm.Input().KeyDown(key);
-        for (auto it = std::rbegin(keys); it != std::rend(keys); ++it)
-            wm.Input().KeyUp(*it);
-        Pump();
-    }
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/TApplication.h"
 #include "framework/TCanvas.h"
 #include "platform/TRegion.h"
 #include "skin/form/TvxVeneer.h"
@@ -26,7 +27,29 @@ protected:
         ShowAndPaint();
         return *veneer;
     }
+    // An MDI main form (the application's main form) with a skin controller, made an
+    // MDI form before its window exists so that it makes its client window.
+    TvxVeneer& MakeSkinnedMDIForm(TRect bounds)
+    {
+        MakeForm(bounds);
+        form->SetFormStyle(fsMDIForm);
+        Application().SetMainForm(form);
+        veneer = &form->Add<TvxVeneer>();
+        veneer->SetSkinData(store);
+        LoadSkin();
+        ShowAndPaint();
+        return *veneer;
+    }
     HWND Hwnd() const { return form->Handle(); }
+    // Keys pressed in order and let go the other way round, as a chord is typed.
+    void Keys(std::initializer_list<uint32_t> keys)
+    {
+        for (uint32_t key : keys)
+            wm.Input().KeyDown(key);
+        for (auto it = std::rbegin(keys); it != std::rend(keys); ++it)
+            wm.Input().KeyUp(*it);
+        Pump();
+    }
     // The frame object of that name, or null.
     TvxActiveSkinObject* Object(const std::string& name) const
     {

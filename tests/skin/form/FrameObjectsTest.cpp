@@ -327,8 +327,8 @@ TEST_F(FrameObjectsTest, ACaptionAnimationPlaysForwardWhenActiveAndBackWhenNot)
 
     // Frames run down a tall rectangle; a count that cuts frames of no size (or none)
     // gives no animation rather than a division by zero.
-    TvxCaptionAnimation tall({ 0, 0, 10, 30 }, 3, 25, false, 10);
+    TvxFrameAnimation tall({ 0, 0, 10, 30 }, 3, 25, false, 10);
     EXPECT_EQ(tall.FrameRect(2), TRect(0, 10, 10, 20));
-    EXPECT_FALSE(TvxCaptionAnimation({ 0, 0, 10, 30 }, 0, 25, false, 10).Exists());
-    EXPECT_FALSE(TvxCaptionAnimation({ 0, 0, 2, 4 }, 3, 25, false, 10).Exists());
+    EXPECT_FALSE(TvxFrameAnimation({ 0, 0, 10, 30 }, 0, 25, false, 10).Exists());
+    EXPECT_FALSE(TvxFrameAnimation({ 0, 0, 2, 4 }, 3, 25, false, 10).Exists());
 }

@@ -20,14 +20,7 @@ protected:
     // An MDI main form with a tabs bar of width x 21 at its top and count children.
     TvxSkinMDITabsBar& Bar(int width, int count)
     {
-        MakeForm({ 0, 0, 700, 500 });
-        // An MDI form before its window exists, so that it makes its client window.
-        form->SetFormStyle(fsMDIForm);
-        Application().SetMainForm(form);
-        veneer = &form->Add<TvxVeneer>();
-        veneer->SetSkinData(store);
-        LoadSkin();
-        ShowAndPaint();
+        MakeSkinnedMDIForm({ 0, 0, 700, 500 });
         bar = &form->Add<TvxSkinMDITabsBar>();
         bar->SetParent(form);
         bar->SetBounds(0, 0, width, 21);

@@ -4,7 +4,9 @@
 #include "framework/TMainMenu.h"
 #include "framework/TMenuItem.h"
 #include "skin/controls/TvxBuiltInLook.h"
+#include "skin/data/TvxDataSkinMainMenuItem.h"
 #include "skin/form/TvxMainMenuEntry.h"
+#include "skin/form/TvxMainMenuItemLook.h"
 #include "skin/form/TvxSkinMainMenuBarButton.h"
 #include "skin/form/TvxSkinMainMenuBarItem.h"
 #include "skin/menus/TvxSkinMenu.h"
@@ -54,14 +56,6 @@ protected:
     {
         Move(p);
         wm.Input().Click(TMouseButton::Left, p);
-        Run(30);
-    }
-    void Keys(std::initializer_list<uint32_t> keys)
-    {
-        for (uint32_t key : keys)
-            wm.Input().KeyDown(key);
-        for (auto it = std::rbegin(keys); it != std::rend(keys); ++it)
-            wm.Input().KeyUp(*it);
         Run(30);
     }
     // The item whose menu the engine shows, or null.
@@ -473,13 +467,7 @@ TEST_F(MainMenuBarTest, SkinChangeRemakesEntries)
 // it back, and a maximised child follows the form's size.
 TEST_F(MainMenuBarTest, MaximisedMDIChildFillsTheClientAreaAndLendsItsButtons)
 {
-    MakeForm({ 0, 0, 700, 500 });
-    form->SetFormStyle(fsMDIForm);
-    Application().SetMainForm(form);
-    veneer = &form->Add<TvxVeneer>();
-    veneer->SetSkinData(store);
-    LoadSkin();
-    ShowAndPaint();
+    MakeSkinnedMDIForm({ 0, 0, 700, 500 });
     menu = &form->Add<TMainMenu>();
     menu->Items().Add("&File").Add("Quit");
     bar = &form->Add<TvxSkinMainMenuBar>();
@@ -532,4 +520,47 @@ TEST_F(MainMenuBarTest, MaximisedMDIChildFillsTheClientAreaAndLendsItsButtons)
     Pump();
     EXPECT_EQ(bar->ButtonCount(), 0);
     EXPECT_EQ(bar->ItemCount(), 1);
+}
+
+// An entry record with an animation strip plays its frames forward under the mouse,
+// one every animateinterval, and ends on the active look; it plays back on leaving.
+TEST_F(MainMenuBarTest, EntryAnimationPlaysItsFrames)
+{
+    MakeBar(600);
+    // Three frames of 40 x 20 along the entry pieces: normal, active and down looks.
+    LoadParts(DemoParts([](std::string& ini) {
+        SetKey(ini, "mainmenubaritem", "morphing", "0");
+        const size_t at = ini.find("[mainmenubaritem]");
+        ini.insert(ini.find('\n', at) + 1, "animateskinrect=0,122,120,142\nframecount=3\n");
+        SetKey(ini, "mainmenubaritem", "animateinterval", "50");
+    }));
+    Pump();
+    ASSERT_TRUE(bar->Item(0).Skinned());
+    const auto& record = *bar->Item(0).Record();
+    ASSERT_EQ(record.framecount, 3);
+    const TRect r = bar->Item(0).ObjectRect();
+    const TPoint client = wm.ClientToScreen(form->Handle(), { 0, 0 });
+    const TRect window = wm.GetWindowRect(form->Handle());
+    const TRect on_window
+        = r.Offset(client.x - window.left + bar->Left(), client.y - window.top + bar->Top());
+    const TBitmap* picture = store->ActivePicture(record.activepictureindex);
+    auto look = [&](const TRect& source) {
+        return TvxMainMenuItemLook::Image(record, *picture, source, r.Width(), r.Height(),
+            bar->Item(0).MenuItem().Caption(), TvxMainMenuItemLook::sActive);
+    };
+    const TBitmap down_frame = look({ 80, 122, 120, 142 });
+    const TBitmap active = look(record.activeskinrect);
+    wm.Input().MouseMove(ItemAt(0));
+    bool saw_down_frame = false;
+    for (int t = 0; t < 400; t += 5) {
+        Pump(5);
+        saw_down_frame = saw_down_frame || SamePixels(Shot(on_window), down_frame);
+    }
+    EXPECT_TRUE(saw_down_frame) << "the third frame showed";
+    EXPECT_TRUE(SamePixels(Shot(on_window), active)) << "it ends on the active look";
+    // Leaving plays it back to the normal look.
+    Move(bar->ClientToScreen({ bar->Width() - 5, 5 }));
+    Run(400);
+    EXPECT_FALSE(bar->Item(0).Active());
+    EXPECT_FALSE(SamePixels(Shot(on_window), active));
 }

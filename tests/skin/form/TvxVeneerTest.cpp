@@ -1,6 +1,7 @@
 #include "skin/form/TvxVeneer.h"
 
 #include "framework/ShortCuts.h"
+#include "framework/TMainMenu.h"
 #include "framework/TPopupMenu.h"
 #include "platform/TDeviceContext.h"
 #include "skin/controls/TvxSkinPanel.h"
@@ -9,6 +10,7 @@
 #include "skin/form/TvxClientFrameLook.h"
 #include "skin/form/TvxFramePlacement.h"
 #include "skin/form/TvxFrameShape.h"
+#include "skin/form/TvxMainMenuEntry.h"
 #include "skin/form/TvxSkinFrameLook.h"
 #include "skin/form/objects/TvxSkinAnimateObject.h"
 #include "skin/form/objects/TvxSkinBitLabelObject.h"
@@ -738,4 +740,46 @@ TEST_F(VeneerTest, FirstShowCentresAndMaximisingHidesTheGrip)
     form->FreeComponent(&bar);
     veneer->SetFrameState(TvxFrameState::Maximized);
     EXPECT_EQ(veneer->StatusBar(), nullptr);
+}
+
+// The objects look has a menu row under its caption: the controller's main menu
+// shows there as entries from its "mainmenuitem" record, side by side from the
+// row's left, and a press opens an entry's menu below it.
+TEST_F(VeneerTest, TheObjectsLookShowsTheMainMenuInItsMenuRow)
+{
+    MakeForm({ 0, 0, 420, 200 });
+    test::LoadObjectsSkin(*stored);
+    veneer = &form->Add<TvxVeneer>();
+    veneer->SetSkinData(store);
+    LoadSkin();
+    ShowAndPaint();
+    auto& menu = form->Add<TMainMenu>();
+    menu.Items().Add("&Gauge").Add("Full");
+    menu.Items().Add("&Window").Add("Close");
+    veneer->SetMainMenu(&menu);
+    Pump();
+    std::vector<TvxActiveSkinObject*> entries;
+    for (TvxActiveSkinObject* object : veneer->Objects().All())
+        if (dynamic_cast<TvxMainMenuEntry*>(object))
+            entries.push_back(object);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(veneer->Geometry().MainMenuRect, (TRect { 3, 22, 417, 42 }));
+    EXPECT_EQ(entries[0]->ObjectRect().left, 3);
+    EXPECT_EQ(entries[0]->ObjectRect().top, 22);
+    EXPECT_EQ(entries[0]->ObjectRect().Height(), 20);
+    EXPECT_EQ(entries[1]->ObjectRect().left, entries[0]->ObjectRect().right);
+    const TRect r = entries[1]->ObjectRect();
+    wm.Input().MouseMove(Screen(r.left + 5, r.top + 5));
+    Run(60);
+    wm.Input().Click(TMouseButton::Left, Screen(r.left + 5, r.top + 5));
+    Run(30);
+    ASSERT_TRUE(veneer->SkinMenu().Visible());
+    EXPECT_EQ(veneer->SkinMenu().Root(), menu.Items().Items(1));
+    EXPECT_EQ(veneer->SkinMenu().Level(0).Top(), Screen(0, 42).y) << "below the entry";
+    // The menu's freeing takes its entries with it.
+    veneer->SkinMenu().CloseMenus();
+    form->FreeComponent(&menu);
+    Pump();
+    for (TvxActiveSkinObject* object : veneer->Objects().All())
+        EXPECT_EQ(dynamic_cast<TvxMainMenuEntry*>(object), nullptr);
 }
