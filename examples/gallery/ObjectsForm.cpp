@@ -2,6 +2,8 @@
 
 #include "examples/gallery/GallerySkin.h"
 #include "framework/TCanvas.h"
+#include "framework/TMainMenu.h"
+#include "framework/TMenuItem.h"
 #include "skin/data/TvxSkinData.h"
 #include "skin/form/TvxVeneer.h"
 #include "skin/form/objects/TvxSkinFrameGaugeObject.h"
@@ -27,10 +29,26 @@ ObjectsForm::ObjectsForm(TComponent* owner, const std::string& skin_file)
     TvxSkinData& store = AddSkinStore(*this, skin_file, TSkinFollows::kNo);
     store.SetEnableSkinEffects(true);
     m_veneer->SetSkinData(&store);
-    // The gauge shows a value of its own.
+    // The gauge shows a value of its own; the frame's main menu sets it too.
+    SetGauge(60);
+    auto& menu = Add<TMainMenu>();
+    TMenuItem& gauge = menu.Items().Add("&Gauge");
+    for (int value : { 0, 50, 100 })
+        gauge.Add("&" + std::to_string(value) + " %", [this, value](TComponent*) { SetGauge(value); });
+    TMenuItem& window = menu.Items().Add("&Window");
+    window.Add("&Roll up or down", [this](TComponent*) { m_veneer->RollUp(!m_veneer->RolledUp()); });
+    window.Add("-");
+    window.Add("&Close", [this](TComponent*) { Close(); });
+    menu.Items().Add("&Help").Add(
+        "&About", [this](TComponent*) { SetCaption("Frame objects and a frame menu"); });
+    m_veneer->SetMainMenu(&menu);
+}
+
+void ObjectsForm::SetGauge(int value)
+{
     for (TvxActiveSkinObject* object : m_veneer->Objects().All())
         if (auto* gauge = dynamic_cast<TvxSkinFrameGaugeObject*>(object))
-            gauge->SetValue(60);
+            gauge->SetValue(value);
 }
 
 } // namespace tessel::gallery

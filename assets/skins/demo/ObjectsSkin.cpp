@@ -17,6 +17,10 @@ const char* const kObjectsArtFile = "objects.bmp";
 namespace {
 
 constexpr int kWidth = 240, kHeight = 120, kClientBottom = 80;
+// A row for the form's main menu under the caption, and its entries' looks in the art.
+constexpr int kMenuTop = 22, kMenuBottom = 42;
+constexpr TRect kEntry = At(0, 172, 40, 20), kEntryActive = At(40, 172, 40, 20),
+                kEntryDown = At(80, 172, 40, 20);
 // Where the objects stand in the frame's bottom band, and their frames in the art.
 constexpr TRect kMeter = At(12, 88, 24, 24), kKnob = At(44, 88, 24, 24), kPower = At(76, 92, 24, 16),
                 kSpinner = At(108, 90, 20, 20), kCounter = At(136, 94, 48, 12), kCustom = At(192, 88, 36, 24);
@@ -67,7 +71,9 @@ TBitmap ObjectsFrame()
     p.Fill({ 0, 0, kWidth, kHeight }, kBorderFace);
     p.VGradient({ 0, 0, kWidth, 22 }, kCaptionTop, kCaptionBottom);
     p.VGradient({ 0, kClientBottom, kWidth, kHeight }, kToolFace, kBorderFace);
-    p.Fill({ 3, 22, kWidth - 3, kClientBottom }, kWhite);
+    p.Fill({ 3, kMenuTop, kWidth - 3, kClientBottom }, kWhite);
+    p.Fill({ 3, kMenuTop, kWidth - 3, kMenuBottom }, kToolFace);
+    p.HLine(3, kWidth - 3, kMenuBottom - 1, kFaceLine);
     p.Frame({ 0, 0, kWidth, kHeight }, kFrameLine);
     p.HLine(3, kWidth - 3, kClientBottom, kFaceLine);
     for (const TRect& r : { kMeter, kKnob, kPower, kSpinner, kCounter, kCustom })
@@ -79,9 +85,16 @@ TBitmap ObjectsFrame()
 
 TBitmap ObjectsArt()
 {
-    TBitmap bmp(240, 172, TPixelFormat::pf24bit);
+    TBitmap bmp(240, 196, TPixelFormat::pf24bit);
     Painter p(bmp);
-    p.Fill({ 0, 0, 240, 172 }, kWhite);
+    p.Fill({ 0, 0, 240, 196 }, kWhite);
+    // The main-menu entries: the row's face at rest, a light box when hot, the
+    // accent when open (each with its last row the row's line).
+    p.Fill(kEntry, kToolFace);
+    p.RoundBox(kEntryActive, 3, kAccent, kAccentLight, kAccentLight, kToolFace);
+    p.RoundBox(kEntryDown, 3, kAccentDark, kAccent, kAccent, kToolFace);
+    for (const TRect& r : { kEntry, kEntryActive, kEntryDown })
+        p.HLine(r.left, r.right, r.bottom - 1, kFaceLine);
     // The meter: a bar of five steps, filling as the value rises.
     for (int f = 0; f < kMeterFrames; ++f) {
         TRect cell = At(f * 24, 0, 24, 24);
@@ -140,11 +153,12 @@ std::string ObjectsSkinIni()
     ini.Key("0", kActivePictureFiles[0]);
     ini.Key("1", kObjectsArtFile);
     ini.Section("FORMINFO");
-    ini.Key("lefttoppoint", TPoint { 10, 25 });
-    ini.Key("righttoppoint", TPoint { kWidth - 10, 25 });
+    ini.Key("lefttoppoint", TPoint { 10, kMenuBottom + 3 });
+    ini.Key("righttoppoint", TPoint { kWidth - 10, kMenuBottom + 3 });
     ini.Key("leftbottompoint", TPoint { kWidth - 8, kClientBottom });
     ini.Key("rightbottompoint", TPoint { kWidth - 4, kClientBottom });
-    ini.Key("clientrect", R(3, 22, kWidth - 3, kClientBottom));
+    ini.Key("clientrect", R(3, kMenuBottom, kWidth - 3, kClientBottom));
+    ini.Key("mainmenurect", R(3, kMenuTop, kWidth - 3, kMenuBottom));
     for (const char* k : { "leftstretch", "rightstretch", "topstretch", "bottomstretch" })
         ini.Flag(k, true);
     ini.Key("captionrect", R(4, 5, kWidth - 4, 18));
@@ -158,9 +172,9 @@ std::string ObjectsSkinIni()
     ini.Section("SKINOBJECTS");
     const char* objects[] = { "closebutton:stdbutton", "sysmenubutton:stdbutton", "caption:caption",
         "meter:framegauge", "knob:frameregulator", "power:switch", "spinner:animate", "counter:bitlabel",
-        "custom:userobject" };
-    ini.Key("count", 9);
-    for (int i = 0; i < 9; ++i)
+        "custom:userobject", "mainmenuitem:mainmenuitem" };
+    ini.Key("count", 10);
+    for (int i = 0; i < 10; ++i)
         ini.Key(std::to_string(i), objects[i]);
     auto object
         = [&](const char* name, const TRect& skin, int picture, bool in_picture, const TRect& active) {
@@ -215,6 +229,19 @@ std::string ObjectsSkinIni()
     ini.Key("symbolslinecount", 1);
     ini.Key("symbolsline0", "0123456789");
     object("custom", kCustom, -1, false, R(0, 0, 0, 0));
+    object("mainmenuitem", kEntry, 1, true, kEntryActive);
+    ini.Flag("morphing", true);
+    ini.Key("morphkind", "mkdefault");
+    ini.Key("itemleftoffset", 4);
+    ini.Key("itemrightoffset", 4);
+    ini.Key("downrect", kEntryDown);
+    ini.Key("textrect", R(4, 2, 36, 18));
+    ini.Key("fontname", "Arial");
+    ini.Key("fontheight", 13);
+    ini.Key("fontcolor", 3616554);
+    ini.Key("activefontcolor", 3616554);
+    ini.Key("downfontcolor", 16777215);
+    ini.Key("unenabledfontcolor", 10261130);
     ini.Section("SKINCONTROLS");
     ini.Key("count", 0);
     return ini.Text();
