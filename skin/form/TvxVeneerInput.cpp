@@ -15,7 +15,6 @@
 #include "skin/form/TvxSkinFrameLook.h"
 #include "skin/form/TvxVeneer.h"
 #include "skin/form/objects/TvxFrameObjectFactory.h"
-#include "skin/form/objects/TvxSkinAnimateObject.h"
 #include "skin/form/objects/TvxSkinCaptionObject.h"
 #include "skin/form/objects/TvxSkinStdButtonObject.h"
 

@@ -30,6 +30,16 @@ namespace {
 
 class VeneerTest : public test::FormFixture {
 protected:
+    // A 420 x 200 form on the demo skin's second look, the frame objects' one.
+    void MakeObjectsForm()
+    {
+        MakeForm({ 0, 0, 420, 200 });
+        test::LoadObjectsSkin(*stored);
+        veneer = &form->Add<TvxVeneer>();
+        veneer->SetSkinData(store);
+        LoadSkin();
+        ShowAndPaint();
+    }
     // Whether the window shows rect of the picture at the object's place.
     bool Shows(const TvxActiveSkinObject& object, const TBitmap& picture, const TRect& rect) const
     {
@@ -396,12 +406,7 @@ TEST_F(VeneerTest, InClientModeTheFrameIsTheClientAreasBackground)
 // band, where they stay at the window's bottom-left as it grows; they draw there.
 TEST_F(VeneerTest, TheObjectsLookCarriesOneObjectOfEachKind)
 {
-    MakeForm({ 0, 0, 420, 200 });
-    test::LoadObjectsSkin(*stored);
-    veneer = &form->Add<TvxVeneer>();
-    veneer->SetSkinData(store);
-    LoadSkin();
-    ShowAndPaint();
+    MakeObjectsForm();
     std::vector<std::string> kinds;
     for (TvxActiveSkinObject* object : veneer->Objects().All())
         kinds.push_back(object->IDName());
@@ -747,12 +752,7 @@ TEST_F(VeneerTest, FirstShowCentresAndMaximisingHidesTheGrip)
 // row's left, and a press opens an entry's menu below it.
 TEST_F(VeneerTest, TheObjectsLookShowsTheMainMenuInItsMenuRow)
 {
-    MakeForm({ 0, 0, 420, 200 });
-    test::LoadObjectsSkin(*stored);
-    veneer = &form->Add<TvxVeneer>();
-    veneer->SetSkinData(store);
-    LoadSkin();
-    ShowAndPaint();
+    MakeObjectsForm();
     auto& menu = form->Add<TMainMenu>();
     menu.Items().Add("&Gauge").Add("Full");
     menu.Items().Add("&Window").Add("Close");
