@@ -27,6 +27,7 @@
 #include "skin/menus/TvxSkinPopupMenu.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <strings.h>
 #include <sys/stat.h>
 
@@ -105,6 +106,16 @@ TForm3::TForm3(TComponent* owner)
     Font().SetColor(clWindowText);
     OnCreate = [this](TComponent* sender) { FormCreate(sender); };
     OnClose = [this](TComponent* sender, TCloseAction& action) { FormClose(sender, action); };
+    // The mode the last run ended in comes back once the window is on the screen.
+    OnShow = [this](TComponent*) {
+        if (m_state_mode_applied || !main)
+            return;
+        m_state_mode_applied = true;
+        if (m_state.mode == TWindowMode::Maximized)
+            main->SetFrameState(TvxFrameState::Maximized);
+        else if (m_state.mode == TWindowMode::RolledUp)
+            main->RollUp(true);
+    };
 
     vxSkinToolBar1 = &reader.Create<TvxSkinToolBar>("vxSkinToolBar1", this, [](TvxSkinToolBar& b) {
         b.SetBounds(0, 0, 956, 25);
@@ -229,8 +240,50 @@ void TForm3::FormCreate(TComponent*)
         UnpackContent();
         BuildGamesMenu();
         LoadSettings();
+        RestoreState();
     } catch (...) { }
     PreloadPlayerAfterPages();
+}
+
+void TForm3::RestoreState()
+{
+    m_state_key = TPlayerState::PackageKey(PackagePath());
+    if (m_state_key.empty())
+        return;
+    std::string problem;
+    m_state = TPlayerState::Load(TPlayerState::FilePath(m_state_key), m_state_key, problem);
+    if (!problem.empty() && problem != "no state file")
+        std::fprintf(stderr, "tessel: %s; it is replaced at close\n", problem.c_str());
+    std::vector<TRect> monitors;
+    for (int i = 0; i < Screen().MonitorCount(); ++i)
+        monitors.push_back(Screen().Monitors(i).rect);
+    // A place off every monitor (a monitor since unplugged) is not taken.
+    const TRect bounds = TPlayerState::OnScreen(m_state.bounds, monitors);
+    if (!bounds.IsEmpty()) {
+        const TPoint size = WindowSize({ bounds.Width(), bounds.Height() });
+        SetBounds(bounds.left, bounds.top, size.x, size.y);
+    }
+    for (const auto& [item, file] : m_movie_files)
+        if (file == m_state.last_game)
+            item->SetChecked(true);
+}
+
+void TForm3::SaveState()
+{
+    if (m_state_key.empty())
+        return;
+    TPlayerState state = m_state;
+    const bool maximized = main && main->FrameState() == TvxFrameState::Maximized;
+    state.mode = maximized         ? TWindowMode::Maximized
+        : main && main->RolledUp() ? TWindowMode::RolledUp
+                                   : TWindowMode::Normal;
+    // A maximised or rolled-up window keeps the place it comes back to.
+    state.bounds = maximized && !main->RestoreBounds().IsEmpty() ? main->RestoreBounds() : BoundsRect();
+    if (state.mode == TWindowMode::RolledUp)
+        state.bounds.bottom = state.bounds.top + std::max(m_state.bounds.Height(), state.bounds.Height());
+    std::string error;
+    if (!state.Save(TPlayerState::FilePath(m_state_key), m_state_key, error))
+        std::fprintf(stderr, "tessel: the window's state is not kept: %s\n", error.c_str());
 }
 
 void TForm3::PreloadPlayerAfterPages()
@@ -255,6 +308,9 @@ void TForm3::PreloadPlayer()
 
 void TForm3::FormClose(TComponent*, TCloseAction&)
 {
+    try {
+        SaveState();
+    } catch (...) { }
     RemoveContent();
 }
 
@@ -355,8 +411,13 @@ void TForm3::GameItemClick(TComponent* sender)
     try {
         // The file unpacked under the entry's own name, whatever its caption shows.
         auto it = m_movie_files.find(dynamic_cast<TMenuItem*>(sender));
-        if (it != m_movie_files.end())
+        if (it != m_movie_files.end()) {
             ShockwaveFlash1->SetMovie(TempDir + it->second);
+            // The game played last is the one the next run marks.
+            m_state.last_game = it->second;
+            for (const auto& [item, file] : m_movie_files)
+                item->SetChecked(item == it->first);
+        }
     } catch (...) { }
 }
 

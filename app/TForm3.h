@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/TPlayerState.h"
 #include "framework/TForm.h"
 
 #include <functional>
@@ -63,6 +64,10 @@ private:
     void GameItemClick(TComponent* sender);
     void LinkItemClick(TComponent* sender);
     void RemoveContent();
+    // The state this package's last run left: the window's place and mode, the last
+    // game (checked in the Games menu). Kept at close.
+    void RestoreState();
+    void SaveState();
     // A settings address as the web views and the shell take it: a bare name of an
     // unpacked file becomes that file's address.
     std::string ContentAddress(const std::string& address) const;
@@ -76,7 +81,10 @@ private:
     void PreloadPlayer();
 
     // The file each Games entry plays.
-    std::map<const TMenuItem*, std::string> m_movie_files;
+    std::map<TMenuItem*, std::string> m_movie_files;
+    std::string m_state_key;
+    TPlayerState m_state;
+    bool m_state_mode_applied = false;
     int m_pages_loading = 0;
     TTimer* m_preload_timer = nullptr;
 };

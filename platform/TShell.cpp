@@ -106,4 +106,9 @@ std::string TShell::UserCacheFolder(const std::string& program)
     return UserFolder("XDG_CACHE_HOME", ".cache", program);
 }
 
+std::string TShell::UserStateFolder(const std::string& program)
+{
+    return UserFolder("XDG_STATE_HOME", ".local/state", program);
+}
+
 } // namespace tessel

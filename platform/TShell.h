@@ -19,6 +19,8 @@ public:
     // (XDG_DATA_HOME or ~/.local/share, XDG_CACHE_HOME or ~/.cache), with a trailing "/".
     static std::string UserDataFolder(const std::string& program);
     static std::string UserCacheFolder(const std::string& program);
+    // XDG_STATE_HOME or ~/.local/state, the same way.
+    static std::string UserStateFolder(const std::string& program);
     // Makes the folder and any missing folder above it (owner-only); false when it
     // cannot be made.
     static bool MakeFolders(const std::string& path);

@@ -1,5 +1,6 @@
 #include "app/TForm3.h"
 
+#include "app/TPlayerState.h"
 #include "app/Unit3.h"
 #include "app/content/TContentTable.h"
 #include "app/content/TPrivateFolder.h"
@@ -85,6 +86,8 @@ protected:
         const char* old = std::getenv("TMPDIR");
         m_old_tmpdir = old ? old : "";
         setenv("TMPDIR", temp.Path().c_str(), 1);
+        // The state the player keeps between runs goes to a folder of the test's.
+        setenv("XDG_STATE_HOME", state.Path().c_str(), 1);
         TForm3::SetPackagePath(dir.File("Data.bin"));
         TForm3::SetShellOpen([this](const std::string& address) {
             opened.push_back(address);
@@ -97,6 +100,7 @@ protected:
         unit3::Finalize();
         TForm3::SetPackagePath("");
         TForm3::SetShellOpen(nullptr);
+        unsetenv("XDG_STATE_HOME");
         if (m_old_tmpdir.empty())
             unsetenv("TMPDIR");
         else
@@ -115,6 +119,7 @@ protected:
 
     test::TempDir dir;
     test::TempDir temp;
+    test::TempDir state;
     std::vector<std::string> opened;
 
 private:
@@ -406,4 +411,58 @@ TEST_F(TForm3Test, SettingsTextInUtf8OrWindows1252)
     ASSERT_EQ(Captions(form.Menu->Items()), (std::vector<std::string> { "GAME" }));
     form.Menu->Items().Items(0)->Click();
     EXPECT_EQ(form.ShockwaveFlash1->Movie(), unit3::TempDir + "GAME.SWF");
+}
+
+// The window's place and the game played last come back at the next run of the same
+// package; a place off every monitor or a damaged state file is not taken (and the
+// file is written anew at close); another package has a state of its own.
+TEST_F(TForm3Test, TheNextRunFindsTheWindowAndTheLastGameAsTheyWere)
+{
+    const std::vector<Entry> entries { { "one.swf", "FWS1" }, { "two.swf", "FWS2" },
+        { "settings1.ini", kSettings } };
+    TForm3& first = Start(entries);
+    first.SetBounds(120, 80, 700, 500);
+    first.Menu->Items().Items(1)->Click();
+    EXPECT_TRUE(first.Menu->Items().Items(1)->Checked());
+    first.Close();
+    unit3::Finalize();
+    const std::string key = TPlayerState::PackageKey(dir.File("Data.bin"));
+    const std::string file = state.Path() + "/tessel/" + key + ".ini";
+    std::string problem;
+    TPlayerState saved = TPlayerState::Load(file, key, problem);
+    EXPECT_EQ(problem, "");
+    EXPECT_EQ(saved.bounds, (TRect { 120, 80, 820, 580 }));
+    EXPECT_EQ(saved.last_game, "two.swf");
+
+    TForm3& second = Start();
+    EXPECT_EQ(second.BoundsRect(), (TRect { 120, 80, 820, 580 }));
+    EXPECT_FALSE(second.Menu->Items().Items(0)->Checked());
+    EXPECT_TRUE(second.Menu->Items().Items(1)->Checked());
+    second.Close();
+    unit3::Finalize();
+
+    // Off every monitor: the settings' size at the desktop's place.
+    saved.bounds = { 9000, 9000, 9700, 9500 };
+    std::string error;
+    ASSERT_TRUE(saved.Save(file, key, error));
+    TForm3& third = Start();
+    EXPECT_EQ(third.Width(), 800);
+    EXPECT_LT(third.Left(), 9000);
+    third.Close();
+    unit3::Finalize();
+
+    // Damaged: ignored, and replaced at close.
+    FILE* f = std::fopen(file.c_str(), "wb");
+    std::fputs("\x01\x02garbage", f);
+    std::fclose(f);
+    TForm3& fourth = Start();
+    EXPECT_EQ(fourth.Width(), 800);
+    fourth.Close();
+    unit3::Finalize();
+    TPlayerState::Load(file, key, problem);
+    EXPECT_EQ(problem, "") << "written anew";
+
+    // Another package: its own state.
+    Start({ { "three.swf", "FWS3" } }).Close();
+    EXPECT_NE(TPlayerState::PackageKey(dir.File("Data.bin")), key);
 }

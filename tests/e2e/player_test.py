@@ -107,6 +107,7 @@ class Player:
         runtime = os.path.join(root, "runtime")
         os.makedirs(runtime, mode=0o700)
         env = dict(display.env, TMPDIR=self.tmp, XDG_RUNTIME_DIR=runtime, XDG_DATA_HOME=os.path.join(data, "data"),
+                   XDG_STATE_HOME=os.path.join(data, "state"),
                    XDG_CACHE_HOME=os.path.join(data, "cache"), PATH=stubs + ":" + os.environ["PATH"])
         self.stderr = open(os.path.join(root, "stderr.txt"), "w+")
         self.process = subprocess.Popen([os.path.join(self.bin, "tessel")], env=env,
@@ -396,6 +397,60 @@ def test_save_data_survives_a_kill(display, program, content, work, out):
             player.kill()
 
 
+def test_state_comes_back(display, program, content, work, out):
+    """The window's place and size and the game played last come back at the next
+    start of the same package."""
+    settings = b"[Main]\ntitle=Kept\nwidth=900\nheight=700\n[Links]\nnr=0\n"
+    package = raw_package([(b"settings1.ini", settings),
+                           (b"Orbit.swf", open(os.path.join(content, "Orbit.swf"), "rb").read()),
+                           (b"Colours.swf", open(os.path.join(content, "Colours.swf"), "rb").read())])
+    shared = os.path.join(work, "kept")
+    first = Player(display, program, os.path.join(work, "kept-1"), package, data=shared)
+    try:
+        window = first.window("Kept")
+        time.sleep(1.5)
+        first.choose(at(40, 12), 2)
+        time.sleep(1)
+        # Moved by its caption and sized by its corner, as a person does it.
+        display.drag((450, 8), (500, 40), (600, 108))
+        time.sleep(0.5)
+        display.drag((150 + 897, 100 + 697), (150 + 850, 100 + 650), (150 + 797, 100 + 597))
+        time.sleep(1)
+        assert first.geometry(window) == (800, 600), first.geometry(window)
+        # The close goes through the window's own keys, at its new place.
+        display.xdotool("mousemove", 150 + 400, 100 + FRAME_TOP + 12, "click", 1)
+        time.sleep(0.2)
+        display.xdotool("key", "alt+F4")
+        assert first.process.wait(timeout=20) == 0
+    finally:
+        first.kill()
+    files = glob.glob(os.path.join(shared, "state", "tessel", "*.ini"))
+    assert len(files) == 1, files
+    kept = open(files[0]).read()
+    assert "lastgame=Colours.swf" in kept, kept
+    second = Player(display, program, os.path.join(work, "kept-2"), package, data=shared)
+    try:
+        window = second.window("Kept")
+        time.sleep(1.5)
+        out_geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=display.env,
+                                      capture_output=True, text=True, check=True).stdout
+        values = dict(line.split("=") for line in out_geometry.split())
+        assert (int(values["X"]), int(values["Y"])) == (150, 100), values
+        assert second.geometry(window) == (800, 600), second.geometry(window)
+        # The Games menu marks the game played last: its second entry differs from
+        # the first by the mark beside it.
+        games = (150 + FRAME_LEFT + 40, 100 + FRAME_TOP + 12)
+        display.xdotool("mousemove", *games, "click", 1)
+        time.sleep(0.6)
+        shot = display.screenshot(f"{out}/player-7-state-back.png")
+        display.xdotool("key", "Escape")
+        first_mark = [shot.pixel(games[0] - 30 + dx, games[1] + 24 + dy) for dx in range(16) for dy in range(12)]
+        second_mark = [shot.pixel(games[0] - 30 + dx, games[1] + 44 + dy) for dx in range(16) for dy in range(12)]
+        assert first_mark != second_mark, "no entry is marked"
+    finally:
+        second.kill()
+
+
 def stage_point(x, y, panel=(1, 90, 892, 464), stage=(640, 480)):
     """Where a point of a 640 x 480 stage shows in the movie panel, scaled to fit."""
     scale = min(panel[2] / stage[0], panel[3] / stage[1])
@@ -474,6 +529,7 @@ def main(program, pack, content, source, out):
         test_hostile_names_and_sigterm(display, program, content, work)
         test_games_links_and_close(display, program, pack, content, source, work, out)
         test_save_data_survives_a_kill(display, program, content, work, out)
+        test_state_comes_back(display, program, content, work, out)
         test_strangers_and_the_renderer(display, program, pack, content, os.path.dirname(__file__), work, out)
         print("player: all checks passed")
     finally:
