@@ -238,6 +238,26 @@ bool TInput::MouseMessage(const Event& event, MSG& msg)
     return true;
 }
 
+bool TInput::OfferViewKey(const TViewKey& key)
+{
+    if (!m_view_key_filter || !m_view_key_filter(key))
+        return false;
+    // The view had the modifiers: they are pressed here for the chord only.
+    std::vector<uint32_t> chord;
+    if (key.ctrl)
+        chord.push_back(VK_CONTROL);
+    if (key.shift)
+        chord.push_back(VK_SHIFT);
+    if (key.alt)
+        chord.push_back(VK_MENU);
+    chord.push_back(key.vk);
+    for (uint32_t vk : chord)
+        KeyDown(vk);
+    for (auto it = chord.rbegin(); it != chord.rend(); ++it)
+        KeyUp(*it);
+    return true;
+}
+
 bool TInput::KeyMessage(const Event& event, MSG& msg)
 {
     // Keys go to the focus; with no focus the active window gets them as system keys.

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 
 namespace tessel {
 
@@ -56,6 +57,19 @@ public:
     // Whether a key or mouse button (VK_LBUTTON style numbers 1, 2, 4 for the
     // buttons) is down, as GetKeyState's high bit tells.
     bool IsKeyDown(uint32_t vk) const { return vk < m_keys.size() && m_keys[vk]; }
+    // Keys typed while an embedded view (a page, a movie) has the focus go to the
+    // view, unless the program's filter takes them first (a player's own keys).
+    struct TViewKey {
+        uint32_t vk = 0;
+        bool ctrl = false, shift = false, alt = false;
+    };
+    void SetViewKeyFilter(std::function<bool(const TViewKey&)> filter)
+    {
+        m_view_key_filter = std::move(filter);
+    }
+    // A key pressed in a view: when the filter takes it, it comes to the program as
+    // its own key (with its modifiers, pressed and let go) and true is returned.
+    bool OfferViewKey(const TViewKey& key);
     // The Alt key was just let go with nothing pressed while it was down: a tap that
     // enters a window's menu mode.
     bool AltTapped() const { return m_alt_tapped; }
@@ -95,6 +109,7 @@ private:
     HWND m_capture = 0;
     int m_cursor_shape = 0;
     std::array<bool, 256> m_keys {};
+    std::function<bool(const TViewKey&)> m_view_key_filter;
     bool m_alt_alone = false;
     bool m_alt_tapped = false;
     LastClick m_last_click;

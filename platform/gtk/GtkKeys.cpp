@@ -38,6 +38,8 @@ uint32_t VirtualKeyFromKeyval(unsigned keyval)
         return VK_MENU;
     case GDK_KEY_Escape:
         return VK_ESCAPE;
+    case GDK_KEY_Pause:
+        return VK_PAUSE;
     case GDK_KEY_space:
         return VK_SPACE;
     case GDK_KEY_Page_Up:

@@ -284,10 +284,26 @@ gboolean TGtkWindow::OnKey(GtkWidget*, GdkEventKey* event, gpointer self)
 {
     // An embedded view that has the focus (a game, a page) takes the keys, unless
     // the window system holds the mouse for something of its own (an open menu).
-    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(Self(self).m_window));
-    if (focus && focus != Self(self).m_canvas && !Wm().Input().GetCapture())
-        return FALSE;
+    TGtkWindow& me = Self(self);
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(me.m_window));
     uint32_t vk = VirtualKeyFromKeyval(event->keyval);
+    if (focus && focus != me.m_canvas && !Wm().Input().GetCapture()) {
+        // The program's own keys (a player's) come to it before the view sees them,
+        // the press and its release both.
+        if (event->type == GDK_KEY_PRESS && vk) {
+            const TInput::TViewKey key { vk, (event->state & GDK_CONTROL_MASK) != 0,
+                (event->state & GDK_SHIFT_MASK) != 0, (event->state & GDK_MOD1_MASK) != 0 };
+            if (Wm().Input().OfferViewKey(key)) {
+                me.m_taken_key = vk;
+                me.m_backend.InputArrived();
+                return TRUE;
+            }
+        } else if (event->type == GDK_KEY_RELEASE && vk && vk == me.m_taken_key) {
+            me.m_taken_key = 0;
+            return TRUE;
+        }
+        return FALSE;
+    }
     if (event->type == GDK_KEY_PRESS) {
         if (vk)
             Wm().Input().KeyDown(vk);

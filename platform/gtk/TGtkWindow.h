@@ -62,6 +62,8 @@ private:
     bool m_has_shape = false;
     bool m_shown = false;
     bool m_decorated = true;
+    // A key the program took from a view: its release is not the view's either.
+    uint32_t m_taken_key = 0;
     bool m_keep_above = false;
     double m_opacity = 1.0;
     bool m_syncing = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TWebView.h"
+#include "platform/TWindowManager.h"
 
 #include <functional>
 #include <string>
@@ -47,6 +48,14 @@ public:
         if (m_load_finished)
             m_load_finished();
     }
+    // What a person typing into the focused view does: the program's own keys go to
+    // the program; the rest reach the page (listed).
+    void Type(const TInput::TViewKey& key)
+    {
+        if (!TWindowManager::Instance().Input().OfferViewKey(key))
+            m_typed.push_back(key.vk);
+    }
+    const std::vector<uint32_t>& Typed() const { return m_typed; }
     const std::vector<std::string>& Loads() const { return m_loads; }
     const std::vector<std::string>& Scripts() const { return m_scripts; }
     int FocusCount() const { return m_focus_count; }
@@ -55,6 +64,7 @@ private:
     TWebViewKind m_kind;
     std::vector<std::string> m_loads;
     std::vector<std::string> m_scripts;
+    std::vector<uint32_t> m_typed;
     std::function<void(const std::string&)> m_title_changed;
     std::function<void()> m_load_finished;
     int m_focus_count = 0;
