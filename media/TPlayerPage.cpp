@@ -31,6 +31,32 @@ window.RufflePlayer.config = {
 let loads = 0;
 let player = null;
 let suspended = false;
+// The person's pause and sound, kept across movies.
+let paused = false;
+let volume = 1;
+// A short status over the movie (paused, the volume) that fades after a second.
+const status = document.createElement("div");
+status.style.cssText = "position:fixed;top:12px;right:12px;padding:6px 12px;border-radius:4px;"
+  + "background:rgba(0,0,0,0.7);color:#fff;font:bold 15px sans-serif;opacity:0;"
+  + "transition:opacity 0.4s;pointer-events:none;z-index:10";
+let fade = 0;
+window.tesselStatus = (text) => {
+  if (!status.parentNode) document.body.appendChild(status);
+  status.textContent = text;
+  status.style.opacity = "1";
+  clearTimeout(fade);
+  fade = setTimeout(() => { status.style.opacity = "0"; }, 1000);
+};
+window.tesselPause = (on) => {
+  paused = on;
+  if (!player) return;
+  if (on) player.ruffle().suspend();
+  else if (!suspended) player.ruffle().resume();
+};
+window.tesselVolume = (v) => {
+  volume = v;
+  if (player) player.ruffle().volume = v;
+};
 // While no movie is loaded the page rests: Ruffle's tick loop outlives a destroyed
 // player, so no animation frame is let through (which ends that loop), and the sound
 // contexts the player left are closed.
@@ -49,12 +75,17 @@ const rest = () => {
 // focus) stays behind, and the WebAssembly module the page has loaded is reused.
 window.tesselPlay = (options) => {
   const next = window.RufflePlayer.newest().createPlayer();
-  next.addEventListener("loadeddata", () => { loads += 1; document.title = "loadeddata " + loads; });
+  next.addEventListener("loadeddata", () => {
+    // The sound as the person set it (Ruffle takes it once the movie runs).
+    next.ruffle().volume = volume;
+    loads += 1; document.title = "loadeddata " + loads;
+  });
   if (player) player.remove();
   resting = false;
   document.body.appendChild(next);
   player = next;
   suspended = false;
+  paused = false;
   return player.ruffle().load(options);
 };
 window.tesselFocus = () => player && player.focus();
@@ -63,7 +94,7 @@ window.tesselSuspend = () => {
   if (player && player.ruffle().isPlaying) { player.ruffle().suspend(); suspended = true; }
 };
 window.tesselResume = () => {
-  if (player && suspended) { suspended = false; player.ruffle().resume(); }
+  if (player && suspended) { suspended = false; if (!paused) player.ruffle().resume(); }
 };
 // The warm start: a blank movie makes the page load Ruffle's module before any game
 // is chosen. Once it has loaded, the blank player goes (it would draw frames of

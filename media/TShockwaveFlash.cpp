@@ -97,8 +97,51 @@ void TShockwaveFlash::SetMovie(const std::string& path)
 void TShockwaveFlash::Play()
 {
     m_pending = false;
+    m_paused = false;
+    Script("tesselPlay(" + LoadOptions(m_movie_uri) + ")");
+}
+
+void TShockwaveFlash::Script(const std::string& script)
+{
     if (TWebView* view = View())
-        view->RunScript("tesselPlay(" + LoadOptions(m_movie_uri) + ")");
+        view->RunScript(script);
+}
+
+void TShockwaveFlash::SetPaused(bool paused)
+{
+    if (m_movie.empty() || paused == m_paused)
+        return;
+    m_paused = paused;
+    if (m_ready)
+        Script(std::string("tesselPause(") + (paused ? "true" : "false") + "); tesselStatus("
+            + Quoted(paused ? "Paused" : "Playing") + ")");
+}
+
+void TShockwaveFlash::SetVolume(int percent)
+{
+    m_volume = std::clamp(percent, 0, 100);
+    m_muted = false;
+    ApplySound("Volume " + std::to_string(m_volume) + " %");
+}
+
+void TShockwaveFlash::SetMuted(bool muted)
+{
+    m_muted = muted;
+    ApplySound(muted ? "Sound off" : "Sound on, volume " + std::to_string(m_volume) + " %");
+}
+
+void TShockwaveFlash::ApplySound(const std::string& status)
+{
+    const int level = m_muted ? 0 : m_volume;
+    // Whole hundredths: the page's number reads the same in every locale.
+    const std::string value = level == 100 ? "1"
+        : level == 0                       ? "0"
+                     : "0." + std::string(level < 10 ? "0" : "") + std::to_string(level);
+    std::string script = "tesselVolume(" + value + ")";
+    if (!status.empty())
+        script += "; tesselStatus(" + Quoted(status) + ")";
+    if (m_ready)
+        Script(script);
 }
 
 void TShockwaveFlash::ShownChanged(bool shown)
@@ -112,6 +155,9 @@ void TShockwaveFlash::TitleChanged(const std::string& title)
 {
     if (title == "ready") {
         m_ready = true;
+        // The sound set before the page was there (the remembered one).
+        if (m_muted || m_volume != 100)
+            ApplySound("");
         if (m_pending)
             Play();
         return;

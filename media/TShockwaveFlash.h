@@ -35,6 +35,16 @@ public:
     const std::string& AllowFullScreen() const { return m_allow_full_screen; }
     void SetAllowFullScreen(const std::string& value) { m_allow_full_screen = value; }
 
+    // The person's pause, sound and volume (0 ... 100 per cent), through the movie
+    // player's own interface; a new movie starts unpaused with the same sound. Each
+    // change shows a short status over the movie.
+    bool Paused() const { return m_paused; }
+    void SetPaused(bool paused);
+    int Volume() const { return m_volume; }
+    void SetVolume(int percent);
+    bool Muted() const { return m_muted; }
+    void SetMuted(bool muted);
+
     // Loads the player's page, and with it Ruffle, ahead of the first movie; setting
     // a movie loads it too. Until then the player costs nothing.
     void Preload();
@@ -49,6 +59,9 @@ protected:
 private:
     void TitleChanged(const std::string& title);
     void Play();
+    // Hands the page the sound and shows status over the movie.
+    void ApplySound(const std::string& status);
+    void Script(const std::string& script);
 
     std::string m_movie;
     std::string m_movie_uri;
@@ -63,6 +76,9 @@ private:
     bool m_page_loading = false;
     bool m_ready = false;
     bool m_pending = false;
+    bool m_paused = false;
+    int m_volume = 100;
+    bool m_muted = false;
 };
 
 } // namespace tessel
