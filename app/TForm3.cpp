@@ -16,6 +16,7 @@
 #include "media/TWebBrowser.h"
 #include "platform/TProfileFile.h"
 #include "platform/TShell.h"
+#include "platform/TWindowManager.h"
 #include "platform/Utf8.h"
 #include "skin/controls/TvxSkinMenuButton.h"
 #include "skin/controls/TvxSkinPanel.h"
@@ -225,12 +226,20 @@ TForm3::TForm3(TComponent* owner)
 
 TForm3::~TForm3()
 {
+    TWindowManager::Instance().Input().SetViewKeyFilter(nullptr);
     if (Form3 == this)
         Form3 = nullptr;
 }
 
 void TForm3::FormCreate(TComponent*)
 {
+    // The player's keys: from the form's own windows through the controller's
+    // shortcuts, from a focused page or movie through the window system.
+    main->OnShortCut = [this](TWMKey& key, bool& handled) {
+        handled = PlayerKey(key.CharCode, KeyDataToShiftState(key.KeyData));
+    };
+    TWindowManager::Instance().Input().SetViewKeyFilter(
+        [](const TInput::TViewKey& key) { return IsPlayerKey(key.vk, key.ctrl, key.alt); });
     // Every failure here is swallowed: the steps before it stand, the window opens.
     try {
         // Folders that runs killed outright (or whose machine went down) left behind.
@@ -243,6 +252,27 @@ void TForm3::FormCreate(TComponent*)
         RestoreState();
     } catch (...) { }
     PreloadPlayerAfterPages();
+}
+
+bool TForm3::IsPlayerKey(uint32_t vk, bool ctrl, bool alt)
+{
+    if (alt)
+        return false;
+    return vk == VK_PAUSE || (ctrl && (vk == 'P' || vk == 'M' || vk == VK_UP || vk == VK_DOWN));
+}
+
+bool TForm3::PlayerKey(uint32_t vk, TShiftState shift)
+{
+    if (!IsPlayerKey(vk, (shift & ssCtrl) != 0, (shift & ssAlt) != 0) || !ShockwaveFlash1)
+        return false;
+    TShockwaveFlash& player = *ShockwaveFlash1;
+    if (vk == VK_PAUSE || vk == 'P')
+        player.SetPaused(!player.Paused());
+    else if (vk == 'M')
+        player.SetMuted(!player.Muted());
+    else
+        player.SetVolume(player.Volume() + (vk == VK_UP ? 10 : -10));
+    return true;
 }
 
 void TForm3::RestoreState()
@@ -266,6 +296,8 @@ void TForm3::RestoreState()
     for (const auto& [item, file] : m_movie_files)
         if (file == m_state.last_game)
             item->SetChecked(true);
+    ShockwaveFlash1->SetVolume(m_state.volume);
+    ShockwaveFlash1->SetMuted(m_state.muted);
 }
 
 void TForm3::SaveState()
@@ -273,6 +305,8 @@ void TForm3::SaveState()
     if (m_state_key.empty())
         return;
     TPlayerState state = m_state;
+    state.volume = ShockwaveFlash1->Volume();
+    state.muted = ShockwaveFlash1->Muted();
     const bool maximized = main && main->FrameState() == TvxFrameState::Maximized;
     state.mode = maximized         ? TWindowMode::Maximized
         : main && main->RolledUp() ? TWindowMode::RolledUp

@@ -68,6 +68,11 @@ private:
     // game (checked in the Games menu). Kept at close.
     void RestoreState();
     void SaveState();
+    // The player's own keys, whichever view has the focus, chosen so that games keep
+    // theirs: Pause or Ctrl+P pauses and resumes, Ctrl+M mutes, Ctrl+Up and Ctrl+Down
+    // change the volume by 10 %. Whether the key was one.
+    static bool IsPlayerKey(uint32_t vk, bool ctrl, bool alt);
+    bool PlayerKey(uint32_t vk, TShiftState shift);
     // A settings address as the web views and the shell take it: a bare name of an
     // unpacked file becomes that file's address.
     std::string ContentAddress(const std::string& address) const;

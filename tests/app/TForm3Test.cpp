@@ -466,3 +466,67 @@ TEST_F(TForm3Test, TheNextRunFindsTheWindowAndTheLastGameAsTheyWere)
     Start({ { "three.swf", "FWS3" } }).Close();
     EXPECT_NE(TPlayerState::PackageKey(dir.File("Data.bin")), key);
 }
+
+// The player's keys reach it whichever view has the focus, through the movie
+// player's interface; the game's keys (and the player's keys with Alt) still reach
+// the game; the sound is remembered with the package.
+TEST_F(TForm3Test, ThePlayersKeysReachItFromAnyViewAndGamesKeepTheirs)
+{
+    TForm3& form = Start({ { "one.swf", "FWS1" }, { "two.swf", "FWS2" } });
+    form.Show();
+    Pump();
+    THeadlessWebView& movie = ViewOf(*form.ShockwaveFlash1);
+    movie.SetTitle("ready");
+    form.Menu->Items().Items(0)->Click();
+    const size_t played = movie.Scripts().size();
+    auto last = [&movie] { return movie.Scripts().empty() ? std::string() : movie.Scripts().back(); };
+    auto type = [&](THeadlessWebView& view, uint32_t vk, bool ctrl = false, bool alt = false) {
+        view.Type({ vk, ctrl, false, alt });
+        Pump();
+    };
+
+    // Typed into the movie: Ctrl+P pauses, Pause resumes.
+    type(movie, 'P', true);
+    EXPECT_TRUE(form.ShockwaveFlash1->Paused());
+    EXPECT_NE(last().find("tesselPause(true)"), std::string::npos) << last();
+    type(movie, VK_PAUSE);
+    EXPECT_FALSE(form.ShockwaveFlash1->Paused());
+    EXPECT_NE(last().find("tesselPause(false)"), std::string::npos) << last();
+    // The game's own keys, and Ctrl+Alt+P, go to the game.
+    type(movie, 'P');
+    type(movie, VK_UP);
+    type(movie, 'P', true, true);
+    EXPECT_EQ(movie.Typed(), (std::vector<uint32_t> { 'P', VK_UP, 'P' }));
+    // Volume down twice and up once from 100 %; up stops at 100; Ctrl+M mutes.
+    type(movie, VK_DOWN, true);
+    type(movie, VK_DOWN, true);
+    type(movie, VK_UP, true);
+    EXPECT_EQ(form.ShockwaveFlash1->Volume(), 90);
+    EXPECT_NE(last().find("tesselVolume(0.90)"), std::string::npos) << last();
+    type(movie, 'M', true);
+    EXPECT_TRUE(form.ShockwaveFlash1->Muted());
+    EXPECT_NE(last().find("tesselVolume(0)"), std::string::npos) << last();
+
+    // From a web panel the same; and from the form's own window (no view focused).
+    type(ViewOf(*form.WebBrowser2), 'P', true);
+    EXPECT_TRUE(form.ShockwaveFlash1->Paused());
+    for (uint32_t key : { uint32_t(VK_CONTROL), uint32_t('P') })
+        wm.Input().KeyDown(key);
+    wm.Input().KeyUp('P');
+    wm.Input().KeyUp(VK_CONTROL);
+    Pump();
+    EXPECT_FALSE(form.ShockwaveFlash1->Paused());
+    EXPECT_TRUE(ViewOf(*form.WebBrowser2).Typed().empty());
+    EXPECT_GT(movie.Scripts().size(), played);
+
+    // The sound comes back with the package, before the page is there.
+    form.Close();
+    unit3::Finalize();
+    TForm3& again = Start();
+    EXPECT_EQ(again.ShockwaveFlash1->Volume(), 90);
+    EXPECT_TRUE(again.ShockwaveFlash1->Muted());
+    THeadlessWebView& next = ViewOf(*again.ShockwaveFlash1);
+    next.SetTitle("ready");
+    ASSERT_FALSE(next.Scripts().empty());
+    EXPECT_EQ(next.Scripts().front(), "tesselVolume(0)");
+}

@@ -451,6 +451,37 @@ def test_state_comes_back(display, program, content, work, out):
         second.kill()
 
 
+def test_pause_key(display, program, content, work, out):
+    """Ctrl+P, typed while the movie has the keyboard, stops a moving movie (two
+    screenshots a second apart are equal) and a second Ctrl+P lets it move on."""
+    package = raw_package([(b"Orbit.swf", open(os.path.join(content, "Orbit.swf"), "rb").read())])
+    player = Player(display, program, os.path.join(work, "pause"), package)
+    try:
+        player.window("Tessel")
+        time.sleep(1.5)
+        player.choose(at(40, 12), 1)
+        player.wait_pixel(*at(200, 150), [ORBIT_STAGE])
+        time.sleep(1)
+        area = (FRAME_LEFT + 1, FRAME_TOP + 30, FRAME_LEFT + 600, FRAME_TOP + 400)
+
+        def stage(name):
+            shot = display.screenshot(f"{out}/{name}")
+            return [[shot.pixel(x, y) for x in range(area[0], area[2], 3)] for y in range(area[1], area[3], 3)]
+
+        assert stage("player-8-moving-1.png") != stage("player-8-moving-2.png"), "the movie does not move"
+        display.xdotool("key", "ctrl+p")
+        time.sleep(0.6)
+        paused = stage("player-9-paused-1.png")
+        time.sleep(1)
+        assert stage("player-9-paused-2.png") == paused, "Ctrl+P did not stop the movie"
+        display.xdotool("key", "ctrl+p")
+        time.sleep(0.6)
+        assert stage("player-10-resumed.png") != paused, "a second Ctrl+P did not let it move on"
+        assert player.process.poll() is None
+    finally:
+        player.kill()
+
+
 def stage_point(x, y, panel=(1, 90, 892, 464), stage=(640, 480)):
     """Where a point of a 640 x 480 stage shows in the movie panel, scaled to fit."""
     scale = min(panel[2] / stage[0], panel[3] / stage[1])
@@ -530,6 +561,7 @@ def main(program, pack, content, source, out):
         test_games_links_and_close(display, program, pack, content, source, work, out)
         test_save_data_survives_a_kill(display, program, content, work, out)
         test_state_comes_back(display, program, content, work, out)
+        test_pause_key(display, program, content, work, out)
         test_strangers_and_the_renderer(display, program, pack, content, os.path.dirname(__file__), work, out)
         print("player: all checks passed")
     finally:
