@@ -239,7 +239,7 @@ void TForm3::FormCreate(TComponent*)
         handled = PlayerKey(key.CharCode, KeyDataToShiftState(key.KeyData));
     };
     TWindowManager::Instance().Input().SetViewKeyFilter(
-        [](const TInput::TViewKey& key) { return IsPlayerKey(key.vk, key.ctrl, key.alt); });
+        [this](const TInput::TViewKey& key) { return IsPlayerKey(key.vk, key.ctrl, key.alt); });
     // Every failure here is swallowed: the steps before it stand, the window opens.
     try {
         // Folders that runs killed outright (or whose machine went down) left behind.
@@ -254,11 +254,48 @@ void TForm3::FormCreate(TComponent*)
     PreloadPlayerAfterPages();
 }
 
-bool TForm3::IsPlayerKey(uint32_t vk, bool ctrl, bool alt)
+bool TForm3::IsPlayerKey(uint32_t vk, bool ctrl, bool alt) const
 {
     if (alt)
         return false;
+    if (vk == VK_F11 || (vk == VK_ESCAPE && m_full_screen && !ctrl))
+        return true;
     return vk == VK_PAUSE || (ctrl && (vk == 'P' || vk == 'M' || vk == VK_UP || vk == VK_DOWN));
+}
+
+void TForm3::SetFullScreen(bool on)
+{
+    if (on == m_full_screen || !HandleAllocated())
+        return;
+    m_full_screen = on;
+    // The tool bar and the pages step aside; the movie's panel takes the client. They
+    // come back pages first: a control shown takes the first place of its side.
+    for (TControl* c : { static_cast<TControl*>(vxSkinPanel1), static_cast<TControl*>(vxSkinPanel2),
+             static_cast<TControl*>(vxSkinToolBar1) })
+        c->SetVisible(!on);
+    if (on) {
+        m_windowed_bounds = BoundsRect();
+        // The monitor the window is on (most of it), frame and all.
+        TRect monitor = Screen().Monitors(0).rect;
+        int best = -1;
+        for (int i = 0; i < Screen().MonitorCount(); ++i) {
+            const TRect seen = Screen().Monitors(i).rect.Intersect(BoundsRect());
+            if (seen.Width() * seen.Height() > best) {
+                best = seen.Width() * seen.Height();
+                monitor = Screen().Monitors(i).rect;
+            }
+        }
+        // The whole monitor, the desktop's panels' room too.
+        main->SetMaximizeOnFullScreen(true);
+        SetBorderStyle(bsNone);
+        SetBoundsRect(monitor);
+    } else {
+        main->SetMaximizeOnFullScreen(false);
+        SetBorderStyle(bsSizeable);
+        SetBoundsRect(m_windowed_bounds);
+    }
+    TWindowManager::Instance().SetWindowPos(
+        Handle(), HWND_TOP, {}, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
 }
 
 bool TForm3::PlayerKey(uint32_t vk, TShiftState shift)
@@ -266,7 +303,9 @@ bool TForm3::PlayerKey(uint32_t vk, TShiftState shift)
     if (!IsPlayerKey(vk, (shift & ssCtrl) != 0, (shift & ssAlt) != 0) || !ShockwaveFlash1)
         return false;
     TShockwaveFlash& player = *ShockwaveFlash1;
-    if (vk == VK_PAUSE || vk == 'P')
+    if (vk == VK_F11 || vk == VK_ESCAPE)
+        SetFullScreen(vk == VK_F11 && !m_full_screen);
+    else if (vk == VK_PAUSE || vk == 'P')
         player.SetPaused(!player.Paused());
     else if (vk == 'M')
         player.SetMuted(!player.Muted());
@@ -304,6 +343,7 @@ void TForm3::SaveState()
 {
     if (m_state_key.empty())
         return;
+    SetFullScreen(false);
     TPlayerState state = m_state;
     state.volume = ShockwaveFlash1->Volume();
     state.muted = ShockwaveFlash1->Muted();

@@ -71,8 +71,17 @@ private:
     // The player's own keys, whichever view has the focus, chosen so that games keep
     // theirs: Pause or Ctrl+P pauses and resumes, Ctrl+M mutes, Ctrl+Up and Ctrl+Down
     // change the volume by 10 %. Whether the key was one.
-    static bool IsPlayerKey(uint32_t vk, bool ctrl, bool alt);
+    // F11 (and Escape while it lasts) also: the movie fills the monitor.
+    bool IsPlayerKey(uint32_t vk, bool ctrl, bool alt) const;
     bool PlayerKey(uint32_t vk, TShiftState shift);
+
+public:
+    // The movie alone over the whole monitor, without frame, tool bar and pages; off,
+    // the window comes back as it was.
+    bool FullScreen() const { return m_full_screen; }
+    void SetFullScreen(bool on);
+
+private:
     // A settings address as the web views and the shell take it: a bare name of an
     // unpacked file becomes that file's address.
     std::string ContentAddress(const std::string& address) const;
@@ -90,6 +99,8 @@ private:
     std::string m_state_key;
     TPlayerState m_state;
     bool m_state_mode_applied = false;
+    bool m_full_screen = false;
+    TRect m_windowed_bounds;
     int m_pages_loading = 0;
     TTimer* m_preload_timer = nullptr;
 };

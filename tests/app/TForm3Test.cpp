@@ -507,6 +507,23 @@ TEST_F(TForm3Test, ThePlayersKeysReachItFromAnyViewAndGamesKeepTheirs)
     EXPECT_TRUE(form.ShockwaveFlash1->Muted());
     EXPECT_NE(last().find("tesselVolume(0)"), std::string::npos) << last();
 
+    // F11 gives the monitor to the movie alone; Escape (a game's key otherwise) and
+    // F11 bring the window back as it was.
+    const TRect windowed = form.BoundsRect();
+    type(movie, VK_ESCAPE);
+    EXPECT_EQ(movie.Typed().back(), uint32_t(VK_ESCAPE));
+    type(movie, VK_F11);
+    EXPECT_TRUE(form.FullScreen());
+    EXPECT_EQ(form.BoundsRect(), wm.Backend().Monitors().at(0).rect);
+    EXPECT_FALSE(form.vxSkinToolBar1->Visible());
+    EXPECT_FALSE(form.vxSkinPanel2->Visible());
+    EXPECT_EQ(form.vxSkinPanel3->BoundsRect(), (TRect { 0, 0, form.ClientWidth(), form.ClientHeight() }));
+    type(movie, VK_ESCAPE);
+    EXPECT_FALSE(form.FullScreen());
+    EXPECT_EQ(form.BoundsRect(), windowed);
+    EXPECT_EQ(form.vxSkinToolBar1->Top(), 0) << "the tool bar above the top page again";
+    EXPECT_GT(form.vxSkinPanel2->Top(), 0);
+
     // From a web panel the same; and from the form's own window (no view focused).
     type(ViewOf(*form.WebBrowser2), 'P', true);
     EXPECT_TRUE(form.ShockwaveFlash1->Paused());

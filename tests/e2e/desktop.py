@@ -13,6 +13,7 @@ class Display:
     that run at the same time never share one."""
 
     def __init__(self, width=1280, height=800):
+        self.width, self.height = width, height
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp", "-screen", "0",
