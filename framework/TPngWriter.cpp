@@ -6,10 +6,10 @@
 
 namespace tessel {
 
-void TPngWriter::Save(const TBitmap& bitmap, const std::string& file_name)
+void TPngWriter::Save(const TBitmap& bitmap, const std::string& file_name, TPngChannels channels)
 {
     std::string error = TPngFile::Save(
-        bitmap.Width(), bitmap.Height(), [&](int y) { return bitmap.ScanLine(y); }, file_name);
+        bitmap.Width(), bitmap.Height(), [&](int y) { return bitmap.ScanLine(y); }, file_name, channels);
     if (!error.empty())
         throw EFCreateError(file_name, error);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TPngFile.h"
+
 #include <string>
 
 namespace tessel {
@@ -10,7 +12,8 @@ class TBitmap;
 class TPngWriter {
 public:
     // Raises EFCreateError when the file cannot be written.
-    static void Save(const TBitmap& bitmap, const std::string& file_name);
+    static void Save(
+        const TBitmap& bitmap, const std::string& file_name, TPngChannels channels = TPngChannels::Rgb);
 };
 
 } // namespace tessel

@@ -11,8 +11,10 @@
 
 namespace tessel {
 
-std::string TPngFile::Save(int width, int height, const RowReader& read_row, const std::string& file_name)
+std::string TPngFile::Save(
+    int width, int height, const RowReader& read_row, const std::string& file_name, TPngChannels channels)
 {
+    const size_t bytes = channels == TPngChannels::Rgba ? 4 : 3;
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(file_name.c_str(), "wb"), &std::fclose);
     if (!file)
         return std::strerror(errno);
@@ -22,21 +24,24 @@ std::string TPngFile::Save(int width, int height, const RowReader& read_row, con
         png_destroy_write_struct(&png, nullptr);
         return "out of memory";
     }
-    std::vector<png_byte> row(static_cast<size_t>(width) * 3);
+    std::vector<png_byte> row(static_cast<size_t>(width) * bytes);
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
         return "PNG encoding failed";
     }
     png_init_io(png, file.get());
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-        PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        bytes == 4 ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+        PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < height; ++y) {
         const uint32_t* src = read_row(y);
-        for (int x = 0; x < width; ++x) {
-            row[3 * x] = static_cast<png_byte>(src[x] >> 16);
-            row[3 * x + 1] = static_cast<png_byte>(src[x] >> 8);
-            row[3 * x + 2] = static_cast<png_byte>(src[x]);
+        for (size_t x = 0; x < static_cast<size_t>(width); ++x) {
+            row[bytes * x] = static_cast<png_byte>(src[x] >> 16);
+            row[bytes * x + 1] = static_cast<png_byte>(src[x] >> 8);
+            row[bytes * x + 2] = static_cast<png_byte>(src[x]);
+            if (bytes == 4)
+                row[bytes * x + 3] = static_cast<png_byte>(src[x] >> 24);
         }
         png_write_row(png, row.data());
     }
