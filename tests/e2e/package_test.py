@@ -1,7 +1,10 @@
 """The library as its users get it: installed from the build into a folder of its own,
 the "first skinned window" example copied out of the source tree and built on the
 installed package twice (find_package(Tessel), and pkg-config), then run under Xvfb:
-its window shows and its button answers a click.
+its window shows and its button answers a click. The player as a desktop program
+from the same install: its desktop entry and AppStream metadata validate, its icons
+are there at the usual sizes, and the installed program opens the demo collection
+and plays a game.
 Usage: package_test.py BUILD_DIR EXAMPLE_DIR OUT_DIR"""
 
 import os
@@ -30,6 +33,48 @@ def check_layout(prefix):
     assert not missing, f"not installed: {missing}"
     assert not os.path.exists(os.path.join(prefix, "include/tessel/platform/gtk")), \
         "the GTK backend's own headers were installed"
+
+
+def check_player(display, prefix, out):
+    wanted = ["bin/tessel", "lib/tessel/tessel", "lib/tessel/Data.bin", "lib/tessel/ruffle/ruffle.js",
+              "share/applications/tessel.desktop", "share/metainfo/dev.tessel.player.metainfo.xml"]
+    wanted += [f"share/icons/hicolor/{n}x{n}/apps/tessel.png" for n in (16, 24, 32, 48, 64, 128, 256)]
+    missing = [w for w in wanted if not os.path.exists(os.path.join(prefix, w))]
+    assert not missing, f"not installed: {missing}"
+    run("desktop-file-validate", os.path.join(prefix, "share/applications/tessel.desktop"))
+    run("appstreamcli", "validate", "--no-net", "--pedantic",
+        os.path.join(prefix, "share/metainfo/dev.tessel.player.metainfo.xml"))
+    icon = subprocess.run(["identify", "-format", "%w %h %[channels]",
+                           os.path.join(prefix, "share/icons/hicolor/48x48/apps/tessel.png")],
+                          capture_output=True, text=True, check=True).stdout
+    assert icon.startswith("48 48") and "a" in icon.split()[-1], f"the 48-pixel icon: {icon}"
+    # The installed program, started as the desktop entry starts it (by the link in
+    # bin), finds its module, Ruffle and the collection beside itself.
+    work = tempfile.mkdtemp(prefix="tessel-installed-")
+    env = dict(display.env, TMPDIR=work, XDG_STATE_HOME=os.path.join(work, "state"),
+               XDG_DATA_HOME=os.path.join(work, "data"), XDG_CACHE_HOME=os.path.join(work, "cache"))
+    process = subprocess.Popen([os.path.join(prefix, "bin/tessel")], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.PIPE)
+    try:
+        display.wait_for_window("Tessel demo games")
+        time.sleep(3)
+        # Games, its first entry (Orbit): the movie's stage colour shows in the panel.
+        display.xdotool("mousemove", 3 + 40, 22 + 12, "click", 1)
+        time.sleep(0.5)
+        display.xdotool("key", "Return")
+        deadline, seen = time.time() + 20, None
+        while time.time() < deadline:
+            seen = display.screenshot(f"{out}/installed-player.png").pixel(3 + 200, 22 + 150)
+            if all(abs(a - b) < 24 for a, b in zip(seen, (0x10, 0x20, 0x60))):
+                break
+            time.sleep(0.5)
+        else:
+            raise AssertionError(f"the installed player shows no game: {seen}")
+        assert process.poll() is None, "the installed player ended"
+    finally:
+        process.terminate()
+        process.communicate(timeout=10)
+        shutil.rmtree(work, ignore_errors=True)
 
 
 def check_program(display, program, out, label):
@@ -64,6 +109,7 @@ def main(build, example, out):
         prefix = os.path.join(work, "prefix")
         run("cmake", "--install", build, "--prefix", prefix)
         check_layout(prefix)
+        check_player(display, prefix, out)
         source = os.path.join(work, "first-window")
         shutil.copytree(example, source)
 
