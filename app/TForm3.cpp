@@ -276,15 +276,12 @@ void TForm3::SetFullScreen(bool on)
     if (on) {
         m_windowed_bounds = BoundsRect();
         // The monitor the window is on (most of it), frame and all.
-        TRect monitor = Screen().Monitors(0).rect;
-        int best = -1;
-        for (int i = 0; i < Screen().MonitorCount(); ++i) {
-            const TRect seen = Screen().Monitors(i).rect.Intersect(BoundsRect());
-            if (seen.Width() * seen.Height() > best) {
-                best = seen.Width() * seen.Height();
-                monitor = Screen().Monitors(i).rect;
-            }
-        }
+        TWindowManager& wm = TWindowManager::Instance();
+        MONITORINFO info;
+        const TRect monitor
+            = wm.GetMonitorInfo(wm.MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), info)
+            ? info.rcMonitor
+            : Screen().Monitors(0).rect;
         // The whole monitor, the desktop's panels' room too.
         main->SetMaximizeOnFullScreen(true);
         SetBorderStyle(bsNone);

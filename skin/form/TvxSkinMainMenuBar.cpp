@@ -183,7 +183,6 @@ void TvxSkinMainMenuBar::Rebuild()
     m_stale = false;
     m_hot = m_captured = -1;
     m_closed_by_press = nullptr;
-    m_merged = ChildMenu() != nullptr;
     const TvxSkinData* data = SkinData();
     const TvxDataSkinMainMenuBar* bar = BarRecord();
     const TvxDataSkinMainMenuItem* record = nullptr;
@@ -281,7 +280,8 @@ void TvxSkinMainMenuBar::LayOut()
         return;
     }
     TRect area = ItemsArea();
-    const bool scroll = m_scroll_menu && !m_merged;
+    // Merged with a maximised child's menu, nothing scrolls.
+    const bool scroll = m_scroll_menu && !ChildMenu();
     // The child's buttons: the system menu at the left, the others from the right.
     if (m_child) {
         const TvxVeneer* child_veneer = TvxVeneer::Of(*m_child);

@@ -130,7 +130,6 @@ private:
 
     bool m_use_skin_font = true;
     bool m_scroll_menu = true;
-    bool m_merged = false;
     TFont m_def_item_font;
     bool m_popup_to_up = false;
     TvxVeneer* m_veneer = nullptr;
