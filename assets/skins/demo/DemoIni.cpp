@@ -342,6 +342,31 @@ public:
 
 } // namespace
 
+void MainMenuEntrySection(IniText& ini, const char* name, int picture, const TRect& normal,
+    const TRect& active, const TRect& down, Rgb down_font)
+{
+    ini.Section(name);
+    ini.Key("activepictureindex", picture);
+    ini.Flag("skinrectinapicture", true);
+    ini.Key("skinrect", normal);
+    ini.Key("activeskinrect", active);
+    ini.Flag("morphing", true);
+    ini.Key("morphkind", "mkdefault");
+    ini.Key("itemleftoffset", 4);
+    ini.Key("itemrightoffset", 4);
+    ini.Key("downrect", down);
+    ini.Key("textrect", R(4, 2, 35, 18));
+    ini.Key("fontname", "Arial");
+    ini.Key("fontheight", 13);
+    ini.Key("fontstyle", "");
+    ini.Key("fontcolor", IniColor(kText));
+    ini.Key("activefontcolor", IniColor(kText));
+    ini.Key("downfontcolor", IniColor(down_font));
+    ini.Key("unenabledfontcolor", IniColor(kMutedText));
+    ini.Flag("stretcheffect", true);
+    ini.Key("animateinterval", 25);
+}
+
 std::string DemoSkinIni()
 {
     SkinWriter w;
@@ -513,23 +538,7 @@ std::string DemoSkinIni()
     ini.Key("arrowimagerect", kArrowGlyph);
     ini.Key("activearrowimagerect", kArrowGlyphActive);
 
-    ini.Section("mainmenubaritem");
-    ini.Key("activepictureindex", 0);
-    ini.Flag("skinrectinapicture", true);
-    ini.Key("skinrect", kBarItem);
-    ini.Key("activeskinrect", kBarItemActive);
-    ini.Flag("morphing", true);
-    ini.Key("morphkind", "mkdefault");
-    ini.Key("itemleftoffset", 4);
-    ini.Key("itemrightoffset", 4);
-    ini.Key("downrect", kBarItemDown);
-    ini.Key("textrect", R(4, 2, 35, 18));
-    w.Font("Arial", 13, "", kText);
-    ini.Key("activefontcolor", IniColor(kText));
-    ini.Key("downfontcolor", IniColor(0x10305A));
-    ini.Key("unenabledfontcolor", IniColor(kMutedText));
-    ini.Flag("stretcheffect", true);
-    ini.Key("animateinterval", 25);
+    MainMenuEntrySection(ini, "mainmenubaritem", 0, kBarItem, kBarItemActive, kBarItemDown, 0x10305A);
 
     w.FrameButton(
         "menubarsysmenubutton", "System menu", "cmsysmenu", kSysNormal, kSysActive, kSysDown, kNone);

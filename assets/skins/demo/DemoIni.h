@@ -1,8 +1,19 @@
 #pragma once
 
+#include "assets/skins/demo/Painter.h"
+#include "platform/TRect.h"
+
 #include <string>
 
 namespace tessel::demo {
+
+class IniText;
+
+// A main-menu entry record (the bar's or the frame's) of the demo look: its three
+// pieces in an active picture, 4-pixel ends, the caption in the demo's text colours
+// and in down_font while open.
+void MainMenuEntrySection(IniText& ini, const char* name, int picture, const TRect& normal,
+    const TRect& active, const TRect& down, Rgb down_font);
 
 // The demo skin's INI text; the pictures it names are those of DemoPictures.
 std::string DemoSkinIni();
