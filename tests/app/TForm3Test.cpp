@@ -464,7 +464,11 @@ TEST_F(TForm3Test, TheNextRunFindsTheWindowAndTheLastGameAsTheyWere)
 
     // Another package: its own state.
     Start({ { "three.swf", "FWS3" } }).Close();
-    EXPECT_NE(TPlayerState::PackageKey(dir.File("Data.bin")), key);
+    const std::string other = TPlayerState::PackageKey(dir.File("Data.bin"));
+    EXPECT_NE(other, key);
+    EXPECT_EQ(Listing(state.Path() + "/tessel").size(), 2u) << "a file for each package";
+    TPlayerState::Load(file, key, problem);
+    EXPECT_EQ(problem, "") << "the first package's state is left as it was";
 }
 
 // The player's keys reach it whichever view has the focus, through the movie
