@@ -240,6 +240,11 @@ void TForm3::FormCreate(TComponent*)
     };
     TWindowManager::Instance().Input().SetViewKeyFilter(
         [this](const TInput::TViewKey& key) { return IsPlayerKey(key.vk, key.ctrl, key.alt); });
+    // A double click on the movie with Alt held switches full screen as F11 does.
+    ShockwaveFlash1->OnViewDblClick = [this](TComponent*, TShiftState shift) {
+        if ((shift & (ssAlt | ssCtrl | ssShift)) == ssAlt)
+            SetFullScreen(!m_full_screen);
+    };
     // Every failure here is swallowed: the steps before it stand, the window opens.
     try {
         // Folders that runs killed outright (or whose machine went down) left behind.

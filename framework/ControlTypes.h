@@ -114,7 +114,10 @@ constexpr uint32_t CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1, CM_CA
                    CM_HINTSHOW = CM_BASE + 48,
                    // To an MDI form's controls: a child was shown, hidden, renamed or brought
                    // forward (LParam: the child).
-    CM_MDICHILDCHANGED = CM_BASE + 50;
+    CM_MDICHILDCHANGED = CM_BASE + 50,
+                   // To a control that hosts an embedded view: the view was double-clicked (WParam:
+                   // the shift state of the modifier keys held).
+    CM_VIEWDBLCLICK = CM_BASE + 51;
 
 // The shift state of a key message's key data, with the modifier keys down now.
 TShiftState KeyDataToShiftState(LPARAM key_data);

@@ -23,6 +23,16 @@ TWebViewHost::TWebViewHost(TComponent* owner, TWebViewKind kind)
     , m_view(MakeView(kind))
 {
     SetColor(clBlack);
+    // The view tells its double clicks from inside the window system's event
+    // handling; they come to the control through the message queue, as input does.
+    if (m_view)
+        m_view->SetDoubleClicked([this](const TViewModifiers& held) {
+            if (!HandleAllocated())
+                return;
+            const TShiftState shift = static_cast<TShiftState>(
+                ssDouble | (held.shift ? ssShift : 0) | (held.ctrl ? ssCtrl : 0) | (held.alt ? ssAlt : 0));
+            TWindowManager::Instance().PostMessage(Handle(), CM_VIEWDBLCLICK, shift);
+        });
 }
 
 TWebViewHost::~TWebViewHost()
@@ -52,6 +62,16 @@ void TWebViewHost::Detach()
         TWindowManager::Instance().NativeViews().Detach(m_view->Native());
         m_attached = false;
     }
+}
+
+void TWebViewHost::Dispatch(TMessage& message)
+{
+    if (message.Msg == CM_VIEWDBLCLICK) {
+        if (OnViewDblClick)
+            OnViewDblClick(this, static_cast<TShiftState>(message.WParam));
+        return;
+    }
+    TWinControl::Dispatch(message);
 }
 
 void TWebViewHost::PaintWindow(TDeviceContext& dc)

@@ -18,6 +18,9 @@ public:
     // The view; null when the backend has no web views.
     TWebView* View() { return m_view.get(); }
 
+    // A double click in the view, with the modifier keys that were held.
+    std::function<void(TComponent* sender, TShiftState shift)> OnViewDblClick;
+
 protected:
     // The view came on the screen or left it (its window shown or hidden,
     // minimised or restored).
@@ -25,6 +28,7 @@ protected:
     void CreateWnd() override;
     void DestroyWnd() override;
     void PaintWindow(TDeviceContext& dc) override;
+    void Dispatch(TMessage& message) override;
 
 private:
     void Detach();

@@ -41,6 +41,11 @@ struct TWebConfig {
 // on them: its main frame goes nowhere else.
 enum class TWebViewKind { Page, Program };
 
+// The modifier keys held during a click in a view.
+struct TViewModifiers {
+    bool ctrl = false, shift = false, alt = false;
+};
+
 // An embedded web view of the desktop. It is shown over a host window's client
 // area through TNativeViews, with its Native() handle.
 class TWebView {
@@ -58,6 +63,9 @@ public:
     virtual void SetTitleChanged(std::function<void(const std::string&)> handler) = 0;
     // Called when the main frame has finished loading, or failed to.
     virtual void SetLoadFinished(std::function<void()> handler) = 0;
+    // Called on a double click of the left button in the view, with the modifiers
+    // held. The page sees the clicks as well.
+    virtual void SetDoubleClicked(std::function<void(const TViewModifiers&)> handler) = 0;
     virtual TWebViewKind Kind() const = 0;
 };
 

@@ -32,6 +32,7 @@ void TGtkWebView::Realize(GtkWidget* view, TGtkWebKit& kit)
     m_kit = &kit;
     m_view = GTK_WIDGET(g_object_ref(view));
     g_signal_connect(m_view, "notify::title", G_CALLBACK(OnTitle), this);
+    g_signal_connect(m_view, "button-press-event", G_CALLBACK(OnButtonPress), this);
     m_kit->SetLoadFinished(m_view, [this] {
         if (m_load_finished)
             m_load_finished();
@@ -81,6 +82,22 @@ void TGtkWebView::SetTitleChanged(std::function<void(const std::string&)> handle
 void TGtkWebView::SetLoadFinished(std::function<void()> handler)
 {
     m_load_finished = std::move(handler);
+}
+
+void TGtkWebView::SetDoubleClicked(std::function<void(const TViewModifiers&)> handler)
+{
+    m_double_clicked = std::move(handler);
+}
+
+gboolean TGtkWebView::OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer self)
+{
+    // GTK tells a double click as a third event after the two presses, which the
+    // page has had; this one is the program's to see.
+    auto* me = static_cast<TGtkWebView*>(self);
+    if (event->type == GDK_2BUTTON_PRESS && event->button == 1 && me->m_double_clicked)
+        me->m_double_clicked({ (event->state & GDK_CONTROL_MASK) != 0, (event->state & GDK_SHIFT_MASK) != 0,
+            (event->state & GDK_MOD1_MASK) != 0 });
+    return FALSE;
 }
 
 void TGtkWebView::OnTitle(GObject* view, GParamSpec*, gpointer self)

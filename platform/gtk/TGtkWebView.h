@@ -26,6 +26,7 @@ public:
     void Focus() override;
     void SetTitleChanged(std::function<void(const std::string&)> handler) override;
     void SetLoadFinished(std::function<void()> handler) override;
+    void SetDoubleClicked(std::function<void(const TViewModifiers&)> handler) override;
     TWebViewKind Kind() const override { return m_kind; }
 
     // Puts the engine's WebKit view into the box and does what was asked meanwhile.
@@ -39,6 +40,7 @@ public:
 
 private:
     static void OnTitle(GObject* view, GParamSpec*, gpointer self);
+    static gboolean OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer self);
 
     TGtkWebEngine* m_engine;
     TWebViewKind m_kind;
@@ -49,6 +51,7 @@ private:
     bool m_pending_focus = false;
     std::function<void(const std::string&)> m_title_changed;
     std::function<void()> m_load_finished;
+    std::function<void(const TViewModifiers&)> m_double_clicked;
 };
 
 } // namespace tessel

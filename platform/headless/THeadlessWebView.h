@@ -33,6 +33,10 @@ public:
     }
 
     void SetLoadFinished(std::function<void()> handler) override { m_load_finished = std::move(handler); }
+    void SetDoubleClicked(std::function<void(const TViewModifiers&)> handler) override
+    {
+        m_double_clicked = std::move(handler);
+    }
     TWebViewKind Kind() const override { return m_kind; }
 
     void SetRefusing(bool refuse) { m_refuse = refuse; }
@@ -55,6 +59,12 @@ public:
         if (!TWindowManager::Instance().Input().OfferViewKey(key))
             m_typed.push_back(key.vk);
     }
+    // What a person double-clicking the view with the modifiers held does.
+    void DoubleClick(const TViewModifiers& modifiers)
+    {
+        if (m_double_clicked)
+            m_double_clicked(modifiers);
+    }
     const std::vector<uint32_t>& Typed() const { return m_typed; }
     const std::vector<std::string>& Loads() const { return m_loads; }
     const std::vector<std::string>& Scripts() const { return m_scripts; }
@@ -67,6 +77,7 @@ private:
     std::vector<uint32_t> m_typed;
     std::function<void(const std::string&)> m_title_changed;
     std::function<void()> m_load_finished;
+    std::function<void(const TViewModifiers&)> m_double_clicked;
     int m_focus_count = 0;
     bool m_refuse = false;
 };

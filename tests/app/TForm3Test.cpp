@@ -527,6 +527,18 @@ TEST_F(TForm3Test, ThePlayersKeysReachItFromAnyViewAndGamesKeepTheirs)
     EXPECT_EQ(form.BoundsRect(), windowed);
     EXPECT_EQ(form.vxSkinToolBar1->Top(), 0) << "the tool bar above the top page again";
     EXPECT_GT(form.vxSkinPanel2->Top(), 0);
+    // A double click on the movie switches only with Alt alone held.
+    movie.DoubleClick({});
+    movie.DoubleClick({ true, false, true });
+    Pump();
+    EXPECT_FALSE(form.FullScreen());
+    movie.DoubleClick({ false, false, true });
+    Pump();
+    EXPECT_TRUE(form.FullScreen());
+    movie.DoubleClick({ false, false, true });
+    Pump();
+    EXPECT_FALSE(form.FullScreen());
+    EXPECT_EQ(form.BoundsRect(), windowed);
 
     // From a web panel the same; and from the form's own window (no view focused).
     type(ViewOf(*form.WebBrowser2), 'P', true);
