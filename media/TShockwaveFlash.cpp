@@ -89,6 +89,10 @@ void TShockwaveFlash::SetMovie(const std::string& path)
     m_movie = path;
     m_movie_uri = TMediaServer::Instance().ServeMovie(path);
     m_pending = true;
+    // The game chosen takes the keys now; should the user click elsewhere while it
+    // loads, the keys stay where they were put.
+    if (TWebView* view = View())
+        view->Focus();
     Preload();
     if (m_ready)
         Play();
@@ -162,13 +166,10 @@ void TShockwaveFlash::TitleChanged(const std::string& title)
             Play();
         return;
     }
-    // Keys reach the game without a first click only when the view has the focus
-    // and the page's player has it too.
+    // Keys reach the game without a first click only when the page's player has the
+    // page's focus too (the view has had the window's since the movie was chosen).
     if (title.rfind("loadeddata", 0) == 0 && !m_movie.empty())
-        if (TWebView* view = View()) {
-            view->Focus();
-            view->RunScript("tesselFocus()");
-        }
+        Script("tesselFocus()");
 }
 
 } // namespace tessel
