@@ -13,6 +13,10 @@ TGtkWindow& Self(gpointer p)
     return *static_cast<TGtkWindow*>(p);
 }
 
+// How long the program's own placement requests are given to land before the
+// window's real place counts as the desktop's doing.
+constexpr int kPlacementSettleMs = 200;
+
 TPoint Root(double x, double y)
 {
     return { static_cast<int>(x), static_cast<int>(y) };
@@ -81,6 +85,8 @@ TGtkWindow::TGtkWindow(TGtkBackend& backend, HWND hwnd, bool popup)
 
 TGtkWindow::~TGtkWindow()
 {
+    if (m_placement_check)
+        g_source_remove(m_placement_check);
     g_signal_handlers_disconnect_by_data(m_canvas, this);
     g_signal_handlers_disconnect_by_data(m_window, this);
     g_signal_handlers_disconnect_by_data(m_press, this);
@@ -109,6 +115,7 @@ void TGtkWindow::Sync()
         gtk_window_resize(window, width, height);
         gtk_window_move(window, r.left, r.top);
         m_applied = r;
+        m_requested_at = g_get_monotonic_time();
     }
     ApplyShape(w->region.get());
     bool keep_above = (w->ex_style & WS_EX_TOPMOST) != 0;
@@ -384,24 +391,54 @@ gboolean TGtkWindow::OnWindowState(GtkWidget*, GdkEventWindowState* event, gpoin
 
 gboolean TGtkWindow::OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer self)
 {
-    // The desktop moved or sized a window it frames: the window system follows.
     TGtkWindow& me = Self(self);
-    if (!me.m_decorated || me.m_syncing)
+    if (me.m_syncing || me.m_popup)
         return FALSE;
+    if (!me.m_decorated) {
+        // The event may tell of a request of the program's own that a later one has
+        // overtaken: the real place is read a moment after the last request instead.
+        if (!me.m_placement_check)
+            me.m_placement_check = g_timeout_add(kPlacementSettleMs, OnPlacementCheck, &me);
+        return FALSE;
+    }
+    // The desktop moved or sized a window it frames.
     int x = 0, y = 0;
     if (GdkWindow* gdk = gtk_widget_get_window(me.m_window))
         gdk_window_get_origin(gdk, &x, &y);
-    TRect now { x, y, x + event->width, y + event->height };
-    TRect have = Wm().GetWindowRect(me.m_hwnd);
-    if (now != have && Wm().IsWindowVisible(me.m_hwnd)) {
-        me.m_applied = now;
-        gtk_widget_set_size_request(me.m_canvas, std::max(1, now.Width()), std::max(1, now.Height()));
-        me.m_syncing = true;
-        Wm().SetWindowPos(me.m_hwnd, now, SWP_NOZORDER | SWP_NOACTIVATE);
-        me.m_syncing = false;
-        me.m_backend.InputArrived();
-    }
+    me.FollowDesktop({ x, y, x + event->width, y + event->height });
     return FALSE;
+}
+
+gboolean TGtkWindow::OnPlacementCheck(gpointer self)
+{
+    TGtkWindow& me = Self(self);
+    me.m_placement_check = 0;
+    const int64_t since_ms = (g_get_monotonic_time() - me.m_requested_at) / 1000;
+    if (since_ms < kPlacementSettleMs) {
+        me.m_placement_check
+            = g_timeout_add(static_cast<guint>(kPlacementSettleMs - since_ms), OnPlacementCheck, &me);
+        return G_SOURCE_REMOVE;
+    }
+    GdkWindow* gdk = gtk_widget_get_window(me.m_window);
+    if (me.m_decorated || me.m_gone || me.m_iconified || !gdk || !gdk_window_is_viewable(gdk))
+        return G_SOURCE_REMOVE;
+    int x = 0, y = 0;
+    gdk_window_get_origin(gdk, &x, &y);
+    me.FollowDesktop({ x, y, x + gdk_window_get_width(gdk), y + gdk_window_get_height(gdk) });
+    return G_SOURCE_REMOVE;
+}
+
+void TGtkWindow::FollowDesktop(const TRect& now)
+{
+    TRect have = Wm().GetWindowRect(m_hwnd);
+    if (now == have || !Wm().IsWindowVisible(m_hwnd))
+        return;
+    m_applied = now;
+    gtk_widget_set_size_request(m_canvas, std::max(1, now.Width()), std::max(1, now.Height()));
+    m_syncing = true;
+    Wm().SetWindowPos(m_hwnd, now, SWP_NOZORDER | SWP_NOACTIVATE);
+    m_syncing = false;
+    m_backend.InputArrived();
 }
 
 } // namespace tessel

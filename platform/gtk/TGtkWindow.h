@@ -46,6 +46,9 @@ private:
     static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self);
     static gboolean OnFocusIn(GtkWidget*, GdkEventFocus*, gpointer self);
     static gboolean OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer self);
+    static gboolean OnPlacementCheck(gpointer self);
+    // The window was put at rect by the desktop: the window system follows.
+    void FollowDesktop(const TRect& rect);
     static gboolean OnWindowState(GtkWidget*, GdkEventWindowState* event, gpointer self);
     static gboolean OnDestroyed(GtkWidget*, GdkEvent*, gpointer self);
     void ApplyShape(const TRegion* region);
@@ -69,6 +72,11 @@ private:
     bool m_syncing = false;
     bool m_iconified = false;
     bool m_gone = false;
+    // The program places a window without the desktop's frame itself, yet the desktop
+    // may still move it (a window manager's placement, Alt and a drag, a tool). Its
+    // real place is read once the program's own requests have had time to land.
+    guint m_placement_check = 0;
+    int64_t m_requested_at = 0;
 };
 
 } // namespace tessel
