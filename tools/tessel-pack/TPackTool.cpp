@@ -3,6 +3,7 @@
 #include "app/content/TContentNames.h"
 #include "app/content/TContentPackage.h"
 #include "framework/Exception.h"
+#include "tools/tessel-pack/TAtomicFile.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -22,52 +23,6 @@ std::string BaseName(const std::string& path)
     size_t cut = path.find_last_of('/');
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
-
-std::string FolderOf(const std::string& path)
-{
-    size_t cut = path.find_last_of('/');
-    return cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
-}
-
-// The output written to a temporary file beside it, which takes the output's name
-// only when complete: a failure never leaves a half-written or truncated package.
-class TAtomicFile {
-public:
-    explicit TAtomicFile(const std::string& path)
-        : m_path(path)
-    {
-        std::string pattern = FolderOf(path) + "/." + BaseName(path) + ".XXXXXX";
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        int fd = ::mkstemp(name.data());
-        if (fd < 0)
-            return;
-        ::close(fd);
-        m_temp = name.data();
-        m_out.open(m_temp, std::ios::binary | std::ios::trunc);
-    }
-    ~TAtomicFile()
-    {
-        if (!m_temp.empty())
-            ::unlink(m_temp.c_str());
-    }
-    std::ostream& Out() { return m_out; }
-    bool Good() const { return !m_temp.empty() && m_out.good(); }
-    // Puts the finished file in the output's place; false when it cannot.
-    bool Commit()
-    {
-        m_out.close();
-        if (!m_out || ::chmod(m_temp.c_str(), 0644) != 0 || ::rename(m_temp.c_str(), m_path.c_str()) != 0)
-            return false;
-        m_temp.clear();
-        return true;
-    }
-
-private:
-    std::string m_path;
-    std::string m_temp;
-    std::ofstream m_out;
-};
 
 } // namespace
 

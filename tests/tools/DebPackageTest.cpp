@@ -1,0 +1,267 @@
+#include "platform/TPngFile.h"
+#include "tests/support/TempDir.h"
+#include "tools/tessel-pack/TChildProcess.h"
+#include "tools/tessel-pack/TDebPackage.h"
+#include "tools/tessel-pack/TDebianNames.h"
+#include "tools/tessel-pack/TPackTool.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <vector>
+
+using namespace tessel;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The files of a folder, by name, sorted.
+std::vector<std::string> Listing(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string SavePng(const test::TempDir& dir, const std::string& name, int width, int height)
+{
+    std::vector<uint32_t> row(width, 0xFF2080C0);
+    EXPECT_EQ(TPngFile::Save(
+                  width, height, [&](int) { return row.data(); }, dir.File(name), TPngChannels::Rgba),
+        "");
+    return dir.File(name);
+}
+
+// A stand-in for an installed Tessel under dir/prefix: real programs for the player
+// and its module (dpkg-shlibdeps reads them), Ruffle's entry script and two icons.
+std::string FakeInstall(const test::TempDir& dir)
+{
+    const fs::path prefix = fs::path(dir.Path()) / "prefix";
+    const fs::path program = prefix / TESSEL_TEST_MODULE_DIR;
+    fs::create_directories(program / "ruffle");
+    fs::copy_file("/bin/true", program / "tessel");
+    fs::copy_file("/bin/true", program / "libtessel-webkit.so");
+    dir.Write("prefix/" TESSEL_TEST_MODULE_DIR "/ruffle/ruffle.js", "// ruffle");
+    dir.Write("prefix/" TESSEL_TEST_MODULE_DIR "/ruffle/LICENSE_MIT", "MIT");
+    for (int size : { 16, 48 }) {
+        const std::string folder
+            = "prefix/share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+        fs::create_directories(dir.File(folder));
+        SavePng(dir, folder + "/tessel.png", size, size);
+    }
+    return prefix.string();
+}
+
+std::string Content(const test::TempDir& dir)
+{
+    dir.Write("game.swf", "FWS movie");
+    std::ostringstream err;
+    EXPECT_EQ(TPackTool::Create(dir.File("Data.bin"), { dir.File("game.swf") }, err), 0) << err.str();
+    return dir.File("Data.bin");
+}
+
+// Staging folders go under TMPDIR; each test gives it a folder of its own to look at.
+class TmpDirScope {
+public:
+    explicit TmpDirScope(const std::string& folder)
+    {
+        const char* old = std::getenv("TMPDIR");
+        m_had = old != nullptr;
+        if (old)
+            m_old = old;
+        fs::create_directories(folder);
+        ::setenv("TMPDIR", folder.c_str(), 1);
+    }
+    ~TmpDirScope()
+    {
+        if (m_had)
+            ::setenv("TMPDIR", m_old.c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+
+private:
+    bool m_had = false;
+    std::string m_old;
+};
+
+std::string RunTool(const std::vector<std::string>& argv)
+{
+    TChildProcess::TResult run = TChildProcess::Run(argv);
+    EXPECT_EQ(run.status, 0) << argv[0] << ": " << run.err;
+    return run.out;
+}
+
+} // namespace
+
+TEST(TDebianNames, AcceptWhatDebianAcceptsAndSayWhatIsWrong)
+{
+    for (const char* good : { "my-games", "0ad", "g++", "a.b", "xy" })
+        EXPECT_EQ(TDebianNames::PackageNameProblem(good), "") << good;
+    for (const char* bad : { "", "a", "My-Games", "-games", ".games", "games_1", "spiele für", "a/b" })
+        EXPECT_NE(TDebianNames::PackageNameProblem(bad), "") << bad;
+
+    for (const char* good : { "1.0", "1:2.0-1", "2.0-1~rc1", "1.0-a-b", "0+git20260101", "1.0~beta" })
+        EXPECT_EQ(TDebianNames::VersionProblem(good), "") << good;
+    for (const char* bad : { "", "v1", "1.0-", ":1", "a:1", "1.0 beta", "1_0", "1.0-1_2", "1:", "1.0/2" })
+        EXPECT_NE(TDebianNames::VersionProblem(bad), "") << bad;
+
+    for (const char* good : { "My Games", "Spiele f\u00FCr Kinder", "\u6E38\u620F", "A \\ B" })
+        EXPECT_EQ(TDebianNames::TitleProblem(good), "") << good;
+    for (const std::string& bad : { std::string(), std::string("a\nb"), std::string("tab\there"),
+             std::string("c1 \xC2\x85"), std::string("\xFF"), std::string("over\xC0\xAFlong"),
+             std::string("surrogate \xED\xA0\x80"), std::string(201, 'x'), std::string(" spaced") })
+        EXPECT_NE(TDebianNames::TitleProblem(bad), "") << TPackTool::Printable(bad);
+    EXPECT_EQ(TDebianNames::TitleProblem(std::string(200, 'x')), "");
+    EXPECT_EQ(TDebianNames::DesktopValue("A \\ B"), "A \\\\ B");
+}
+
+TEST(TChildProcess, CollectsBothStreamsAndTheExitCode)
+{
+    TChildProcess::TResult run = TChildProcess::Run({ "sh", "-c", "echo out; echo err >&2; exit 3" });
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.out, "out\n");
+    EXPECT_EQ(run.err, "err\n");
+    // Much on the error stream before anything on the output one: read as it comes.
+    run = TChildProcess::Run({ "sh", "-c", "head -c 1000000 /dev/zero >&2; echo done" });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err.size(), 1000000u);
+    EXPECT_EQ(run.out, "done\n");
+    EXPECT_EQ(TChildProcess::Run({ "tessel-no-such-program" }).status, TChildProcess::kNotStarted);
+    test::TempDir dir;
+    EXPECT_EQ(TChildProcess::Run({ "pwd" }, dir.Path()).out, fs::canonical(dir.Path()).string() + "\n");
+}
+
+// Every refusal says what is wrong and leaves nothing: no package, no staging
+// folder, an earlier package of the same name as it was.
+TEST(TDebPackage, RefusesBadInputAndLeavesNothing)
+{
+    test::TempDir dir;
+    TmpDirScope tmp(dir.File("tmp"));
+    const std::string prefix = FakeInstall(dir);
+    const std::string content = Content(dir);
+    dir.Write("notes.png", "this is text, not a picture");
+    SavePng(dir, "whole.png", 64, 64);
+    const std::string png = dir.Read("whole.png");
+    dir.Write("cut.png", png.substr(0, png.size() - 20));
+    SavePng(dir, "tiny.png", 8, 8);
+    const std::string data = dir.Read("Data.bin");
+    dir.Write("short.bin", data.substr(0, data.size() - 2));
+    dir.Write("nothing.bin", "0123");
+    fs::create_directories(dir.File("out"));
+    dir.Write("out/games.deb", "the package made yesterday");
+    fs::create_directories(dir.File("empty-prefix"));
+
+    const TDebOptions good { "games", "1.0", "Games", content, "", dir.File("out/games.deb"), prefix, "" };
+    struct Case {
+        const char* what;
+        TDebOptions options;
+        const char* said;
+    };
+    std::vector<Case> cases;
+    auto with = [&](const char* what, const char* said, auto change) {
+        TDebOptions options = good;
+        change(options);
+        cases.push_back({ what, options, said });
+    };
+    with("an upper-case name", "the name \"Games\"", [](TDebOptions& o) { o.name = "Games"; });
+    with("a name with '_'", "lower-case letters, digits", [](TDebOptions& o) { o.name = "my_games"; });
+    with("a version without a digit", "starts with a digit", [](TDebOptions& o) { o.version = "beta"; });
+    with("a title of two lines", "control character", [](TDebOptions& o) { o.title = "Games\nMore"; });
+    with("a missing Data.bin", "No such file", [&](TDebOptions& o) { o.content = dir.File("none.bin"); });
+    with("a folder for Data.bin", "not a regular file", [&](TDebOptions& o) { o.content = dir.Path(); });
+    with("no content package", "is not a content package",
+        [&](TDebOptions& o) { o.content = dir.File("nothing.bin"); });
+    with("a cut content package", "2 bytes shorter",
+        [&](TDebOptions& o) { o.content = dir.File("short.bin"); });
+    with("a text as the icon", "is not a PNG picture",
+        [&](TDebOptions& o) { o.icon = dir.File("notes.png"); });
+    with("a cut PNG", "damaged PNG", [&](TDebOptions& o) { o.icon = dir.File("cut.png"); });
+    with("an 8-pixel icon", "8 x 8 pixels", [&](TDebOptions& o) { o.icon = dir.File("tiny.png"); });
+    with("no player", "no player in", [&](TDebOptions& o) { o.player = dir.File("empty-prefix"); });
+    with("a maintainer without address", "is not \"Name <address>\"",
+        [](TDebOptions& o) { o.maintainer = "Somebody"; });
+    with("the collection as the output", "is also the output", [&](TDebOptions& o) { o.output = content; });
+    with("an output folder that is not there", "cannot create",
+        [&](TDebOptions& o) { o.output = dir.File("missing/games.deb"); });
+
+    for (const Case& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(TDebPackage::Build(c.options, out, err), 1) << c.what;
+        EXPECT_NE(err.str().find(c.said), std::string::npos) << c.what << ": " << err.str();
+        EXPECT_EQ(err.str().rfind("tessel-pack: ", 0), 0u) << c.what << ": " << err.str();
+        EXPECT_EQ(out.str(), "") << c.what;
+        EXPECT_EQ(Listing(dir.File("out")), std::vector<std::string> { "games.deb" }) << c.what;
+        EXPECT_EQ(dir.Read("out/games.deb"), "the package made yesterday") << c.what;
+        EXPECT_TRUE(Listing(dir.File("tmp")).empty()) << c.what;
+    }
+    EXPECT_EQ(dir.Read("Data.bin"), data) << "the collection is untouched";
+}
+
+// A package made by the Debian tools: its fields, its files where a desktop looks for
+// them, its desktop entry with the title, the icon given in the hicolor theme (or in
+// pixmaps when the theme has no folder of its size), Tessel's icons without one.
+TEST(TDebPackage, MakesAPackageOfTheCollection)
+{
+    test::TempDir dir;
+    TmpDirScope tmp(dir.File("tmp"));
+    const std::string prefix = FakeInstall(dir);
+    const std::string content = Content(dir);
+    fs::create_directories(dir.File("out"));
+    dir.Write("out/games.deb", "the package made yesterday");
+    const std::string title = "Spiele f\u00FCr Kinder \\ Sammlung";
+    TDebOptions options { "kinder-spiele", "1:2.0-1", title, content, SavePng(dir, "icon.png", 64, 64),
+        dir.File("out/games.deb"), prefix, "Ada Lovelace <ada@example.org>" };
+    std::ostringstream out, err;
+    ASSERT_EQ(TDebPackage::Build(options, out, err), 0) << err.str();
+    EXPECT_NE(out.str().find("kinder-spiele 1:2.0-1"), std::string::npos) << out.str();
+    EXPECT_EQ(Listing(dir.File("out")), std::vector<std::string> { "games.deb" });
+    EXPECT_TRUE(Listing(dir.File("tmp")).empty());
+    EXPECT_EQ(
+        fs::status(dir.File("out/games.deb")).permissions() & fs::perms::all, static_cast<fs::perms>(0644));
+
+    const std::string deb = dir.File("out/games.deb");
+    auto field = [&](const char* name) { return RunTool({ "dpkg-deb", "-f", deb, name }); };
+    EXPECT_EQ(field("Package"), "kinder-spiele\n");
+    EXPECT_EQ(field("Version"), "1:2.0-1\n");
+    EXPECT_EQ(field("Maintainer"), "Ada Lovelace <ada@example.org>\n");
+    EXPECT_EQ(field("Architecture"), RunTool({ "dpkg", "--print-architecture" }));
+    EXPECT_NE(field("Depends").find("libc6"), std::string::npos) << field("Depends");
+    EXPECT_EQ(field("Description").substr(0, title.size() + 1), title + "\n");
+
+    const std::string files = RunTool({ "dpkg-deb", "-c", deb });
+    for (const char* wanted : { "-rwxr-xr-x root/root", "./usr/lib/kinder-spiele/tessel",
+             "./usr/lib/kinder-spiele/Data.bin", "./usr/lib/kinder-spiele/libtessel-webkit.so",
+             "./usr/lib/kinder-spiele/ruffle/ruffle.js", "./usr/lib/kinder-spiele/ruffle/LICENSE_MIT",
+             "./usr/bin/kinder-spiele -> ../lib/kinder-spiele/tessel",
+             "./usr/share/applications/kinder-spiele.desktop",
+             "./usr/share/icons/hicolor/64x64/apps/kinder-spiele.png",
+             "./usr/share/doc/kinder-spiele/copyright" })
+        EXPECT_NE(files.find(wanted), std::string::npos) << wanted << " in\n" << files;
+    EXPECT_EQ(files.find("tessel.png"), std::string::npos) << "only the icon given";
+
+    RunTool({ "dpkg-deb", "-x", deb, dir.File("root") });
+    EXPECT_EQ(dir.Read("root/usr/lib/kinder-spiele/Data.bin"), dir.Read("Data.bin"));
+    const std::string entry = dir.Read("root/usr/share/applications/kinder-spiele.desktop");
+    EXPECT_NE(entry.find("\nName=Spiele f\u00FCr Kinder \\\\ Sammlung\n"), std::string::npos) << entry;
+    EXPECT_NE(entry.find("\nExec=kinder-spiele\n"), std::string::npos) << entry;
+    EXPECT_NE(entry.find("\nIcon=kinder-spiele\n"), std::string::npos) << entry;
+
+    // An icon of a size the theme has no folder for; then none: Tessel's own.
+    options.output = dir.File("out/odd.deb");
+    options.icon = SavePng(dir, "odd.png", 40, 30);
+    ASSERT_EQ(TDebPackage::Build(options, out, err), 0) << err.str();
+    EXPECT_NE(RunTool({ "dpkg-deb", "-c", options.output }).find("./usr/share/pixmaps/kinder-spiele.png"),
+        std::string::npos);
+    options.output = dir.File("out/plain.deb");
+    options.icon.clear();
+    ASSERT_EQ(TDebPackage::Build(options, out, err), 0) << err.str();
+    const std::string plain = RunTool({ "dpkg-deb", "-c", options.output });
+    EXPECT_NE(plain.find("./usr/share/icons/hicolor/16x16/apps/kinder-spiele.png"), std::string::npos)
+        << plain;
+    EXPECT_NE(plain.find("./usr/share/icons/hicolor/48x48/apps/kinder-spiele.png"), std::string::npos)
+        << plain;
+}
