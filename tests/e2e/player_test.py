@@ -12,7 +12,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Display  # noqa: E402
+from desktop import Display, WindowManager  # noqa: E402
 
 BLACK = (0, 0, 0)
 COLOURS = [(0xE0, 0x20, 0x20), (0x20, 0xC0, 0x20), (0x20, 0x40, 0xE0), (0xF0, 0xE0, 0x20)]
@@ -451,10 +451,12 @@ def test_state_comes_back(display, program, content, work, out):
         second.kill()
 
 
-def test_pause_key(display, program, content, work, out):
+def test_pause_key(display, program, content, work, out, alt_click=True):
     """Ctrl+P, typed while the movie has the keyboard, stops a moving movie (two
     screenshots a second apart are equal) and a second Ctrl+P lets it move on; F11
-    makes the movie fill the monitor and Escape brings the window back."""
+    makes the movie fill the monitor and Escape brings the window back; so does a
+    double click on the movie with Alt held (alt_click: where no window manager keeps
+    Alt and the mouse for moving windows)."""
     package = raw_package([(b"Orbit.swf", open(os.path.join(content, "Orbit.swf"), "rb").read())])
     player = Player(display, program, os.path.join(work, "pause"), package)
     try:
@@ -496,7 +498,7 @@ def test_pause_key(display, program, content, work, out):
 
         def switch(key, wanted):
             start = time.time()
-            display.xdotool("key", key)
+            display.xdotool(*(["key", key] if isinstance(key, str) else key))
             while time.time() - start < 5:
                 if player.geometry(window) == wanted:
                     return (time.time() - start) * 1000
@@ -513,7 +515,46 @@ def test_pause_key(display, program, content, work, out):
         assert tool_bar(display.screenshot(f"{out}/player-12-windowed-again.png")) == before, \
             "the tool bar is not back where it was"
         print(f"player: full screen on in {on:.0f} ms, off in {off:.0f} ms (key to the new size, polled)")
+        if alt_click:
+            movie = (FRAME_LEFT + 400, FRAME_TOP + 300)
+            display.xdotool("mousemove", *movie)
+            time.sleep(0.3)
+            on = switch(["keydown", "alt", "click", "--repeat", "2", "--delay", "80", "1", "keyup", "alt"],
+                        (display.width, display.height))
+            time.sleep(0.5)
+            full = display.screenshot(f"{out}/player-13-alt-double-click.png")
+            assert near(full.pixel(display.width - 3, display.height - 3), ORBIT_STAGE), "Alt+double-click"
+            off = switch(["keydown", "alt", "click", "--repeat", "2", "--delay", "80", "1", "keyup", "alt"],
+                         windowed)
+            print(f"player: Alt+double-click full screen on in {on:.0f} ms, off in {off:.0f} ms")
         assert player.process.poll() is None
+    finally:
+        player.kill()
+
+
+def test_moved_by_the_desktop(display, program, content, work, out):
+    """Under a window manager the window is moved by others than the program (a tool,
+    Alt and a drag): clicks still land where they show. The Games button at the new
+    place plays a game there, and the close button at the next place ends the player."""
+    package = raw_package([(b"Orbit.swf", open(os.path.join(content, "Orbit.swf"), "rb").read())])
+    player = Player(display, program, os.path.join(work, "moved"), package)
+    try:
+        window = player.window("Tessel")
+        time.sleep(1.5)
+        display.xdotool("windowmove", window, 40, 30)
+        time.sleep(0.8)
+        player.choose((40 + FRAME_LEFT + 40, 30 + FRAME_TOP + 12), 1)
+        player.wait_pixel(40 + FRAME_LEFT + 200, 30 + FRAME_TOP + 150, [ORBIT_STAGE])
+        display.xdotool("mousemove", 400, 300, "keydown", "alt", "mousedown", "1")
+        for x, y in ((430, 320), (470, 330), (500, 340)):
+            display.xdotool("mousemove", x, y)
+            time.sleep(0.05)
+        display.xdotool("mouseup", "1", "keyup", "alt")
+        time.sleep(0.8)
+        display.screenshot(f"{out}/player-14-moved-by-the-desktop.png")
+        width, _ = player.geometry(window)
+        display.xdotool("mousemove", 140 + width - 11, 70 + 11, "click", 1)
+        assert player.process.wait(timeout=20) == 0, "the close button at the new place did not close"
     finally:
         player.kill()
 
@@ -590,18 +631,33 @@ def test_strangers_and_the_renderer(display, program, pack, content, here, work,
 def main(program, pack, content, source, out):
     os.makedirs(out, exist_ok=True)
     work = tempfile.mkdtemp(prefix="tessel-e2e-")
-    display = Display(1280, 900)
     try:
-        test_no_package(display, program, work, out)
-        test_hostile_names_and_sigterm(display, program, content, work)
-        test_games_links_and_close(display, program, pack, content, source, work, out)
-        test_save_data_survives_a_kill(display, program, content, work, out)
-        test_state_comes_back(display, program, content, work, out)
-        test_pause_key(display, program, content, work, out)
-        test_strangers_and_the_renderer(display, program, pack, content, os.path.dirname(__file__), work, out)
+        display = Display(1280, 900)
+        try:
+            test_no_package(display, program, work, out)
+            test_hostile_names_and_sigterm(display, program, content, work)
+            test_games_links_and_close(display, program, pack, content, source, work, out)
+            test_save_data_survives_a_kill(display, program, content, work, out)
+            test_state_comes_back(display, program, content, work, out)
+            test_pause_key(display, program, content, work, out)
+            test_strangers_and_the_renderer(display, program, pack, content, os.path.dirname(__file__), work, out)
+        finally:
+            display.close()
+        # The keys and the remembered state once more, under a window manager.
+        display = Display(1280, 900)
+        manager = WindowManager(display)
+        try:
+            managed_work, managed_out = os.path.join(work, "openbox"), os.path.join(out, "openbox")
+            os.makedirs(managed_work)
+            os.makedirs(managed_out, exist_ok=True)
+            test_state_comes_back(display, program, content, managed_work, managed_out)
+            test_pause_key(display, program, content, managed_work, managed_out, alt_click=False)
+            test_moved_by_the_desktop(display, program, content, managed_work, managed_out)
+        finally:
+            manager.close()
+            display.close()
         print("player: all checks passed")
     finally:
-        display.close()
         if os.environ.get("KEEP_E2E"):
             print(f"kept {work}")
         else:
