@@ -131,6 +131,8 @@ TEST(TChildProcess, CollectsBothStreamsAndTheExitCode)
     EXPECT_EQ(run.err.size(), 1000000u);
     EXPECT_EQ(run.out, "done\n");
     EXPECT_EQ(TChildProcess::Run({ "tessel-no-such-program" }).status, TChildProcess::kNotStarted);
+    EXPECT_EQ(TChildProcess::Run({ "pwd" }, "/tessel-no-such-folder").status, TChildProcess::kNotStarted);
+    EXPECT_EQ(TChildProcess::Run({ "sh", "-c", "exit 127" }).status, 127) << "a program's own 127 is its own";
     test::TempDir dir;
     EXPECT_EQ(TChildProcess::Run({ "pwd" }, dir.Path()).out, fs::canonical(dir.Path()).string() + "\n");
 }

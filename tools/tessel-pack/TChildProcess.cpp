@@ -13,6 +13,12 @@ namespace {
 // The exit code a child gives when exec fails, as shells do for a missing program.
 constexpr int kExecFailed = 127;
 
+void ClosePair(int pair[2])
+{
+    ::close(pair[0]);
+    ::close(pair[1]);
+}
+
 } // namespace
 
 TChildProcess::TResult TChildProcess::Run(const std::vector<std::string>& argv, const std::string& folder)
@@ -20,12 +26,18 @@ TChildProcess::TResult TChildProcess::Run(const std::vector<std::string>& argv, 
     TResult result;
     if (argv.empty())
         return result;
-    int out[2], err[2];
+    // The third pipe closes unread when exec succeeds; a child that could not run the
+    // program writes its errno there.
+    int out[2], err[2], exec_error[2];
     if (::pipe2(out, O_CLOEXEC) != 0)
         return result;
     if (::pipe2(err, O_CLOEXEC) != 0) {
-        ::close(out[0]);
-        ::close(out[1]);
+        ClosePair(out);
+        return result;
+    }
+    if (::pipe2(exec_error, O_CLOEXEC) != 0) {
+        ClosePair(out);
+        ClosePair(err);
         return result;
     }
     std::vector<char*> args;
@@ -36,16 +48,19 @@ TChildProcess::TResult TChildProcess::Run(const std::vector<std::string>& argv, 
     if (child == 0) {
         ::dup2(out[1], STDOUT_FILENO);
         ::dup2(err[1], STDERR_FILENO);
-        if (!folder.empty() && ::chdir(folder.c_str()) != 0)
-            ::_exit(kExecFailed);
-        ::execvp(args[0], args.data());
+        if (folder.empty() || ::chdir(folder.c_str()) == 0)
+            ::execvp(args[0], args.data());
+        const int error = errno;
+        [[maybe_unused]] ssize_t told = ::write(exec_error[1], &error, sizeof error);
         ::_exit(kExecFailed);
     }
     ::close(out[1]);
     ::close(err[1]);
+    ::close(exec_error[1]);
     if (child < 0) {
         ::close(out[0]);
         ::close(err[0]);
+        ::close(exec_error[0]);
         return result;
     }
     // Both pipes are read as they fill, so a child writing much to one never blocks.
@@ -75,12 +90,13 @@ TChildProcess::TResult TChildProcess::Run(const std::vector<std::string>& argv, 
     for (pollfd& p : fds)
         if (p.fd >= 0)
             ::close(p.fd);
+    int error = 0;
+    const bool started = ::read(exec_error[0], &error, sizeof error) == 0;
+    ::close(exec_error[0]);
     int wait_status = 0;
     while (::waitpid(child, &wait_status, 0) < 0 && errno == EINTR) { }
-    if (WIFEXITED(wait_status))
-        result.status = WEXITSTATUS(wait_status) == kExecFailed && result.out.empty() && result.err.empty()
-            ? kNotStarted
-            : WEXITSTATUS(wait_status);
+    if (started && WIFEXITED(wait_status))
+        result.status = WEXITSTATUS(wait_status);
     return result;
 }
 

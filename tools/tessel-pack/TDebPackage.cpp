@@ -244,9 +244,8 @@ int TDebPackage::Build(const TDebOptions& given, std::ostream& out, std::ostream
             << architecture << "), \"" << TPackTool::Printable(options.title) << "\", " << kib
             << " KiB installed\n";
         return 0;
-    } catch (const TDebError& e) {
-        err << "tessel-pack: " << e.what() << "\n";
     } catch (const std::exception& e) {
+        // TDebError's messages, and the file system's and the allocator's.
         err << "tessel-pack: " << e.what() << "\n";
     }
     return 1;
