@@ -1,5 +1,7 @@
 #include "tools/tessel-pack/TDebPackage.h"
 
+#include "app/content/TPrivateFolder.h"
+#include "platform/TShell.h"
 #include "tools/tessel-pack/TAtomicFile.h"
 #include "tools/tessel-pack/TChildProcess.h"
 #include "tools/tessel-pack/TDebInputs.h"
@@ -8,12 +10,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -28,29 +28,20 @@ constexpr const char* kIconThemeDir = TESSEL_INSTALL_ICON_DIR;
 // /usr/share/pixmaps, where menus look last.
 constexpr int kThemeSizes[] = { 16, 22, 24, 32, 36, 48, 64, 72, 96, 128, 192, 256, 384, 512 };
 
-// A folder of its own under TMPDIR, removed with all it holds when the build ends.
+// The staging folder: a private folder under TMPDIR, removed with all it holds when
+// the build ends. Those of runs that were killed go at the next run.
 class TStagingFolder {
 public:
     TStagingFolder()
     {
-        const char* tmp = std::getenv("TMPDIR");
-        const std::string folder = tmp && *tmp ? tmp : "/tmp";
-        std::string pattern = folder + "/tessel-deb-XXXXXX";
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        if (!::mkdtemp(name.data()))
-            throw TDebError("cannot make a staging folder in " + TDebInputs::Quoted(folder) + ": "
-                + std::strerror(errno));
-        m_path = name.data();
+        TPrivateFolder::RemoveStale(TShell::TempPath(), kStagingPrefix);
+        m_path = TPrivateFolder::Create(TShell::TempPath(), kStagingPrefix);
     }
-    ~TStagingFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
+    ~TStagingFolder() { TPrivateFolder::Remove(m_path.string()); }
     const fs::path& Path() const { return m_path; }
 
 private:
+    static constexpr const char* kStagingPrefix = "tessel-deb-";
     fs::path m_path;
 };
 
@@ -170,9 +161,8 @@ std::string Control(const TDebOptions& options, const std::string& architecture,
 
 std::string TDebPackage::OwnPrefix()
 {
-    std::error_code error;
-    fs::path self = fs::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : self.parent_path().parent_path().string();
+    const std::string self = TShell::ProgramPath();
+    return self.empty() ? std::string() : fs::path(self).parent_path().parent_path().string();
 }
 
 int TDebPackage::Build(const TDebOptions& given, std::ostream& out, std::ostream& err)

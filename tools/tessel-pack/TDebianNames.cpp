@@ -1,5 +1,7 @@
 #include "tools/tessel-pack/TDebianNames.h"
 
+#include "platform/Utf8.h"
+
 namespace tessel {
 
 namespace {
@@ -17,27 +19,6 @@ bool IsAlnum(char c)
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-// The length of the UTF-8 sequence at text[i], or 0 when it is not well formed
-// (overlong forms, surrogates and values past U+10FFFF included).
-size_t Utf8Length(std::string_view text, size_t i)
-{
-    auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
-    unsigned char c = byte(i);
-    size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-    if (length == 0 || i + length > text.size())
-        return 0;
-    uint32_t code = length == 1 ? c : c & (0x7F >> length);
-    for (size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (byte(i + k) & 0x3F);
-    }
-    static const uint32_t kLeast[] = { 0, 0, 0x80, 0x800, 0x10000 };
-    if (code < kLeast[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
 }
 
 } // namespace
@@ -91,16 +72,11 @@ std::string TDebianNames::TitleProblem(std::string_view title)
         return "the title is empty";
     if (title.size() > kMaxTitle)
         return "the title is longer than " + std::to_string(kMaxTitle) + " bytes";
-    for (size_t i = 0; i < title.size();) {
-        size_t length = Utf8Length(title, i);
-        if (length == 0)
-            return "the title is not UTF-8 text";
-        auto c = static_cast<unsigned char>(title[i]);
-        bool c1 = length == 2 && c == 0xC2 && static_cast<unsigned char>(title[i + 1]) <= 0x9F;
-        if ((length == 1 && (c < 0x20 || c == 0x7F)) || c1)
+    if (!IsValidUtf8(title))
+        return "the title is not UTF-8 text";
+    for (char32_t c : DecodeUtf8(title))
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
             return "the title holds a control character (a line break, a tab ...)";
-        i += length;
-    }
     if (title.front() == ' ' || title.back() == ' ')
         return "the title starts or ends with a space";
     return {};
