@@ -13,10 +13,12 @@
 #include "skin/data/TvxSkinData.h"
 #include "skin/menus/TvxSkinPopupMenu.h"
 #include "tests/framework/HeadlessApplication.h"
+#include "tests/support/TEnvScope.h"
 #include "tests/support/TempDir.h"
 
 #include <cstdlib>
 #include <dirent.h>
+#include <optional>
 #include <set>
 #include <sys/stat.h>
 
@@ -83,11 +85,9 @@ protected:
     void SetUp() override
     {
         HeadlessApplication::SetUp();
-        const char* old = std::getenv("TMPDIR");
-        m_old_tmpdir = old ? old : "";
-        setenv("TMPDIR", temp.Path().c_str(), 1);
+        m_tmpdir.emplace("TMPDIR", temp.Path());
         // The state the player keeps between runs goes to a folder of the test's.
-        setenv("XDG_STATE_HOME", state.Path().c_str(), 1);
+        m_state_home.emplace("XDG_STATE_HOME", state.Path());
         TForm3::SetPackagePath(dir.File("Data.bin"));
         TForm3::SetShellOpen([this](const std::string& address) {
             opened.push_back(address);
@@ -100,11 +100,8 @@ protected:
         unit3::Finalize();
         TForm3::SetPackagePath("");
         TForm3::SetShellOpen(nullptr);
-        unsetenv("XDG_STATE_HOME");
-        if (m_old_tmpdir.empty())
-            unsetenv("TMPDIR");
-        else
-            setenv("TMPDIR", m_old_tmpdir.c_str(), 1);
+        m_state_home.reset();
+        m_tmpdir.reset();
     }
     TForm3& Start(const std::vector<Entry>& entries)
     {
@@ -123,7 +120,8 @@ protected:
     std::vector<std::string> opened;
 
 private:
-    std::string m_old_tmpdir;
+    std::optional<test::TEnvScope> m_tmpdir;
+    std::optional<test::TEnvScope> m_state_home;
 };
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "platform/TPngFile.h"
+#include "tests/support/TEnvScope.h"
 #include "tests/support/TempDir.h"
 #include "tools/tessel-pack/TChildProcess.h"
 #include "tools/tessel-pack/TDebPackage.h"
@@ -63,31 +64,6 @@ std::string Content(const test::TempDir& dir)
     return dir.File("Data.bin");
 }
 
-// Staging folders go under TMPDIR; each test gives it a folder of its own to look at.
-class TmpDirScope {
-public:
-    explicit TmpDirScope(const std::string& folder)
-    {
-        const char* old = std::getenv("TMPDIR");
-        m_had = old != nullptr;
-        if (old)
-            m_old = old;
-        fs::create_directories(folder);
-        ::setenv("TMPDIR", folder.c_str(), 1);
-    }
-    ~TmpDirScope()
-    {
-        if (m_had)
-            ::setenv("TMPDIR", m_old.c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
-
-private:
-    bool m_had = false;
-    std::string m_old;
-};
-
 std::string RunTool(const std::vector<std::string>& argv)
 {
     TChildProcess::TResult run = TChildProcess::Run(argv);
@@ -142,7 +118,9 @@ TEST(TChildProcess, CollectsBothStreamsAndTheExitCode)
 TEST(TDebPackage, RefusesBadInputAndLeavesNothing)
 {
     test::TempDir dir;
-    TmpDirScope tmp(dir.File("tmp"));
+    // Staging folders go under TMPDIR: a folder of the test's own to look at.
+    fs::create_directories(dir.File("tmp"));
+    test::TEnvScope tmp("TMPDIR", dir.File("tmp"));
     const std::string prefix = FakeInstall(dir);
     const std::string content = Content(dir);
     dir.Write("notes.png", "this is text, not a picture");
@@ -209,7 +187,9 @@ TEST(TDebPackage, RefusesBadInputAndLeavesNothing)
 TEST(TDebPackage, MakesAPackageOfTheCollection)
 {
     test::TempDir dir;
-    TmpDirScope tmp(dir.File("tmp"));
+    // Staging folders go under TMPDIR: a folder of the test's own to look at.
+    fs::create_directories(dir.File("tmp"));
+    test::TEnvScope tmp("TMPDIR", dir.File("tmp"));
     const std::string prefix = FakeInstall(dir);
     const std::string content = Content(dir);
     fs::create_directories(dir.File("out"));
