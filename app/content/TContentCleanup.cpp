@@ -79,8 +79,15 @@ void TContentCleanup::Arm(const std::string& folder, const std::vector<std::stri
         action.sa_flags = SA_RESETHAND;
         for (int s : kSignals)
             sigaction(s, &action, nullptr);
+        // Caught and dropped rather than ignored: an ignored signal stays ignored in
+        // the programs started from here (the web processes, the opener), which
+        // expect their own.
+        struct sigaction stray { };
+        stray.sa_handler = [](int) {};
+        sigemptyset(&stray.sa_mask);
+        stray.sa_flags = SA_RESTART;
         for (int s : kIgnored)
-            std::signal(s, SIG_IGN);
+            sigaction(s, &stray, nullptr);
         installed = true;
     }
 }

@@ -9,8 +9,9 @@ namespace tessel {
 // ended by SIGINT, SIGTERM or SIGHUP, or dying of SIGSEGV, SIGABRT, SIGBUS, SIGFPE
 // or SIGILL. The paths are prepared beforehand, so the handler only unlinks and
 // removes the folder (calls that are safe in a signal handler) and then ends the
-// process by the same signal. SIGUSR1, SIGUSR2 and SIGPIPE are ignored: nothing sent
-// to the player by mistake ends it.
+// process by the same signal. SIGUSR1, SIGUSR2 and SIGPIPE are caught and dropped:
+// nothing sent to the player by mistake ends it, and the programs it starts still
+// get their own.
 class TContentCleanup {
 public:
     // Installs the handlers (once) and sets what they remove: the named files in

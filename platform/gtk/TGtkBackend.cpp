@@ -77,9 +77,18 @@ std::unique_ptr<TBackend> CreateDesktopBackend(std::string& error)
 
 std::unique_ptr<TGtkBackend> TGtkBackend::Create(std::string& error)
 {
+    // X11 only, under Wayland sessions too (through Xwayland): the skinned windows
+    // place, move and shape themselves, which Wayland leaves to the compositor.
+    gdk_set_allowed_backends("x11");
     if (!gtk_init_check(nullptr, nullptr)) {
         const char* display = g_getenv("DISPLAY");
-        error = std::string("cannot open the display") + (display ? std::string(" \"") + display + "\"" : "");
+        const char* wayland = g_getenv("WAYLAND_DISPLAY");
+        if (display && *display)
+            error = std::string("cannot open the X display \"") + display + "\"";
+        else if (wayland && *wayland)
+            error = "no X display: this Wayland session has no Xwayland (DISPLAY is not set)";
+        else
+            error = "no X display (DISPLAY is not set)";
         return nullptr;
     }
     // GTK's own text keeps fontconfig's caches in use until the process ends.

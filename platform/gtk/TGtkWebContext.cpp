@@ -2,6 +2,8 @@
 
 #include "platform/gtk/TGtkWebPolicy.h"
 
+#include <csignal>
+#include <dlfcn.h>
 #include <webkit2/webkit2.h>
 
 namespace tessel {
@@ -112,6 +114,10 @@ GtkWidget* TGtkWebContext::NewView(TWebViewKind kind)
     g_object_ref_sink(view);
     WebKitSettings* settings = webkit_web_view_get_settings(WEBKIT_WEB_VIEW(view));
     webkit_settings_set_enable_webgl(settings, TRUE);
+    // TESSEL_WEB_CONSOLE=1 shows what pages (and the movie player) write to their
+    // console, on standard output: for those who make collections.
+    if (const char* console = g_getenv("TESSEL_WEB_CONSOLE"); console && g_strcmp0(console, "1") == 0)
+        webkit_settings_set_enable_write_console_messages_to_stdout(settings, TRUE);
     webkit_settings_set_media_playback_requires_user_gesture(settings, FALSE);
     // Pages open windows only through the view's policy (the desktop's opener).
     webkit_settings_set_javascript_can_open_windows_automatically(settings, FALSE);
@@ -159,5 +165,12 @@ void TGtkWebContext::ForgetView(GtkWidget* view)
 extern "C" __attribute__((visibility("default"))) tessel::TGtkWebKit* TesselCreateWebKit(
     const tessel::TWebConfig& config, tessel::TOpenOutside open_outside)
 {
+    // WebKit's JavaScript engine suspends its threads with a signal, SIGUSR1 unless
+    // told another before it starts; the program leaves SIGUSR1 to the user (it
+    // ignores it). The call is the engine's own (JSBasePrivate.h), looked up so that
+    // a build without it still runs.
+    using TConfigureSignal = void (*)(int);
+    if (auto configure = reinterpret_cast<TConfigureSignal>(::dlsym(RTLD_DEFAULT, "JSConfigureSignalForGC")))
+        configure(SIGRTMAX - 2);
     return new tessel::TGtkWebContext(config, std::move(open_outside));
 }

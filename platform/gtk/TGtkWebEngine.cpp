@@ -1,6 +1,7 @@
 #include "platform/gtk/TGtkWebEngine.h"
 
 #include "platform/TShell.h"
+#include "platform/gtk/TGtkSessionBus.h"
 #include "platform/gtk/TGtkWebView.h"
 
 #include <csignal>
@@ -29,9 +30,7 @@ void TGtkWebEngine::Start()
     if (m_started)
         return;
     m_started = true;
-    // WebKit's JavaScript engine suspends its threads with SIGUSR1 unless told
-    // another signal; the program leaves SIGUSR1 to the user (it ignores it).
-    ::setenv("JSC_SIGNAL_FOR_GC", std::to_string(SIGRTMAX - 2).c_str(), 0);
+    TGtkSessionBus::Provide();
     // Found beside the program or in the build's library folder (the program's run path).
     m_module = ::dlopen("libtessel-webkit.so", RTLD_NOW | RTLD_LOCAL);
     auto create

@@ -1,8 +1,16 @@
 #include "platform/gtk/TGtkWebPolicy.h"
 
+#include <cstdio>
+#include <cstring>
 #include <webkit2/webkit2.h>
 
 namespace tessel {
+
+namespace {
+
+constexpr size_t kLongestAddress = 32 * 1024;
+
+} // namespace
 
 TGtkWebPolicy::TGtkWebPolicy(
     GtkWidget* view, TWebViewKind kind, std::vector<std::string> program_schemes, TOpenOutside open_outside)
@@ -14,6 +22,15 @@ TGtkWebPolicy::TGtkWebPolicy(
     g_signal_connect(m_view, "decide-policy", G_CALLBACK(OnDecide), this);
     g_signal_connect(m_view, "create", G_CALLBACK(OnCreate), this);
     g_signal_connect(m_view, "script-dialog", G_CALLBACK(OnDialog), this);
+    g_signal_connect(m_view, "button-press-event", G_CALLBACK(OnButton), this);
+    g_signal_connect(m_view, "button-release-event", G_CALLBACK(OnButton), this);
+}
+
+gboolean TGtkWebPolicy::OnButton(GtkWidget*, GdkEvent*, gpointer self)
+{
+    static_cast<TGtkWebPolicy*>(self)->m_last_click = g_get_monotonic_time();
+    // The view has the click all the same.
+    return FALSE;
 }
 
 TGtkWebPolicy::~TGtkWebPolicy()
@@ -39,7 +56,17 @@ void TGtkWebPolicy::OpenOutside(WebKitNavigationAction* action) const
 {
     if (!action || !webkit_navigation_action_is_user_gesture(action))
         return;
+    // A movie's link counts as asked for while the click that ran it is fresh.
+    constexpr gint64 kClickLasts = 1000 * 1000;
+    if (m_kind == TWebViewKind::Program && g_get_monotonic_time() - m_last_click > kClickLasts)
+        return;
     const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
+    // No opener takes an address of this length as its argument (nor does a person
+    // mean one).
+    if (uri && std::strlen(uri) > kLongestAddress) {
+        std::fprintf(stderr, "tessel: a link of %zu bytes is not opened\n", std::strlen(uri));
+        return;
+    }
     char* scheme = uri ? g_uri_parse_scheme(uri) : nullptr;
     // Only addresses a browser or mail program shows: never a file or a desktop entry.
     bool web = scheme

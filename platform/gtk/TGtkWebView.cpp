@@ -33,6 +33,7 @@ void TGtkWebView::Realize(GtkWidget* view, TGtkWebKit& kit)
     m_view = GTK_WIDGET(g_object_ref(view));
     g_signal_connect(m_view, "notify::title", G_CALLBACK(OnTitle), this);
     g_signal_connect(m_view, "button-press-event", G_CALLBACK(OnButtonPress), this);
+    g_signal_connect(m_view, "enter-fullscreen", G_CALLBACK(OnEnterFullScreen), this);
     m_kit->SetLoadFinished(m_view, [this] {
         if (m_load_finished)
             m_load_finished();
@@ -87,6 +88,13 @@ void TGtkWebView::SetLoadFinished(std::function<void()> handler)
 void TGtkWebView::SetDoubleClicked(std::function<void(const TViewModifiers&)> handler)
 {
     m_double_clicked = std::move(handler);
+}
+
+gboolean TGtkWebView::OnEnterFullScreen(GtkWidget*, gpointer)
+{
+    // Handled, and so refused: WebKit would make the whole top-level window full
+    // screen, skinned frame and all. The player's page makes its own full screen.
+    return TRUE;
 }
 
 gboolean TGtkWebView::OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer self)

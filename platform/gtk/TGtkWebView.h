@@ -41,6 +41,7 @@ public:
 private:
     static void OnTitle(GObject* view, GParamSpec*, gpointer self);
     static gboolean OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer self);
+    static gboolean OnEnterFullScreen(GtkWidget*, gpointer);
 
     TGtkWebEngine* m_engine;
     TWebViewKind m_kind;
