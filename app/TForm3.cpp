@@ -1,5 +1,6 @@
 #include "app/TForm3.h"
 
+#include "app/TGameOptions.h"
 #include "app/TStoredSkin.h"
 #include "app/Unit3.h"
 #include "app/content/TContentCleanup.h"
@@ -11,6 +12,7 @@
 #include "framework/TFormReader.h"
 #include "framework/TScreen.h"
 #include "framework/TTimer.h"
+#include "media/TMediaServer.h"
 #include "media/TShockwaveFlash.h"
 #include "media/TUri.h"
 #include "media/TWebBrowser.h"
@@ -178,7 +180,8 @@ TForm3::TForm3(TComponent* owner)
               f.SetLoop(true);
               f.SetMenu(true);
               f.SetAllowNetworking("all");
-              f.SetAllowFullScreen("false");
+              // A game's own full-screen button goes to the player's full screen.
+              f.SetAllowFullScreen("true");
           });
     // The form skin controller: the window's frame comes from the skin.
     main = &reader.Create<TvxVeneer>("main", nullptr, [](TvxVeneer& v) {
@@ -245,6 +248,8 @@ void TForm3::FormCreate(TComponent*)
         if ((shift & (ssAlt | ssCtrl | ssShift)) == ssAlt)
             SetFullScreen(!m_full_screen);
     };
+    // A game that asks for full screen (from a click) gets what F11 gives.
+    ShockwaveFlash1->OnViewFullScreen = [this](TComponent*, bool on) { SetFullScreen(on); };
     // Every failure here is swallowed: the steps before it stand, the window opens.
     try {
         // Folders that runs killed outright (or whose machine went down) left behind.
@@ -253,6 +258,7 @@ void TForm3::FormCreate(TComponent*)
         TContentCleanup::Arm(TempDir, {});
         UnpackContent();
         BuildGamesMenu();
+        LoadGameOptions();
         LoadSettings();
         RestoreState();
     } catch (...) { }
@@ -292,6 +298,8 @@ void TForm3::SetFullScreen(bool on)
         SetBorderStyle(bsNone);
         SetBoundsRect(monitor);
     } else {
+        // The game learns that its full screen has ended.
+        ShockwaveFlash1->LeaveFullScreen();
         main->SetMaximizeOnFullScreen(false);
         SetBorderStyle(bsSizeable);
         SetBoundsRect(m_windowed_bounds);
@@ -394,7 +402,10 @@ void TForm3::UnpackContent()
 {
     TContentPackage package(PackagePath());
     package.ReadHeader(ContentTable);
-    TContentCleanup::Arm(TempDir, TContentPackage::TargetNames(ContentTable));
+    std::vector<std::string> names = TContentPackage::TargetNames(ContentTable);
+    TContentCleanup::Arm(TempDir, names);
+    // What a movie loads from beside itself is what the package unpacked, no more.
+    TMediaServer::Instance().ServeFolder(TempDir, names);
     package.UnpackEntries(ContentTable, TempDir);
 }
 
@@ -418,6 +429,18 @@ void TForm3::BuildGamesMenu()
             [this](TComponent* sender) { GameItemClick(sender); });
         m_movie_files[&item] = *name;
     }
+}
+
+void TForm3::LoadGameOptions()
+{
+    std::string file = TempDir + kSettings;
+    if (m_movie_files.empty() || !IsFile(file))
+        return;
+    TProfileFile settings(file);
+    for (const auto& [item, name] : m_movie_files)
+        m_game_options[name] = TGameOptions::Read(settings, name, [](const std::string& problem) {
+            std::fprintf(stderr, "tessel: %s %s\n", kSettings, problem.c_str());
+        });
 }
 
 std::string TForm3::ContentAddress(const std::string& address) const
@@ -488,7 +511,9 @@ void TForm3::GameItemClick(TComponent* sender)
         // The file unpacked under the entry's own name, whatever its caption shows.
         auto it = m_movie_files.find(dynamic_cast<TMenuItem*>(sender));
         if (it != m_movie_files.end()) {
-            ShockwaveFlash1->SetMovie(TempDir + it->second);
+            auto options = m_game_options.find(it->second);
+            ShockwaveFlash1->SetMovie(
+                TempDir + it->second, options == m_game_options.end() ? TMovieOptions {} : options->second);
             // The game played last is the one the next run marks.
             m_state.last_game = it->second;
             for (const auto& [item, file] : m_movie_files)

@@ -2,6 +2,7 @@
 
 #include "app/TPlayerState.h"
 #include "framework/TForm.h"
+#include "media/TMovieOptions.h"
 
 #include <functional>
 #include <map>
@@ -61,6 +62,8 @@ private:
     void UnpackContent();
     void BuildGamesMenu();
     void LoadSettings();
+    // Each game's own options, from its section of the settings.
+    void LoadGameOptions();
     void GameItemClick(TComponent* sender);
     void LinkItemClick(TComponent* sender);
     void RemoveContent();
@@ -96,6 +99,8 @@ private:
 
     // The file each Games entry plays.
     std::map<TMenuItem*, std::string> m_movie_files;
+    // The options each movie file is played with.
+    std::map<std::string, TMovieOptions> m_game_options;
     std::string m_state_key;
     TPlayerState m_state;
     bool m_state_mode_applied = false;

@@ -117,7 +117,10 @@ constexpr uint32_t CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1, CM_CA
     CM_MDICHILDCHANGED = CM_BASE + 50,
                    // To a control that hosts an embedded view: the view was double-clicked (WParam:
                    // the shift state of the modifier keys held).
-    CM_VIEWDBLCLICK = CM_BASE + 51;
+    CM_VIEWDBLCLICK = CM_BASE + 51,
+                   // To a control that hosts an embedded view: its page asked for full screen
+                   // (WParam 1) or left it (0).
+    CM_VIEWFULLSCREEN = CM_BASE + 52;
 
 // The shift state of a key message's key data, with the modifier keys down now.
 TShiftState KeyDataToShiftState(LPARAM key_data);

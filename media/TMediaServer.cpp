@@ -5,6 +5,8 @@
 #include "platform/TBackend.h"
 #include "platform/TShell.h"
 
+#include <algorithm>
+#include <cctype>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,33 +14,35 @@ namespace tessel {
 
 namespace {
 
-std::string TypeOf(const std::string& name)
-{
-    auto ends = [&](const char* ext) {
-        std::string e = ext;
-        return name.size() >= e.size() && name.compare(name.size() - e.size(), e.size(), e) == 0;
-    };
-    if (ends(".wasm"))
-        return "application/wasm";
-    if (ends(".js"))
-        return "text/javascript";
-    if (ends(".html"))
-        return "text/html; charset=utf-8";
-    if (ends(".swf"))
-        return "application/x-shockwave-flash";
-    if (ends(".map") || ends(".json"))
-        return "application/json";
-    return "application/octet-stream";
-}
-
 // A file is answered by its path: the web engine maps it, so Ruffle's 14 MB module
 // is neither read on the interface's thread nor copied.
-TWebResponse FileResponse(const std::string& path, const std::string& name)
+enum class TLinks { Follow, Refuse };
+
+// A regular, readable file. The content's files are never links (unpacking makes
+// none): a link there is refused, not followed.
+TWebResponse FileResponse(const std::string& path, const std::string& name, TLinks links)
 {
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(path.c_str(), R_OK) != 0)
+    const int found = links == TLinks::Follow ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
+    if (found != 0 || !S_ISREG(st.st_mode) || ::access(path.c_str(), R_OK) != 0)
         return {};
-    return { true, TypeOf(name), {}, path };
+    return { true, TMediaServer::TypeOf(name), {}, path };
+}
+
+// A bare file name: no folder, no way up, nothing a file system or a log would
+// take for something else.
+bool IsBareName(const std::string& name)
+{
+    if (name.empty() || name == "." || name == ".." || name.size() > 255)
+        return false;
+    return std::none_of(name.begin(), name.end(),
+        [](char c) { return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
 }
 
 std::string FolderOf(const std::string& path)
@@ -48,6 +52,39 @@ std::string FolderOf(const std::string& path)
 }
 
 } // namespace
+
+std::string TMediaServer::TypeOf(const std::string& name)
+{
+    static const std::pair<const char*, const char*> kTypes[] = {
+        { "wasm", "application/wasm" },
+        { "js", "text/javascript" },
+        { "html", "text/html; charset=utf-8" },
+        { "htm", "text/html; charset=utf-8" },
+        { "swf", "application/x-shockwave-flash" },
+        { "map", "application/json" },
+        { "json", "application/json" },
+        { "png", "image/png" },
+        { "jpg", "image/jpeg" },
+        { "jpeg", "image/jpeg" },
+        { "gif", "image/gif" },
+        { "flv", "video/x-flv" },
+        { "f4v", "video/mp4" },
+        { "mp4", "video/mp4" },
+        { "mp3", "audio/mpeg" },
+        { "wav", "audio/wav" },
+        { "xml", "text/xml" },
+        { "txt", "text/plain" },
+        { "css", "text/css" },
+    };
+    size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos) {
+        std::string ext = Lower(name.substr(dot + 1));
+        for (auto [e, type] : kTypes)
+            if (ext == e)
+                return type;
+    }
+    return "application/octet-stream";
+}
 
 TMediaServer& TMediaServer::Instance()
 {
@@ -82,7 +119,33 @@ std::string TMediaServer::ServeMovie(const std::string& path)
     size_t slash = path.find_last_of('/');
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     m_movies[name] = path;
-    return std::string(kBase) + "movies/" + TUri::Escape(name);
+    return MoviesBase() + TUri::Escape(name);
+}
+
+void TMediaServer::ServeFolder(const std::string& folder, const std::vector<std::string>& names)
+{
+    m_folder.clear();
+    const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    for (const std::string& name : names)
+        if (IsBareName(name))
+            m_folder[name] = base + name;
+}
+
+const std::string* TMediaServer::FindFile(const std::string& name) const
+{
+    for (const auto* files : { &m_movies, &m_folder })
+        if (auto it = files->find(name); it != files->end())
+            return &it->second;
+    // Games made on Windows name their files in any letter case.
+    const std::string lower = Lower(name);
+    const std::string* found = nullptr;
+    for (const auto& [served, path] : m_folder)
+        if (Lower(served) == lower) {
+            if (found)
+                return nullptr;
+            found = &path;
+        }
+    return found;
 }
 
 TWebResponse TMediaServer::Answer(const std::string& uri) const
@@ -95,18 +158,20 @@ TWebResponse TMediaServer::Answer(const std::string& uri) const
     path = TUri::Unescape(path);
     if (path == "player.html")
         return { true, TypeOf(path), TPlayerPage::Html(base + "ruffle/"), {} };
+    if (path == "player-config.js")
+        return { true, TypeOf(path), TPlayerPage::ConfigScript(base + "ruffle/"), {} };
+    if (path == "player.js")
+        return { true, TypeOf(path), TPlayerPage::Script(), {} };
     if (path == "blank.swf")
         return { true, TypeOf(path), TPlayerPage::BlankMovie(), {} };
-    auto inside = [](const std::string& name) {
-        return !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
-    };
     if (path.rfind("ruffle/", 0) == 0) {
         std::string name = path.substr(7);
-        return inside(name) ? FileResponse(m_ruffle + name, name) : TWebResponse {};
+        return IsBareName(name) ? FileResponse(m_ruffle + name, name, TLinks::Follow) : TWebResponse {};
     }
     if (path.rfind("movies/", 0) == 0) {
-        auto it = m_movies.find(path.substr(7));
-        return it == m_movies.end() ? TWebResponse {} : FileResponse(it->second, it->first);
+        std::string name = path.substr(7);
+        const std::string* file = IsBareName(name) ? FindFile(name) : nullptr;
+        return file ? FileResponse(*file, name, TLinks::Refuse) : TWebResponse {};
     }
     return {};
 }

@@ -4,18 +4,34 @@ namespace tessel {
 
 std::string TPlayerPage::Html(const std::string& ruffle_base)
 {
+    // Scripts come from the program's own files only: no inline script, no eval and
+    // no javascript: address runs here, whatever a movie asks (WebAssembly compiles).
+    // What a movie's ExternalInterface would evaluate fails.
+    return R"(<!doctype html>
+<html><head><meta charset="utf-8">
+<meta http-equiv="Content-Security-Policy" content="script-src 'self' tessel: 'wasm-unsafe-eval'; object-src 'none'; base-uri 'none'">
+<title>loading</title>
+<style>html,body{margin:0;width:100%;height:100%;overflow:hidden;background:#000}
+ruffle-player{display:block;width:100%;height:100%}
+ruffle-player.fitted{position:absolute;inset:0;margin:auto}</style>
+<script src="player-config.js"></script>
+<script src=")"
+        + ruffle_base + R"(ruffle.js"></script>
+</head><body>
+<script src="player.js"></script>
+</body></html>
+)";
+}
+
+std::string TPlayerPage::ConfigScript(const std::string& ruffle_base)
+{
     // Ruffle's own screens (splash, unmute overlay, the "play" button) stay off: the
     // movie starts as it loads, with sound. The renderer is Ruffle's wgpu on WebGL,
     // which draws everything a movie asks for (BitmapData.draw too); Ruffle falls
     // back by itself where it is missing. Without letterboxing the space beside the
     // stage shows the movie's background and what lies off the stage, as Flash's
     // ShowAll scale did.
-    return R"(<!doctype html>
-<html><head><meta charset="utf-8"><title>loading</title>
-<style>html,body{margin:0;width:100%;height:100%;overflow:hidden;background:#000}
-ruffle-player{display:block;width:100%;height:100%}</style>
-<script>
-window.RufflePlayer = window.RufflePlayer || {};
+    return R"(window.RufflePlayer = window.RufflePlayer || {};
 window.RufflePlayer.config = {
   publicPath: ")"
         + ruffle_base + R"(",
@@ -23,12 +39,12 @@ window.RufflePlayer.config = {
   preferredRenderer: "wgpu-webgl", logLevel: "error", warnOnUnsupportedContent: false,
   letterbox: "off", polyfills: false
 };
-</script>
-<script src=")"
-        + ruffle_base + R"(ruffle.js"></script>
-</head><body>
-<script>
-let loads = 0;
+)";
+}
+
+std::string TPlayerPage::Script()
+{
+    return R"js(let loads = 0;
 let player = null;
 let suspended = false;
 // The person's pause and sound, kept across movies.
@@ -71,15 +87,63 @@ const rest = () => {
   resting = true;
   sounds.splice(0).forEach((s) => s.close());
 };
+// A movie's links. Ruffle opens one with a window name through window.open (one
+// without a name loads in this frame, which the view's policy turns away to the
+// desktop's browser): whatever window a movie names, its link goes to the desktop's
+// browser, and only a web or mail address goes anywhere.
+const openWindow = window.open.bind(window);
+window.open = (url) => {
+  let scheme = "";
+  try { scheme = new URL(String(url), document.baseURI).protocol; } catch (e) { return null; }
+  if (scheme === "http:" || scheme === "https:" || scheme === "mailto:") openWindow(String(url), "_blank");
+  return null;
+};
+// A movie's own full screen is the program's: the page tells it through the title,
+// and the element counts as full screen (the view gives it the whole screen) until
+// the program or the movie ends it. As in Flash, only a person's click or key asks.
+let fullElement = null;
+let fullChanges = 0;
+for (const name of ["fullscreenElement", "webkitFullscreenElement"])
+  Object.defineProperty(document, name, { get: () => fullElement, configurable: true });
+Object.defineProperty(document, "fullscreenEnabled", { get: () => true, configurable: true });
+const setFull = (element) => {
+  const was = fullElement;
+  if (was === element) return;
+  fullElement = element;
+  fullChanges += 1;
+  document.title = "fullscreen " + (element ? "on " : "off ") + fullChanges;
+  (element || was).dispatchEvent(new Event("fullscreenchange", { bubbles: true }));
+};
+Element.prototype.requestFullscreen = function () {
+  if (navigator.userActivation && !navigator.userActivation.isActive)
+    return Promise.reject(new TypeError("full screen needs a click or a key"));
+  setFull(this);
+  return Promise.resolve();
+};
+Element.prototype.webkitRequestFullscreen = Element.prototype.requestFullscreen;
+document.exitFullscreen = () => { setFull(null); return Promise.resolve(); };
+document.webkitExitFullscreen = document.exitFullscreen;
+window.tesselLeaveFullScreen = () => setFull(null);
 // Each movie gets a fresh player element: nothing of the last movie (its keys, its
 // focus) stays behind, and the WebAssembly module the page has loaded is reused.
-window.tesselPlay = (options) => {
+// With a background colour, the element takes the stage's shape, centred on that
+// colour.
+window.tesselPlay = (options, background) => {
   const next = window.RufflePlayer.newest().createPlayer();
   next.addEventListener("loadeddata", () => {
     // The sound as the person set it (Ruffle takes it once the movie runs).
     next.ruffle().volume = volume;
+    const size = next.ruffle().metadata;
+    if (background && size && size.width > 0 && size.height > 0) {
+      const w = size.width, h = size.height;
+      next.style.width = `min(100vw, calc(100vh * ${w} / ${h}))`;
+      next.style.height = `min(100vh, calc(100vw * ${h} / ${w}))`;
+    }
     loads += 1; document.title = "loadeddata " + loads;
   });
+  if (background) next.classList.add("fitted");
+  document.body.style.background = background || "#000";
+  setFull(null);
   if (player) player.remove();
   resting = false;
   document.body.appendChild(next);
@@ -107,9 +171,7 @@ document.body.appendChild(warm);
 player = warm;
 warm.ruffle().load({ url: "blank.swf" });
 document.title = "ready";
-</script>
-</body></html>
-)";
+)js";
 }
 
 std::string TPlayerPage::BlankMovie()

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdio>
 
 namespace tessel {
 
@@ -69,18 +71,32 @@ void TShockwaveFlash::Preload()
         view->LoadUri(TMediaServer::Instance().PlayerPageUri());
 }
 
-std::string TShockwaveFlash::LoadOptions(const std::string& url) const
+std::string TShockwaveFlash::LoadOptions(const std::string& url, const TMovieOptions& options) const
 {
     // Loop has no counterpart: a movie's frames repeat unless the movie stops them.
+    // Script access lets a movie's links leave by any window name (the page's
+    // policy forbids the scripts a movie could bring).
     std::string full_screen = Lower(m_allow_full_screen) == "true" ? "true" : "false";
-    return "{ url: " + Quoted(url) + ", autoplay: " + (m_playing ? "\"on\"" : "\"off\"")
-        + ", quality: " + Quoted(Lower(m_quality)) + ", scale: " + Quoted(ScaleName(m_scale))
+    std::string out = "{ url: " + Quoted(url) + ", base: " + Quoted(TMediaServer::MoviesBase())
+        + ", autoplay: " + (m_playing ? "\"on\"" : "\"off\"")
+        + ", quality: " + Quoted(Lower(options.quality.empty() ? m_quality : options.quality))
+        + ", scale: " + Quoted(ScaleName(options.scale.empty() ? m_scale : options.scale))
         + ", wmode: " + Quoted(Lower(m_wmode)) + ", contextMenu: " + (m_menu ? "\"on\"" : "\"off\"")
         + ", menu: " + (m_menu ? "true" : "false") + ", allowFullscreen: " + full_screen
-        + ", allowNetworking: " + Quoted(Lower(m_allow_networking)) + " }";
+        + ", allowNetworking: " + Quoted(Lower(m_allow_networking)) + ", allowScriptAccess: true";
+    if (!options.flashvars.empty())
+        out += ", parameters: " + Quoted(options.flashvars);
+    if (options.frame_rate > 0) {
+        // Locale-free: thousandths at the most.
+        const long thousandths = std::lround(options.frame_rate * 1000);
+        char rate[32];
+        std::snprintf(rate, sizeof rate, "%ld.%03ld", thousandths / 1000, thousandths % 1000);
+        out += std::string(", frameRate: ") + rate;
+    }
+    return out + " }";
 }
 
-void TShockwaveFlash::SetMovie(const std::string& path)
+void TShockwaveFlash::SetMovie(const std::string& path, const TMovieOptions& options)
 {
     // Opening proves the file is there and readable, before anything changes.
     {
@@ -88,6 +104,7 @@ void TShockwaveFlash::SetMovie(const std::string& path)
     }
     m_movie = path;
     m_movie_uri = TMediaServer::Instance().ServeMovie(path);
+    m_options = options;
     m_pending = true;
     // The game chosen takes the keys now; should the user click elsewhere while it
     // loads, the keys stay where they were put.
@@ -102,7 +119,19 @@ void TShockwaveFlash::Play()
 {
     m_pending = false;
     m_paused = false;
-    Script("tesselPlay(" + LoadOptions(m_movie_uri) + ")");
+    std::string background = "null";
+    if (m_options.background) {
+        char colour[16];
+        std::snprintf(colour, sizeof colour, "\"#%06x\"", *m_options.background & 0xFFFFFF);
+        background = colour;
+    }
+    Script("tesselPlay(" + LoadOptions(m_movie_uri, m_options) + ", " + background + ")");
+}
+
+void TShockwaveFlash::LeaveFullScreen()
+{
+    if (m_ready)
+        Script("tesselLeaveFullScreen()");
 }
 
 void TShockwaveFlash::Script(const std::string& script)
@@ -164,6 +193,10 @@ void TShockwaveFlash::TitleChanged(const std::string& title)
             ApplySound("");
         if (m_pending)
             Play();
+        return;
+    }
+    if (title.rfind("fullscreen ", 0) == 0) {
+        RequestFullScreen(title.rfind("fullscreen on", 0) == 0);
         return;
     }
     // Keys reach the game without a first click only when the page's player has the

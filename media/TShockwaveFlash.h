@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/TMovieOptions.h"
 #include "media/TWebViewHost.h"
 
 #include <string>
@@ -14,9 +15,9 @@ public:
     explicit TShockwaveFlash(TComponent* owner = nullptr);
 
     const std::string& Movie() const { return m_movie; }
-    // Plays the file. A missing or unreadable file raises the open error and leaves
-    // the player as it was.
-    void SetMovie(const std::string& path);
+    // Plays the file, with the options given for it. A missing or unreadable file
+    // raises the open error and leaves the player as it was.
+    void SetMovie(const std::string& path, const TMovieOptions& options = {});
 
     const std::string& WMode() const { return m_wmode; }
     void SetWMode(const std::string& mode) { m_wmode = mode; }
@@ -49,8 +50,13 @@ public:
     // a movie loads it too. Until then the player costs nothing.
     void Preload();
 
-    // The options a movie is loaded with, as the page's script takes them.
-    std::string LoadOptions(const std::string& url) const;
+    // The options a movie is loaded with, as the page's script takes them. Its
+    // relative addresses resolve beside it.
+    std::string LoadOptions(const std::string& url, const TMovieOptions& options = {}) const;
+
+    // The movie asked for full screen (from a person's click), or left it; the host
+    // decides (OnViewFullScreen). LeaveFullScreen tells the movie it has ended.
+    void LeaveFullScreen();
 
 protected:
     // Off the screen (the window minimised or hidden) a playing movie rests.
@@ -65,6 +71,7 @@ private:
 
     std::string m_movie;
     std::string m_movie_uri;
+    TMovieOptions m_options;
     std::string m_wmode = "Window";
     std::string m_quality = "High";
     std::string m_scale = "ShowAll";

@@ -64,11 +64,22 @@ void TWebViewHost::Detach()
     }
 }
 
+void TWebViewHost::RequestFullScreen(bool on)
+{
+    if (HandleAllocated())
+        TWindowManager::Instance().PostMessage(Handle(), CM_VIEWFULLSCREEN, on ? 1 : 0);
+}
+
 void TWebViewHost::Dispatch(TMessage& message)
 {
     if (message.Msg == CM_VIEWDBLCLICK) {
         if (OnViewDblClick)
             OnViewDblClick(this, static_cast<TShiftState>(message.WParam));
+        return;
+    }
+    if (message.Msg == CM_VIEWFULLSCREEN) {
+        if (OnViewFullScreen)
+            OnViewFullScreen(this, message.WParam != 0);
         return;
     }
     TWinControl::Dispatch(message);

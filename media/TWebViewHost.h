@@ -20,11 +20,16 @@ public:
 
     // A double click in the view, with the modifier keys that were held.
     std::function<void(TComponent* sender, TShiftState shift)> OnViewDblClick;
+    // The page asked for full screen (on) or left it.
+    std::function<void(TComponent* sender, bool on)> OnViewFullScreen;
 
 protected:
     // The view came on the screen or left it (its window shown or hidden,
     // minimised or restored).
     virtual void ShownChanged(bool) { }
+    // The page asked for full screen, or left it: OnViewFullScreen is told through
+    // the message queue, outside the view's own event handling.
+    void RequestFullScreen(bool on);
     void CreateWnd() override;
     void DestroyWnd() override;
     void PaintWindow(TDeviceContext& dc) override;

@@ -5,6 +5,7 @@
 #include "app/content/TContentTable.h"
 #include "app/content/TPrivateFolder.h"
 #include "framework/TMenuItem.h"
+#include "media/TMediaServer.h"
 #include "media/TShockwaveFlash.h"
 #include "media/TWebBrowser.h"
 #include "skin/controls/TvxSkinMenuButton.h"
@@ -560,4 +561,79 @@ TEST_F(TForm3Test, ThePlayersKeysReachItFromAnyViewAndGamesKeepTheirs)
     next.SetTitle("ready");
     ASSERT_FALSE(next.Scripts().empty());
     EXPECT_EQ(next.Scripts().front(), "tesselVolume(0)");
+}
+
+TEST_F(TForm3Test, AGamePlaysWithItsOwnOptionsAndFilesBesideIt)
+{
+    const std::string settings = kSettings
+        + "[Game One]\nflashvars=level=3&name=a b\nquality=LOW\nscale=exactfit\nframerate=12.5\n"
+          "background=#102030\n"
+          "[Game Two]\nquality=-1\nframerate=99999\nscale=big\nbackground=blue\nflashvars=a\x01\n";
+    TForm3& form = Start({ { "One.swf", "FWS1" }, { "settings1.ini", settings }, { "Two.swf", "FWS2" },
+        { "level.png", "PNG" } });
+    THeadlessWebView& player = ViewOf(*form.ShockwaveFlash1);
+    player.SetTitle("ready");
+    form.Menu->Items().Items(0)->Click();
+    ASSERT_FALSE(player.Scripts().empty());
+    const std::string one = player.Scripts().back();
+    for (const char* option : { "parameters: \"level=3&name=a b\"", "quality: \"low\"", "scale: \"exactFit\"",
+             "frameRate: 12.500", "base: \"tessel://player/movies/\"", "allowFullscreen: true" })
+        EXPECT_NE(one.find(option), std::string::npos) << option << " in " << one;
+    EXPECT_NE(one.find("}, \"#102030\")"), std::string::npos) << one;
+
+    // Every value of the second game's section is bad: it plays as designed.
+    form.Menu->Items().Items(1)->Click();
+    const std::string two = player.Scripts().back();
+    for (const char* option : { "quality: \"high\"", "scale: \"showAll\"" })
+        EXPECT_NE(two.find(option), std::string::npos) << option << " in " << two;
+    for (const char* absent : { "parameters:", "frameRate:" })
+        EXPECT_EQ(two.find(absent), std::string::npos) << absent << " in " << two;
+    EXPECT_NE(two.find("}, null)"), std::string::npos) << two;
+
+    // The package's other files are served beside the movies, by their names.
+    TWebResponse beside = TMediaServer::Instance().Answer("tessel://player/movies/level.png");
+    EXPECT_TRUE(beside.found);
+    EXPECT_EQ(beside.file, unit3::TempDir + "level.png");
+    EXPECT_EQ(beside.content_type, "image/png");
+    EXPECT_FALSE(TMediaServer::Instance().Answer("tessel://player/movies/Data.bin").found);
+    form.Close();
+}
+
+TEST_F(TForm3Test, AGamesOwnFullScreenIsThePlayers)
+{
+    TForm3& form = Start({ { "one.swf", "FWS1" } });
+    form.Show();
+    Pump();
+    THeadlessWebView& movie = ViewOf(*form.ShockwaveFlash1);
+    movie.SetTitle("ready");
+    form.Menu->Items().Items(0)->Click();
+    const TRect windowed = form.BoundsRect();
+
+    // The movie asks (its page's title says so): the window gives it the monitor,
+    // through the message queue.
+    movie.SetTitle("fullscreen on 1");
+    EXPECT_FALSE(form.FullScreen());
+    Pump();
+    EXPECT_TRUE(form.FullScreen());
+    EXPECT_EQ(form.BoundsRect(), wm.Backend().Monitors().at(0).rect);
+    // The movie leaves by itself: the window comes back.
+    movie.SetTitle("fullscreen off 2");
+    Pump();
+    EXPECT_FALSE(form.FullScreen());
+    EXPECT_EQ(form.BoundsRect(), windowed);
+
+    // Escape ends it for the movie too: the page is told.
+    movie.SetTitle("fullscreen on 3");
+    Pump();
+    ASSERT_TRUE(form.FullScreen());
+    movie.Type({ VK_ESCAPE, false, false, false });
+    Pump();
+    EXPECT_FALSE(form.FullScreen());
+    EXPECT_EQ(movie.Scripts().back(), "tesselLeaveFullScreen()");
+    // The page's own word that it has left changes nothing more.
+    movie.SetTitle("fullscreen off 4");
+    Pump();
+    EXPECT_FALSE(form.FullScreen());
+    EXPECT_EQ(form.BoundsRect(), windowed);
+    form.Close();
 }

@@ -7,6 +7,9 @@
 #include "tests/framework/HeadlessApplication.h"
 #include "tests/support/TempDir.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace tessel;
 
 namespace {
@@ -92,6 +95,79 @@ TEST_F(MediaTest, TheServerAnswersOnlyWhatItServes)
     server.SetRuffleFolder(old);
 }
 
+TEST_F(MediaTest, AMovieReadsTheFilesBesideItAndNothingElse)
+{
+    test::TempDir content;
+    const std::pair<const char*, const char*> typed[] = {
+        { "Level2.swf", "application/x-shockwave-flash" },
+        { "art.png", "image/png" },
+        { "Photo.JPG", "image/jpeg" },
+        { "photo2.jpeg", "image/jpeg" },
+        { "spin.gif", "image/gif" },
+        { "intro.flv", "video/x-flv" },
+        { "song.mp3", "audio/mpeg" },
+        { "levels.xml", "text/xml" },
+        { "words.txt", "text/plain" },
+        { "save.dat", "application/octet-stream" },
+    };
+    std::vector<std::string> names;
+    for (auto [name, type] : typed) {
+        content.Write(name, name);
+        names.push_back(name);
+    }
+    test::TempDir outside;
+    outside.Write("secret", "no");
+    content.Write("unlisted.txt", "no");
+    ASSERT_EQ(::symlink(outside.File("secret").c_str(), content.File("link.png").c_str()), 0);
+    ASSERT_EQ(::mkdir(content.File("sub").c_str(), 0700), 0);
+    content.Write("sub/inner.png", "no");
+    content.Write("Same.txt", "1");
+    content.Write("same.TXT", "2");
+    for (const char* hostile :
+        { "link.png", "../secret", "sub/inner.png", "", ".", "..", "a\nb", "Same.txt", "same.TXT" })
+        names.push_back(hostile);
+    TMediaServer& server = TMediaServer::Instance();
+    server.ServeFolder(content.Path(), names);
+
+    const std::string base = TMediaServer::MoviesBase();
+    for (auto [name, type] : typed) {
+        TWebResponse r = server.Answer(base + TUri::Escape(name));
+        ASSERT_TRUE(r.found) << name;
+        EXPECT_EQ(r.file, content.File(name)) << "served from its file, not copied";
+        EXPECT_TRUE(r.bytes.empty());
+        EXPECT_EQ(r.content_type, type) << name;
+    }
+    // A name in another letter case finds its file, as on the games' own systems,
+    // unless two files would answer.
+    EXPECT_EQ(server.Answer(base + "level2.SWF").file, content.File("Level2.swf"));
+    EXPECT_EQ(server.Answer(base + "Same.txt").file, content.File("Same.txt"));
+    EXPECT_FALSE(server.Answer(base + "SAME.txt").found);
+    // Nothing the package did not unpack, nothing outside, no link followed.
+    const std::string secret = outside.File("secret");
+    for (std::string asked :
+        { base + "unlisted.txt", base + "link.png", base + "..%2Fsecret", base + "%2e%2e/secret",
+            base + "../secret", base + "sub/inner.png", base + "sub%2Finner.png", base + TUri::Escape(secret),
+            base + "%2Fetc%2Fpasswd", base + "/etc/passwd", base + "art.png%00.txt", base + "a%0Ab", base,
+            base + ".", base + "..", base + std::string(300, 'a'),
+            std::string("tessel://player/") + "art.png", std::string("tessel://other/movies/art.png") })
+        EXPECT_FALSE(server.Answer(asked).found) << asked;
+
+    // Another package's files replace these.
+    server.ServeFolder(outside.Path(), { "secret" });
+    EXPECT_FALSE(server.Answer(base + "art.png").found);
+    EXPECT_TRUE(server.Answer(base + "secret").found);
+    server.ServeFolder("", {});
+
+    // The page's scripts are the program's own, under a policy that runs no other.
+    TWebResponse page = server.Answer("tessel://player/player.html");
+    EXPECT_NE(page.bytes.find("Content-Security-Policy"), std::string::npos);
+    EXPECT_NE(page.bytes.find("script-src 'self' tessel: 'wasm-unsafe-eval'"), std::string::npos);
+    EXPECT_EQ(page.bytes.find("<script>"), std::string::npos) << "no inline script";
+    EXPECT_EQ(server.Answer("tessel://player/player.js").content_type, "text/javascript");
+    EXPECT_NE(server.Answer("tessel://player/player.js").bytes.find("window.tesselPlay"), std::string::npos);
+    EXPECT_NE(server.Answer("tessel://player/player-config.js").bytes.find("publicPath"), std::string::npos);
+}
+
 TEST_F(MediaTest, TheBackendIsSetUpBeforeTheFirstView)
 {
     TShockwaveFlash player;
@@ -137,6 +213,9 @@ TEST_F(MediaTest, TheMoviePlayerLoadsMoviesOnceThePageIsReady)
         { "quality: \"high\"", "scale: \"showAll\"", "autoplay: \"on\"", "contextMenu: \"on\"",
             "allowFullscreen: false", "wmode: \"window\"", "allowNetworking: \"all\"" })
         EXPECT_NE(script.find(option), std::string::npos) << option;
+    // Its relative addresses resolve beside it; a movie leaves by any window name.
+    EXPECT_NE(script.find("base: \"tessel://player/movies/\""), std::string::npos) << script;
+    EXPECT_NE(script.find("allowScriptAccess: true"), std::string::npos) << script;
 
     // The view takes the keys as each movie is chosen; the page's player takes the
     // page's focus when the movie has loaded, and the view is not asked again (a
