@@ -3,6 +3,7 @@
 // Orbit.swf: squares moving over a dark stage; Colours.swf: the whole stage
 // changing colour every half second; Clicker.swf: a button (or the space key) that
 // turns the stage orange when pressed and grey again at the next press.
+#include "assets/content/GameMovies.h"
 #include "assets/content/TAvm1Code.h"
 #include "assets/content/TSwfWriter.h"
 
@@ -167,6 +168,36 @@ bool Write(const std::string& path, const std::string& bytes)
     return static_cast<bool>(out);
 }
 
+// The movies that load files beside them, open links and go full screen, their
+// files, and Links.txt: a line for each button of Links.swf (its colour, whether its
+// link opens, its address, or its length where it is long).
+bool WriteGameMovies(const std::string& dir)
+{
+    namespace g = game_movies;
+    const std::pair<const char*, std::string> files[] = {
+        { "Levels.swf", g::Levels() },
+        { "Level2.swf", g::Level2() },
+        { "Picture.swf", g::Picture() },
+        { "picture.png", g::PicturePng() },
+        { "Words.swf", g::Words() },
+        { "words.txt", g::WordsText() },
+        { "Video.swf", g::Video() },
+        { "clip.flv", g::ClipFlv() },
+        { "Links.swf", g::Links() },
+        { "FullScreen.swf", g::FullScreen() },
+        { "FlashVars.swf", g::FlashVars() },
+    };
+    for (const auto& [name, bytes] : files)
+        if (!Write(dir + "/" + name, bytes))
+            return false;
+    std::string manifest;
+    for (const g::TLinkButton& b : g::LinkButtons())
+        manifest += std::to_string(b.colour.r) + " " + std::to_string(b.colour.g) + " "
+            + std::to_string(b.colour.b) + (b.opens ? " opens " : " refused ")
+            + (b.url.size() < 1000 ? b.url : "(" + std::to_string(b.url.size()) + " bytes)") + "\n";
+    return Write(dir + "/Links.txt", manifest);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -178,7 +209,7 @@ int main(int argc, char** argv)
     std::string dir = argv[1];
     if (!Write(dir + "/Orbit.swf", Orbit()) || !Write(dir + "/Colours.swf", Colours())
         || !Write(dir + "/Clicker.swf", Clicker()) || !Write(dir + "/Saver.swf", Saver())
-        || !Write(dir + "/Drawn.swf", Drawn())) {
+        || !Write(dir + "/Drawn.swf", Drawn()) || !WriteGameMovies(dir)) {
         std::fprintf(stderr, "make-demo-content: cannot write into %s\n", dir.c_str());
         return 1;
     }

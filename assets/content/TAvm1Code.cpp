@@ -49,6 +49,41 @@ TAvm1Code& TAvm1Code::PushBool(bool value)
     return Long(0x96, payload);
 }
 
+TAvm1Code& TAvm1Code::PushNull()
+{
+    return Long(0x96, std::string(1, '\2'));
+}
+
+TAvm1Code& TAvm1Code::GetUrl(const std::string& url, const std::string& target)
+{
+    std::string payload = url;
+    payload += '\0';
+    payload += target;
+    payload += '\0';
+    return Long(0x83, payload);
+}
+
+TAvm1Code& TAvm1Code::GetUrlFromStack()
+{
+    // GetURL2 into a window, without variables.
+    return Long(0x9A, std::string(1, '\0'));
+}
+
+TAvm1Code& TAvm1Code::Function(const std::vector<std::string>& params, const TAvm1Code& body)
+{
+    // DefineFunction without a name: the function is pushed. Its body follows it.
+    std::string payload(1, '\0');
+    U16(payload, static_cast<unsigned>(params.size()));
+    for (const std::string& p : params) {
+        payload += p;
+        payload += '\0';
+    }
+    U16(payload, static_cast<unsigned>(body.Size()));
+    Long(0x9B, payload);
+    m_bytes += body.m_bytes;
+    return *this;
+}
+
 TAvm1Code& TAvm1Code::GotoFrame(int frame)
 {
     std::string payload;

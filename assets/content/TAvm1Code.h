@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tessel::content {
 
@@ -11,8 +12,12 @@ namespace tessel::content {
 class TAvm1Code {
 public:
     enum TOp : uint8_t {
+        opAdd2 = 0x47,
+        opEquals2 = 0x49,
         opNot = 0x12,
         opPop = 0x17,
+        opCallFunction = 0x3D,
+        opNewObject = 0x40,
         opGetVariable = 0x1C,
         opSetVariable = 0x1D,
         opGetMember = 0x4E,
@@ -26,6 +31,13 @@ public:
     TAvm1Code& PushString(const std::string& text);
     TAvm1Code& PushInt(int32_t value);
     TAvm1Code& PushBool(bool value);
+    TAvm1Code& PushNull();
+    // Loads the address into the target (a window name, "_level1", a clip's path).
+    TAvm1Code& GetUrl(const std::string& url, const std::string& target);
+    // The same with the address and then the target popped from the stack.
+    TAvm1Code& GetUrlFromStack();
+    // Pushes a function of the named parameters whose body is the code given.
+    TAvm1Code& Function(const std::vector<std::string>& params, const TAvm1Code& body);
     // Goes to the frame (0 for the first).
     TAvm1Code& GotoFrame(int frame);
     // Jumps over the next skip bytes when the value popped is true (If), or always.

@@ -147,9 +147,8 @@ uint16_t TSwfWriter::DefineRectangle(int x, int y, int w, int h, TRgb c)
     return id;
 }
 
-uint16_t TSwfWriter::DefineButton(uint16_t up_shape, uint16_t down_shape, TAction on_press, char key)
+std::string TSwfWriter::ButtonRecords(uint16_t up_shape, uint16_t down_shape)
 {
-    uint16_t id = m_next_id++;
     std::string records;
     auto record = [&](uint8_t states, uint16_t shape) {
         records += static_cast<char>(states);
@@ -162,6 +161,58 @@ uint16_t TSwfWriter::DefineButton(uint16_t up_shape, uint16_t down_shape, TActio
     record(0x01 | 0x02 | 0x08, up_shape);
     record(0x04, down_shape);
     records += static_cast<char>(0);
+    return records;
+}
+
+uint16_t TSwfWriter::DefineButton(uint16_t up_shape, uint16_t down_shape, const std::string& on_click)
+{
+    uint16_t id = m_next_id++;
+    std::string records = ButtonRecords(up_shape, down_shape);
+    std::string body;
+    U16(body, id);
+    body += static_cast<char>(0); // not a menu button
+    U16(body, static_cast<unsigned>(2 + records.size()));
+    body += records;
+    // Released over the button (OverDownToOverUp), the one condition.
+    U16(body, 0);
+    body += static_cast<char>(0x08);
+    body += static_cast<char>(0x00);
+    body += on_click;
+    body += static_cast<char>(0);
+    Tag(34, body);
+    return id;
+}
+
+uint16_t TSwfWriter::DefineVideo(int width, int height, int frames)
+{
+    uint16_t id = m_next_id++;
+    std::string body;
+    U16(body, id);
+    U16(body, static_cast<unsigned>(frames));
+    U16(body, static_cast<unsigned>(width));
+    U16(body, static_cast<unsigned>(height));
+    body += static_cast<char>(0); // no deblocking, no smoothing
+    body += static_cast<char>(3); // screen video
+    Tag(60, body);
+    return id;
+}
+
+void TSwfWriter::PlaceNamed(uint16_t depth, uint16_t character, const std::string& name, int x, int y)
+{
+    std::string body;
+    body += static_cast<char>(0x02 | 0x04 | 0x20); // has character, matrix and name
+    U16(body, depth);
+    U16(body, character);
+    body += Matrix(x, y);
+    body += name;
+    body += static_cast<char>(0);
+    Tag(26, body);
+}
+
+uint16_t TSwfWriter::DefineButton(uint16_t up_shape, uint16_t down_shape, TAction on_press, char key)
+{
+    uint16_t id = m_next_id++;
+    std::string records = ButtonRecords(up_shape, down_shape);
     std::string body;
     U16(body, id);
     body += static_cast<char>(0); // not a menu button

@@ -27,8 +27,16 @@ public:
     // when pressed, and also when the key (an ASCII code, 0 for none) is pressed
     // anywhere in the movie; returns its id.
     uint16_t DefineButton(uint16_t up_shape, uint16_t down_shape, TAction on_press, char key = 0);
+    // A button that runs the byte code (without the end mark) when released over it,
+    // as a click does.
+    uint16_t DefineButton(uint16_t up_shape, uint16_t down_shape, const std::string& on_click);
+    // A video of the size with room for the frames, for screen video (as a stream
+    // plays it); returns its id.
+    uint16_t DefineVideo(int width, int height, int frames);
     // Places the character at depth, moved by (x, y); replaces what was there.
     void Place(uint16_t depth, uint16_t character, int x = 0, int y = 0);
+    // Places the character under an instance name, so that code reaches it.
+    void PlaceNamed(uint16_t depth, uint16_t character, const std::string& name, int x = 0, int y = 0);
     // Moves what stands at depth to (x, y).
     void Move(uint16_t depth, int x, int y);
     void Actions(const std::vector<TAction>& actions);
@@ -42,6 +50,7 @@ private:
     class TBits;
     void Tag(int code, const std::string& body);
     static std::string Matrix(int x, int y);
+    std::string ButtonRecords(uint16_t up_shape, uint16_t down_shape);
 
     int m_width, m_height, m_frame_rate;
     int m_frames = 0;

@@ -97,6 +97,19 @@ class Picture:
         i = (y * self.width + x) * 3
         return tuple(self.rgb[i:i + 3])
 
+    def find(self, colour, tolerance=12, step=2):
+        """The bounding box (left, top, right, bottom; right and bottom inclusive) of
+        the pixels near the colour, looked at every step pixels; None where none is."""
+        box = None
+        for y in range(0, self.height, step):
+            row = y * self.width * 3
+            for x in range(0, self.width, step):
+                i = row + x * 3
+                if all(abs(self.rgb[i + k] - colour[k]) <= tolerance for k in range(3)):
+                    box = (x, y, x, y) if box is None else (min(box[0], x), min(box[1], y), max(box[2], x),
+                                                            max(box[3], y))
+        return box
+
 
 class Session:
     """A work folder and an Xvfb display for one test script, removed at the end
