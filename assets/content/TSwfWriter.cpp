@@ -147,7 +147,7 @@ uint16_t TSwfWriter::DefineRectangle(int x, int y, int w, int h, TRgb c)
     return id;
 }
 
-std::string TSwfWriter::ButtonRecords(uint16_t up_shape, uint16_t down_shape)
+std::string TSwfWriter::ButtonHead(uint16_t id, uint16_t up_shape, uint16_t down_shape)
 {
     std::string records;
     auto record = [&](uint8_t states, uint16_t shape) {
@@ -161,18 +161,18 @@ std::string TSwfWriter::ButtonRecords(uint16_t up_shape, uint16_t down_shape)
     record(0x01 | 0x02 | 0x08, up_shape);
     record(0x04, down_shape);
     records += static_cast<char>(0);
-    return records;
+    std::string head;
+    U16(head, id);
+    head += static_cast<char>(0); // not a menu button
+    // The offset from here to the first condition.
+    U16(head, static_cast<unsigned>(2 + records.size()));
+    return head + records;
 }
 
 uint16_t TSwfWriter::DefineButton(uint16_t up_shape, uint16_t down_shape, const std::string& on_click)
 {
     uint16_t id = m_next_id++;
-    std::string records = ButtonRecords(up_shape, down_shape);
-    std::string body;
-    U16(body, id);
-    body += static_cast<char>(0); // not a menu button
-    U16(body, static_cast<unsigned>(2 + records.size()));
-    body += records;
+    std::string body = ButtonHead(id, up_shape, down_shape);
     // Released over the button (OverDownToOverUp), the one condition.
     U16(body, 0);
     body += static_cast<char>(0x08);
@@ -212,12 +212,7 @@ void TSwfWriter::PlaceNamed(uint16_t depth, uint16_t character, const std::strin
 uint16_t TSwfWriter::DefineButton(uint16_t up_shape, uint16_t down_shape, TAction on_press, char key)
 {
     uint16_t id = m_next_id++;
-    std::string records = ButtonRecords(up_shape, down_shape);
-    std::string body;
-    U16(body, id);
-    body += static_cast<char>(0); // not a menu button
-    U16(body, static_cast<unsigned>(2 + records.size()));
-    body += records;
+    std::string body = ButtonHead(id, up_shape, down_shape);
     // Pressed over the button (OverUpToOverDown); then, when given, the key press
     // (its code in the upper seven bits of the second flag byte). Each condition's
     // size field holds the offset to the next one, 0 for the last.

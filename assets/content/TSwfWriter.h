@@ -50,7 +50,9 @@ private:
     class TBits;
     void Tag(int code, const std::string& body);
     static std::string Matrix(int x, int y);
-    std::string ButtonRecords(uint16_t up_shape, uint16_t down_shape);
+    // A button's id, kind, its shapes (up, over and hit; down) and the offset to its
+    // conditions.
+    std::string ButtonHead(uint16_t id, uint16_t up_shape, uint16_t down_shape);
 
     int m_width, m_height, m_frame_rate;
     int m_frames = 0;

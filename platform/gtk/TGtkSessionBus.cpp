@@ -3,9 +3,11 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <string>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -31,6 +33,24 @@ bool DesktopHasBus()
 // its address to the program) and, once the program has ended, gives the web
 // processes a moment to end too before it ends the daemon; they tell the bus as
 // they go.
+// A bus for the program's processes alone: it starts no service (the desktop's
+// services belong to the desktop's bus; the accessibility bus a web process asks for
+// is refused at once, where starting it would hold the program up).
+constexpr const char* kConfig
+    = R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=/tmp</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)";
+
 [[noreturn]] void Keep(pid_t parent, int address_out)
 {
     sigset_t wanted;
@@ -41,21 +61,30 @@ bool DesktopHasBus()
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (::getppid() != parent)
         ::_exit(0);
+    // Nothing of the program's stays open here (its display connection above all:
+    // the display would keep the program's windows while the keeper waits).
+    if (address_out > 3)
+        ::close_range(3, static_cast<unsigned>(address_out) - 1, 0);
+    ::close_range(static_cast<unsigned>(address_out) + 1, ~0U, 0);
     int null = ::open("/dev/null", O_RDWR);
-    const pid_t daemon = ::fork();
+    // The configuration as a file of no folder.
+    int config = ::memfd_create("tessel-bus.conf", 0);
+    if (config >= 0)
+        (void)!::write(config, kConfig, std::strlen(kConfig));
+    const pid_t daemon = config >= 0 ? ::fork() : -1;
     if (daemon == 0) {
         ::sigprocmask(SIG_UNBLOCK, &wanted, nullptr);
-        // Descriptor 3 for the address, kept across the exec.
-        if (address_out == 3)
-            ::fcntl(3, F_SETFD, 0);
-        else
-            ::dup2(address_out, 3);
+        // Descriptor 3 for the address, 4 for the configuration, kept across the
+        // exec (moved out of the way first, so that neither lands on the other).
+        const int address = ::fcntl(address_out, F_DUPFD, 10), settings = ::fcntl(config, F_DUPFD, 10);
+        ::dup2(address, 3);
+        ::dup2(settings, 4);
         if (null >= 0) {
             ::dup2(null, 0);
             ::dup2(null, 1);
             ::dup2(null, 2);
         }
-        char* argv[] = { const_cast<char*>("dbus-daemon"), const_cast<char*>("--session"),
+        char* argv[] = { const_cast<char*>("dbus-daemon"), const_cast<char*>("--config-file=/proc/self/fd/4"),
             const_cast<char*>("--nofork"), const_cast<char*>("--nosyslog"),
             const_cast<char*>("--print-address=3"), nullptr };
         ::execvp(argv[0], argv);
@@ -105,7 +134,6 @@ void TGtkSessionBus::Provide()
     }
     ::close(out[0]);
     if (size_t end = address.find('\n'); end != std::string::npos && end > 0) {
-        // What the bus starts for others (the accessibility bus) ends with it.
         ::setenv("DBUS_SESSION_BUS_ADDRESS", address.substr(0, end).c_str(), 1);
         return;
     }
