@@ -74,16 +74,19 @@ constexpr const char* kConfig
     const pid_t daemon = config >= 0 ? ::fork() : -1;
     if (daemon == 0) {
         ::sigprocmask(SIG_UNBLOCK, &wanted, nullptr);
-        // Descriptor 3 for the address, 4 for the configuration, kept across the
-        // exec (moved out of the way first, so that neither lands on the other).
-        const int address = ::fcntl(address_out, F_DUPFD, 10), settings = ::fcntl(config, F_DUPFD, 10);
+        // The daemon ends with its keeper too.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        // Standard streams to /dev/null (a message written into the address pipe
+        // once the program has stopped reading would end the daemon), 3 for the
+        // address, 4 for the configuration; each moved out of the way first, so that
+        // none lands on another.
+        const int quiet = ::fcntl(null, F_DUPFD, 10), address = ::fcntl(address_out, F_DUPFD, 10),
+                  settings = ::fcntl(config, F_DUPFD, 10);
+        for (int stream : { 0, 1, 2 })
+            ::dup2(quiet, stream);
         ::dup2(address, 3);
         ::dup2(settings, 4);
-        if (null >= 0) {
-            ::dup2(null, 0);
-            ::dup2(null, 1);
-            ::dup2(null, 2);
-        }
+        ::close_range(5, ~0U, 0);
         char* argv[] = { const_cast<char*>("dbus-daemon"), const_cast<char*>("--config-file=/proc/self/fd/4"),
             const_cast<char*>("--nofork"), const_cast<char*>("--nosyslog"),
             const_cast<char*>("--print-address=3"), nullptr };

@@ -1,16 +1,11 @@
 #include "platform/gtk/TGtkWebPolicy.h"
 
+#include "platform/TLinkPolicy.h"
+
 #include <cstdio>
-#include <cstring>
 #include <webkit2/webkit2.h>
 
 namespace tessel {
-
-namespace {
-
-constexpr size_t kLongestAddress = 32 * 1024;
-
-} // namespace
 
 TGtkWebPolicy::TGtkWebPolicy(
     GtkWidget* view, TWebViewKind kind, std::vector<std::string> program_schemes, TOpenOutside open_outside)
@@ -54,27 +49,27 @@ bool TGtkWebPolicy::IsProgramAddress(const char* uri) const
 
 void TGtkWebPolicy::OpenOutside(WebKitNavigationAction* action) const
 {
-    if (!action || !webkit_navigation_action_is_user_gesture(action))
+    if (!action)
         return;
-    // A movie's link counts as asked for while the click that ran it is fresh.
+    // In the program's own view, a movie's link counts as asked for while the click
+    // that ran it is fresh.
     constexpr gint64 kClickLasts = 1000 * 1000;
-    if (m_kind == TWebViewKind::Program && g_get_monotonic_time() - m_last_click > kClickLasts)
-        return;
+    const bool asked = webkit_navigation_action_is_user_gesture(action)
+        && (m_kind != TWebViewKind::Program || g_get_monotonic_time() - m_last_click <= kClickLasts);
     const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
-    // No opener takes an address of this length as its argument (nor does a person
-    // mean one).
-    if (uri && std::strlen(uri) > kLongestAddress) {
-        std::fprintf(stderr, "tessel: a link of %zu bytes is not opened\n", std::strlen(uri));
-        return;
+    const std::string_view address = uri ? uri : "";
+    switch (JudgeLink(address, asked)) {
+    case TLinkVerdict::Open:
+        if (m_open_outside)
+            m_open_outside(uri);
+        break;
+    case TLinkVerdict::TooLong:
+        std::fprintf(stderr, "tessel: a link of %zu bytes is not opened\n", address.size());
+        break;
+    case TLinkVerdict::NotAsked:
+    case TLinkVerdict::NotWeb:
+        break;
     }
-    char* scheme = uri ? g_uri_parse_scheme(uri) : nullptr;
-    // Only addresses a browser or mail program shows: never a file or a desktop entry.
-    bool web = scheme
-        && (g_ascii_strcasecmp(scheme, "http") == 0 || g_ascii_strcasecmp(scheme, "https") == 0
-            || g_ascii_strcasecmp(scheme, "mailto") == 0);
-    g_free(scheme);
-    if (web && m_open_outside)
-        m_open_outside(uri);
 }
 
 gboolean TGtkWebPolicy::OnDecide(WebKitWebView*, WebKitPolicyDecision* decision, int type, gpointer self)
