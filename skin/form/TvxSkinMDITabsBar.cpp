@@ -305,6 +305,8 @@ void TvxSkinMDITabsBar::FillMenu(TvxSkinPopupMenu& menu, bool hidden_only)
             continue;
         TCustomForm* child = tab->child;
         TMenuItem& item = menu.Items().Add(child->Caption(), [this, child](TComponent*) { Bring(child); });
+        // Each item is named after its child, by the menu it stands in.
+        item.SetName(child->Name() + (hidden_only ? "_VNRCHILDITEMBARHIDE" : "_VNRCHILDITEMBAR"));
         item.SetRadioItem(true);
         item.SetChecked(tab->active);
     }

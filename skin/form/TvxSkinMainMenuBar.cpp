@@ -67,6 +67,13 @@ TvxVeneer* TvxSkinMainMenuBar::Veneer() const
     return form ? TvxVeneer::Of(*form) : nullptr;
 }
 
+void TvxSkinMainMenuBar::CreateWnd()
+{
+    TvxSkinCustomControl::CreateWnd();
+    if (TvxVeneer* veneer = Veneer(); veneer && !veneer->MainMenuBar())
+        veneer->SetMainMenuBar(this);
+}
+
 void TvxSkinMainMenuBar::SetVeneer(TvxVeneer* veneer)
 {
     SetReference(m_veneer, veneer);

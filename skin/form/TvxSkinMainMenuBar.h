@@ -100,6 +100,9 @@ public:
 protected:
     void Notification(TComponent* component, TOperation operation) override;
     void Dispatch(TMessage& message) override;
+    // A bar whose controller the program did not name tells the form's controller
+    // that it is there, so that the keyboard's menu mode comes to it.
+    void CreateWnd() override;
     void MouseDown(TMouseButtonKind button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButtonKind button, TShiftState shift, int x, int y) override;

@@ -27,6 +27,7 @@ protected:
         for (int i = 0; i < count; ++i) {
             TForm& child = NewForm({ 10 + 10 * i, 40 + 10 * i, 210 + 10 * i, 190 + 10 * i });
             child.SetCaption("Child " + std::to_string(i + 1));
+            child.SetName("Child" + std::to_string(i + 1));
             child.SetFormStyle(fsMDIChild);
             child.OnClose = [](TComponent*, TCloseAction& action) { action = caHide; };
             child.Show();
@@ -90,6 +91,34 @@ TEST_F(MDITabsBarTest, TabsNarrowAndHideWhatDoesNotFit)
     Pump();
     EXPECT_EQ(form->ActiveMDIChild(), children[4]);
     EXPECT_TRUE(bar->TabOf(children[4])->active);
+}
+
+// The left button's menu lists every child, the right button's the hidden ones;
+// each item is named after its child and its menu.
+TEST_F(MDITabsBarTest, MenuItemsAreNamedAfterTheirChildrenAndTheirMenu)
+{
+    Bar(315, 5);
+    bar->SetMinTabWidth(80);
+    bar->LayOut();
+    Pump();
+    Click(308, 10);
+    ASSERT_TRUE(veneer->SkinMenu().Visible());
+    std::vector<std::string> names;
+    for (int i = 0; i < bar->HiddenMenu().Items().Count(); ++i)
+        names.push_back(bar->HiddenMenu().Items().Items(i)->Name());
+    EXPECT_EQ(
+        names, (std::vector<std::string> { "Child4_VNRCHILDITEMBARHIDE", "Child5_VNRCHILDITEMBARHIDE" }));
+    wm.Input().KeyDown(VK_ESCAPE);
+    wm.Input().KeyUp(VK_ESCAPE);
+    Pump();
+    Click(7, 10);
+    ASSERT_TRUE(veneer->SkinMenu().Visible());
+    names.clear();
+    for (int i = 0; i < bar->ListMenu().Items().Count(); ++i)
+        names.push_back(bar->ListMenu().Items().Items(i)->Name());
+    EXPECT_EQ(names,
+        (std::vector<std::string> { "Child1_VNRCHILDITEMBAR", "Child2_VNRCHILDITEMBAR",
+            "Child3_VNRCHILDITEMBAR", "Child4_VNRCHILDITEMBAR", "Child5_VNRCHILDITEMBAR" }));
 }
 
 // A press shows that child in front; a tab dragged past the centre of the next

@@ -23,7 +23,7 @@ class MainMenuBarTest : public test::FormFixture {
 protected:
     // A skinned form with a menu bar at its top showing a main menu of File, Edit,
     // View, Settings and a disabled Help, each with two entries.
-    TvxSkinMainMenuBar& MakeBar(int form_width, bool skinned = true)
+    TvxSkinMainMenuBar& MakeBar(int form_width, bool skinned = true, bool named = true)
     {
         MakeSkinnedForm({ 0, 0, form_width, 300 }, skinned);
         menu = &form->Add<TMainMenu>();
@@ -37,7 +37,8 @@ protected:
         bar = &form->Add<TvxSkinMainMenuBar>();
         bar->SetParent(form);
         bar->SetSkinData(store);
-        bar->SetVeneer(veneer);
+        if (named)
+            bar->SetVeneer(veneer);
         bar->SetMainMenu(menu);
         ShowAndPaint();
         return *bar;
@@ -210,6 +211,26 @@ TEST_F(MainMenuBarTest, AltLetterOpensAndAltF4IsTheWindows)
     // A disabled entry's letter does nothing.
     Keys({ VK_MENU, 'H' });
     EXPECT_EQ(Open(), nullptr);
+}
+
+// A bar whose controller the program never named finds it among the form's
+// components, and the controller finds the bar: the keyboard reaches it.
+TEST_F(MainMenuBarTest, TheKeyboardFindsABarWithoutANamedController)
+{
+    MakeBar(600, true, false);
+    EXPECT_EQ(bar->Veneer(), veneer);
+    EXPECT_EQ(veneer->MainMenuBar(), bar);
+    Keys({ VK_MENU, 'E' });
+    EXPECT_EQ(Open(), &bar->Item(1).MenuItem());
+    Keys({ VK_ESCAPE });
+    Keys({ VK_MENU });
+    EXPECT_TRUE(veneer->MainMenuMode());
+    EXPECT_EQ(Lit(), 0);
+    Keys({ VK_ESCAPE });
+    // A bar that goes is forgotten.
+    form->FreeComponent(bar);
+    bar = nullptr;
+    EXPECT_EQ(veneer->MainMenuBar(), nullptr);
 }
 
 // Alt alone enters the menu mode on the first entry; Left from it goes to the last
