@@ -1,10 +1,10 @@
 #include "app/TGameOptions.h"
 
+#include "framework/SysUtils.h"
 #include "platform/TProfileFile.h"
 #include "platform/Utf8.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <initializer_list>
 
@@ -12,15 +12,13 @@ namespace tessel {
 
 namespace {
 
-std::string Lower(std::string text)
+// The name of the list the value is, in any letter case; empty when none.
+std::string OneOf(const std::string& value, std::initializer_list<const char*> names)
 {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
-
-bool OneOf(const std::string& value, std::initializer_list<const char*> names)
-{
-    return std::any_of(names.begin(), names.end(), [&](const char* n) { return value == n; });
+    for (const char* name : names)
+        if (SameText(value, name))
+            return name;
+    return {};
 }
 
 // A colour as #RRGGBB, 0xRRGGBB or $RRGGBB: six hexadecimal digits.
@@ -81,16 +79,14 @@ TMovieOptions TGameOptions::Read(const TProfileFile& settings, const std::string
         else
             options.flashvars = text;
     }
-    if (std::string text = Lower(value("quality")); !text.empty()) {
-        if (OneOf(text, { "low", "medium", "high", "best" }))
-            options.quality = text;
-        else
+    if (std::string text = value("quality"); !text.empty()) {
+        options.quality = OneOf(text, { "low", "medium", "high", "best" });
+        if (options.quality.empty())
             refuse("quality", text, "not low, medium, high or best");
     }
-    if (std::string text = Lower(value("scale")); !text.empty()) {
-        if (OneOf(text, { "showall", "noborder", "exactfit", "noscale" }))
-            options.scale = text;
-        else
+    if (std::string text = value("scale"); !text.empty()) {
+        options.scale = OneOf(text, { "showall", "noborder", "exactfit", "noscale" });
+        if (options.scale.empty())
             refuse("scale", text, "not showall, noborder, exactfit or noscale");
     }
     if (std::string text = value("framerate"); !text.empty()) {

@@ -1,12 +1,12 @@
 #include "media/TMediaServer.h"
 
+#include "framework/SysUtils.h"
 #include "media/TPlayerPage.h"
 #include "media/TUri.h"
 #include "platform/TBackend.h"
 #include "platform/TShell.h"
 
 #include <algorithm>
-#include <cctype>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,12 +37,6 @@ bool IsBareName(const std::string& name)
         return false;
     return std::none_of(name.begin(), name.end(),
         [](char c) { return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
-}
-
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
 }
 
 std::string FolderOf(const std::string& path)
@@ -78,9 +72,9 @@ std::string TMediaServer::TypeOf(const std::string& name)
     };
     size_t dot = name.find_last_of('.');
     if (dot != std::string::npos) {
-        std::string ext = Lower(name.substr(dot + 1));
+        const std::string_view ext = std::string_view(name).substr(dot + 1);
         for (auto [e, type] : kTypes)
-            if (ext == e)
+            if (SameText(ext, e))
                 return type;
     }
     return "application/octet-stream";
@@ -125,7 +119,7 @@ std::string TMediaServer::ServeMovie(const std::string& path)
 void TMediaServer::ServeFolder(const std::string& folder, const std::vector<std::string>& names)
 {
     m_folder.clear();
-    const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    const std::string base = IncludeTrailingPathDelimiter(folder);
     for (const std::string& name : names)
         if (IsBareName(name))
             m_folder[name] = base + name;
@@ -137,10 +131,9 @@ const std::string* TMediaServer::FindFile(const std::string& name) const
         if (auto it = files->find(name); it != files->end())
             return &it->second;
     // Games made on Windows name their files in any letter case.
-    const std::string lower = Lower(name);
     const std::string* found = nullptr;
     for (const auto& [served, path] : m_folder)
-        if (Lower(served) == lower) {
+        if (SameText(served, name)) {
             if (found)
                 return nullptr;
             found = &path;

@@ -89,13 +89,11 @@ const rest = () => {
 };
 // A movie's links. Ruffle opens one with a window name through window.open (one
 // without a name loads in this frame, which the view's policy turns away to the
-// desktop's browser): whatever window a movie names, its link goes to the desktop's
-// browser, and only a web or mail address goes anywhere.
+// desktop's browser): whatever window a movie names, its link asks for a new window,
+// and the view's policy decides what of it opens.
 const openWindow = window.open.bind(window);
 window.open = (url) => {
-  let scheme = "";
-  try { scheme = new URL(String(url), document.baseURI).protocol; } catch (e) { return null; }
-  if (scheme === "http:" || scheme === "https:" || scheme === "mailto:") openWindow(String(url), "_blank");
+  openWindow(String(url), "_blank");
   return null;
 };
 // A movie's own full screen is the program's: the page tells it through the title,

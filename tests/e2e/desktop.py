@@ -67,6 +67,19 @@ class Display:
         subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
         return Picture(path)
 
+    def wait_for_colour(self, colour, path, timeout=15, least=400, tall=0, tolerance=12):
+        """The box of the colour on the screen (screenshots to path) once it covers at
+        least that many looked-at pixels and is at least that tall."""
+        deadline = time.time() + timeout
+        while True:
+            shot = self.screenshot(path)
+            box = shot.find(colour, tolerance)
+            if box and (box[2] - box[0]) * (box[3] - box[1]) >= least * 4 and box[3] - box[1] >= tall:
+                return box
+            if time.time() > deadline:
+                raise AssertionError(f"{colour} does not show (see {path})")
+            time.sleep(0.2)
+
 
 class WindowManager:
     """openbox on a display. scripts/bootstrap installs it: a missing one is a failure,

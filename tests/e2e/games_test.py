@@ -66,17 +66,7 @@ def choose(player, movie):
 
 
 def wait_for(player, colour, timeout=15, least=400, tall=0):
-    """The box of the colour once it covers at least that many looked-at pixels and
-    is at least that tall."""
-    deadline = time.time() + timeout
-    while True:
-        shot = player.display.screenshot(os.path.join(player.root, "look.png"))
-        box = shot.find(colour)
-        if box and (box[2] - box[0]) * (box[3] - box[1]) >= least * 4 and box[3] - box[1] >= tall:
-            return box
-        if time.time() > deadline:
-            raise AssertionError(f"{colour} does not show (see {shot.path})")
-        time.sleep(0.2)
+    return player.display.wait_for_colour(colour, os.path.join(player.root, "look.png"), timeout, least, tall)
 
 
 def opened(player):

@@ -83,14 +83,7 @@ class Weston:
 
 def wait_for(outer, colour, work, timeout=20, tall=20):
     """The box of the colour on the desktop, once it is that tall."""
-    deadline = time.time() + timeout
-    while True:
-        shot = outer.screenshot(os.path.join(work, "look.png"))
-        box = shot.find(colour, tolerance=6)
-        if box and box[3] - box[1] >= tall:
-            return box
-        assert time.time() < deadline, f"{colour} does not show (see {shot.path})"
-        time.sleep(0.3)
+    return outer.wait_for_colour(colour, os.path.join(work, "look.png"), timeout, least=0, tall=tall, tolerance=6)
 
 
 def main(program, pack, content, wm_close, out, gallery=None):
