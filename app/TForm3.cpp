@@ -16,6 +16,7 @@
 #include "media/TShockwaveFlash.h"
 #include "media/TUri.h"
 #include "media/TWebBrowser.h"
+#include "platform/TLinkPolicy.h"
 #include "platform/TProfileFile.h"
 #include "platform/TShell.h"
 #include "platform/TWindowManager.h"
@@ -66,6 +67,28 @@ bool IsMovieName(const std::string& name)
 std::string SettingsText(const std::string& value)
 {
     return IsValidUtf8(value) ? value : TContentNames::Windows1252ToUtf8(value);
+}
+
+// Settings text as a terminal line shows it: no control characters, not too long.
+std::string Printable(const std::string& text)
+{
+    std::string out = text.substr(0, 200);
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return text.size() > out.size() ? out + "..." : out;
+}
+
+// A file that begins with a UTF-16 byte order mark.
+bool IsUtf16(const std::string& path)
+{
+    unsigned char mark[2] = {};
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return false;
+    const size_t n = std::fread(mark, 1, 2, f);
+    std::fclose(f);
+    return n == 2 && ((mark[0] == 0xFF && mark[1] == 0xFE) || (mark[0] == 0xFE && mark[1] == 0xFF));
 }
 
 bool IsFile(const std::string& path)
@@ -250,7 +273,8 @@ void TForm3::FormCreate(TComponent*)
     };
     // A game that asks for full screen (from a click) gets what F11 gives.
     ShockwaveFlash1->OnViewFullScreen = [this](TComponent*, bool on) { SetFullScreen(on); };
-    // Every failure here is swallowed: the steps before it stand, the window opens.
+    // A failure here stops the start where it happens: the steps before it stand, the
+    // window opens, and one line says why it is empty.
     try {
         // Folders that runs killed outright (or whose machine went down) left behind.
         TPrivateFolder::RemoveStale(TShell::TempPath());
@@ -261,7 +285,11 @@ void TForm3::FormCreate(TComponent*)
         LoadGameOptions();
         LoadSettings();
         RestoreState();
-    } catch (...) { }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tessel: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "tessel: the collection could not be started\n");
+    }
     PreloadPlayerAfterPages();
 }
 
@@ -400,13 +428,37 @@ void TForm3::FormClose(TComponent*, TCloseAction&)
 
 void TForm3::UnpackContent()
 {
-    TContentPackage package(PackagePath());
-    package.ReadHeader(ContentTable);
+    const std::string path = PackagePath();
+    TContentPackage package(path);
+    try {
+        package.ReadHeader(ContentTable);
+    } catch (const EReadError&) {
+        throw EStreamError(path + ": the package is damaged: it is shorter than its "
+            + std::to_string(TContentTable::kHeaderSize) + "-byte header");
+    }
     std::vector<std::string> names = TContentPackage::TargetNames(ContentTable);
     TContentCleanup::Arm(TempDir, names);
     // What a movie loads from beside itself is what the package unpacked, no more.
     TMediaServer::Instance().ServeFolder(TempDir, names);
-    package.UnpackEntries(ContentTable, TempDir);
+    try {
+        package.UnpackEntries(ContentTable, TempDir);
+    } catch (const EReadError&) {
+        throw EStreamError(path + ": the package is damaged: " + DamageOf(path));
+    }
+}
+
+std::string TForm3::DamageOf(const std::string& path) const
+{
+    int64_t promised = TContentTable::kHeaderSize;
+    for (int i = 0; i < ContentTable.Entries(); ++i) {
+        if (ContentTable.FileSize(i) < 0)
+            return "entry " + std::to_string(i + 1) + " has a negative size";
+        promised += ContentTable.FileSize(i);
+    }
+    struct stat st;
+    const int64_t actual = ::stat(path.c_str(), &st) == 0 ? static_cast<int64_t>(st.st_size) : 0;
+    return "its header promises " + std::to_string(promised) + " bytes, the file has "
+        + std::to_string(actual);
 }
 
 void TForm3::RemoveContent()
@@ -457,12 +509,29 @@ void TForm3::LoadSettings()
     if (!IsFile(file))
         return;
     // Read once for the whole pass: a large file with many links stays quick.
+    if (IsUtf16(file)) {
+        std::fprintf(stderr,
+            "tessel: %s: written in UTF-16; settings are read as UTF-8 or Windows-1252 text\n", file.c_str());
+        return;
+    }
     TProfileFile settings(file);
     auto text = [&](const char* section, const std::string& key) {
         return SettingsText(settings.String(section, key, ""));
     };
     auto number = [&](const char* section, const char* key) { return settings.Integer(section, key, 100); };
-    LinkCount = StrToInt(text("Links", "nr"));
+    const std::string nr = text("Links", "nr");
+    try {
+        LinkCount = StrToInt(nr);
+    } catch (const EConvertError&) {
+        throw EConvertError(file + ": [Links] nr is " + (nr.empty() ? "missing" : "\"" + nr + "\", no number")
+            + "; the settings after it are not applied");
+    }
+    // Each n up to nr has its entry, written or not; past the bound nr is the bound.
+    if (LinkCount > kMostLinks) {
+        std::fprintf(stderr, "tessel: %s: [Links] nr=%d is more than %d; the menu has %d entries\n",
+            file.c_str(), LinkCount, kMostLinks, kMostLinks);
+        LinkCount = kMostLinks;
+    }
     vxSkinMenuButton2->SetCaption(text("Links", "ButtonName"));
     vxSkinPanel1->SetHeight(std::max(0, number("BottomPanel", "height")));
     vxSkinPanel2->SetHeight(std::max(0, number("TopPanel", "height")));
@@ -530,14 +599,20 @@ void TForm3::LinkItemClick(TComponent* sender)
     // The settings are read afresh: the address is what the file holds now.
     std::string link = SettingsText(
         TProfileFile::ReadString(TempDir + kSettings, "Links", "link" + std::to_string(item->Tag()), ""));
-    // An address goes to the opener as a browser would take it, and not at all when
-    // nothing could load it; text without a scheme (a path, an empty link) goes as
-    // it stands.
-    std::string address = ContentAddress(link);
-    if (!TUri::HasScheme(address))
-        ShellOpen()(address);
-    else if (std::optional<std::string> uri = TUri::Normalize(address))
+    // A packaged page, or an address a browser or mail program shows, goes to the
+    // opener as a browser would take it; anything else (another scheme, a path, text
+    // the opener would take for an option) is refused with a line that says so.
+    const std::string address = ContentAddress(link);
+    const bool packaged = address != link;
+    std::optional<std::string> uri = TUri::HasScheme(address) ? TUri::Normalize(address) : std::nullopt;
+    if (uri && (packaged || JudgeLink(*uri, true) == TLinkVerdict::Open) && uri->front() != '-') {
         ShellOpen()(*uri);
+        return;
+    }
+    std::fprintf(stderr,
+        "tessel: Links entry %d (\"%s\") is not opened: only http, https and mailto "
+        "addresses and the package's own pages are\n",
+        item->Tag(), Printable(link).c_str());
 }
 
 } // namespace tessel

@@ -38,6 +38,8 @@ public:
     static std::string PackagePath();
     // How a link is opened: the desktop's default handler unless set otherwise.
     static void SetShellOpen(std::function<bool(const std::string&)> open);
+    // The most Links entries the settings' nr makes.
+    static constexpr int kMostLinks = 10000;
 
     // The components, in the form description's field order.
     TvxSkinData* vxSkinData1 = nullptr;
@@ -60,6 +62,8 @@ public:
 
 private:
     void UnpackContent();
+    // What is wrong with a package whose entries end early (or have a negative size).
+    std::string DamageOf(const std::string& path) const;
     void BuildGamesMenu();
     void LoadSettings();
     // Each game's own options, from its section of the settings.

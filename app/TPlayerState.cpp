@@ -10,7 +10,9 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tessel {
 
@@ -36,17 +38,37 @@ bool PlainName(const std::string& name)
 
 std::string TPlayerState::PackageKey(const std::string& package_path)
 {
+    // Only a regular file has a key: a pipe or a device would never end.
+    struct stat st;
+    if (::stat(package_path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return {};
     std::ifstream in(package_path, std::ios::binary);
     if (!in)
         return {};
-    // FNV-1a over every byte: the key tells packages apart, it guards nothing.
+    // FNV-1a: the key tells packages apart, it guards nothing. A package up to
+    // kWholeKeyBytes is hashed whole (the keys earlier runs kept); a larger one by its
+    // size and evenly spread samples, so that a start never reads gigabytes first.
     uint64_t hash = 0xcbf29ce484222325ULL;
-    std::vector<char> buffer(1 << 20);
-    while (in) {
-        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        for (std::streamsize i = 0; i < in.gcount(); ++i) {
-            hash ^= static_cast<unsigned char>(buffer[static_cast<size_t>(i)]);
+    auto add = [&hash](const char* bytes, size_t count) {
+        for (size_t i = 0; i < count; ++i) {
+            hash ^= static_cast<unsigned char>(bytes[i]);
             hash *= 0x100000001b3ULL;
+        }
+    };
+    const int64_t size = static_cast<int64_t>(st.st_size);
+    std::vector<char> buffer(1 << 20);
+    if (size <= kWholeKeyBytes) {
+        while (in) {
+            in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            add(buffer.data(), static_cast<size_t>(in.gcount()));
+        }
+    } else {
+        add(reinterpret_cast<const char*>(&size), sizeof size);
+        for (int i = 0; i < kKeySamples && in; ++i) {
+            const int64_t at = (size - kKeySampleBytes) * i / (kKeySamples - 1);
+            in.seekg(static_cast<std::streamoff>(at));
+            in.read(buffer.data(), kKeySampleBytes);
+            add(buffer.data(), static_cast<size_t>(in.gcount()));
         }
     }
     if (in.bad())

@@ -2,6 +2,7 @@
 
 #include "platform/TRect.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,12 @@ public:
     bool muted = false;
     std::string last_game; // the package's file name of the movie
 
-    // The package's key: a hash of its bytes, 16 hex digits; empty when unreadable.
+    // The package's key, 16 hex digits: a hash of its bytes, of its size and samples
+    // past kWholeKeyBytes; empty when it is unreadable or no regular file.
     static std::string PackageKey(const std::string& package_path);
+    static constexpr int64_t kWholeKeyBytes = 64 << 20;
+    static constexpr int kKeySamples = 64;
+    static constexpr int kKeySampleBytes = 64 << 10;
     // The state file of a package in the user's state folder.
     static std::string FilePath(const std::string& key);
     // The state read from path for the package key; problem says why the defaults

@@ -9,6 +9,8 @@
 #include <fcntl.h>
 #include <map>
 #include <set>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace tessel {
@@ -54,23 +56,36 @@ int CreateTarget(int folder, const std::string& name, const std::string& path)
     return fd;
 }
 
-void WriteAll(int fd, const uint8_t* data, size_t count)
+// Writes every byte; false with errno set when the file system refuses one.
+bool WriteAll(int fd, const uint8_t* data, size_t count)
 {
     while (count > 0) {
         ssize_t n = ::write(fd, data, count);
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            errno = ENOSPC;
         if (n <= 0)
-            throw EWriteError();
+            return false;
         data += n;
         count -= static_cast<size_t>(n);
     }
+    return true;
+}
+
+// Only a regular file is opened: a pipe would never end, a device never stop.
+const std::string& RegularFile(const std::string& path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        throw EFOpenError(path, "It is not a regular file.");
+    return path;
 }
 
 } // namespace
 
 TContentPackage::TContentPackage(const std::string& path)
-    : m_stream(path, TFileMode::fmOpenRead)
+    : m_stream(RegularFile(path), TFileMode::fmOpenRead)
 { }
 
 void TContentPackage::ReadHeader(TContentTable& table)
@@ -78,18 +93,19 @@ void TContentPackage::ReadHeader(TContentTable& table)
     table.Read(m_stream);
 }
 
-void TContentPackage::CopyInto(int fd, int64_t size)
+bool TContentPackage::CopyInto(int fd, int64_t size)
 {
     uint8_t buffer[65536];
     while (size > 0) {
         size_t want = static_cast<size_t>(std::min<int64_t>(size, sizeof buffer));
         size_t got = m_stream.Read(buffer, want);
-        if (fd >= 0)
-            WriteAll(fd, buffer, got);
+        if (fd >= 0 && !WriteAll(fd, buffer, got))
+            return false;
         if (got != want)
             throw EReadError();
         size -= static_cast<int64_t>(got);
     }
+    return true;
 }
 
 void TContentPackage::UnpackEntries(const TContentTable& table, const std::string& folder)
@@ -105,8 +121,28 @@ void TContentPackage::UnpackEntries(const TContentTable& table, const std::strin
             CopyInto(-1, size);
             continue;
         }
-        TFd target(CreateTarget(dir.Get(), *name, folder + *name));
-        CopyInto(target.Get(), size);
+        const std::string path = folder + *name;
+        TFd target(CreateTarget(dir.Get(), *name, path));
+        if (CopyInto(target.Get(), size))
+            continue;
+        // A file the device would not take whole is no file: it goes, and the message
+        // says what the rest of the package needs.
+        const int error = errno;
+        ::unlinkat(dir.Get(), name->c_str(), 0);
+        std::string reason = std::strerror(error);
+        if (error == ENOSPC || error == EDQUOT) {
+            int64_t needed = 0;
+            for (int j = i; j < table.Entries(); ++j)
+                if (targets[static_cast<size_t>(j)])
+                    needed += std::max(0, table.FileSize(j));
+            struct statvfs room;
+            const int64_t free_bytes = ::fstatvfs(dir.Get(), &room) == 0
+                ? static_cast<int64_t>(room.f_bavail) * static_cast<int64_t>(room.f_frsize)
+                : 0;
+            reason += "; the package's files need " + std::to_string(needed) + " bytes from here on, "
+                + std::to_string(free_bytes) + " are free";
+        }
+        throw EFCreateError(path, reason);
     }
 }
 

@@ -15,14 +15,17 @@ namespace tessel {
 // read past, and a target is always made anew without following a link.
 class TContentPackage {
 public:
-    // Raises the open error when the package cannot be read.
+    // Raises the open error when the package cannot be read or is no regular file
+    // (a pipe, a device).
     explicit TContentPackage(const std::string& path);
 
     // Reads the header into table (raises "Stream read error" when it is short).
     void ReadHeader(TContentTable& table);
     // Writes entries 0 .. Entries()-1 into folder (which ends in "/"), in order. Raises
-    // the create error for a target that cannot be made and "Stream read error" when
-    // the contents end early or a size is negative; the files written so far stay.
+    // the create error for a target that cannot be made or written (with the room the
+    // rest of the package needs when the device is full; the file cut short goes) and
+    // "Stream read error" when the contents end early or a size is negative; the files
+    // written so far stay.
     void UnpackEntries(const TContentTable& table, const std::string& folder);
 
     // The name each entry unpacks to, in entry order; nothing for an entry without
@@ -36,7 +39,9 @@ public:
     static void RemoveEntries(const TContentTable& table, const std::string& folder);
 
 private:
-    void CopyInto(int fd, int64_t size);
+    // False, with errno set, when writing to fd failed; raises "Stream read error"
+    // when the package ends first.
+    bool CopyInto(int fd, int64_t size);
 
     TFileStream m_stream;
 };

@@ -7,8 +7,11 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <sys/mman.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -202,6 +205,78 @@ TEST(TContentPackage, ReadErrorsStopWhereTheyHappen)
         EXPECT_EQ(
             e.Message(), "Cannot open file \"" + dir.File("none.bin") + "\". No such file or directory");
     }
+}
+
+TEST(TContentPackage, APackageThatIsNoFileIsRefusedBeforeItIsRead)
+{
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("pipe.bin").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", dir.File("zero.bin").c_str()), 0);
+    ::mkdir(dir.File("folder.bin").c_str(), 0700);
+    // A pipe without a writer would block the open; a device would never end.
+    for (const char* name : { "pipe.bin", "zero.bin", "folder.bin" }) {
+        try {
+            TContentPackage package(dir.File(name));
+            ADD_FAILURE() << name << ": no error";
+        } catch (const EFOpenError& e) {
+            EXPECT_EQ(e.Message(), "Cannot open file \"" + dir.File(name) + "\". It is not a regular file.");
+        }
+    }
+}
+
+// A device that fills up: the file cut short goes, the ones before stay, and the
+// message names the target, the room the rest of the package needs and the room free.
+// The device is a small tmpfs in a mount namespace of a child process's own.
+TEST(TContentPackage, AFullDeviceLeavesNoHalfFileAndSaysTheRoomNeeded)
+{
+    test::TempDir dir;
+    dir.Write("Data.bin",
+        Package({ { "small.swf", std::string(20000, 's') }, { "large.swf", std::string(300000, 'l') },
+            { "after.swf", std::string(1000, 'a') } }));
+    ::mkdir(dir.File("device").c_str(), 0700);
+    int report[2];
+    ASSERT_EQ(::pipe(report), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(report[0]);
+        std::string out;
+        TContentPackage package(dir.File("Data.bin"));
+        TContentTable table;
+        package.ReadHeader(table);
+        const std::string device = dir.File("device");
+        if ((::unshare(CLONE_NEWNS) != 0 && ::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || ::mount("tmpfs", device.c_str(), "tmpfs", 0, "size=128k") != 0) {
+            out = std::string("no mount namespace: ") + std::strerror(errno);
+        } else {
+            try {
+                package.UnpackEntries(table, device + "/");
+                out = "no error";
+            } catch (const EFCreateError& e) {
+                out = e.Message();
+            }
+            for (const char* name : { "small.swf", "large.swf", "after.swf" })
+                out += std::string("\n") + name + (Exists(device + "/" + name) ? " stays" : " gone");
+        }
+        (void)!::write(report[1], out.data(), out.size());
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    std::string said;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(report[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, static_cast<size_t>(n));
+    ::close(report[0]);
+    ::waitpid(child, nullptr, 0);
+    const std::string target = dir.File("device") + "/large.swf";
+    const std::string head = "Cannot create file \"" + target
+        + "\". No space left on device; the package's files need 301000 bytes from here on, ";
+    ASSERT_EQ(said.substr(0, head.size()), head) << said;
+    const long free_bytes = std::strtol(said.c_str() + head.size(), nullptr, 10);
+    EXPECT_LT(free_bytes, 128 * 1024) << said;
+    EXPECT_EQ(said.substr(said.find(" are free"), 9), " are free") << said;
+    EXPECT_NE(said.find("small.swf stays\nlarge.swf gone\nafter.swf gone"), std::string::npos) << said;
 }
 
 TEST(TContentPackage, EntryCountsOutsideTheTable)

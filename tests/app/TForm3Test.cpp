@@ -17,8 +17,10 @@
 #include "tests/support/TEnvScope.h"
 #include "tests/support/TempDir.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <dirent.h>
+#include <functional>
 #include <optional>
 #include <set>
 #include <sys/stat.h>
@@ -234,6 +236,28 @@ TEST_F(TForm3Test, LinksOpenWhatTheFileHoldsAtTheClick)
     std::fclose(f);
     form.Menu1->Items().Items(2)->Click();
     EXPECT_EQ(opened.back(), "https://example.org/changed");
+    form.Close();
+    Application().Initialize();
+
+    // Only web and mail addresses and packaged pages reach the opener; never text it
+    // would take for an option, another scheme or a path. Each refusal says so.
+    const std::vector<std::string> refused = { "--help", "-e", "javascript:alert(1)", "file:///etc/passwd",
+        "tessel://player/player.html", "/etc/passwd", "www.example.org", "ftp://example.org/", "http:x", "" };
+    std::string links = "[Links]\nnr=" + std::to_string(refused.size() + 2) + "\n";
+    for (size_t i = 0; i < refused.size(); ++i)
+        links += "link" + std::to_string(i + 1) + "=" + refused[i] + "\n";
+    links += "link" + std::to_string(refused.size() + 1) + "=mailto:a@example.org\n";
+    links += "link" + std::to_string(refused.size() + 2) + "=HTTPS://example.org/x\n";
+    opened.clear();
+    TForm3& second = Start({ { "settings1.ini", links } });
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < second.Menu1->Items().Count(); ++i)
+        second.Menu1->Items().Items(i)->Click();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(opened, (std::vector<std::string> { "mailto:a@example.org", "https://example.org/x" }));
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), static_cast<long>(refused.size())) << said;
+    EXPECT_NE(said.find("Links entry 1 (\"--help\") is not opened"), std::string::npos) << said;
+    second.Close();
 }
 
 TEST_F(TForm3Test, SettingsThatStopEarly)
@@ -378,22 +402,86 @@ TEST_F(TForm3Test, LargeSettingsStartQuickly)
     links += "[Padding]\n" + std::string(1 << 20, ';') + "\n";
     TForm3& form = Start({ { "settings1.ini", links } });
     TMenuItem& items = form.Menu1->Items();
-    ASSERT_EQ(items.Count(), 100000);
+    // Past the bound nr is the bound.
+    ASSERT_EQ(items.Count(), TForm3::kMostLinks);
     EXPECT_EQ(items.Items(2999)->Caption(), "Link 3000");
     EXPECT_EQ(items.Items(3000)->Caption(), "");
     std::set<uint16_t> seen;
-    int without = 0;
     for (int i = 0; i < items.Count(); ++i) {
         uint16_t command = items.Items(i)->Command();
-        if (command == 0)
-            ++without;
-        else
-            EXPECT_TRUE(seen.insert(command).second) << "command " << command << " twice";
+        EXPECT_NE(command, 0);
+        EXPECT_TRUE(seen.insert(command).second) << "command " << command << " twice";
     }
-    EXPECT_GT(without, 100000 - 65535 - 1);
     EXPECT_EQ(items.Find(0), nullptr);
     items.Items(2999)->Click();
     EXPECT_EQ(opened.back(), "https://example.org/3000");
+}
+
+TEST_F(TForm3Test, StartsThatFailSayWhyInOneLine)
+{
+    // Each case: what the folder holds, and what the one line on stderr must name.
+    struct Case {
+        const char* what;
+        std::function<void()> prepare;
+        std::vector<std::string> said;
+        std::string caption = "Tessel"; // the design's, where the settings did not apply
+    };
+    const std::string package = dir.File("Data.bin");
+    const std::string good = Package({ { "one.swf", "FWS1" }, { "two.swf", "FWS2" } });
+    const Case cases[] = {
+        { "missing", [] {}, { package, "No such file or directory" } },
+        { "empty", [&] { dir.Write("Data.bin", ""); }, { package, "shorter than its 26004-byte header" } },
+        { "cut short", [&] { dir.Write("Data.bin", good.substr(0, good.size() - 3)); },
+            { package, "damaged", "promises 26012 bytes, the file has 26009" } },
+        { "a pipe", [&] { ASSERT_EQ(::mkfifo(package.c_str(), 0600), 0); },
+            { package, "not a regular file" } },
+        { "a device", [&] { ASSERT_EQ(::symlink("/dev/zero", package.c_str()), 0); },
+            { package, "not a regular file" } },
+        { "UTF-16 settings",
+            [&] {
+                dir.Write("Data.bin", Package({ { "settings1.ini", std::string("\xFF\xFE[\0L\0", 6) } }));
+            },
+            { "settings1.ini", "UTF-16" } },
+        { "no nr",
+            [&] {
+                dir.Write("Data.bin", Package({ { "settings1.ini", "[Main]\ntitle=x\n" } }));
+            },
+            { "settings1.ini", "[Links] nr is missing" } },
+        { "nr no number",
+            [&] {
+                dir.Write("Data.bin", Package({ { "settings1.ini", "[Links]\nnr=lots\n" } }));
+            },
+            { "[Links] nr is \"lots\", no number" } },
+        { "nr past the bound",
+            [&] {
+                dir.Write("Data.bin",
+                    Package({ { "settings1.ini", "[Links]\nnr=10000000\n[Main]\ntitle=Bound\n" } }));
+            },
+            { "nr=10000000", "10000" }, "Bound" },
+    };
+    for (const Case& c : cases) {
+        ::unlink(package.c_str());
+        c.prepare();
+        testing::internal::CaptureStderr();
+        TForm3& form = Start();
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << c.what << ": " << said;
+        for (const std::string& part : c.said)
+            EXPECT_NE(said.find(part), std::string::npos) << c.what << ": " << said;
+        EXPECT_EQ(form.Caption(), c.caption) << c.what;
+        form.Close();
+        EXPECT_TRUE(Listing(temp.Path()).empty()) << c.what;
+        Application().Initialize();
+    }
+    // No temporary folder to make the private one in: the line names it.
+    test::TEnvScope gone("TMPDIR", temp.Path() + "/gone");
+    dir.Write("Data.bin", good);
+    testing::internal::CaptureStderr();
+    TForm3& form = Start();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find(temp.Path() + "/gone"), std::string::npos) << said;
+    EXPECT_EQ(form.Menu->Items().Count(), 0);
+    form.Close();
 }
 
 TEST_F(TForm3Test, SettingsTextInUtf8OrWindows1252)

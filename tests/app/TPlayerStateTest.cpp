@@ -2,8 +2,10 @@
 
 #include "tests/support/TempDir.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tessel;
 
@@ -40,6 +42,32 @@ TEST(TPlayerState, SavedStateComesBackForItsPackage)
     EXPECT_EQ(a, TPlayerState::PackageKey(dir.File("a.bin")));
     EXPECT_NE(a, TPlayerState::PackageKey(dir.File("b.bin")));
     EXPECT_EQ(TPlayerState::PackageKey(dir.File("none.bin")), "");
+}
+
+// A package that is no file has no key (a pipe would never end); a large one is keyed
+// by its size and samples, without being read whole.
+TEST(TPlayerState, PackageKeysOfPipesAndLargePackages)
+{
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("pipe.bin").c_str(), 0600), 0);
+    EXPECT_EQ(TPlayerState::PackageKey(dir.File("pipe.bin")), "");
+    ASSERT_EQ(::symlink("/dev/zero", dir.File("zero.bin").c_str()), 0);
+    EXPECT_EQ(TPlayerState::PackageKey(dir.File("zero.bin")), "");
+
+    // Sparse files of 2 GB: nothing is read but the samples.
+    auto large = [&](const char* name, int64_t size, char first) {
+        FILE* f = std::fopen(dir.File(name).c_str(), "wb");
+        std::fputc(first, f);
+        std::fclose(f);
+        ::truncate(dir.File(name).c_str(), size);
+        return TPlayerState::PackageKey(dir.File(name));
+    };
+    const int64_t big = int64_t { 2 } << 30;
+    const std::string a = large("a.bin", big, 'a');
+    EXPECT_EQ(a.size(), 16u);
+    EXPECT_EQ(a, large("a2.bin", big, 'a'));
+    EXPECT_NE(a, large("b.bin", big, 'b'));
+    EXPECT_NE(a, large("c.bin", big + 1, 'a'));
 }
 
 // Missing, too large, not text, of another package or without a state: the defaults,

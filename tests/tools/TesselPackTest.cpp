@@ -130,4 +130,35 @@ TEST(TPackTool, ListAndExtractShowNamesSafelyAndLeaveNothingOnFailure)
     std::ostringstream folder;
     EXPECT_EQ(TPackTool::List(dir.Path(), out, folder), 1);
     EXPECT_NE(folder.str().find("is a folder"), std::string::npos) << folder.str();
+
+    // A package shorter than its header promises: what list says, and nothing made.
+    TContentTable cut;
+    cut.SetFileCount(2);
+    cut.SetEntry(0, "a.swf", 4);
+    cut.SetEntry(1, "b.swf", 10);
+    dir.Write("cut.bin", std::string(reinterpret_cast<const char*>(cut.Bytes()), 26004) + "aaaabbb");
+    std::ostringstream short_err, listed, list_err;
+    EXPECT_EQ(TPackTool::Extract(dir.File("cut.bin"), dir.File("cut"), out, short_err), 1);
+    EXPECT_NE(short_err.str().find("7 bytes shorter than its header promises (26018)"), std::string::npos)
+        << short_err.str();
+    EXPECT_NE(::access(dir.File("cut").c_str(), F_OK), 0);
+    EXPECT_EQ(TPackTool::List(dir.File("cut.bin"), listed, list_err), 1);
+    EXPECT_NE(listed.str().find("7 bytes shorter than its header promises (26018)"), std::string::npos);
+}
+
+TEST(TPackTool, CreateRefusesTwoInputsOfOneName)
+{
+    test::TempDir dir;
+    ::mkdir(dir.File("one").c_str(), 0700);
+    ::mkdir(dir.File("two").c_str(), 0700);
+    dir.Write("one/game.swf", "first");
+    dir.Write("two/game.swf", "second");
+    std::ostringstream err;
+    EXPECT_EQ(
+        TPackTool::Create(dir.File("Data.bin"), { dir.File("one/game.swf"), dir.File("two/game.swf") }, err),
+        1);
+    EXPECT_NE(
+        err.str().find(dir.File("one/game.swf") + " and " + dir.File("two/game.swf")), std::string::npos)
+        << err.str();
+    EXPECT_NE(::access(dir.File("Data.bin").c_str(), F_OK), 0);
 }

@@ -5,10 +5,12 @@
 #include "framework/Exception.h"
 #include "tools/tessel-pack/TAtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <ostream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,6 +56,7 @@ int TPackTool::Create(const std::string& output, const std::vector<std::string>&
     }
     TContentTable table;
     table.SetFileCount(static_cast<int32_t>(files.size()));
+    std::map<std::string, std::string> targets;
     for (size_t i = 0; i < files.size(); ++i) {
         const std::string& file = files[i];
         struct stat st;
@@ -87,6 +90,15 @@ int TPackTool::Create(const std::string& output, const std::vector<std::string>&
             err << "tessel-pack: " << Printable(file) << ": the name is " << ansi->size()
                 << " bytes in Windows-1252; at most 255 fit\n";
             return 1;
+        }
+        // Two entries of one name unpack to one file: the second would stand for both.
+        if (std::optional<std::string> target = TContentNames::TargetName(*ansi)) {
+            auto [it, added] = targets.emplace(*target, file);
+            if (!added) {
+                err << "tessel-pack: " << Printable(it->second) << " and " << Printable(file)
+                    << " have the same name \"" << Printable(*target) << "\"; nothing was written\n";
+                return 1;
+            }
         }
         table.SetEntry(static_cast<int>(i), *ansi, static_cast<int32_t>(st.st_size));
     }
@@ -188,6 +200,17 @@ int TPackTool::Extract(
         // missing or unreadable package leaves nothing behind.
         TContentPackage content(package);
         content.ReadHeader(table);
+        // A package shorter than its header promises would leave a file cut short:
+        // it is refused as list reports it, before anything is made.
+        int64_t promised = TContentTable::kHeaderSize;
+        for (int i = 0; i < table.Entries(); ++i)
+            promised += std::max(0, table.FileSize(i));
+        struct stat st;
+        if (::stat(package.c_str(), &st) == 0 && st.st_size < promised) {
+            err << "tessel-pack: " << Printable(package) << ": the file is " << (promised - st.st_size)
+                << " bytes shorter than its header promises (" << promised << "); nothing was extracted\n";
+            return 1;
+        }
         ::mkdir(dir.c_str(), 0755);
         content.UnpackEntries(table, dir);
     } catch (const Exception& e) {
