@@ -31,6 +31,12 @@ void TGtkWebEngine::Start()
         return;
     m_started = true;
     TGtkSessionBus::Provide();
+    // The web process's pictures come to the window through shared memory, not
+    // through GL buffers: the program itself then loads no GL driver, whose threads
+    // (its shader cache's runs at the lowest priority) held the program's end for
+    // seconds on a busy machine, and whose compiler took 50 MB. A desktop that sets
+    // the variable keeps its choice.
+    ::setenv("WEBKIT_DISABLE_DMABUF_RENDERER", "1", 0);
     // Found beside the program or in the build's library folder (the program's run path).
     m_module = ::dlopen("libtessel-webkit.so", RTLD_NOW | RTLD_LOCAL);
     auto create
