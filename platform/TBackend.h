@@ -66,7 +66,7 @@ public:
     // view too, reaches the window system (which closes an open menu, say).
     virtual void CaptureChanged(HWND) { }
     // What to do when the desktop goes away under the program (its display closes):
-    // the handler runs, then the process ends with exit code 0. Nothing of the
+    // the handler runs, then the process ends with exit code 1. Nothing of the
     // window system may be used by then.
     virtual void SetDisplayLost(std::function<void()>) { }
     // Sets up the embedded web views; only the first call counts.

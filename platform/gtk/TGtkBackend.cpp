@@ -54,12 +54,15 @@ std::function<void()>& DisplayLost()
 }
 
 // Xlib calls this when the connection to the display is gone and ends the process
-// if it returns: the program's own clean-up runs, and the end is a clean one.
+// if it returns: the program's own clean-up runs, and the end tells the parent that
+// the program did not end by itself.
 int OnDisplayLost(Display*)
 {
     if (DisplayLost())
         DisplayLost()();
-    ::_exit(0);
+    constexpr char kSaid[] = "tessel: the connection to the display is lost\n";
+    (void)!::write(STDERR_FILENO, kSaid, sizeof kSaid - 1);
+    ::_exit(1);
 }
 
 bool IsPopup(HWND hwnd)

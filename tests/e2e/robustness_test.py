@@ -67,7 +67,9 @@ def test_lost_display(program, work):
         own.server.kill()
         own.server.wait()
         code = wait_end(player)
-        assert code == 0, f"ended with {code} when the display went"
+        assert code == 1, f"ended with {code} when the display went"
+        player.stderr.seek(0)
+        assert "the connection to the display is lost" in player.stderr.read()
         assert not player.folders(), f"left behind: {os.listdir(player.tmp)}"
     finally:
         player.kill()

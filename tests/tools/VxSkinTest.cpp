@@ -10,8 +10,11 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tessel;
 
@@ -322,6 +325,43 @@ TEST(Vxskin, BadPackagesAndRecordsAreRefusedByName)
     Result sheet = Vxskin("sheet " + Q(dir.File("huge.vxs")) + " -o " + Q(dir.File("s.png")));
     EXPECT_EQ(sheet.status, 0) << sheet.out;
     EXPECT_NE(sheet.out.find("\"huge\" is 100000 x 100000"), std::string::npos) << sheet.out;
+}
+
+TEST(Vxskin, DamagedSkinsAreNamedAndWriteNothing)
+{
+    test::TempDir dir;
+    // Version 2, its five picture slots empty, then a count and bytes that are no text.
+    auto hostile = [&](const char* name, int32_t count) {
+        std::vector<uint8_t> body = { 2, 0, 0, 0, 1, 1, 1, 1, 1 };
+        for (int i = 0; i < 4; ++i)
+            body.push_back(static_cast<uint8_t>(static_cast<uint32_t>(count) >> (8 * i)));
+        for (int i = 0; i < 1024; ++i)
+            body.push_back(static_cast<uint8_t>(i));
+        std::vector<uint8_t> packed = test::Compress(body);
+        dir.Write(name, std::string(packed.begin(), packed.end()));
+        return Vxskin("unpack " + Q(dir.File(name)) + " -o " + Q(dir.File(std::string(name) + ".out")));
+    };
+    Result negative = hostile("negative.z", -1);
+    EXPECT_EQ(negative.status, 1);
+    EXPECT_NE(
+        negative.out.find(dir.File("negative.z") + ": the skin package's count of active pictures is -1"),
+        std::string::npos)
+        << negative.out;
+    Result binary = hostile("binary.z", 0);
+    EXPECT_EQ(binary.status, 1);
+    EXPECT_NE(binary.out.find("INI is not text"), std::string::npos) << binary.out;
+    Result huge = hostile("huge.z", 0x7fffffff);
+    EXPECT_EQ(huge.status, 1) << huge.out;
+    for (const char* name : { "negative.z.out", "binary.z.out", "huge.z.out" })
+        EXPECT_NE(::access(dir.File(name).c_str(), F_OK), 0) << name;
+
+    // A skin file cut short: its name and that it ends early.
+    std::ifstream whole(test::DemoSkinFile(), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(whole)), std::istreambuf_iterator<char>());
+    dir.Write("cut.vxs", bytes.substr(0, bytes.size() / 2));
+    Result cut = Vxskin("records " + Q(dir.File("cut.vxs")) + " --json");
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_NE(cut.out.find(dir.File("cut.vxs") + ": the skin ends early"), std::string::npos) << cut.out;
 }
 
 TEST(Vxskin, UnpackReplacesALinkPlantedInTheFolder)

@@ -79,9 +79,22 @@ std::string TSkinUnpacker::Unpack(TvxCompressedStoredSkin& skin, const std::stri
     TBitmap picture, inactive, mask, rollup, rollup_mask;
     std::vector<std::unique_ptr<TBitmap>> active;
     TvxSkinPackage::ReadPictureSlots(package, version, picture, inactive, mask, rollup, rollup_mask);
+    // A count below 0 reads no picture and leaves the count's bytes and the pictures
+    // to be taken for the INI text: a damaged package, not an empty list.
+    const int64_t counted_at = package.Position();
+    const int32_t count = package.ReadInt32();
+    if (count < 0)
+        throw Exception("the skin package's count of active pictures is " + std::to_string(count));
+    package.SetPosition(counted_at);
     TvxSkinPackage::ReadActivePictures(package, active);
     TStringList lines;
     TvxSkinPackage::ReadIniText(package, lines);
+    // The INI is text: a NUL in it means the package's parts are not where its
+    // version puts them.
+    for (const std::string& line : lines.Lines())
+        if (line.find('\0') != std::string::npos)
+            throw Exception("the skin package's INI is not text (its parts are not where version "
+                + std::to_string(version) + " puts them)");
     TMemIniFile ini(lines);
 
     std::vector<Picture> pictures = { { "picture", "picture.bmp", &picture },

@@ -73,6 +73,12 @@ bool ParseSize(const std::string& text, int& w, int& h)
     }
 }
 
+// The file a command reads, as an error names it.
+std::string Named(const Args& args)
+{
+    return args.positional.empty() ? std::string("the skin") : args.positional[0];
+}
+
 bool Parse(int argc, char** argv, Args& args)
 {
     for (int i = 2; i < argc; ++i) {
@@ -272,8 +278,16 @@ int main(int argc, char** argv)
             return Region(args);
         if (command == "sheet")
             return Sheet(args);
+    } catch (const EReadError& e) {
+        // The stream's own words say only that bytes were missing.
+        std::fprintf(stderr, "vxskin: %s: the skin ends early (%s)\n", Named(args).c_str(), e.what());
+        return 1;
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "vxskin: %s\n", e.what());
+        const std::string said = e.what(), file = Named(args);
+        if (said.rfind(file + ":", 0) == 0 || said.find("\"" + file + "\"") != std::string::npos)
+            std::fprintf(stderr, "vxskin: %s\n", said.c_str());
+        else
+            std::fprintf(stderr, "vxskin: %s: %s\n", file.c_str(), said.c_str());
         return 1;
     }
     return Usage();
