@@ -533,11 +533,24 @@ void TForm3::LoadSettings()
         LinkCount = kMostLinks;
     }
     vxSkinMenuButton2->SetCaption(text("Links", "ButtonName"));
-    vxSkinPanel1->SetHeight(std::max(0, number("BottomPanel", "height")));
-    vxSkinPanel2->SetHeight(std::max(0, number("TopPanel", "height")));
+    const int bottom = std::max(0, number("BottomPanel", "height"));
+    const int top = std::max(0, number("TopPanel", "height"));
     TPoint size = WindowSize({ number("Main", "width"), number("Main", "height") });
     SetHeight(size.y);
     SetWidth(size.x);
+    // The tool bar and the smallest movie area stay: the panels give way, the bottom
+    // one first.
+    const int room = std::max(
+        0, size.y - FrameSize().y - vxSkinToolBar1->Height() - kLeastMovie.y - 2 * kMoviePanelBorder);
+    const int kept_bottom = std::min(bottom, std::max(0, room - std::min(top, room)));
+    const int kept_top = std::min(top, room);
+    if (kept_bottom != bottom || kept_top != top)
+        std::fprintf(stderr,
+            "tessel: %s: panels of %d (top) and %d (bottom) pixels leave no %d x %d movie in a %d-pixel high "
+            "window; they are %d and %d\n",
+            file.c_str(), top, bottom, kLeastMovie.x, kLeastMovie.y, size.y, kept_top, kept_bottom);
+    vxSkinPanel1->SetHeight(kept_bottom);
+    vxSkinPanel2->SetHeight(kept_top);
     SetCaption(text("Main", "title"));
     // A page that cannot be shown costs only its own panel.
     for (auto [browser, section] :
@@ -553,16 +566,29 @@ void TForm3::LoadSettings()
     }
 }
 
+TPoint TForm3::FrameSize() const
+{
+    if (vxSkinData1->Empty() || vxSkinData1->Picture().Empty())
+        return { 0, 25 };
+    const TvxSkinFormInfo& info = vxSkinData1->FormInfo();
+    const TBitmap& picture = vxSkinData1->Picture();
+    return { picture.Width() - info.clientrect.Width(), picture.Height() - info.clientrect.Height() };
+}
+
 TPoint TForm3::WindowSize(TPoint wanted) const
 {
     // The skin's minimum is the frame's: FORMINFO's smallest width (else the frame
     // picture's) and the frame's height without the client area.
     TPoint least { 170, 25 };
+    const TPoint frame = FrameSize();
     if (!vxSkinData1->Empty() && !vxSkinData1->Picture().Empty()) {
         const TvxSkinFormInfo& info = vxSkinData1->FormInfo();
         least.x = info.formminwidth > 0 ? info.formminwidth : vxSkinData1->Picture().Width();
-        least.y = vxSkinData1->Picture().Height() - info.clientrect.Height();
+        least.y = frame.y;
     }
+    // Room for the tool bar and the smallest movie area inside the frame.
+    least.x = std::max(least.x, frame.x + kLeastMovie.x + 2 * kMoviePanelBorder);
+    least.y = std::max(least.y, frame.y + vxSkinToolBar1->Height() + kLeastMovie.y + 2 * kMoviePanelBorder);
     TRect largest;
     for (int i = 0; i < Screen().MonitorCount(); ++i) {
         TRect work = Screen().Monitors(i).work;

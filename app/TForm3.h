@@ -40,6 +40,10 @@ public:
     static void SetShellOpen(std::function<bool(const std::string&)> open);
     // The most Links entries the settings' nr makes.
     static constexpr int kMostLinks = 10000;
+    // The smallest movie area a window from the settings keeps, and the movie panel's
+    // frame around it.
+    static constexpr TPoint kLeastMovie { 160, 120 };
+    static constexpr int kMoviePanelBorder = 1;
 
     // The components, in the form description's field order.
     TvxSkinData* vxSkinData1 = nullptr;
@@ -94,9 +98,12 @@ private:
     std::string ContentAddress(const std::string& address) const;
     // The player's page (Ruffle's start) loads after the panels' pages have, or
     // after a while, so that it does not slow them down.
-    // The window's outer size from the settings, kept between the skin's minimum
-    // (170 x 25 without a skin) and the work area of the largest monitor.
+    // The window's outer size from the settings, kept between the smallest that holds
+    // the frame, the tool bar and the smallest movie area, and the work area of the
+    // largest monitor.
     TPoint WindowSize(TPoint wanted) const;
+    // How much wider and higher the window is than its client area: the skin's frame.
+    TPoint FrameSize() const;
     void PreloadPlayerAfterPages();
     void PageComplete();
     void PreloadPlayer();

@@ -274,12 +274,12 @@ TEST_F(TForm3Test, SettingsThatStopEarly)
         Application().Initialize();
     }
     {
-        // nr = 0: sizes (100 x 100 when absent, and no narrower than the skin's
-        // 170), title and pages apply, no Links.
+        // nr = 0: sizes (100 x 100 when absent, and no smaller than the frame, the
+        // tool bar and a 160 x 120 movie: 170 x 176), title and pages apply, no Links.
         TForm3& form = Start({ { "settings1.ini", "[Links]\nnr=0\n[Main]\ntitle=Zero\n" } });
         EXPECT_EQ(form.Caption(), "Zero");
         EXPECT_EQ(form.Width(), 170);
-        EXPECT_EQ(form.Height(), 100);
+        EXPECT_EQ(form.Height(), 176);
         EXPECT_EQ(form.vxSkinMenuButton2->Caption(), "");
         EXPECT_EQ(form.Menu1->Items().Count(), 0);
         EXPECT_EQ(ViewOf(*form.WebBrowser1).Loads(), (std::vector<std::string> { "about:blank" }));
@@ -368,12 +368,15 @@ TEST_F(TForm3Test, AGameChosenBeforeThePagesAreDoneStartsThePlayerAtOnce)
 
 TEST_F(TForm3Test, TheWindowStaysBetweenTheSkinsMinimumAndTheLargestWorkArea)
 {
+    // The least: the skin's frame (3 + 3 wide, 22 + 3 high) around the tool bar and a
+    // 160 x 120 movie in its panel's frame.
     const std::pair<std::string, TPoint> cases[] = {
-        { "width=0\nheight=0", { 170, 25 } },
-        { "width=-5\nheight=-2147483648", { 170, 25 } },
+        { "width=0\nheight=0", { 170, 176 } },
+        { "width=-5\nheight=-2147483648", { 170, 176 } },
         { "width=100000\nheight=2147483647", { 1280, 770 } },
         { "width=40000\nheight=16000", { 1280, 770 } },
         { "width=640\nheight=480", { 640, 480 } },
+        { "width=800\nheight=600\n[TopPanel]\nheight=5000\n[BottomPanel]\nheight=5000", { 800, 600 } },
     };
     for (const auto& [main, size] : cases) {
         TForm3& form = Start({ { "settings1.ini", "[Links]\nnr=0\n[Main]\n" + main + "\n" } });
@@ -384,6 +387,12 @@ TEST_F(TForm3Test, TheWindowStaysBetweenTheSkinsMinimumAndTheLargestWorkArea)
         const TSurface* surface = wm.WindowSurface(form.Handle());
         ASSERT_NE(surface, nullptr);
         EXPECT_EQ(surface->Width(), size.x) << main;
+        // The tool bar and a movie of at least 160 x 120 whatever the panels ask for.
+        EXPECT_TRUE(form.vxSkinToolBar1->Visible());
+        EXPECT_GE(form.ShockwaveFlash1->Width(), TForm3::kLeastMovie.x) << main;
+        EXPECT_GE(form.ShockwaveFlash1->Height(), TForm3::kLeastMovie.y) << main;
+        EXPECT_GE(form.ShockwaveFlash1->Top() + form.vxSkinPanel3->Top(), form.vxSkinToolBar1->Height())
+            << main;
         // The folder goes at close, whatever the size.
         form.Close();
         EXPECT_TRUE(Listing(temp.Path()).empty()) << main;
@@ -455,7 +464,9 @@ TEST_F(TForm3Test, StartsThatFailSayWhyInOneLine)
         { "nr past the bound",
             [&] {
                 dir.Write("Data.bin",
-                    Package({ { "settings1.ini", "[Links]\nnr=10000000\n[Main]\ntitle=Bound\n" } }));
+                    Package({ { "settings1.ini",
+                        "[Links]\nnr=10000000\n[Main]\ntitle=Bound\n"
+                        "[TopPanel]\nheight=0\n[BottomPanel]\nheight=0\n" } }));
             },
             { "nr=10000000", "10000" }, "Bound" },
     };

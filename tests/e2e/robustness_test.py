@@ -39,7 +39,7 @@ def request_close(display, wm_close, player, dry=False):
 
 
 def test_window_sizes(display, program, wm_close, work, out):
-    cases = [("0", "0", (170, 25)), ("100000", "2147483647", (1280, 900)), ("-5", "40000", (170, 900)),
+    cases = [("0", "0", (170, 176)), ("100000", "2147483647", (1280, 900)), ("-5", "40000", (170, 900)),
              ("16000", "16000", (1280, 900))]
     for i, (width, height, wanted) in enumerate(cases):
         package = raw_package([(b"settings1.ini", settings("Sized", f"width={width}\nheight={height}"))])
