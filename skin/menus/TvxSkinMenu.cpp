@@ -340,6 +340,16 @@ bool TvxSkinMenu::HandleMessage(MSG& msg)
     case WM_KEYUP:
     case WM_SYSKEYUP:
         return true;
+    case WM_MOUSEWHEEL: {
+        // The wheel turns the menu under the pointer, else the deepest one.
+        const TPoint at = PointFromParam(msg.lParam);
+        TvxSkinPopupWindow* turned = m_windows.back().get();
+        for (const auto& window : m_windows)
+            if (window->HandleAllocated() && window->BoundsRect().Contains(at))
+                turned = window.get();
+        turned->Wheel(static_cast<int16_t>(HiWord(msg.wParam)) / WHEEL_DELTA);
+        return true;
+    }
     case WM_CHAR:
     case WM_SYSCHAR:
         // The character of the key that opened the menu is not the menu's.

@@ -68,6 +68,9 @@ public:
     bool CharKey(uint32_t ch);
     // Scrolls one item up (-1) or down (+1), wrapping round with wrap.
     void Scroll(int direction, bool wrap);
+    // The mouse wheel turned by notches (positive: away from the user, up): the view
+    // moves three items a notch, and a selection it leaves behind moves into it.
+    void Wheel(int notches);
     // The items' open flags off (a deeper window has closed).
     void ClearOpen();
     void Redraw();
@@ -84,6 +87,11 @@ private:
     void Build(const TvxPopupContent& content);
     void Layout();
     int LastStart() const;
+    // The selectable item nearest to index in the direction (+1 or -1), index itself
+    // first; -1 when there is none that way.
+    int SelectableFrom(int index, int direction) const;
+    // Selects the item and moves the view (without wrapping) until it shows.
+    void SelectInView(int index);
     void Select(int index, bool from_keyboard);
     void EnterItem(TvxSkinMenuItem& item, bool from_keyboard);
     void LeaveItem(TvxSkinMenuItem& item);

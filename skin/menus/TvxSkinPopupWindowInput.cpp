@@ -6,6 +6,9 @@
 #include "skin/menus/TvxSkinMenu.h"
 #include "skin/menus/TvxSkinPopupWindow.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace tessel {
 
 // The popup window's mouse, keys and item effects.
@@ -237,9 +240,76 @@ bool TvxSkinPopupWindow::TakeKey(uint16_t key)
             Scroll(step, true);
         return true;
     }
+    case VK_PRIOR:
+    case VK_NEXT: {
+        // A page: as many items as show, no further than the ends.
+        const int step = key == VK_PRIOR ? -1 : 1;
+        int shown = 0;
+        for (const auto& item : m_items)
+            shown += item->InView() ? 1 : 0;
+        const int from = m_selected >= 0 ? m_selected : (step > 0 ? -1 : ItemCount());
+        const int target = std::clamp(from + step * std::max(shown - 1, 1), 0, ItemCount() - 1);
+        // The selectable item at the target or, past a separator, the nearest one
+        // back towards the selection; beyond the target when that is no move.
+        int index = SelectableFrom(target, -step);
+        if (index < 0 || (m_selected >= 0 && (index - m_selected) * step <= 0))
+            index = SelectableFrom(target, step);
+        if (index >= 0)
+            SelectInView(index);
+        return true;
+    }
+    case VK_HOME:
+    case VK_END:
+        if (int index = key == VK_HOME ? SelectableFrom(0, 1) : SelectableFrom(ItemCount() - 1, -1);
+            index >= 0)
+            SelectInView(index);
+        return true;
     default:
         return true;
     }
+}
+
+int TvxSkinPopupWindow::SelectableFrom(int index, int direction) const
+{
+    for (; index >= 0 && index < ItemCount(); index += direction)
+        if (Item(index).Selectable())
+            return index;
+    return -1;
+}
+
+void TvxSkinPopupWindow::SelectInView(int index)
+{
+    if (index != m_selected)
+        Select(index, true);
+    if (m_marker != mkNone)
+        return;
+    const int direction = index < m_first_visible ? -1 : 1;
+    for (int tries = 0; tries < ItemCount() && !Item(index).InView(); ++tries) {
+        const int before = m_first_visible;
+        Scroll(direction, false);
+        if (m_first_visible == before)
+            break;
+    }
+}
+
+void TvxSkinPopupWindow::Wheel(int notches)
+{
+    if (!m_scrollable || notches == 0)
+        return;
+    const int direction = notches > 0 ? -1 : 1;
+    for (int i = 0; i < 3 * std::abs(notches); ++i)
+        Scroll(direction, false);
+    if (m_selected < 0 || Item(m_selected).InView())
+        return;
+    // A selection the view left behind moves to the nearest item showing.
+    int first = -1, last = -1;
+    for (int i = 0; i < ItemCount(); ++i)
+        if (Item(i).InView() && Item(i).Selectable()) {
+            first = first < 0 ? i : first;
+            last = i;
+        }
+    if (int index = m_selected < first ? first : last; index >= 0)
+        Select(index, true);
 }
 
 void TvxSkinPopupWindow::RestartEffect(TvxSkinMenuItem& item)

@@ -125,6 +125,55 @@ TEST_F(SkinMenuTest, ALimitedWindowScrollsAndTheSelectionWrapsRound)
     EXPECT_EQ(ran, std::vector<std::string> {});
 }
 
+// A long menu: Page Down and Page Up move the selection by a window's worth without
+// wrapping, End and Home go to the ends, a separator is passed over; the wheel moves the
+// view three items a notch and brings a selection it leaves behind into view.
+TEST_F(SkinMenuTest, LongMenusPageAndJumpAndTheWheelScrolls)
+{
+    Fill(30);
+    menu->Items().Items(5)->SetCaption("-");
+    veneer->SetMaxMenuItemsInWindow(5);
+    menu->Popup(200, 150);
+    TvxSkinPopupWindow& w = Level(0);
+    ASSERT_EQ(w.VisibleCount(), 5);
+    ASSERT_EQ(w.Selected(), 0);
+    Key(VK_NEXT);
+    EXPECT_EQ(w.Selected(), 4);
+    EXPECT_TRUE(w.Item(4).InView());
+    Key(VK_NEXT); // 8, past the separator at 5
+    EXPECT_EQ(w.Selected(), 8);
+    EXPECT_TRUE(w.Item(8).InView());
+    Key(VK_END);
+    EXPECT_EQ(w.Selected(), 29);
+    EXPECT_TRUE(w.Item(29).InView());
+    Key(VK_NEXT); // no further than the end, and no wrap
+    EXPECT_EQ(w.Selected(), 29);
+    Key(VK_PRIOR);
+    EXPECT_EQ(w.Selected(), 25);
+    EXPECT_TRUE(w.Item(25).InView());
+    Key(VK_HOME);
+    EXPECT_EQ(w.Selected(), 0);
+    EXPECT_EQ(w.FirstVisible(), 0);
+    Key(VK_PRIOR);
+    EXPECT_EQ(w.Selected(), 0);
+
+    // One notch down: three items on; the selection comes along.
+    const TPoint over { w.Left() + 20, w.Top() + w.ItemsRect().top + 30 };
+    wm.Input().MouseWheel(-WHEEL_DELTA, over);
+    Pump();
+    EXPECT_EQ(w.FirstVisible(), 3);
+    EXPECT_TRUE(w.Item(w.Selected()).InView());
+    wm.Input().MouseWheel(-10 * WHEEL_DELTA, over);
+    Pump();
+    EXPECT_EQ(w.FirstVisible(), 25) << "no further than the last five";
+    wm.Input().MouseWheel(2 * WHEEL_DELTA, over);
+    Pump();
+    EXPECT_EQ(w.FirstVisible(), 19);
+    EXPECT_TRUE(engine->Visible()) << "the wheel does not close the menu";
+    Key(VK_RETURN);
+    EXPECT_EQ(ran.size(), 1u);
+}
+
 // Placement against the work area.
 TEST_F(SkinMenuTest, APopupStaysInsideTheWorkArea)
 {
