@@ -247,6 +247,11 @@ TForm3::TForm3(TComponent* owner)
         m_pages_loading = 0;
         PreloadPlayer();
     });
+    // A large package's big entries unpack a part at a time while the window is up.
+    m_unpack_timer = &Add<TTimer>();
+    m_unpack_timer->SetEnabled(false);
+    m_unpack_timer->SetInterval(1);
+    m_unpack_timer->SetOnTimer([this](TComponent*) { UnpackStep(); });
     reader.End();
 }
 
@@ -420,6 +425,9 @@ void TForm3::PreloadPlayer()
 
 void TForm3::FormClose(TComponent*, TCloseAction&)
 {
+    m_unpack_timer->SetEnabled(false);
+    m_unpacking.reset();
+    m_pending.clear();
     try {
         SaveState();
     } catch (...) { }
@@ -440,11 +448,73 @@ void TForm3::UnpackContent()
     TContentCleanup::Arm(TempDir, names);
     // What a movie loads from beside itself is what the package unpacked, no more.
     TMediaServer::Instance().ServeFolder(TempDir, names);
+    int64_t contents = 0;
+    for (int i = 0; i < ContentTable.Entries(); ++i)
+        contents += std::max(0, ContentTable.FileSize(i));
     try {
-        package.UnpackEntries(ContentTable, TempDir);
+        if (contents <= kUnpackAtOnceBytes) {
+            package.UnpackEntries(ContentTable, TempDir);
+            return;
+        }
+        // A large package: the small entries (the settings, pages) now, the rest a
+        // part at a time once the window is up, its games offered as they arrive.
+        m_unpacking = std::make_unique<TContentPackage>(path);
+        for (int i = 0; i < ContentTable.Entries(); ++i) {
+            if (ContentTable.FileSize(i) < 0)
+                throw EReadError();
+            int64_t done = 0;
+            if (ContentTable.FileSize(i) <= kSmallEntryBytes)
+                m_unpacking->UnpackEntryPart(ContentTable, i, TempDir, done, kSmallEntryBytes);
+            else
+                m_pending.push_back(i);
+        }
     } catch (const EReadError&) {
         throw EStreamError(path + ": the package is damaged: " + DamageOf(path));
     }
+    if (!m_pending.empty())
+        m_unpack_timer->SetEnabled(true);
+}
+
+void TForm3::UnpackStep()
+{
+    try {
+        if (!m_unpacking->UnpackEntryPart(
+                ContentTable, m_pending.front(), TempDir, m_pending_done, kUnpackStepBytes))
+            return;
+        OfferGame(m_pending.front());
+        m_pending.erase(m_pending.begin());
+        m_pending_done = 0;
+    } catch (const EReadError&) {
+        std::fprintf(stderr, "tessel: %s: the package is damaged: %s\n", PackagePath().c_str(),
+            DamageOf(PackagePath()).c_str());
+        m_pending.clear();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tessel: %s\n", e.what());
+        m_pending.clear();
+    }
+    if (m_pending.empty()) {
+        m_unpack_timer->SetEnabled(false);
+        m_unpacking.reset();
+    }
+}
+
+void TForm3::OfferGame(int entry)
+{
+    const std::optional<std::string> name
+        = TContentPackage::EntryTargets(ContentTable)[static_cast<size_t>(entry)];
+    for (const auto& [item, file] : m_movie_files)
+        if (name && file == *name
+            && std::find(m_pending.begin() + 1, m_pending.end(), entry) == m_pending.end())
+            item->SetEnabled(true);
+}
+
+bool TForm3::Unpacked(const std::string& name) const
+{
+    const std::vector<std::optional<std::string>> targets = TContentPackage::EntryTargets(ContentTable);
+    for (int entry : m_pending)
+        if (targets[static_cast<size_t>(entry)] == name)
+            return false;
+    return true;
 }
 
 std::string TForm3::DamageOf(const std::string& path) const
@@ -480,6 +550,8 @@ void TForm3::BuildGamesMenu()
         TMenuItem& item = Menu->Items().Add(TContentNames::DropLastCharacters(*name, 4),
             [this](TComponent* sender) { GameItemClick(sender); });
         m_movie_files[&item] = *name;
+        // A game still unpacking is offered once it is whole.
+        item.SetEnabled(Unpacked(*name));
     }
 }
 
@@ -605,7 +677,7 @@ void TForm3::GameItemClick(TComponent* sender)
     try {
         // The file unpacked under the entry's own name, whatever its caption shows.
         auto it = m_movie_files.find(dynamic_cast<TMenuItem*>(sender));
-        if (it != m_movie_files.end()) {
+        if (it != m_movie_files.end() && Unpacked(it->second)) {
             auto options = m_game_options.find(it->second);
             ShockwaveFlash1->SetMovie(
                 TempDir + it->second, options == m_game_options.end() ? TMovieOptions {} : options->second);

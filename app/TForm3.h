@@ -4,12 +4,16 @@
 #include "framework/TForm.h"
 #include "media/TMovieOptions.h"
 
+#include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace tessel {
 
+class TContentPackage;
 class TMenuItem;
 class TShockwaveFlash;
 class TTimer;
@@ -40,6 +44,11 @@ public:
     static void SetShellOpen(std::function<bool(const std::string&)> open);
     // The most Links entries the settings' nr makes.
     static constexpr int kMostLinks = 10000;
+    // A package whose contents pass this unpacks its entries past kSmallEntryBytes
+    // after the window is up, kUnpackStepBytes at a time.
+    static constexpr int64_t kUnpackAtOnceBytes = 64 << 20;
+    static constexpr int64_t kSmallEntryBytes = 1 << 20;
+    static constexpr int64_t kUnpackStepBytes = 8 << 20;
     // The smallest movie area a window from the settings keeps, and the movie panel's
     // frame around it.
     static constexpr TPoint kLeastMovie { 160, 120 };
@@ -68,6 +77,11 @@ private:
     void UnpackContent();
     // What is wrong with a package whose entries end early (or have a negative size).
     std::string DamageOf(const std::string& path) const;
+    // A part of the entry unpacking now; its game is offered once it is whole.
+    void UnpackStep();
+    void OfferGame(int entry);
+    // Whether the file of that name is whole (no entry of the name still unpacking).
+    bool Unpacked(const std::string& name) const;
     void BuildGamesMenu();
     void LoadSettings();
     // Each game's own options, from its section of the settings.
@@ -119,6 +133,12 @@ private:
     TRect m_windowed_bounds;
     int m_pages_loading = 0;
     TTimer* m_preload_timer = nullptr;
+    // The entries of a large package still to unpack, in order, and what of the first
+    // is written.
+    std::unique_ptr<TContentPackage> m_unpacking;
+    std::vector<int> m_pending;
+    int64_t m_pending_done = 0;
+    TTimer* m_unpack_timer = nullptr;
 };
 
 } // namespace tessel

@@ -121,29 +121,74 @@ void TContentPackage::UnpackEntries(const TContentTable& table, const std::strin
             CopyInto(-1, size);
             continue;
         }
-        const std::string path = folder + *name;
-        TFd target(CreateTarget(dir.Get(), *name, path));
-        if (CopyInto(target.Get(), size))
-            continue;
-        // A file the device would not take whole is no file: it goes, and the message
-        // says what the rest of the package needs.
-        const int error = errno;
-        ::unlinkat(dir.Get(), name->c_str(), 0);
-        std::string reason = std::strerror(error);
-        if (error == ENOSPC || error == EDQUOT) {
-            int64_t needed = 0;
-            for (int j = i; j < table.Entries(); ++j)
-                if (targets[static_cast<size_t>(j)])
-                    needed += std::max(0, table.FileSize(j));
-            struct statvfs room;
-            const int64_t free_bytes = ::fstatvfs(dir.Get(), &room) == 0
-                ? static_cast<int64_t>(room.f_bavail) * static_cast<int64_t>(room.f_frsize)
-                : 0;
-            reason += "; the package's files need " + std::to_string(needed) + " bytes from here on, "
-                + std::to_string(free_bytes) + " are free";
-        }
-        throw EFCreateError(path, reason);
+        TFd target(CreateTarget(dir.Get(), *name, folder + *name));
+        if (!CopyInto(target.Get(), size))
+            WriteFailed(table, targets, dir.Get(), i, folder, size);
     }
+}
+
+int64_t TContentPackage::EntryOffset(const TContentTable& table, int index)
+{
+    int64_t offset = TContentTable::kHeaderSize;
+    for (int i = 0; i < index; ++i)
+        offset += std::max(0, table.FileSize(i));
+    return offset;
+}
+
+bool TContentPackage::UnpackEntryPart(
+    const TContentTable& table, int index, const std::string& folder, int64_t& done, int64_t budget)
+{
+    const int64_t size = table.FileSize(index);
+    if (size < 0)
+        throw EReadError();
+    std::vector<std::optional<std::string>> targets = EntryTargets(table);
+    const std::optional<std::string>& name = targets[static_cast<size_t>(index)];
+    if (!name)
+        return true;
+    TFd dir(OpenFolder(folder));
+    const std::string path = folder + *name;
+    // The first part makes the file anew; later ones go on with the file this made
+    // (never through a link put in its place).
+    TFd target(done == 0 ? CreateTarget(dir.Get(), *name, path)
+                         : ::openat(dir.Get(), name->c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC));
+    if (target.Get() < 0)
+        throw EFCreateError(path, std::strerror(errno));
+    m_stream.SetPosition(EntryOffset(table, index) + done);
+    const int64_t part = std::min(budget, size - done);
+    try {
+        if (!CopyInto(target.Get(), part))
+            WriteFailed(table, targets, dir.Get(), index, folder, size - done);
+    } catch (const EReadError&) {
+        ::unlinkat(dir.Get(), name->c_str(), 0);
+        throw;
+    }
+    done += part;
+    return done == size;
+}
+
+void TContentPackage::WriteFailed(const TContentTable& table,
+    const std::vector<std::optional<std::string>>& targets, int dir, int index, const std::string& folder,
+    int64_t left)
+{
+    // A file the device would not take whole is no file: it goes, and the message
+    // says what the rest of the package needs.
+    const int error = errno;
+    const std::string& name = *targets[static_cast<size_t>(index)];
+    ::unlinkat(dir, name.c_str(), 0);
+    std::string reason = std::strerror(error);
+    if (error == ENOSPC || error == EDQUOT) {
+        int64_t needed = left;
+        for (int j = index + 1; j < table.Entries(); ++j)
+            if (targets[static_cast<size_t>(j)])
+                needed += std::max(0, table.FileSize(j));
+        struct statvfs room;
+        const int64_t free_bytes = ::fstatvfs(dir, &room) == 0
+            ? static_cast<int64_t>(room.f_bavail) * static_cast<int64_t>(room.f_frsize)
+            : 0;
+        reason += "; the package's files need " + std::to_string(needed) + " bytes from here on, "
+            + std::to_string(free_bytes) + " are free";
+    }
+    throw EFCreateError(folder + name, reason);
 }
 
 std::vector<std::optional<std::string>> TContentPackage::EntryTargets(const TContentTable& table)

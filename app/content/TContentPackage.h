@@ -27,6 +27,15 @@ public:
     // "Stream read error" when the contents end early or a size is negative; the files
     // written so far stay.
     void UnpackEntries(const TContentTable& table, const std::string& folder);
+    // Unpacks up to budget more bytes of one entry, from its place in the package:
+    // the first part (done 0) makes the target anew, later ones append to it; done
+    // counts what is written. True once the entry is whole (at once for an entry
+    // without a target). Raises as UnpackEntries; a part the package cannot give
+    // removes the target.
+    bool UnpackEntryPart(
+        const TContentTable& table, int index, const std::string& folder, int64_t& done, int64_t budget);
+    // Where an entry's contents begin in the package.
+    static int64_t EntryOffset(const TContentTable& table, int index);
 
     // The name each entry unpacks to, in entry order; nothing for an entry without
     // one. A name past the file system's limit is shortened (TContentNames::FitName)
@@ -42,6 +51,11 @@ private:
     // False, with errno set, when writing to fd failed; raises "Stream read error"
     // when the package ends first.
     bool CopyInto(int fd, int64_t size);
+    // After a write failed (errno tells why): removes the entry's target and raises
+    // the create error; left is what the entry still needed.
+    [[noreturn]] static void WriteFailed(const TContentTable& table,
+        const std::vector<std::optional<std::string>>& targets, int dir, int index, const std::string& folder,
+        int64_t left);
 
     TFileStream m_stream;
 };

@@ -495,6 +495,52 @@ TEST_F(TForm3Test, StartsThatFailSayWhyInOneLine)
     form.Close();
 }
 
+// A package past 64 MiB: the window comes with the small entries unpacked and the
+// settings applied; the large game is offered once it is whole, a part a message-loop
+// turn; a close meanwhile leaves nothing.
+TEST_F(TForm3Test, ALargePackageShowsAtOnceAndOffersItsGamesWhenUnpacked)
+{
+    const std::string big = "FWS" + std::string(TForm3::kUnpackAtOnceBytes + 5, 'b');
+    const std::vector<Entry> entries
+        = { { "settings1.ini", "[Links]\nnr=0\n[Main]\ntitle=Large\nwidth=800\nheight=600\n" },
+              { "big.swf", big }, { "small.swf", "FWS1" } };
+    for (bool close_early : { false, true }) {
+        TForm3& form = Start(entries);
+        EXPECT_EQ(form.Caption(), "Large");
+        ASSERT_EQ(Captions(form.Menu->Items()), (std::vector<std::string> { "big", "small" }));
+        TMenuItem& large = *form.Menu->Items().Items(0);
+        EXPECT_FALSE(large.Enabled());
+        EXPECT_TRUE(form.Menu->Items().Items(1)->Enabled());
+        struct stat st;
+        ASSERT_EQ(::stat((unit3::TempDir + "small.swf").c_str(), &st), 0);
+        EXPECT_LT(::stat((unit3::TempDir + "big.swf").c_str(), &st) == 0 ? st.st_size : 0,
+            static_cast<off_t>(big.size()));
+        form.Show();
+        Pump();
+        // Chosen before it is whole, it plays nothing.
+        const std::vector<std::string> loads = ViewOf(*form.ShockwaveFlash1).Loads();
+        large.Click();
+        EXPECT_EQ(ViewOf(*form.ShockwaveFlash1).Loads(), loads);
+        if (close_early) {
+            Pump(1);
+            form.Close();
+            EXPECT_TRUE(Listing(temp.Path()).empty());
+            Application().Initialize();
+            continue;
+        }
+        int turns = 0;
+        for (; turns < 100 && !large.Enabled(); ++turns)
+            Pump(1);
+        EXPECT_GE(turns, 8) << "a part at a time";
+        EXPECT_TRUE(large.Enabled());
+        ASSERT_EQ(::stat((unit3::TempDir + "big.swf").c_str(), &st), 0);
+        EXPECT_EQ(st.st_size, static_cast<off_t>(big.size()));
+        form.Close();
+        EXPECT_TRUE(Listing(temp.Path()).empty());
+        Application().Initialize();
+    }
+}
+
 TEST_F(TForm3Test, SettingsTextInUtf8OrWindows1252)
 {
     TForm3& form = Start(
