@@ -7,15 +7,13 @@ Usage: close_test.py TESSEL CONTENT_DIR WM_CLOSE OUT_DIR [ROUNDS [SEED]]"""
 
 import os
 import random
-import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Display, WindowManager  # noqa: E402
+from desktop import Session  # noqa: E402
 from player_test import ORBIT_STAGE, Player, at, raw_package  # noqa: E402
 
 SETTINGS = b"""[Main]
@@ -122,39 +120,31 @@ def main(program, content, wm_close, out, rounds="24", seed=None):
     seed = int(seed) if seed else random.randrange(1 << 30)
     rng = random.Random(seed)
     print(f"close: seed {seed}")
-    work = tempfile.mkdtemp(prefix="tessel-close-")
     data = package(content)
     load = [subprocess.Popen([sys.executable, "-c", "while True: pass"]) for _ in range(2)]
-    display = Display(1280, 900)
-    manager = None
     times = {"close": [], "SIGTERM": []}
     try:
-        for i in range(int(rounds)):
-            # The second half of the rounds under a window manager.
-            if i == int(rounds) // 2:
-                manager = WindowManager(display)
-            how = "SIGTERM" if i % 2 else "close"
-            index = rng.randrange(len(MOMENTS))
-            took = one_round(display, program, wm_close, data, os.path.join(work, f"round-{i}"), rng, index, how)
-            times[how].append(took)
-            where = "openbox" if manager else "no window manager"
-            print(f"close: round {i}, {how} at {MOMENTS[index]} ({where}): ended in {took:.2f} s", flush=True)
-        for how, seen in times.items():
-            seen.sort()
-            print(f"close: {len(seen)} of {len(seen)} {how} requests ended the player; "
-                  f"median {seen[len(seen) // 2]:.2f} s, slowest {seen[-1]:.2f} s")
-            assert seen[-1] <= ALLOWED, f"a {how} request took {seen[-1]:.2f} s (more than {ALLOWED} s)"
+        with Session("tessel-close-", 1280, 900) as session:
+            for i in range(int(rounds)):
+                # The second half of the rounds under a window manager.
+                if i == int(rounds) // 2:
+                    session.start_window_manager()
+                how = "SIGTERM" if i % 2 else "close"
+                index = rng.randrange(len(MOMENTS))
+                took = one_round(session.display, program, wm_close, data, os.path.join(session.work, f"round-{i}"),
+                                 rng, index, how)
+                times[how].append(took)
+                where = "openbox" if session.helpers else "no window manager"
+                print(f"close: round {i}, {how} at {MOMENTS[index]} ({where}): ended in {took:.2f} s", flush=True)
     finally:
-        if manager:
-            manager.close()
-        display.close()
         for p in load:
             p.kill()
             p.wait()
-        if os.environ.get("KEEP_E2E"):
-            print(f"kept {work}")
-        else:
-            shutil.rmtree(work, ignore_errors=True)
+    for how, seen in times.items():
+        seen.sort()
+        print(f"close: {len(seen)} of {len(seen)} {how} requests ended the player; "
+              f"median {seen[len(seen) // 2]:.2f} s, slowest {seen[-1]:.2f} s")
+        assert seen[-1] <= ALLOWED, f"a {how} request took {seen[-1]:.2f} s (more than {ALLOWED} s)"
 
 
 if __name__ == "__main__":
