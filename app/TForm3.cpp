@@ -448,9 +448,8 @@ void TForm3::UnpackContent()
     TContentCleanup::Arm(TempDir, names);
     // What a movie loads from beside itself is what the package unpacked, no more.
     TMediaServer::Instance().ServeFolder(TempDir, names);
-    int64_t contents = 0;
-    for (int i = 0; i < ContentTable.Entries(); ++i)
-        contents += std::max(0, ContentTable.FileSize(i));
+    const int64_t contents
+        = TContentPackage::EntryOffset(ContentTable, ContentTable.Entries()) - TContentTable::kHeaderSize;
     try {
         if (contents <= kUnpackAtOnceBytes) {
             package.UnpackEntries(ContentTable, TempDir);
@@ -481,9 +480,11 @@ void TForm3::UnpackStep()
         if (!m_unpacking->UnpackEntryPart(
                 ContentTable, m_pending.front(), TempDir, m_pending_done, kUnpackStepBytes))
             return;
-        OfferGame(m_pending.front());
         m_pending.erase(m_pending.begin());
         m_pending_done = 0;
+        // A game is offered once its file is whole.
+        for (const auto& [item, file] : m_movie_files)
+            item->SetEnabled(Unpacked(file));
     } catch (const EReadError&) {
         std::fprintf(stderr, "tessel: %s: the package is damaged: %s\n", PackagePath().c_str(),
             DamageOf(PackagePath()).c_str());
@@ -498,16 +499,6 @@ void TForm3::UnpackStep()
     }
 }
 
-void TForm3::OfferGame(int entry)
-{
-    const std::optional<std::string> name
-        = TContentPackage::EntryTargets(ContentTable)[static_cast<size_t>(entry)];
-    for (const auto& [item, file] : m_movie_files)
-        if (name && file == *name
-            && std::find(m_pending.begin() + 1, m_pending.end(), entry) == m_pending.end())
-            item->SetEnabled(true);
-}
-
 bool TForm3::Unpacked(const std::string& name) const
 {
     const std::vector<std::optional<std::string>> targets = TContentPackage::EntryTargets(ContentTable);
@@ -519,12 +510,10 @@ bool TForm3::Unpacked(const std::string& name) const
 
 std::string TForm3::DamageOf(const std::string& path) const
 {
-    int64_t promised = TContentTable::kHeaderSize;
-    for (int i = 0; i < ContentTable.Entries(); ++i) {
+    for (int i = 0; i < ContentTable.Entries(); ++i)
         if (ContentTable.FileSize(i) < 0)
             return "entry " + std::to_string(i + 1) + " has a negative size";
-        promised += ContentTable.FileSize(i);
-    }
+    const int64_t promised = TContentPackage::EntryOffset(ContentTable, ContentTable.Entries());
     struct stat st;
     const int64_t actual = ::stat(path.c_str(), &st) == 0 ? static_cast<int64_t>(st.st_size) : 0;
     return "its header promises " + std::to_string(promised) + " bytes, the file has "
@@ -580,12 +569,12 @@ void TForm3::LoadSettings()
     std::string file = TempDir + kSettings;
     if (!IsFile(file))
         return;
-    // Read once for the whole pass: a large file with many links stays quick.
     if (IsUtf16(file)) {
         std::fprintf(stderr,
             "tessel: %s: written in UTF-16; settings are read as UTF-8 or Windows-1252 text\n", file.c_str());
         return;
     }
+    // Read once for the whole pass: a large file with many links stays quick.
     TProfileFile settings(file);
     auto text = [&](const char* section, const std::string& key) {
         return SettingsText(settings.String(section, key, ""));
@@ -651,12 +640,11 @@ TPoint TForm3::WindowSize(TPoint wanted) const
 {
     // The skin's minimum is the frame's: FORMINFO's smallest width (else the frame
     // picture's) and the frame's height without the client area.
-    TPoint least { 170, 25 };
     const TPoint frame = FrameSize();
+    TPoint least { 170, frame.y };
     if (!vxSkinData1->Empty() && !vxSkinData1->Picture().Empty()) {
-        const TvxSkinFormInfo& info = vxSkinData1->FormInfo();
-        least.x = info.formminwidth > 0 ? info.formminwidth : vxSkinData1->Picture().Width();
-        least.y = frame.y;
+        const int smallest = vxSkinData1->FormInfo().formminwidth;
+        least.x = smallest > 0 ? smallest : vxSkinData1->Picture().Width();
     }
     // Room for the tool bar and the smallest movie area inside the frame.
     least.x = std::max(least.x, frame.x + kLeastMovie.x + 2 * kMoviePanelBorder);
@@ -699,11 +687,12 @@ void TForm3::LinkItemClick(TComponent* sender)
         TProfileFile::ReadString(TempDir + kSettings, "Links", "link" + std::to_string(item->Tag()), ""));
     // A packaged page, or an address a browser or mail program shows, goes to the
     // opener as a browser would take it; anything else (another scheme, a path, text
-    // the opener would take for an option) is refused with a line that says so.
+    // the opener would take for an option: it has no scheme) is refused with a line
+    // that says so.
     const std::string address = ContentAddress(link);
     const bool packaged = address != link;
     std::optional<std::string> uri = TUri::HasScheme(address) ? TUri::Normalize(address) : std::nullopt;
-    if (uri && (packaged || JudgeLink(*uri, true) == TLinkVerdict::Open) && uri->front() != '-') {
+    if (uri && (packaged || JudgeLink(*uri, true) == TLinkVerdict::Open)) {
         ShellOpen()(*uri);
         return;
     }

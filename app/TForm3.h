@@ -77,9 +77,8 @@ private:
     void UnpackContent();
     // What is wrong with a package whose entries end early (or have a negative size).
     std::string DamageOf(const std::string& path) const;
-    // A part of the entry unpacking now; its game is offered once it is whole.
+    // A part of the entry unpacking now; the games whose files are whole are offered.
     void UnpackStep();
-    void OfferGame(int entry);
     // Whether the file of that name is whole (no entry of the name still unpacking).
     bool Unpacked(const std::string& name) const;
     void BuildGamesMenu();

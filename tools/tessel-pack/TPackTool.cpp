@@ -202,9 +202,7 @@ int TPackTool::Extract(
         content.ReadHeader(table);
         // A package shorter than its header promises would leave a file cut short:
         // it is refused as list reports it, before anything is made.
-        int64_t promised = TContentTable::kHeaderSize;
-        for (int i = 0; i < table.Entries(); ++i)
-            promised += std::max(0, table.FileSize(i));
+        const int64_t promised = TContentPackage::EntryOffset(table, table.Entries());
         struct stat st;
         if (::stat(package.c_str(), &st) == 0 && st.st_size < promised) {
             err << "tessel-pack: " << Printable(package) << ": the file is " << (promised - st.st_size)
