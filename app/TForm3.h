@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/TPlayerState.h"
-#include "framework/TForm.h"
-#include "media/TMovieOptions.h"
+#include "tessel/framework/TForm.h"
+#include "tessel/media/TMovieOptions.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "app/TGameOptions.h"
 
-#include "framework/SysUtils.h"
-#include "platform/TProfileFile.h"
-#include "platform/Utf8.h"
+#include "tessel/framework/SysUtils.h"
+#include "tessel/platform/TProfileFile.h"
+#include "tessel/platform/Utf8.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media/TMovieOptions.h"
+#include "tessel/media/TMovieOptions.h"
 
 #include <functional>
 #include <string>

@@ -1,9 +1,9 @@
 #include "app/TPlayerState.h"
 
-#include "framework/SysUtils.h"
-#include "framework/TMemIniFile.h"
-#include "framework/TStringList.h"
-#include "platform/TShell.h"
+#include "tessel/framework/SysUtils.h"
+#include "tessel/framework/TMemIniFile.h"
+#include "tessel/framework/TStringList.h"
+#include "tessel/platform/TShell.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -2,9 +2,9 @@
 #include "app/TForm3.h"
 #include "app/Unit3.h"
 #include "app/content/TContentCleanup.h"
-#include "framework/TApplication.h"
-#include "platform/DesktopBackend.h"
-#include "platform/TWindowManager.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/platform/DesktopBackend.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <cstdio>
 

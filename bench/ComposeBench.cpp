@@ -1,10 +1,10 @@
 // The demo skin's "panel" record composed to a full screen, tiled and stretched,
 // against pixman filling the same target from the same client piece in one call
 // (repeated, or scaled nearest-pixel), and against memcpy of the target's bytes.
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxDataSkinCustomControl.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxDataSkinCustomControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
 #include "tests/support/TestSkins.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // The effect bitmap's blend and every morph on a full screen and on a button-sized
 // buffer, each against memcpy of the same bytes.
-#include "skin/draw/TvxEffectBmp.h"
+#include "tessel/skin/draw/TvxEffectBmp.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

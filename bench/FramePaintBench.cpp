@@ -3,14 +3,14 @@
 // one live-resize step (geometry, object layout, the region from the mask's edges
 // and one region set), and one drag step (WM_MOVING with magnetic snapping, then the
 // move), each against memcpy of the window's pixels.
-#include "framework/TApplication.h"
-#include "framework/TForm.h"
-#include "platform/TDeviceContext.h"
-#include "platform/TWindowManager.h"
-#include "platform/headless/THeadlessBackend.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxVeneer.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TForm.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/platform/headless/THeadlessBackend.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/form/TvxVeneer.h"
 #include "tests/support/TestSkins.h"
 
 #include <benchmark/benchmark.h>

@@ -1,10 +1,10 @@
 // Choosing a game: what a game's own options (FlashVars, quality, scale, frame rate,
 // background) add to it is the load options the page is handed; made with them,
 // against the same without them.
-#include "framework/TApplication.h"
-#include "media/TShockwaveFlash.h"
-#include "platform/TWindowManager.h"
-#include "platform/headless/THeadlessBackend.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/media/TShockwaveFlash.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/platform/headless/THeadlessBackend.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>

@@ -1,15 +1,15 @@
 // A skinned popup menu of 30 items on the demo skin: building its window (measuring
 // the items, sizing the frame, the region from the mask) and composing its picture,
 // against memcpy of the popup's pixels.
-#include "framework/TApplication.h"
-#include "framework/TBitmap.h"
-#include "framework/TMenuItem.h"
-#include "platform/TWindowManager.h"
-#include "platform/headless/THeadlessBackend.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/menus/TvxSkinMenu.h"
-#include "skin/menus/TvxSkinPopupWindow.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/platform/headless/THeadlessBackend.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
+#include "tessel/skin/menus/TvxSkinPopupWindow.h"
 #include "tests/support/TestSkins.h"
 
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 // Presenting a full-screen 1920 x 1080 window: its surface put onto the screen
 // through its (rectangular) window region, against a memcpy of the same bytes.
-#include "platform/TCompositor.h"
-#include "platform/TWindowManager.h"
-#include "platform/headless/THeadlessBackend.h"
+#include "tessel/platform/TCompositor.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/platform/headless/THeadlessBackend.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>

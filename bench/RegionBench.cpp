@@ -1,8 +1,8 @@
 // A full-screen mask with rounded corners turned into a window region: the run
 // scan and the region made from its data, against pixman making a region from the
 // same mask as a one-bit image.
-#include "framework/TMemoryStream.h"
-#include "skin/draw/TvxMaskRegion.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/skin/draw/TvxMaskRegion.h"
 
 #include <benchmark/benchmark.h>
 #include <pixman.h>

@@ -1,7 +1,7 @@
 // StretchBlt of a 1280 x 720 source onto 1920 x 1080, against pixman's nearest
 // scaling of the same pixels to the same size.
-#include "platform/Raster.h"
-#include "platform/TSurface.h"
+#include "tessel/platform/Raster.h"
+#include "tessel/platform/TSurface.h"
 
 #include <benchmark/benchmark.h>
 #include <pixman.h>

@@ -14,16 +14,23 @@ foreach(layer ${TESSEL_LAYERS})
 endforeach()
 list(TRANSFORM TESSEL_LAYERS PREPEND tessel_ OUTPUT_VARIABLE TESSEL_LAYER_TARGETS)
 
+# The GTK backend is an export of its own, the package's "gtk" component: a program
+# on the headless backend alone needs no GTK to build and link.
+list(REMOVE_ITEM TESSEL_LAYER_TARGETS tessel_platform_gtk)
 install(TARGETS ${TESSEL_LAYER_TARGETS} EXPORT TesselTargets
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(TARGETS tessel_platform_gtk EXPORT TesselGtkTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(TARGETS tessel_webkit LIBRARY DESTINATION ${TESSEL_INSTALL_MODULE_DIR})
 install(EXPORT TesselTargets NAMESPACE tessel:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tessel)
+install(EXPORT TesselGtkTargets NAMESPACE tessel:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tessel)
 
 foreach(dir platform framework media skin)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel/${dir}
     FILES_MATCHING PATTERN "*.h"
     PATTERN "gtk" EXCLUDE)
 endforeach()
+install(FILES ${TESSEL_LAYER_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessel)
 install(FILES ${TESSEL_DEMO_SKIN_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/tessel/skins)
 
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/TesselConfig.cmake.in

@@ -1,6 +1,6 @@
-#include "framework/ControlTypes.h"
+#include "tessel/framework/ControlTypes.h"
 
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TWindowManager.h"
 
 namespace tessel {
 

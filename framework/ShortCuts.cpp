@@ -1,4 +1,4 @@
-#include "framework/ShortCuts.h"
+#include "tessel/framework/ShortCuts.h"
 
 #include <array>
 #include <cctype>

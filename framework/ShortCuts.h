@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
+#include "tessel/framework/ControlTypes.h"
 
 #include <cstdint>
 #include <string>

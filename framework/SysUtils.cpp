@@ -1,6 +1,6 @@
-#include "framework/SysUtils.h"
+#include "tessel/framework/SysUtils.h"
 
-#include "framework/Exception.h"
+#include "tessel/framework/Exception.h"
 
 #include <cctype>
 

@@ -1,10 +1,10 @@
-#include "framework/TApplication.h"
+#include "tessel/framework/TApplication.h"
 
-#include "framework/TCustomForm.h"
-#include "framework/THintWindow.h"
-#include "framework/TMouseTracker.h"
-#include "framework/TScreen.h"
-#include "platform/TWindowManager.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/THintWindow.h"
+#include "tessel/framework/TMouseTracker.h"
+#include "tessel/framework/TScreen.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "framework/TBitmap.h"
-#include "framework/TColor.h"
-#include "framework/TComponent.h"
-#include "framework/TUtilityWindow.h"
-#include "platform/TRect.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TColor.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/THintWindow.h"
+#include "tessel/framework/TUtilityWindow.h"
+#include "tessel/platform/TRect.h"
 
 #include <functional>
 #include <memory>
@@ -15,8 +17,6 @@
 namespace tessel {
 
 class TControl;
-class TCustomForm;
-class THintWindow;
 struct MSG;
 
 // What a hint is about to show; OnShowHint and the control (CM_HINTSHOW) may change it.

@@ -1,10 +1,10 @@
-#include "framework/TBitmap.h"
+#include "tessel/framework/TBitmap.h"
 
-#include "framework/TBmpCodec.h"
-#include "framework/TCanvas.h"
-#include "framework/TFileStream.h"
-#include "framework/TMaskBits.h"
-#include "platform/TDeviceContext.h"
+#include "tessel/framework/TBmpCodec.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TFileStream.h"
+#include "tessel/framework/TMaskBits.h"
+#include "tessel/platform/TDeviceContext.h"
 
 #include <algorithm>
 

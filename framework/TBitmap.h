@@ -1,7 +1,9 @@
 #pragma once
 
-#include "framework/TColor.h"
-#include "platform/TSurface.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TColor.h"
+#include "tessel/framework/TMaskBits.h"
+#include "tessel/platform/TSurface.h"
 
 #include <cstdint>
 #include <memory>
@@ -10,8 +12,6 @@
 
 namespace tessel {
 
-class TCanvas;
-class TMaskBits;
 class TDeviceContext;
 class TStream;
 

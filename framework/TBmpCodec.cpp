@@ -1,8 +1,8 @@
-#include "framework/TBmpCodec.h"
+#include "tessel/framework/TBmpCodec.h"
 
-#include "framework/Exception.h"
-#include "framework/TBitmap.h"
-#include "framework/TStream.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TStream.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/TColor.h"
+#include "tessel/framework/TColor.h"
 
 namespace tessel {
 

@@ -1,8 +1,8 @@
-#include "framework/TCanvas.h"
+#include "tessel/framework/TCanvas.h"
 
-#include "framework/TBitmap.h"
-#include "platform/TDeviceContext.h"
-#include "platform/TTextDrawer.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/platform/TTextDrawer.h"
 
 namespace tessel {
 

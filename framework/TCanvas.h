@@ -1,9 +1,10 @@
 #pragma once
 
-#include "framework/TBrush.h"
-#include "framework/TFont.h"
-#include "framework/TPen.h"
-#include "platform/TRect.h"
+#include "tessel/framework/TBrush.h"
+#include "tessel/framework/TFont.h"
+#include "tessel/framework/TPen.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/platform/TRect.h"
 
 #include <string_view>
 #include <vector>
@@ -11,7 +12,6 @@
 namespace tessel {
 
 class TBitmap;
-class TDeviceContext;
 class TSurface;
 
 // Drawing with a pen, a brush and a font on a device context: a bitmap's pixels, a

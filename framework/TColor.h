@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TSysColors.h"
+#include "tessel/platform/TSysColors.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "framework/TComponent.h"
+#include "tessel/framework/TComponent.h"
 
 #include <algorithm>
 

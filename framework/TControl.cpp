@@ -1,10 +1,10 @@
-#include "framework/TControl.h"
+#include "tessel/framework/TControl.h"
 
-#include "framework/TCustomForm.h"
-#include "framework/TMouseTracker.h"
-#include "framework/TPopupMenu.h"
-#include "framework/TWinControl.h"
-#include "platform/TWindowManager.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TMouseTracker.h"
+#include "tessel/framework/TPopupMenu.h"
+#include "tessel/framework/TWinControl.h"
+#include "tessel/platform/TWindowManager.h"
 
 namespace tessel {
 

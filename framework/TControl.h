@@ -1,19 +1,19 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "framework/TComponent.h"
-#include "framework/TFont.h"
-#include "platform/TMessage.h"
-#include "platform/TRect.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/framework/TFont.h"
+#include "tessel/framework/TPopupMenu.h"
+#include "tessel/platform/TMessage.h"
+#include "tessel/platform/TRect.h"
 
 #include <functional>
 #include <string>
 
 namespace tessel {
 
-class TCustomForm;
-class TPopupMenu;
-class TWinControl;
+class TCustomForm; // complete in <tessel/framework/TCustomForm.h>
+class TWinControl; // complete in <tessel/framework/TWinControl.h>
 
 // A control: something with bounds on a parent that paints and takes the mouse.
 // Messages go to WindowProc, which a component may replace (saving the old one to

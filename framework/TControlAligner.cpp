@@ -1,6 +1,6 @@
-#include "framework/TControlAligner.h"
+#include "tessel/framework/TControlAligner.h"
 
-#include "framework/TWinControl.h"
+#include "tessel/framework/TWinControl.h"
 
 namespace tessel {
 

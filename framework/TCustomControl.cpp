@@ -1,4 +1,4 @@
-#include "framework/TCustomControl.h"
+#include "tessel/framework/TCustomControl.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TCanvas.h"
-#include "framework/TWinControl.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TWinControl.h"
 
 namespace tessel {
 

@@ -1,9 +1,9 @@
-#include "framework/TCustomForm.h"
+#include "tessel/framework/TCustomForm.h"
 
-#include "framework/TApplication.h"
-#include "framework/TMainMenu.h"
-#include "framework/TScreen.h"
-#include "platform/TWindowManager.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TMainMenu.h"
+#include "tessel/framework/TScreen.h"
+#include "tessel/platform/TWindowManager.h"
 
 namespace tessel {
 

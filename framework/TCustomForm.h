@@ -1,14 +1,13 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "framework/TWinControl.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TMainMenu.h"
+#include "tessel/framework/TWinControl.h"
 
 #include <functional>
 #include <vector>
 
 namespace tessel {
-
-class TMainMenu;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };

@@ -1,6 +1,6 @@
-#include "framework/TFileStream.h"
+#include "tessel/framework/TFileStream.h"
 
-#include "framework/Exception.h"
+#include "tessel/framework/Exception.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "framework/TFont.h"
+#include "tessel/framework/TFont.h"
 
-#include "platform/TFontEngine.h"
+#include "tessel/platform/TFontEngine.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TColor.h"
-#include "platform/TFontFace.h"
+#include "tessel/framework/TColor.h"
+#include "tessel/platform/TFontFace.h"
 
 #include <functional>
 #include <string>

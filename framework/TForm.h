@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/TCustomForm.h"
+#include "tessel/framework/TCustomForm.h"
 
 namespace tessel {
 

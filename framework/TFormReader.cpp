@@ -1,4 +1,4 @@
-#include "framework/TFormReader.h"
+#include "tessel/framework/TFormReader.h"
 
 namespace tessel {
 

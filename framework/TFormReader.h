@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TControl.h"
-#include "framework/TCustomForm.h"
+#include "tessel/framework/TControl.h"
+#include "tessel/framework/TCustomForm.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "framework/TGraphicControl.h"
+#include "tessel/framework/TGraphicControl.h"
 
-#include "platform/TDeviceContext.h"
+#include "tessel/platform/TDeviceContext.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TCanvas.h"
-#include "framework/TControl.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TControl.h"
 
 namespace tessel {
 

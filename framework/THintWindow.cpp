@@ -1,7 +1,7 @@
-#include "framework/THintWindow.h"
+#include "tessel/framework/THintWindow.h"
 
-#include "platform/TTextLayout.h"
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TTextLayout.h"
+#include "tessel/platform/TWindowManager.h"
 
 namespace tessel {
 

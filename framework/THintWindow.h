@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/TCustomControl.h"
+#include "tessel/framework/TCustomControl.h"
 
 #include <string>
 

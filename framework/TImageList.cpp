@@ -1,7 +1,7 @@
-#include "framework/TImageList.h"
+#include "tessel/framework/TImageList.h"
 
-#include "framework/TCanvas.h"
-#include "platform/TDeviceContext.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TDeviceContext.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "framework/TComponent.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TComponent.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/TMenu.h"
+#include "tessel/framework/TMenu.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
-#include "framework/TMaskBits.h"
+#include "tessel/framework/TMaskBits.h"
 
-#include "platform/TSurface.h"
+#include "tessel/platform/TSurface.h"
 
 namespace tessel {
 

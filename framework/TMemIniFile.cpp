@@ -1,6 +1,6 @@
-#include "framework/TMemIniFile.h"
+#include "tessel/framework/TMemIniFile.h"
 
-#include "framework/SysUtils.h"
+#include "tessel/framework/SysUtils.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/TStringList.h"
+#include "tessel/framework/TStringList.h"
 
 #include <string>
 #include <string_view>

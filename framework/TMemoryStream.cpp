@@ -1,7 +1,7 @@
-#include "framework/TMemoryStream.h"
+#include "tessel/framework/TMemoryStream.h"
 
-#include "framework/Exception.h"
-#include "framework/TFileStream.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TFileStream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "framework/TMenu.h"
+#include "tessel/framework/TMenu.h"
 
-#include "framework/TImageList.h"
+#include "tessel/framework/TImageList.h"
 
 #include <functional>
 

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "framework/TComponent.h"
-#include "framework/TMenuItem.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/framework/TMenuItem.h"
 
 #include <memory>
 
 namespace tessel {
-
-class TImageList;
 
 // A menu: a tree of items under one root item, the image list its items' image
 // indexes point into, the command dispatch that runs the item a command number

@@ -1,6 +1,6 @@
-#include "framework/TMenuItem.h"
+#include "tessel/framework/TMenuItem.h"
 
-#include "framework/TBitmap.h"
+#include "tessel/framework/TBitmap.h"
 
 #include <algorithm>
 #include <deque>

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "framework/ShortCuts.h"
-#include "framework/TComponent.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/framework/ShortCuts.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TComponent.h"
 
 #include <memory>
 #include <string>
@@ -10,8 +11,7 @@
 
 namespace tessel {
 
-class TBitmap;
-class TMenu;
+class TMenu; // complete in <tessel/framework/TMenu.h>
 
 // One entry of a menu: a caption ("&" marks the accelerator, "-" makes a
 // separator), a shortcut, check and radio state, an image, and sub-items, which it

@@ -1,8 +1,8 @@
-#include "framework/TMenuTracker.h"
+#include "tessel/framework/TMenuTracker.h"
 
-#include "framework/ShortCuts.h"
-#include "framework/TMenuItem.h"
-#include "platform/TWindowManager.h"
+#include "tessel/framework/ShortCuts.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "framework/TApplication.h"
-#include "framework/TMenuWindow.h"
-#include "framework/TUtilityWindow.h"
-#include "platform/TRect.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TMenuWindow.h"
+#include "tessel/framework/TUtilityWindow.h"
+#include "tessel/platform/TRect.h"
 
 #include <functional>
 #include <memory>

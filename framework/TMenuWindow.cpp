@@ -1,12 +1,12 @@
-#include "framework/TMenuWindow.h"
+#include "tessel/framework/TMenuWindow.h"
 
-#include "framework/ShortCuts.h"
-#include "framework/TBitmap.h"
-#include "framework/TImageList.h"
-#include "framework/TMenuItem.h"
-#include "framework/TMenuTracker.h"
-#include "platform/TTextLayout.h"
-#include "platform/TWindowManager.h"
+#include "tessel/framework/ShortCuts.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/framework/TMenuTracker.h"
+#include "tessel/platform/TTextLayout.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "framework/TCustomControl.h"
+#include "tessel/framework/TCustomControl.h"
+#include "tessel/framework/TMenuItem.h"
 
 #include <vector>
 
 namespace tessel {
 
 class TImageList;
-class TMenuItem;
 
 // One level of the framework's default popup menu look: the shown items of a
 // parent item in a column, a plain raised frame, the selected item highlighted,

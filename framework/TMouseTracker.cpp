@@ -1,7 +1,7 @@
-#include "framework/TMouseTracker.h"
+#include "tessel/framework/TMouseTracker.h"
 
-#include "framework/ControlTypes.h"
-#include "framework/TControl.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/framework/TControl.h"
 
 namespace tessel {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "tessel/framework/TControl.h"
+
 #include <functional>
 
 namespace tessel {
-
-class TControl;
 
 // Which control the mouse is over. Controls report the one under the mouse as
 // mouse messages reach them; a change sends CM_MOUSELEAVE to the old control and

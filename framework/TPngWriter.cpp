@@ -1,8 +1,8 @@
-#include "framework/TPngWriter.h"
+#include "tessel/framework/TPngWriter.h"
 
-#include "framework/Exception.h"
-#include "framework/TBitmap.h"
-#include "platform/TPngFile.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/platform/TPngFile.h"
 
 namespace tessel {
 

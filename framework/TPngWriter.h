@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TPngFile.h"
+#include "tessel/platform/TPngFile.h"
 
 #include <string>
 

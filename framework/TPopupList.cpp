@@ -1,7 +1,7 @@
-#include "framework/TPopupList.h"
+#include "tessel/framework/TPopupList.h"
 
-#include "framework/TPopupMenu.h"
-#include "platform/TWindowManager.h"
+#include "tessel/framework/TPopupMenu.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 

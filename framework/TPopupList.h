@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/TUtilityWindow.h"
+#include "tessel/framework/TUtilityWindow.h"
 
 #include <memory>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "framework/TPopupMenu.h"
+#include "tessel/framework/TPopupMenu.h"
 
-#include "framework/TMenuTracker.h"
-#include "framework/TPopupList.h"
-#include "platform/TWindowManager.h"
+#include "tessel/framework/TMenuTracker.h"
+#include "tessel/framework/TPopupList.h"
+#include "tessel/platform/TWindowManager.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TMenu.h"
-#include "platform/TRect.h"
+#include "tessel/framework/TMenu.h"
+#include "tessel/platform/TRect.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
-#include "framework/TScreen.h"
+#include "tessel/framework/TScreen.h"
 
-#include "framework/TCustomForm.h"
-#include "platform/TWindowManager.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 

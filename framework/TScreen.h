@@ -1,8 +1,10 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "platform/TBackend.h"
-#include "platform/TRect.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TWinControl.h"
+#include "tessel/platform/TBackend.h"
+#include "tessel/platform/TRect.h"
 
 #include <cstddef>
 #include <vector>
@@ -10,8 +12,6 @@
 namespace tessel {
 
 class TControl;
-class TCustomForm;
-class TWinControl;
 
 // The screen: the program's forms front to back (the last activated first), the
 // active form and control, the screen's size and monitors, and a cursor that

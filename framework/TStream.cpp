@@ -1,6 +1,6 @@
-#include "framework/TStream.h"
+#include "tessel/framework/TStream.h"
 
-#include "framework/Exception.h"
+#include "tessel/framework/Exception.h"
 
 #include <vector>
 

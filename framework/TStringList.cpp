@@ -1,8 +1,8 @@
-#include "framework/TStringList.h"
+#include "tessel/framework/TStringList.h"
 
-#include "framework/Exception.h"
-#include "framework/SysUtils.h"
-#include "framework/TFileStream.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/SysUtils.h"
+#include "tessel/framework/TFileStream.h"
 
 namespace tessel {
 

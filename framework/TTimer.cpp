@@ -1,6 +1,6 @@
-#include "framework/TTimer.h"
+#include "tessel/framework/TTimer.h"
 
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TWindowManager.h"
 
 namespace tessel {
 

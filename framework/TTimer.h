@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "framework/TComponent.h"
-#include "framework/TUtilityWindow.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/framework/TUtilityWindow.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "framework/TUtilityWindow.h"
+#include "tessel/framework/TUtilityWindow.h"
 
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TWindowManager.h"
 
 namespace tessel {
 

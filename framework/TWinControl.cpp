@@ -1,11 +1,11 @@
-#include "framework/TWinControl.h"
+#include "tessel/framework/TWinControl.h"
 
-#include "framework/TControlAligner.h"
-#include "framework/TCustomForm.h"
-#include "framework/TMouseTracker.h"
-#include "framework/TScreen.h"
-#include "platform/TDeviceContext.h"
-#include "platform/TWindowManager.h"
+#include "tessel/framework/TControlAligner.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TMouseTracker.h"
+#include "tessel/framework/TScreen.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 #include <map>

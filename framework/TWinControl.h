@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TControl.h"
-#include "platform/TWindow.h"
+#include "tessel/framework/TControl.h"
+#include "tessel/platform/TWindow.h"
 
 #include <memory>
 #include <string>

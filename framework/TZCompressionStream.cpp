@@ -1,6 +1,6 @@
-#include "framework/TZCompressionStream.h"
+#include "tessel/framework/TZCompressionStream.h"
 
-#include "framework/Exception.h"
+#include "tessel/framework/Exception.h"
 
 #include <zlib.h>
 

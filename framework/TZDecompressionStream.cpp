@@ -1,6 +1,6 @@
-#include "framework/TZDecompressionStream.h"
+#include "tessel/framework/TZDecompressionStream.h"
 
-#include "framework/Exception.h"
+#include "tessel/framework/Exception.h"
 
 #include <zlib.h>
 

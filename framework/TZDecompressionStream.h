@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/TStream.h"
+#include "tessel/framework/TStream.h"
 
 #include <memory>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "framework/Exception.h"
-#include "framework/TMemoryStream.h"
-#include "framework/TZCompressionStream.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxSkinData.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/framework/TZCompressionStream.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxSkinData.h"
 
 namespace tessel::fuzz {
 

@@ -1,8 +1,8 @@
 // BMP reader: any bytes must give a bitmap or EInvalidGraphic, and a bitmap read
 // from a stream must leave the stream within its bytes.
-#include "framework/Exception.h"
-#include "framework/TBitmap.h"
-#include "framework/TMemoryStream.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TMemoryStream.h"
 
 #include <cstdlib>
 

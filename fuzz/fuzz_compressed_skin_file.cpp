@@ -1,8 +1,8 @@
 // Compressed skin file reader: version, size and a zlib stream, then the skin it holds.
-#include "framework/Exception.h"
-#include "framework/TMemoryStream.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxSkinData.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxSkinData.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

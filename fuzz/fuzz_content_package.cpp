@@ -3,7 +3,7 @@
 // table's target names (beside the folder's marker).
 #include "app/content/TContentPackage.h"
 #include "app/content/TPrivateFolder.h"
-#include "framework/Exception.h"
+#include "tessel/framework/Exception.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // The movie player's server: any address a movie asks for is answered with one of
 // the files served (the content folder's, by the names given, or Ruffle's) or with
 // nothing; never with a path elsewhere, never with a link.
-#include "media/TMediaServer.h"
+#include "tessel/media/TMediaServer.h"
 
 #include <cstdlib>
 #include <string>

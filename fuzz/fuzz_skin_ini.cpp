@@ -1,7 +1,7 @@
 // Skin INI reader: the bytes are the INI text of a skin without pictures; the store
 // reads every section and record from it.
-#include "framework/TMemIniFile.h"
 #include "fuzz/FuzzSkin.h"
+#include "tessel/framework/TMemIniFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

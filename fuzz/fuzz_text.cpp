@@ -1,7 +1,7 @@
 // Text from outside (skin captions, hints, menu entries): UTF-8 decoding and
 // DrawText's layout under every format, on a made-up font so no font files are read.
-#include "platform/TTextLayout.h"
-#include "platform/Utf8.h"
+#include "tessel/platform/TTextLayout.h"
+#include "tessel/platform/Utf8.h"
 
 #include <cstdlib>
 #include <string_view>

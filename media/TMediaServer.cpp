@@ -1,10 +1,10 @@
-#include "media/TMediaServer.h"
+#include "tessel/media/TMediaServer.h"
 
-#include "framework/SysUtils.h"
-#include "media/TPlayerPage.h"
-#include "media/TUri.h"
-#include "platform/TBackend.h"
-#include "platform/TShell.h"
+#include "tessel/framework/SysUtils.h"
+#include "tessel/media/TPlayerPage.h"
+#include "tessel/media/TUri.h"
+#include "tessel/platform/TBackend.h"
+#include "tessel/platform/TShell.h"
 
 #include <algorithm>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "media/TPlayerPage.h"
+#include "tessel/media/TPlayerPage.h"
 
 namespace tessel {
 

@@ -1,8 +1,8 @@
-#include "media/TShockwaveFlash.h"
+#include "tessel/media/TShockwaveFlash.h"
 
-#include "framework/TFileStream.h"
-#include "media/TMediaServer.h"
-#include "platform/TWindowManager.h"
+#include "tessel/framework/TFileStream.h"
+#include "tessel/media/TMediaServer.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "media/TMovieOptions.h"
-#include "media/TWebViewHost.h"
+#include "tessel/media/TMovieOptions.h"
+#include "tessel/media/TWebViewHost.h"
 
 #include <string>
 

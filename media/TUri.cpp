@@ -1,6 +1,6 @@
-#include "media/TUri.h"
+#include "tessel/media/TUri.h"
 
-#include "platform/Utf8.h"
+#include "tessel/platform/Utf8.h"
 
 #include <algorithm>
 #include <arpa/inet.h>

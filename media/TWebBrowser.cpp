@@ -1,8 +1,8 @@
-#include "media/TWebBrowser.h"
+#include "tessel/media/TWebBrowser.h"
 
-#include "media/TMediaServer.h"
-#include "media/TUri.h"
-#include "platform/TWindowManager.h"
+#include "tessel/media/TMediaServer.h"
+#include "tessel/media/TUri.h"
+#include "tessel/platform/TWindowManager.h"
 
 namespace tessel {
 

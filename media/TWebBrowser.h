@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "framework/Exception.h"
-#include "media/TWebViewHost.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/media/TWebViewHost.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "media/TWebViewHost.h"
+#include "tessel/media/TWebViewHost.h"
 
-#include "media/TMediaServer.h"
-#include "platform/TDeviceContext.h"
-#include "platform/TWindowManager.h"
+#include "tessel/media/TMediaServer.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/platform/TWindowManager.h"
 
 namespace tessel {
 

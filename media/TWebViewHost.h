@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TWinControl.h"
-#include "platform/TWebView.h"
+#include "tessel/framework/TWinControl.h"
+#include "tessel/platform/TWebView.h"
 
 #include <memory>
 

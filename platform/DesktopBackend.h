@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TBackend.h"
+#include "tessel/platform/TBackend.h"
 
 #include <memory>
 

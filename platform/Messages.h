@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TMessage.h"
-#include "platform/TRect.h"
+#include "tessel/platform/TMessage.h"
+#include "tessel/platform/TRect.h"
 
 #include <cstdint>
 

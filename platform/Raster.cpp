@@ -1,7 +1,7 @@
-#include "platform/Raster.h"
+#include "tessel/platform/Raster.h"
 
-#include "platform/TRegion.h"
-#include "platform/TSurface.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/platform/TSurface.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +12,7 @@
 #if defined(__x86_64__)
 #include <immintrin.h>
 #endif
-#include "platform/TSimd.h"
+#include "tessel/platform/TSimd.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
-#include "platform/TActivation.h"
+#include "tessel/platform/TActivation.h"
 
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TWindowManager.h"
 
 namespace tessel {
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "platform/TMessage.h"
-#include "platform/TRect.h"
-#include "platform/TWebView.h"
+#include "tessel/platform/TMessage.h"
+#include "tessel/platform/TNotificationArea.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/platform/TWebView.h"
 
 #include <cstdint>
 #include <functional>
@@ -11,7 +12,6 @@
 
 namespace tessel {
 
-class TNotificationArea;
 class TRegion;
 class TSurface;
 

@@ -1,8 +1,8 @@
-#include "platform/TCompositor.h"
+#include "tessel/platform/TCompositor.h"
 
-#include "platform/Raster.h"
-#include "platform/TSurface.h"
-#include "platform/TWindowManager.h"
+#include "tessel/platform/Raster.h"
+#include "tessel/platform/TSurface.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TMessage.h"
-#include "platform/TRegion.h"
+#include "tessel/platform/TMessage.h"
+#include "tessel/platform/TRegion.h"
 
 namespace tessel {
 

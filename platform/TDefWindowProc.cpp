@@ -1,6 +1,6 @@
-#include "platform/TDefWindowProc.h"
+#include "tessel/platform/TDefWindowProc.h"
 
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TWindowManager.h"
 
 namespace tessel {
 

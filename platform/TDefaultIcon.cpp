@@ -1,4 +1,4 @@
-#include "platform/TDefaultIcon.h"
+#include "tessel/platform/TDefaultIcon.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TSurface.h"
+#include "tessel/platform/TSurface.h"
 
 namespace tessel {
 

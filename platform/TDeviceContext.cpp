@@ -1,6 +1,6 @@
-#include "platform/TDeviceContext.h"
+#include "tessel/platform/TDeviceContext.h"
 
-#include "platform/TSurface.h"
+#include "tessel/platform/TSurface.h"
 
 namespace tessel {
 

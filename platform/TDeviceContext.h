@@ -1,13 +1,12 @@
 #pragma once
 
-#include "platform/Raster.h"
-#include "platform/TRegion.h"
+#include "tessel/platform/Raster.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/platform/TSurface.h"
 
 #include <functional>
 
 namespace tessel {
-
-class TSurface;
 
 // Somewhere to draw: a surface, an origin (where the context's (0, 0) lies on the
 // surface) and the clip that drawing stays inside. A window's context draws on its

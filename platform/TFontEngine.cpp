@@ -1,4 +1,4 @@
-#include "platform/TFontEngine.h"
+#include "tessel/platform/TFontEngine.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TFontFace.h"
+#include "tessel/platform/TFontFace.h"
 
 #include <map>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "platform/TFontFace.h"
+#include "tessel/platform/TFontFace.h"
 
-#include "platform/TFontEngine.h"
+#include "tessel/platform/TFontEngine.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TTextLayout.h"
+#include "tessel/platform/TTextLayout.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "platform/TInput.h"
+#include "tessel/platform/TInput.h"
 
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
-#include "platform/TNativeViews.h"
+#include "tessel/platform/TNativeViews.h"
 
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TRect.h"
-#include "platform/TSurface.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/platform/TSurface.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "platform/TPaintManager.h"
+#include "tessel/platform/TPaintManager.h"
 
-#include "platform/TCompositor.h"
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TCompositor.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 

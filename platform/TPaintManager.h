@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/TDeviceContext.h"
-#include "platform/TMessage.h"
-#include "platform/TRegion.h"
-#include "platform/TSurface.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/platform/TMessage.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/platform/TSurface.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "platform/TPngFile.h"
+#include "tessel/platform/TPngFile.h"
 
-#include "platform/TSurface.h"
+#include "tessel/platform/TSurface.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "platform/TProfileFile.h"
+#include "tessel/platform/TProfileFile.h"
 
 #include <cctype>
 #include <fstream>

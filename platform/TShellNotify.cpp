@@ -1,8 +1,8 @@
-#include "platform/TShellNotify.h"
+#include "tessel/platform/TShellNotify.h"
 
-#include "platform/Messages.h"
-#include "platform/TNotificationArea.h"
-#include "platform/TWindowManager.h"
+#include "tessel/platform/Messages.h"
+#include "tessel/platform/TNotificationArea.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 #include <map>

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "platform/TMessage.h"
-#include "platform/TSurface.h"
+#include "tessel/platform/TMessage.h"
+#include "tessel/platform/TNotificationArea.h"
+#include "tessel/platform/TSurface.h"
 
 #include <cstdint>
 #include <string>
 
 namespace tessel {
-
-class TNotificationArea;
 
 // What a notification-area call carries: the window that hears the icon's mouse as
 // callback messages, the icon's id for that window, which fields count, the picture

@@ -1,4 +1,4 @@
-#include "platform/TSimd.h"
+#include "tessel/platform/TSimd.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "platform/TSizeMoveLoop.h"
+#include "tessel/platform/TSizeMoveLoop.h"
 
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 

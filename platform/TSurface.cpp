@@ -1,4 +1,4 @@
-#include "platform/TSurface.h"
+#include "tessel/platform/TSurface.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "platform/TSysColors.h"
+#include "tessel/platform/TSysColors.h"
 
 #include <array>
 #include <cstddef>

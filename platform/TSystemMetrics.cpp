@@ -1,7 +1,7 @@
-#include "platform/TSystemMetrics.h"
+#include "tessel/platform/TSystemMetrics.h"
 
-#include "platform/Messages.h"
-#include "platform/TBackend.h"
+#include "tessel/platform/Messages.h"
+#include "tessel/platform/TBackend.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "platform/TTextDrawer.h"
+#include "tessel/platform/TTextDrawer.h"
 
-#include "platform/TDeviceContext.h"
-#include "platform/TSurface.h"
-#include "platform/Utf8.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/platform/TSurface.h"
+#include "tessel/platform/Utf8.h"
 
 namespace tessel {
 

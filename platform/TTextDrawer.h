@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TFontFace.h"
-#include "platform/TTextLayout.h"
+#include "tessel/platform/TFontFace.h"
+#include "tessel/platform/TTextLayout.h"
 
 #include <optional>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "platform/TTextLayout.h"
+#include "tessel/platform/TTextLayout.h"
 
-#include "platform/Utf8.h"
+#include "tessel/platform/Utf8.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/TMessage.h"
-#include "platform/TRect.h"
-#include "platform/TRegion.h"
-#include "platform/TSurface.h"
+#include "tessel/platform/TMessage.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/platform/TSurface.h"
 
 #include <cstdint>
 #include <functional>

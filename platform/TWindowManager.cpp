@@ -1,9 +1,9 @@
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TWindowManager.h"
 
-#include "platform/TCompositor.h"
-#include "platform/TDefWindowProc.h"
-#include "platform/TSystemMetrics.h"
-#include "platform/headless/THeadlessBackend.h"
+#include "tessel/platform/TCompositor.h"
+#include "tessel/platform/TDefWindowProc.h"
+#include "tessel/platform/TSystemMetrics.h"
+#include "tessel/platform/headless/THeadlessBackend.h"
 
 #include <algorithm>
 

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "platform/Messages.h"
-#include "platform/TActivation.h"
-#include "platform/TBackend.h"
-#include "platform/TDeviceContext.h"
-#include "platform/TInput.h"
-#include "platform/TNativeViews.h"
-#include "platform/TPaintManager.h"
-#include "platform/TRegion.h"
-#include "platform/TSizeMoveLoop.h"
-#include "platform/TSurface.h"
-#include "platform/TSystemMetrics.h"
-#include "platform/TWindow.h"
-#include "platform/TWindowPlacement.h"
+#include "tessel/platform/Messages.h"
+#include "tessel/platform/TActivation.h"
+#include "tessel/platform/TBackend.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/platform/TInput.h"
+#include "tessel/platform/TNativeViews.h"
+#include "tessel/platform/TPaintManager.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/platform/TSizeMoveLoop.h"
+#include "tessel/platform/TSurface.h"
+#include "tessel/platform/TSystemMetrics.h"
+#include "tessel/platform/TWindow.h"
+#include "tessel/platform/TWindowPlacement.h"
 
 #include <cstdint>
 #include <deque>

@@ -1,6 +1,6 @@
-#include "platform/TWindowPlacement.h"
+#include "tessel/platform/TWindowPlacement.h"
 
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
 

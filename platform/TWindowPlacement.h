@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Messages.h"
+#include "tessel/platform/Messages.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "platform/Utf8.h"
+#include "tessel/platform/Utf8.h"
 
 namespace tessel {
 

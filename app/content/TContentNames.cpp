@@ -1,7 +1,7 @@
 #include "app/content/TContentNames.h"
 
 #include "app/content/TPrivateFolder.h"
-#include "platform/Utf8.h"
+#include "tessel/platform/Utf8.h"
 
 #include <array>
 

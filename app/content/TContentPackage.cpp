@@ -1,7 +1,7 @@
 #include "app/content/TContentPackage.h"
 
 #include "app/content/TContentNames.h"
-#include "framework/Exception.h"
+#include "tessel/framework/Exception.h"
 
 #include <algorithm>
 #include <cerrno>

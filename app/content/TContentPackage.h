@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/content/TContentTable.h"
-#include "framework/TFileStream.h"
+#include "tessel/framework/TFileStream.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #include "app/content/TContentTable.h"
 
-#include "framework/Exception.h"
-#include "framework/TStream.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TStream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "app/content/TPrivateFolder.h"
 
-#include "framework/Exception.h"
+#include "tessel/framework/Exception.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // make-icon DIR: draws the player's icon, a tile of four coloured squares on a
 // rounded slate plate, as DIR/tessel-N.png at the sizes desktops ask for.
 
-#include "framework/TBitmap.h"
-#include "framework/TPngWriter.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TPngWriter.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/TGraphicControl.h"
+#include <tessel/framework/TGraphicControl.h>
 
 namespace tessel::demo {
 

@@ -1,9 +1,9 @@
 #include "examples/controls/DemoForm.h"
 
-#include "framework/TFormReader.h"
-#include "platform/TDeviceContext.h"
-#include "platform/TTextDrawer.h"
-#include "platform/TWindowManager.h"
+#include <tessel/framework/TFormReader.h>
+#include <tessel/platform/TDeviceContext.h>
+#include <tessel/platform/TTextDrawer.h>
+#include <tessel/platform/TWindowManager.h>
 
 namespace tessel::demo {
 

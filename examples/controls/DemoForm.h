@@ -2,9 +2,9 @@
 
 #include "examples/controls/DemoButton.h"
 #include "examples/controls/DemoPanel.h"
-#include "framework/TForm.h"
-#include "framework/TPopupMenu.h"
-#include "framework/TTimer.h"
+#include <tessel/framework/TForm.h>
+#include <tessel/framework/TPopupMenu.h>
+#include <tessel/framework/TTimer.h>
 
 namespace tessel::demo {
 

@@ -1,6 +1,6 @@
 #include "examples/controls/DemoPanel.h"
 
-#include "platform/TTextLayout.h"
+#include <tessel/platform/TTextLayout.h>
 
 namespace tessel::demo {
 

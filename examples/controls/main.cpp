@@ -1,9 +1,9 @@
 // A small program of framework controls on the desktop backend: aligned panels,
 // a button, a popup menu, a hint and a timer, in a window with a frame of its own.
 #include "examples/controls/DemoForm.h"
-#include "framework/TApplication.h"
-#include "platform/DesktopBackend.h"
-#include "platform/TWindowManager.h"
+#include <tessel/framework/TApplication.h>
+#include <tessel/platform/DesktopBackend.h>
+#include <tessel/platform/TWindowManager.h>
 
 #include <cstdio>
 

@@ -1,18 +1,18 @@
 // Your first skinned window: a form whose frame, panel and buttons are drawn from a
 // skin file. Copy this folder, build it against the installed library (see
 // CMakeLists.txt) and run: first-window [SKIN.vxs].
-#include "framework/Exception.h"
-#include "framework/TApplication.h"
-#include "framework/TForm.h"
-#include "platform/DesktopBackend.h"
-#include "platform/TWindowManager.h"
-#include "skin/controls/TvxSkinButton.h"
-#include "skin/controls/TvxSkinMenuButton.h"
-#include "skin/controls/TvxSkinPanel.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/menus/TvxSkinPopupMenu.h"
+#include <tessel/framework/Exception.h>
+#include <tessel/framework/TApplication.h>
+#include <tessel/framework/TForm.h>
+#include <tessel/platform/DesktopBackend.h>
+#include <tessel/platform/TWindowManager.h>
+#include <tessel/skin/controls/TvxSkinButton.h>
+#include <tessel/skin/controls/TvxSkinMenuButton.h>
+#include <tessel/skin/controls/TvxSkinPanel.h>
+#include <tessel/skin/data/TvxCompressedStoredSkin.h>
+#include <tessel/skin/data/TvxSkinData.h>
+#include <tessel/skin/form/TvxVeneer.h>
+#include <tessel/skin/menus/TvxSkinPopupMenu.h>
 
 #include <cstdio>
 

@@ -1,16 +1,16 @@
 #include "examples/gallery/BehavioursForm.h"
 
 #include "examples/gallery/GallerySkin.h"
-#include "framework/TApplication.h"
-#include "framework/TCanvas.h"
-#include "framework/TMenuItem.h"
-#include "framework/TPopupMenu.h"
-#include "skin/controls/TvxSkinPanel.h"
-#include "skin/controls/TvxSkinStatusBar.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/hint/TvxSkinHint.h"
-#include "skin/tray/TvxTrayIcon.h"
+#include <tessel/framework/TApplication.h>
+#include <tessel/framework/TCanvas.h>
+#include <tessel/framework/TMenuItem.h>
+#include <tessel/framework/TPopupMenu.h>
+#include <tessel/skin/controls/TvxSkinPanel.h>
+#include <tessel/skin/controls/TvxSkinStatusBar.h>
+#include <tessel/skin/data/TvxSkinData.h>
+#include <tessel/skin/form/TvxVeneer.h>
+#include <tessel/skin/hint/TvxSkinHint.h>
+#include <tessel/skin/tray/TvxTrayIcon.h>
 
 namespace tessel::gallery {
 

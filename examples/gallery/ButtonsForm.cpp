@@ -1,14 +1,14 @@
 #include "examples/gallery/ButtonsForm.h"
 
 #include "examples/gallery/GallerySkin.h"
-#include "framework/TCanvas.h"
-#include "skin/controls/TvxSkinButton.h"
-#include "skin/controls/TvxSkinMenuSpeedButton.h"
-#include "skin/controls/TvxSkinSpeedButton.h"
-#include "skin/controls/TvxSkinUpDown.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/menus/TvxSkinPopupMenu.h"
+#include <tessel/framework/TCanvas.h>
+#include <tessel/skin/controls/TvxSkinButton.h>
+#include <tessel/skin/controls/TvxSkinMenuSpeedButton.h>
+#include <tessel/skin/controls/TvxSkinSpeedButton.h>
+#include <tessel/skin/controls/TvxSkinUpDown.h>
+#include <tessel/skin/data/TvxSkinData.h>
+#include <tessel/skin/form/TvxVeneer.h>
+#include <tessel/skin/menus/TvxSkinPopupMenu.h>
 
 namespace tessel::gallery {
 

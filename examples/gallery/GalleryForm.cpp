@@ -1,20 +1,20 @@
 #include "examples/gallery/GalleryForm.h"
 
 #include "examples/gallery/GallerySkin.h"
-#include "framework/Exception.h"
-#include "framework/SysUtils.h"
-#include "framework/TFormReader.h"
-#include "platform/TShell.h"
-#include "skin/controls/TvxSkinControls.h"
-#include "skin/controls/TvxSkinMenuButton.h"
-#include "skin/controls/TvxSkinPanel.h"
-#include "skin/controls/TvxSkinStatusBar.h"
-#include "skin/controls/TvxSkinToolBar.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/hint/TvxSkinHint.h"
-#include "skin/menus/TvxSkinPopupMenu.h"
+#include <tessel/framework/Exception.h>
+#include <tessel/framework/SysUtils.h>
+#include <tessel/framework/TFormReader.h>
+#include <tessel/platform/TShell.h>
+#include <tessel/skin/controls/TvxSkinControls.h>
+#include <tessel/skin/controls/TvxSkinMenuButton.h>
+#include <tessel/skin/controls/TvxSkinPanel.h>
+#include <tessel/skin/controls/TvxSkinStatusBar.h>
+#include <tessel/skin/controls/TvxSkinToolBar.h>
+#include <tessel/skin/data/TvxCompressedStoredSkin.h>
+#include <tessel/skin/data/TvxSkinData.h>
+#include <tessel/skin/form/TvxVeneer.h>
+#include <tessel/skin/hint/TvxSkinHint.h>
+#include <tessel/skin/menus/TvxSkinPopupMenu.h>
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/TForm.h"
+#include <tessel/framework/TForm.h>
 
 #include <string>
 

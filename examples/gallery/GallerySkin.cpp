@@ -1,10 +1,10 @@
 #include "examples/gallery/GallerySkin.h"
 
-#include "framework/Exception.h"
-#include "framework/TCustomForm.h"
-#include "framework/TScreen.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxSkinData.h"
+#include <tessel/framework/Exception.h>
+#include <tessel/framework/TCustomForm.h>
+#include <tessel/framework/TScreen.h>
+#include <tessel/skin/data/TvxCompressedStoredSkin.h>
+#include <tessel/skin/data/TvxSkinData.h>
 
 #include <cstdio>
 

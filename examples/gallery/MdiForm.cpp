@@ -1,19 +1,19 @@
 #include "examples/gallery/MdiForm.h"
 
 #include "examples/gallery/GallerySkin.h"
-#include "framework/SysUtils.h"
-#include "framework/TApplication.h"
-#include "framework/TMainMenu.h"
-#include "framework/TMenuItem.h"
-#include "platform/TShell.h"
-#include "skin/controls/TvxSkinPanel.h"
-#include "skin/controls/TvxSkinSpeedButton.h"
-#include "skin/controls/TvxSkinToolBar.h"
-#include "skin/controls/TvxSkinUpDown.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxSkinMDITabsBar.h"
-#include "skin/form/TvxSkinMainMenuBar.h"
-#include "skin/form/TvxVeneer.h"
+#include <tessel/framework/SysUtils.h>
+#include <tessel/framework/TApplication.h>
+#include <tessel/framework/TMainMenu.h>
+#include <tessel/framework/TMenuItem.h>
+#include <tessel/platform/TShell.h>
+#include <tessel/skin/controls/TvxSkinPanel.h>
+#include <tessel/skin/controls/TvxSkinSpeedButton.h>
+#include <tessel/skin/controls/TvxSkinToolBar.h>
+#include <tessel/skin/controls/TvxSkinUpDown.h>
+#include <tessel/skin/data/TvxSkinData.h>
+#include <tessel/skin/form/TvxSkinMDITabsBar.h>
+#include <tessel/skin/form/TvxSkinMainMenuBar.h>
+#include <tessel/skin/form/TvxVeneer.h>
 
 namespace tessel::gallery {
 

@@ -1,17 +1,17 @@
 #include "examples/gallery/MenusForm.h"
 
 #include "examples/gallery/GallerySkin.h"
-#include "framework/ShortCuts.h"
-#include "framework/TCanvas.h"
-#include "framework/TImageList.h"
-#include "framework/TMenuItem.h"
-#include "skin/controls/TvxSkinMenuButton.h"
-#include "skin/controls/TvxSkinPanel.h"
-#include "skin/controls/TvxSkinToolBar.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/menus/TvxSkinImagesMenu.h"
-#include "skin/menus/TvxSkinPopupMenu.h"
+#include <tessel/framework/ShortCuts.h>
+#include <tessel/framework/TCanvas.h>
+#include <tessel/framework/TImageList.h>
+#include <tessel/framework/TMenuItem.h>
+#include <tessel/skin/controls/TvxSkinMenuButton.h>
+#include <tessel/skin/controls/TvxSkinPanel.h>
+#include <tessel/skin/controls/TvxSkinToolBar.h>
+#include <tessel/skin/data/TvxSkinData.h>
+#include <tessel/skin/form/TvxVeneer.h>
+#include <tessel/skin/menus/TvxSkinImagesMenu.h>
+#include <tessel/skin/menus/TvxSkinPopupMenu.h>
 
 #include <string>
 

@@ -1,12 +1,12 @@
 #include "examples/gallery/ObjectsForm.h"
 
 #include "examples/gallery/GallerySkin.h"
-#include "framework/TCanvas.h"
-#include "framework/TMainMenu.h"
-#include "framework/TMenuItem.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/form/objects/TvxSkinFrameGaugeObject.h"
+#include <tessel/framework/TCanvas.h>
+#include <tessel/framework/TMainMenu.h>
+#include <tessel/framework/TMenuItem.h>
+#include <tessel/skin/data/TvxSkinData.h>
+#include <tessel/skin/form/TvxVeneer.h>
+#include <tessel/skin/form/objects/TvxSkinFrameGaugeObject.h>
 
 namespace tessel::gallery {
 

@@ -9,11 +9,11 @@
 #include "examples/gallery/MdiForm.h"
 #include "examples/gallery/MenusForm.h"
 #include "examples/gallery/ObjectsForm.h"
-#include "framework/SysUtils.h"
-#include "framework/TApplication.h"
-#include "platform/DesktopBackend.h"
-#include "platform/TShell.h"
-#include "platform/TWindowManager.h"
+#include <tessel/framework/SysUtils.h>
+#include <tessel/framework/TApplication.h>
+#include <tessel/platform/DesktopBackend.h>
+#include <tessel/platform/TShell.h>
+#include <tessel/platform/TWindowManager.h>
 
 #include <cstdio>
 

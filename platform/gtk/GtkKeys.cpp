@@ -1,6 +1,6 @@
-#include "platform/gtk/GtkKeys.h"
+#include "tessel/platform/gtk/GtkKeys.h"
 
-#include "platform/Messages.h"
+#include "tessel/platform/Messages.h"
 
 #include <gdk/gdkkeysyms.h>
 

@@ -1,11 +1,11 @@
-#include "platform/gtk/TGtkBackend.h"
+#include "tessel/platform/gtk/TGtkBackend.h"
 
-#include "platform/DesktopBackend.h"
-#include "platform/TFontEngine.h"
-#include "platform/TWindowManager.h"
-#include "platform/gtk/TGtkNotificationArea.h"
-#include "platform/gtk/TGtkWebEngine.h"
-#include "platform/gtk/TGtkWindow.h"
+#include "tessel/platform/DesktopBackend.h"
+#include "tessel/platform/TFontEngine.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/platform/gtk/TGtkNotificationArea.h"
+#include "tessel/platform/gtk/TGtkWebEngine.h"
+#include "tessel/platform/gtk/TGtkWindow.h"
 
 #include <gdk/gdkx.h>
 #include <unistd.h>

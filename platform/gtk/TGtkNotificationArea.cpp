@@ -1,7 +1,7 @@
-#include "platform/gtk/TGtkNotificationArea.h"
+#include "tessel/platform/gtk/TGtkNotificationArea.h"
 
-#include "platform/Messages.h"
-#include "platform/gtk/TGtkStatusNotifierItem.h"
+#include "tessel/platform/Messages.h"
+#include "tessel/platform/gtk/TGtkStatusNotifierItem.h"
 
 #include <X11/Xlib.h>
 #include <gdk/gdkx.h>

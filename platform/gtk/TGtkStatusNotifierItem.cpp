@@ -1,6 +1,6 @@
-#include "platform/gtk/TGtkStatusNotifierItem.h"
+#include "tessel/platform/gtk/TGtkStatusNotifierItem.h"
 
-#include "platform/Messages.h"
+#include "tessel/platform/Messages.h"
 
 #include <unistd.h>
 

@@ -1,6 +1,6 @@
-#include "platform/gtk/TGtkWebContext.h"
+#include "tessel/platform/gtk/TGtkWebContext.h"
 
-#include "platform/gtk/TGtkWebPolicy.h"
+#include "tessel/platform/gtk/TGtkWebPolicy.h"
 
 #include <csignal>
 #include <dlfcn.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gtk/TGtkWebKit.h"
+#include "tessel/platform/gtk/TGtkWebKit.h"
 
 #include <list>
 #include <map>

@@ -1,8 +1,8 @@
-#include "platform/gtk/TGtkWebEngine.h"
+#include "tessel/platform/gtk/TGtkWebEngine.h"
 
-#include "platform/TShell.h"
-#include "platform/gtk/TGtkSessionBus.h"
-#include "platform/gtk/TGtkWebView.h"
+#include "tessel/platform/TShell.h"
+#include "tessel/platform/gtk/TGtkSessionBus.h"
+#include "tessel/platform/gtk/TGtkWebView.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TWebView.h"
-#include "platform/gtk/TGtkWebKit.h"
+#include "tessel/platform/TWebView.h"
+#include "tessel/platform/gtk/TGtkWebKit.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "platform/gtk/TGtkWebPolicy.h"
+#include "tessel/platform/gtk/TGtkWebPolicy.h"
 
-#include "platform/TLinkPolicy.h"
+#include "tessel/platform/TLinkPolicy.h"
 
 #include <cstdio>
 #include <webkit2/webkit2.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gtk/TGtkWebKit.h"
+#include "tessel/platform/gtk/TGtkWebKit.h"
 
 #include <gtk/gtk.h>
 #include <string>

@@ -1,7 +1,7 @@
-#include "platform/gtk/TGtkWebView.h"
+#include "tessel/platform/gtk/TGtkWebView.h"
 
-#include "platform/gtk/TGtkWebEngine.h"
-#include "platform/gtk/TGtkWebKit.h"
+#include "tessel/platform/gtk/TGtkWebEngine.h"
+#include "tessel/platform/gtk/TGtkWebKit.h"
 
 namespace tessel {
 

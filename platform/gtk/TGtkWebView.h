@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TWebView.h"
+#include "tessel/platform/TWebView.h"
 
 #include <gtk/gtk.h>
 #include <string>

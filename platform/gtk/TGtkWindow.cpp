@@ -1,8 +1,8 @@
-#include "platform/gtk/TGtkWindow.h"
+#include "tessel/platform/gtk/TGtkWindow.h"
 
-#include "platform/TWindowManager.h"
-#include "platform/gtk/GtkKeys.h"
-#include "platform/gtk/TGtkBackend.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/platform/gtk/GtkKeys.h"
+#include "tessel/platform/gtk/TGtkBackend.h"
 
 namespace tessel {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/TMessage.h"
-#include "platform/TRect.h"
-#include "platform/TRegion.h"
+#include "tessel/platform/TMessage.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/platform/TRegion.h"
 
 #include <gtk/gtk.h>
 #include <optional>

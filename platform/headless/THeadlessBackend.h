@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/TBackend.h"
-#include "platform/headless/THeadlessNotificationArea.h"
-#include "platform/headless/THeadlessWebView.h"
+#include "tessel/platform/TBackend.h"
+#include "tessel/platform/headless/THeadlessNotificationArea.h"
+#include "tessel/platform/headless/THeadlessWebView.h"
 
 namespace tessel {
 

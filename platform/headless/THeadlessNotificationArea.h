@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TNotificationArea.h"
+#include "tessel/platform/TNotificationArea.h"
 
 #include <map>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TWebView.h"
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TWebView.h"
+#include "tessel/platform/TWindowManager.h"
 
 #include <functional>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/TCanvas.h"
-#include "framework/TColor.h"
-#include "platform/TRect.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TColor.h"
+#include "tessel/platform/TRect.h"
 
 namespace tessel {
 

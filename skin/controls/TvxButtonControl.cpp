@@ -1,14 +1,14 @@
-#include "skin/controls/TvxButtonControl.h"
+#include "tessel/skin/controls/TvxButtonControl.h"
 
-#include "framework/TCanvas.h"
-#include "framework/TImageList.h"
-#include "framework/TTimer.h"
-#include "skin/controls/TvxBuiltInLook.h"
-#include "skin/data/TvxDataSkinButtonControl.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxEffectBmp.h"
-#include "skin/menus/TvxSkinImagesMenu.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/framework/TTimer.h"
+#include "tessel/skin/controls/TvxBuiltInLook.h"
+#include "tessel/skin/data/TvxDataSkinButtonControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxEffectBmp.h"
+#include "tessel/skin/menus/TvxSkinImagesMenu.h"
 
 #include <algorithm>
 

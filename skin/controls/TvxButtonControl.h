@@ -1,17 +1,17 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "skin/controls/TvxButtonState.h"
-#include "skin/controls/TvxSkinCustomControl.h"
-#include "skin/draw/TvxGlyphText.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/skin/controls/TvxButtonState.h"
+#include "tessel/skin/controls/TvxSkinCustomControl.h"
+#include "tessel/skin/data/TvxDataSkinButtonControl.h"
+#include "tessel/skin/draw/TvxGlyphText.h"
 
 #include <memory>
 
 namespace tessel {
 
-class TImageList;
 class TTimer;
-class TvxDataSkinButtonControl;
 class TvxSkinImagesMenu;
 
 enum TvxButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };

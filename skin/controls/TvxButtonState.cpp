@@ -1,6 +1,6 @@
-#include "skin/controls/TvxButtonState.h"
+#include "tessel/skin/controls/TvxButtonState.h"
 
-#include "framework/TTimer.h"
+#include "tessel/framework/TTimer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "skin/controls/TvxGraphicSkinControl.h"
+#include "tessel/skin/controls/TvxGraphicSkinControl.h"
 
-#include "skin/data/SkinMessages.h"
+#include "tessel/skin/data/SkinMessages.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/TvxSkinControlBase.h"
+#include "tessel/skin/controls/TvxSkinControlBase.h"
 
 namespace tessel {
 

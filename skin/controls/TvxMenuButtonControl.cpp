@@ -1,14 +1,14 @@
-#include "skin/controls/TvxMenuButtonControl.h"
+#include "tessel/skin/controls/TvxMenuButtonControl.h"
 
-#include "framework/TCanvas.h"
-#include "skin/controls/TvxBuiltInLook.h"
-#include "skin/data/SkinMessages.h"
-#include "skin/data/TvxDataSkinMenuButtonControl.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxSymbols.h"
-#include "skin/menus/TvxSkinImagesMenu.h"
-#include "skin/menus/TvxSkinPopupMenu.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/skin/controls/TvxBuiltInLook.h"
+#include "tessel/skin/data/SkinMessages.h"
+#include "tessel/skin/data/TvxDataSkinMenuButtonControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxSymbols.h"
+#include "tessel/skin/menus/TvxSkinImagesMenu.h"
+#include "tessel/skin/menus/TvxSkinPopupMenu.h"
 
 #include <type_traits>
 

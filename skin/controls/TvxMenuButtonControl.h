@@ -1,11 +1,10 @@
 #pragma once
 
-#include "skin/controls/TvxSkinButton.h"
-#include "skin/controls/TvxSkinSpeedButton.h"
+#include "tessel/skin/controls/TvxSkinButton.h"
+#include "tessel/skin/controls/TvxSkinSpeedButton.h"
+#include "tessel/skin/menus/TvxSkinPopupMenu.h"
 
 namespace tessel {
-
-class TvxSkinPopupMenu;
 
 // What a drop-down button adds to a skinned button (TButton is the push button or
 // the speed button): it drops its skinned popup menu and its images menu under

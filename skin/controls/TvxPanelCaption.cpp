@@ -1,13 +1,13 @@
-#include "skin/controls/TvxPanelCaption.h"
+#include "tessel/skin/controls/TvxPanelCaption.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "framework/TImageList.h"
-#include "skin/data/TvxDataSkinPanelControl.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxGlyphText.h"
-#include "skin/draw/TvxSymbols.h"
-#include "skin/draw/TvxTextHelpers.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/skin/data/TvxDataSkinPanelControl.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxGlyphText.h"
+#include "tessel/skin/draw/TvxSymbols.h"
+#include "tessel/skin/draw/TvxTextHelpers.h"
 
 #include <algorithm>
 

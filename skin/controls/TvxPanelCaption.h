@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TColor.h"
-#include "platform/TRect.h"
+#include "tessel/framework/TColor.h"
+#include "tessel/platform/TRect.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "skin/controls/TvxSkinBinding.h"
+#include "tessel/skin/controls/TvxSkinBinding.h"
 
-#include "skin/data/TvxDataSkinControl.h"
-#include "skin/data/TvxSkinData.h"
+#include "tessel/skin/data/TvxDataSkinControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
 
 namespace tessel {
 

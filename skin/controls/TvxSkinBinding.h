@@ -1,12 +1,13 @@
 #pragma once
 
+#include "tessel/skin/data/TvxDataSkinControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+
 #include <string>
 
 namespace tessel {
 
 class TComponent;
-class TvxDataSkinControl;
-class TvxSkinData;
 
 // The tie of a skinned control to its look: the skin data store (SkinData), the name
 // of its record in the store's control list (SkinDataName) and that record's index,

@@ -1,8 +1,8 @@
 #pragma once
 
-namespace tessel {
+#include "tessel/skin/data/TvxSkinData.h"
 
-class TvxSkinData;
+namespace tessel {
 
 // What the form's controller asks of every skinned control, windowed or not, around
 // a skin change: forget the record before the store replaces its records, take the

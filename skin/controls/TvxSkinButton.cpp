@@ -1,7 +1,7 @@
-#include "skin/controls/TvxSkinButton.h"
+#include "tessel/skin/controls/TvxSkinButton.h"
 
-#include "framework/ShortCuts.h"
-#include "platform/Messages.h"
+#include "tessel/framework/ShortCuts.h"
+#include "tessel/platform/Messages.h"
 
 namespace tessel {
 

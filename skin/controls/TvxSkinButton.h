@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TCustomForm.h"
-#include "skin/controls/TvxButtonControl.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/skin/controls/TvxButtonControl.h"
 
 namespace tessel {
 

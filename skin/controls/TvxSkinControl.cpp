@@ -1,7 +1,7 @@
-#include "skin/controls/TvxSkinControl.h"
+#include "tessel/skin/controls/TvxSkinControl.h"
 
-#include "platform/TWindowManager.h"
-#include "skin/data/SkinMessages.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/data/SkinMessages.h"
 
 namespace tessel {
 

@@ -1,12 +1,12 @@
-#include "skin/controls/TvxSkinControlBase.h"
+#include "tessel/skin/controls/TvxSkinControlBase.h"
 
-#include "framework/TCanvas.h"
-#include "framework/TImageList.h"
-#include "framework/TWinControl.h"
-#include "platform/TDeviceContext.h"
-#include "skin/controls/TvxCentringHost.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxEffectBmp.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/framework/TWinControl.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/skin/controls/TvxCentringHost.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxEffectBmp.h"
 
 namespace tessel {
 

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "framework/TCustomControl.h"
-#include "framework/TGraphicControl.h"
-#include "skin/controls/TvxSkinBinding.h"
-#include "skin/controls/TvxSkinBound.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCustomControl.h"
+#include "tessel/framework/TGraphicControl.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/skin/controls/TvxSkinBinding.h"
+#include "tessel/skin/controls/TvxSkinBound.h"
+#include "tessel/skin/data/TvxDataSkinControl.h"
 
 #include <string>
 
 namespace tessel {
-
-class TImageList;
-class TvxDataSkinControl;
 
 // What every skinned control has, windowed or not (TBase is the framework's
 // TCustomControl or TGraphicControl): the binding to its record, the properties of

@@ -1,8 +1,8 @@
-#include "skin/controls/TvxSkinControls.h"
+#include "tessel/skin/controls/TvxSkinControls.h"
 
-#include "framework/TWinControl.h"
-#include "skin/controls/TvxSkinBound.h"
-#include "skin/data/SkinMessages.h"
+#include "tessel/framework/TWinControl.h"
+#include "tessel/skin/controls/TvxSkinBound.h"
+#include "tessel/skin/data/SkinMessages.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
-#include "skin/controls/TvxSkinCustomBase.h"
+#include "tessel/skin/controls/TvxSkinCustomBase.h"
 
-#include "framework/TCanvas.h"
+#include "tessel/framework/TCanvas.h"
 
 namespace tessel {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "framework/TFont.h"
-#include "skin/controls/TvxGraphicSkinControl.h"
-#include "skin/controls/TvxSkinControl.h"
-#include "skin/controls/TvxSkinLook.h"
+#include "tessel/framework/TFont.h"
+#include "tessel/skin/controls/TvxGraphicSkinControl.h"
+#include "tessel/skin/controls/TvxSkinControl.h"
+#include "tessel/skin/controls/TvxSkinLook.h"
 
 namespace tessel {
 

@@ -1,8 +1,8 @@
-#include "skin/controls/TvxSkinCustomControl.h"
+#include "tessel/skin/controls/TvxSkinCustomControl.h"
 
-#include "framework/TCanvas.h"
-#include "platform/TDeviceContext.h"
-#include "skin/draw/TvxComposition.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/skin/draw/TvxComposition.h"
 
 namespace tessel {
 

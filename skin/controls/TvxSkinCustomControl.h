@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/TvxSkinCustomBase.h"
+#include "tessel/skin/controls/TvxSkinCustomBase.h"
 
 namespace tessel {
 

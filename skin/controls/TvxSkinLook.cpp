@@ -1,10 +1,10 @@
-#include "skin/controls/TvxSkinLook.h"
+#include "tessel/skin/controls/TvxSkinLook.h"
 
-#include "framework/TBitmap.h"
-#include "skin/data/TvxDataSkinCustomControl.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxMaskRegion.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/skin/data/TvxDataSkinCustomControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxMaskRegion.h"
 
 namespace tessel {
 

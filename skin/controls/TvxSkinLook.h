@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/TRegion.h"
-#include "skin/draw/TvxElementGeometry.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/skin/draw/TvxElementGeometry.h"
 
 #include <memory>
 
 namespace tessel {
 
-class TBitmap;
 class TvxDataSkinControl;
 class TvxSkinData;
 

@@ -1,6 +1,6 @@
-#include "skin/controls/TvxSkinMenuButton.h"
+#include "tessel/skin/controls/TvxSkinMenuButton.h"
 
-#include "platform/Messages.h"
+#include "tessel/platform/Messages.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/TvxMenuButtonControl.h"
+#include "tessel/skin/controls/TvxMenuButtonControl.h"
 
 namespace tessel {
 

@@ -1,4 +1,4 @@
-#include "skin/controls/TvxSkinMenuSpeedButton.h"
+#include "tessel/skin/controls/TvxSkinMenuSpeedButton.h"
 
 namespace tessel {
 

@@ -1,15 +1,15 @@
-#include "skin/controls/TvxSkinPanel.h"
+#include "tessel/skin/controls/TvxSkinPanel.h"
 
-#include "framework/TCanvas.h"
-#include "framework/TImageList.h"
-#include "platform/TDeviceContext.h"
-#include "skin/data/SkinMessages.h"
-#include "skin/data/TvxDataSkinPanelControl.h"
-#include "skin/data/TvxSkinColors.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxTextHelpers.h"
-#include "skin/draw/TvxTiling.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/skin/data/SkinMessages.h"
+#include "tessel/skin/data/TvxDataSkinPanelControl.h"
+#include "tessel/skin/data/TvxSkinColors.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxTextHelpers.h"
+#include "tessel/skin/draw/TvxTiling.h"
 
 namespace tessel {
 

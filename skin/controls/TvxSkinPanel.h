@@ -1,13 +1,12 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "skin/controls/TvxPanelCaption.h"
-#include "skin/controls/TvxSkinCustomControl.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/skin/controls/TvxPanelCaption.h"
+#include "tessel/skin/controls/TvxSkinCustomControl.h"
+#include "tessel/skin/data/TvxDataSkinPanelControl.h"
 
 namespace tessel {
-
-class TImageList;
-class TvxDataSkinPanelControl;
 
 enum TvxSkinBorderStyle { bvFrame = 0, bvRaised = 1, bvLowered = 2, bvNone = 3 };
 

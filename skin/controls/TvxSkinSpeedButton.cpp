@@ -1,8 +1,8 @@
-#include "skin/controls/TvxSkinSpeedButton.h"
+#include "tessel/skin/controls/TvxSkinSpeedButton.h"
 
-#include "framework/ShortCuts.h"
-#include "framework/TCanvas.h"
-#include "skin/data/TvxSkinData.h"
+#include "tessel/framework/ShortCuts.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/skin/data/TvxSkinData.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/TvxButtonControl.h"
+#include "tessel/skin/controls/TvxButtonControl.h"
 
 namespace tessel {
 

@@ -1,10 +1,10 @@
-#include "skin/controls/TvxSkinStatusBar.h"
+#include "tessel/skin/controls/TvxSkinStatusBar.h"
 
-#include "framework/TCanvas.h"
-#include "platform/TWindowManager.h"
-#include "skin/data/TvxDataSkinPanelControl.h"
-#include "skin/data/TvxSkinColors.h"
-#include "skin/data/TvxSkinData.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/data/TvxDataSkinPanelControl.h"
+#include "tessel/skin/data/TvxSkinColors.h"
+#include "tessel/skin/data/TvxSkinData.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/TvxSkinPanel.h"
+#include "tessel/skin/controls/TvxSkinPanel.h"
 
 namespace tessel {
 

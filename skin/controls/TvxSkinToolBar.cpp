@@ -1,12 +1,12 @@
-#include "skin/controls/TvxSkinToolBar.h"
+#include "tessel/skin/controls/TvxSkinToolBar.h"
 
-#include "framework/TCanvas.h"
-#include "framework/TImageList.h"
-#include "platform/TDeviceContext.h"
-#include "platform/TWindowManager.h"
-#include "skin/data/TvxDataSkinButtonControl.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/data/TvxDataSkinButtonControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
 
 namespace tessel {
 

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "framework/TImageList.h"
-#include "skin/controls/TvxCentringHost.h"
-#include "skin/controls/TvxSkinPanel.h"
-#include "skin/controls/TvxToolBarScroller.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/skin/controls/TvxCentringHost.h"
+#include "tessel/skin/controls/TvxSkinPanel.h"
+#include "tessel/skin/controls/TvxToolBarScroller.h"
+#include "tessel/skin/data/TvxDataSkinButtonControl.h"
 
 namespace tessel {
-
-class TvxDataSkinButtonControl;
 
 // The skinned tool bar, by default bound to the skin's "toolpanel" record: a panel
 // that always composes one whole image, keeps its children centred vertically in its

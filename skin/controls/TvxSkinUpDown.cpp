@@ -1,14 +1,14 @@
-#include "skin/controls/TvxSkinUpDown.h"
+#include "tessel/skin/controls/TvxSkinUpDown.h"
 
-#include "framework/TCanvas.h"
-#include "framework/TTimer.h"
-#include "platform/Messages.h"
-#include "skin/controls/TvxBuiltInLook.h"
-#include "skin/data/TvxDataSkinButtonControl.h"
-#include "skin/data/TvxDataSkinUpDownControl.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxSymbols.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TTimer.h"
+#include "tessel/platform/Messages.h"
+#include "tessel/skin/controls/TvxBuiltInLook.h"
+#include "tessel/skin/data/TvxDataSkinButtonControl.h"
+#include "tessel/skin/data/TvxDataSkinUpDownControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxSymbols.h"
 
 namespace tessel {
 

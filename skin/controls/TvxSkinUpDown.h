@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/TvxSkinCustomControl.h"
+#include "tessel/skin/controls/TvxSkinCustomControl.h"
 
 #include <array>
 #include <memory>

@@ -1,13 +1,13 @@
-#include "skin/controls/TvxToolBarScroller.h"
+#include "tessel/skin/controls/TvxToolBarScroller.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "platform/TWindowManager.h"
-#include "skin/controls/TvxSkinToolBar.h"
-#include "skin/data/TvxDataSkinButtonControl.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxSymbols.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/controls/TvxSkinToolBar.h"
+#include "tessel/skin/data/TvxDataSkinButtonControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxSymbols.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/TColor.h"
-#include "framework/TStringList.h"
-#include "platform/TRect.h"
+#include "tessel/framework/TColor.h"
+#include "tessel/framework/TStringList.h"
+#include "tessel/platform/TRect.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TMessage.h"
+#include "tessel/platform/TMessage.h"
 
 namespace tessel {
 

@@ -1,4 +1,4 @@
-#include "skin/data/TvxCompressedSkinList.h"
+#include "tessel/skin/data/TvxCompressedSkinList.h"
 
 namespace tessel {
 

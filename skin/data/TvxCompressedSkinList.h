@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TComponent.h"
-#include "skin/data/TvxSkinListItem.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/skin/data/TvxSkinListItem.h"
 
 #include <memory>
 #include <vector>

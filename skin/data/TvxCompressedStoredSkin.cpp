@@ -1,14 +1,14 @@
-#include "skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
 
-#include "framework/Exception.h"
-#include "framework/SysUtils.h"
-#include "framework/TBitmap.h"
-#include "framework/TFileStream.h"
-#include "framework/TMemIniFile.h"
-#include "framework/TZCompressionStream.h"
-#include "framework/TZDecompressionStream.h"
-#include "skin/data/SkinIniValues.h"
-#include "skin/data/TvxSkinPackage.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/SysUtils.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TFileStream.h"
+#include "tessel/framework/TMemIniFile.h"
+#include "tessel/framework/TZCompressionStream.h"
+#include "tessel/framework/TZDecompressionStream.h"
+#include "tessel/skin/data/SkinIniValues.h"
+#include "tessel/skin/data/TvxSkinPackage.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TComponent.h"
-#include "framework/TMemoryStream.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/framework/TMemoryStream.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinObject.h"
-#include "skin/data/TvxEnumWords.h"
+#include "tessel/skin/data/TvxDataSkinObject.h"
+#include "tessel/skin/data/TvxEnumWords.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinListBox.h"
+#include "tessel/skin/data/TvxDataSkinListBox.h"
 
 namespace tessel {
 

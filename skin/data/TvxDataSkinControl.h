@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/TvxSkinRecord.h"
+#include "tessel/skin/data/TvxSkinRecord.h"
 
 namespace tessel {
 

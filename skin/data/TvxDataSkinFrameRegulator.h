@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinFrameControl.h"
-#include "skin/data/TvxEnumWords.h"
+#include "tessel/skin/data/TvxDataSkinFrameControl.h"
+#include "tessel/skin/data/TvxEnumWords.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/data/TvxEnumWords.h"
-#include "skin/data/TvxSkinRecord.h"
+#include "tessel/skin/data/TvxEnumWords.h"
+#include "tessel/skin/data/TvxSkinRecord.h"
 
 namespace tessel {
 

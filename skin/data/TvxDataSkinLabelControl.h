@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinCustomControl.h"
+#include "tessel/skin/data/TvxDataSkinCustomControl.h"
 
 namespace tessel {
 

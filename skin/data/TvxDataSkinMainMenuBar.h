@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinControl.h"
+#include "tessel/skin/data/TvxDataSkinControl.h"
 
 namespace tessel {
 

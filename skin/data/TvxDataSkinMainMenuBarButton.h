@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinStdButton.h"
+#include "tessel/skin/data/TvxDataSkinStdButton.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinMainMenuItem.h"
+#include "tessel/skin/data/TvxDataSkinMainMenuItem.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinEditControl.h"
+#include "tessel/skin/data/TvxDataSkinEditControl.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinButtonControl.h"
+#include "tessel/skin/data/TvxDataSkinButtonControl.h"
 
 namespace tessel {
 

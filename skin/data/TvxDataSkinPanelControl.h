@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinCustomControl.h"
-#include "skin/data/TvxEnumWords.h"
+#include "tessel/skin/data/TvxDataSkinCustomControl.h"
+#include "tessel/skin/data/TvxEnumWords.h"
 
 namespace tessel {
 

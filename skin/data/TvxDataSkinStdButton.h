@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinButton.h"
-#include "skin/data/TvxEnumWords.h"
+#include "tessel/skin/data/TvxDataSkinButton.h"
+#include "tessel/skin/data/TvxEnumWords.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinFrameControl.h"
+#include "tessel/skin/data/TvxDataSkinFrameControl.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinObject.h"
+#include "tessel/skin/data/TvxDataSkinObject.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
-#include "skin/data/TvxEnumWords.h"
+#include "tessel/skin/data/TvxEnumWords.h"
 
-#include "framework/TColor.h"
-#include "skin/data/SkinEnums.h"
+#include "tessel/framework/TColor.h"
+#include "tessel/skin/data/SkinEnums.h"
 
 namespace tessel {
 

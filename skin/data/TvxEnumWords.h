@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/SkinEnums.h"
+#include "tessel/skin/data/SkinEnums.h"
 
 #include <cstdint>
 #include <initializer_list>

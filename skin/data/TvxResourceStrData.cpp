@@ -1,4 +1,4 @@
-#include "skin/data/TvxResourceStrData.h"
+#include "tessel/skin/data/TvxResourceStrData.h"
 
 namespace tessel {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/TColor.h"
-#include "framework/TComponent.h"
-#include "framework/TStringList.h"
+#include "tessel/framework/TColor.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/framework/TStringList.h"
 
 namespace tessel {
 

@@ -1,16 +1,16 @@
-#include "skin/data/TvxSkinData.h"
+#include "tessel/skin/data/TvxSkinData.h"
 
-#include "framework/TCustomForm.h"
-#include "framework/TMemIniFile.h"
-#include "framework/TMemoryStream.h"
-#include "framework/TScreen.h"
-#include "skin/data/SkinIniValues.h"
-#include "skin/data/SkinMessages.h"
-#include "skin/data/TvxCompressedSkinList.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxResourceStrData.h"
-#include "skin/data/TvxSkinPackage.h"
-#include "skin/data/TvxSkinRecordFactory.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TMemIniFile.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/framework/TScreen.h"
+#include "tessel/skin/data/SkinIniValues.h"
+#include "tessel/skin/data/SkinMessages.h"
+#include "tessel/skin/data/TvxCompressedSkinList.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxResourceStrData.h"
+#include "tessel/skin/data/TvxSkinPackage.h"
+#include "tessel/skin/data/TvxSkinRecordFactory.h"
 
 #include <algorithm>
 

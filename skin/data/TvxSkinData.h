@@ -1,15 +1,18 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "framework/TComponent.h"
-#include "framework/TStringList.h"
-#include "skin/data/TvxDataSkinArea.h"
-#include "skin/data/TvxDataSkinControl.h"
-#include "skin/data/TvxDataSkinHintWindow.h"
-#include "skin/data/TvxDataSkinObject.h"
-#include "skin/data/TvxDataSkinPopupWindow.h"
-#include "skin/data/TvxSkinColors.h"
-#include "skin/data/TvxSkinFormInfo.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/framework/TStringList.h"
+#include "tessel/skin/data/TvxCompressedSkinList.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxDataSkinArea.h"
+#include "tessel/skin/data/TvxDataSkinControl.h"
+#include "tessel/skin/data/TvxDataSkinHintWindow.h"
+#include "tessel/skin/data/TvxDataSkinObject.h"
+#include "tessel/skin/data/TvxDataSkinPopupWindow.h"
+#include "tessel/skin/data/TvxResourceStrData.h"
+#include "tessel/skin/data/TvxSkinColors.h"
+#include "tessel/skin/data/TvxSkinFormInfo.h"
 
 #include <memory>
 #include <string>
@@ -18,9 +21,6 @@
 namespace tessel {
 
 class TMemIniFile;
-class TvxCompressedSkinList;
-class TvxCompressedStoredSkin;
-class TvxResourceStrData;
 
 // The skin data store: the one object that holds a loaded skin — its pictures, the
 // frame, popup-window and hint-window settings, the skin colours and the records

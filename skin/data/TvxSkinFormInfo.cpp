@@ -1,6 +1,6 @@
-#include "skin/data/TvxSkinFormInfo.h"
+#include "tessel/skin/data/TvxSkinFormInfo.h"
 
-#include "skin/data/TvxSkinIniReader.h"
+#include "tessel/skin/data/TvxSkinIniReader.h"
 
 #include <algorithm>
 

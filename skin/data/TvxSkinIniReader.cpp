@@ -1,6 +1,6 @@
-#include "skin/data/TvxSkinIniReader.h"
+#include "tessel/skin/data/TvxSkinIniReader.h"
 
-#include "skin/data/SkinIniValues.h"
+#include "tessel/skin/data/SkinIniValues.h"
 
 namespace tessel {
 

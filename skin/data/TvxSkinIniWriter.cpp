@@ -1,6 +1,6 @@
-#include "skin/data/TvxSkinIniWriter.h"
+#include "tessel/skin/data/TvxSkinIniWriter.h"
 
-#include "skin/data/SkinIniValues.h"
+#include "tessel/skin/data/SkinIniValues.h"
 
 namespace tessel {
 

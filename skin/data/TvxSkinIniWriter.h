@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/TvxSkinFieldVisitor.h"
+#include "tessel/skin/data/TvxSkinFieldVisitor.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "skin/data/TvxSkinListItem.h"
+#include "tessel/skin/data/TvxSkinListItem.h"
 
-#include "framework/SysUtils.h"
-#include "skin/data/TvxCompressedSkinList.h"
+#include "tessel/framework/SysUtils.h"
+#include "tessel/skin/data/TvxCompressedSkinList.h"
 
 namespace tessel {
 

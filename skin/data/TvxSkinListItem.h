@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
 
 #include <memory>
 #include <string>

@@ -1,9 +1,9 @@
-#include "skin/data/TvxSkinPackage.h"
+#include "tessel/skin/data/TvxSkinPackage.h"
 
-#include "framework/Exception.h"
-#include "framework/TBitmap.h"
-#include "framework/TStream.h"
-#include "framework/TStringList.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TStream.h"
+#include "tessel/framework/TStringList.h"
 
 #include <string>
 

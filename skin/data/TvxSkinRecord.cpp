@@ -1,7 +1,7 @@
-#include "skin/data/TvxSkinRecord.h"
+#include "tessel/skin/data/TvxSkinRecord.h"
 
-#include "skin/data/TvxSkinIniReader.h"
-#include "skin/data/TvxSkinIniWriter.h"
+#include "tessel/skin/data/TvxSkinIniReader.h"
+#include "tessel/skin/data/TvxSkinIniWriter.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/data/TvxDataSkinControl.h"
-#include "skin/data/TvxDataSkinObject.h"
+#include "tessel/skin/data/TvxDataSkinControl.h"
+#include "tessel/skin/data/TvxDataSkinObject.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "skin/draw/TFBitmap.h"
+#include "tessel/skin/draw/TFBitmap.h"
 
 namespace tessel {
 

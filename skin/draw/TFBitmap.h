@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/draw/TvxEffectBmp.h"
+#include "tessel/skin/draw/TvxEffectBmp.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxComposition.h"
 
-#include "platform/Raster.h"
-#include "skin/draw/TvxTiling.h"
+#include "tessel/platform/Raster.h"
+#include "tessel/skin/draw/TvxTiling.h"
 
 namespace tessel {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "platform/TRegion.h"
-#include "skin/draw/TvxElementGeometry.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/skin/draw/TvxElementGeometry.h"
 
 namespace tessel {
 

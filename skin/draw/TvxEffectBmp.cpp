@@ -1,9 +1,9 @@
-#include "skin/draw/TvxEffectBmp.h"
+#include "tessel/skin/draw/TvxEffectBmp.h"
 
-#include "framework/TBitmap.h"
-#include "platform/TDeviceContext.h"
-#include "platform/TSurface.h"
-#include "skin/draw/TvxEffectRows.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/platform/TSurface.h"
+#include "tessel/skin/draw/TvxEffectRows.h"
 
 #include <algorithm>
 #include <cmath>

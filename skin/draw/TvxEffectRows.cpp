@@ -1,6 +1,6 @@
-#include "skin/draw/TvxEffectRows.h"
+#include "tessel/skin/draw/TvxEffectRows.h"
 
-#include "platform/TSimd.h"
+#include "tessel/platform/TSimd.h"
 
 #include <algorithm>
 #include <cmath>

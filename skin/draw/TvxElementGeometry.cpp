@@ -1,6 +1,6 @@
-#include "skin/draw/TvxElementGeometry.h"
+#include "tessel/skin/draw/TvxElementGeometry.h"
 
-#include "skin/data/TvxDataSkinCustomControl.h"
+#include "tessel/skin/data/TvxDataSkinCustomControl.h"
 
 namespace tessel {
 

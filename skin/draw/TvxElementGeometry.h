@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TRect.h"
-#include "skin/data/SkinEnums.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/skin/data/SkinEnums.h"
 
 namespace tessel {
 

@@ -1,9 +1,9 @@
-#include "skin/draw/TvxGlyphText.h"
+#include "tessel/skin/draw/TvxGlyphText.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "framework/TImageList.h"
-#include "platform/TTextLayout.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/platform/TTextLayout.h"
 
 namespace tessel {
 

@@ -1,8 +1,8 @@
-#include "skin/draw/TvxMaskRegion.h"
+#include "tessel/skin/draw/TvxMaskRegion.h"
 
-#include "platform/Raster.h"
-#include "skin/draw/TvxMaskRuns.h"
-#include "skin/draw/TvxTiling.h"
+#include "tessel/platform/Raster.h"
+#include "tessel/skin/draw/TvxMaskRuns.h"
+#include "tessel/skin/draw/TvxTiling.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/TRegion.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxElementGeometry.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxElementGeometry.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,9 +1,9 @@
-#include "skin/draw/TvxMaskRuns.h"
+#include "tessel/skin/draw/TvxMaskRuns.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TMaskBits.h"
-#include "platform/TSimd.h"
-#include "skin/draw/TFBitmap.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TMaskBits.h"
+#include "tessel/platform/TSimd.h"
+#include "tessel/skin/draw/TFBitmap.h"
 
 #include <bit>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "skin/draw/TvxPlatform.h"
+#include "tessel/skin/draw/TvxPlatform.h"
 
-#include "framework/TBitmap.h"
-#include "platform/TWindowManager.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/platform/TWindowManager.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
-#include "skin/draw/TvxSymbols.h"
+#include "tessel/skin/draw/TvxSymbols.h"
 
-#include "framework/TCanvas.h"
+#include "tessel/framework/TCanvas.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
-#include "skin/draw/TvxTextHelpers.h"
+#include "tessel/skin/draw/TvxTextHelpers.h"
 
-#include "framework/TCanvas.h"
-#include "platform/TTextLayout.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TTextLayout.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TRect.h"
+#include "tessel/platform/TRect.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "skin/draw/TvxTiling.h"
+#include "tessel/skin/draw/TvxTiling.h"
 
-#include "platform/TSurface.h"
+#include "tessel/platform/TSurface.h"
 
 #include <algorithm>
 #include <cstring>

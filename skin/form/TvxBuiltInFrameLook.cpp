@@ -1,10 +1,10 @@
-#include "skin/form/TvxBuiltInFrameLook.h"
+#include "tessel/skin/form/TvxBuiltInFrameLook.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "platform/TDeviceContext.h"
-#include "skin/draw/TvxTextHelpers.h"
-#include "skin/form/objects/TvxActiveSkinObject.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/skin/draw/TvxTextHelpers.h"
+#include "tessel/skin/form/objects/TvxActiveSkinObject.h"
 
 namespace tessel {
 

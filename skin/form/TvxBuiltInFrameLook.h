@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/form/TvxFrameScene.h"
+#include "tessel/skin/form/TvxFrameScene.h"
 
 namespace tessel {
 

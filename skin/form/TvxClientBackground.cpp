@@ -1,10 +1,10 @@
-#include "skin/form/TvxClientBackground.h"
+#include "tessel/skin/form/TvxClientBackground.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "platform/TDeviceContext.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxFrameGeometry.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/form/TvxFrameGeometry.h"
 
 namespace tessel {
 

@@ -1,12 +1,12 @@
-#include "skin/form/TvxClientFrameLook.h"
+#include "tessel/skin/form/TvxClientFrameLook.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "platform/TDeviceContext.h"
-#include "skin/data/TvxDataSkinPanelControl.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/form/objects/TvxActiveSkinObject.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/skin/data/TvxDataSkinPanelControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/form/objects/TvxActiveSkinObject.h"
 
 namespace tessel {
 

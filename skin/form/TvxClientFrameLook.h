@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "skin/form/TvxFrameScene.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/skin/form/TvxFrameScene.h"
 
 namespace tessel {
 

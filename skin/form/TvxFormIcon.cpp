@@ -1,9 +1,9 @@
-#include "skin/form/TvxFormIcon.h"
+#include "tessel/skin/form/TvxFormIcon.h"
 
-#include "framework/TApplication.h"
-#include "framework/TCanvas.h"
-#include "framework/TCustomForm.h"
-#include "platform/TDefaultIcon.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/platform/TDefaultIcon.h"
 
 #include <algorithm>
 

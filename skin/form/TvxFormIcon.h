@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "platform/TRect.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/platform/TRect.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
-#include "skin/form/TvxFrameGeometry.h"
+#include "tessel/skin/form/TvxFrameGeometry.h"
 
-#include "skin/data/TvxSkinData.h"
+#include "tessel/skin/data/TvxSkinData.h"
 
 namespace tessel {
 

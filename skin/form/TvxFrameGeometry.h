@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TRect.h"
-#include "skin/draw/TvxElementGeometry.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/skin/draw/TvxElementGeometry.h"
 
 namespace tessel {
 

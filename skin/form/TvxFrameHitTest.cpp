@@ -1,8 +1,8 @@
-#include "skin/form/TvxFrameHitTest.h"
+#include "tessel/skin/form/TvxFrameHitTest.h"
 
-#include "platform/Messages.h"
-#include "skin/form/TvxFrameGeometry.h"
-#include "skin/form/TvxFrameShape.h"
+#include "tessel/platform/Messages.h"
+#include "tessel/skin/form/TvxFrameGeometry.h"
+#include "tessel/skin/form/TvxFrameShape.h"
 
 namespace tessel {
 

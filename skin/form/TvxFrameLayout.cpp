@@ -1,9 +1,9 @@
-#include "skin/form/TvxFrameLayout.h"
+#include "tessel/skin/form/TvxFrameLayout.h"
 
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxFrameGeometry.h"
-#include "skin/form/objects/TvxSkinCaptionObject.h"
-#include "skin/form/objects/TvxSkinStdButtonObject.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/form/TvxFrameGeometry.h"
+#include "tessel/skin/form/objects/TvxSkinCaptionObject.h"
+#include "tessel/skin/form/objects/TvxSkinStdButtonObject.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
-#include "skin/form/TvxFrameObjects.h"
+#include "tessel/skin/form/TvxFrameObjects.h"
 
-#include "skin/form/objects/TvxSkinButtonObject.h"
-#include "skin/form/objects/TvxSkinCaptionObject.h"
+#include "tessel/skin/form/objects/TvxSkinButtonObject.h"
+#include "tessel/skin/form/objects/TvxSkinCaptionObject.h"
 
 namespace tessel {
 

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "platform/TRect.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/skin/form/objects/TvxActiveSkinObject.h"
 
 #include <functional>
 #include <memory>
 #include <vector>
 
 namespace tessel {
-
-class TvxActiveSkinObject;
 
 // The frame objects of a form, in list order, and which of them is under the mouse
 // (hot), was before, and holds the mouse (captured). Mouse calls are routed to the

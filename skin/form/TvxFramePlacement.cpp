@@ -1,4 +1,4 @@
-#include "skin/form/TvxFramePlacement.h"
+#include "tessel/skin/form/TvxFramePlacement.h"
 
 #include <algorithm>
 

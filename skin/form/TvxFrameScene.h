@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/form/TvxFrameGeometry.h"
+#include "tessel/skin/form/TvxFrameGeometry.h"
 
 #include <functional>
 #include <string>

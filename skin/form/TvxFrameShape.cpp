@@ -1,8 +1,8 @@
-#include "skin/form/TvxFrameShape.h"
+#include "tessel/skin/form/TvxFrameShape.h"
 
-#include "platform/TRegion.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxMaskRegion.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxMaskRegion.h"
 
 namespace tessel {
 

@@ -1,4 +1,4 @@
-#include "skin/form/TvxMDITabsLayout.h"
+#include "tessel/skin/form/TvxMDITabsLayout.h"
 
 #include <algorithm>
 

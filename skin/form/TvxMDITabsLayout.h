@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/form/TvxMDITab.h"
+#include "tessel/skin/form/TvxMDITab.h"
 
 #include <memory>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "skin/form/TvxMagnet.h"
+#include "tessel/skin/form/TvxMagnet.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-namespace tessel {
+#include "tessel/framework/TMenuItem.h"
 
-class TMenuItem;
+namespace tessel {
 
 // One top-level entry of a main menu the skin shows, in the frame or on a menu bar.
 // The keyboard moves over entries through this face, whichever shows them.

@@ -1,10 +1,10 @@
-#include "skin/form/TvxMainMenuItemLook.h"
+#include "tessel/skin/form/TvxMainMenuItemLook.h"
 
-#include "framework/TCanvas.h"
-#include "skin/data/TvxDataSkinMainMenuItem.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxEffectBmp.h"
-#include "skin/draw/TvxTextHelpers.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/skin/data/TvxDataSkinMainMenuItem.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxEffectBmp.h"
+#include "tessel/skin/draw/TvxTextHelpers.h"
 
 #include <algorithm>
 

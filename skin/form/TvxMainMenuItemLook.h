@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "skin/data/SkinEnums.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/skin/data/SkinEnums.h"
 
 #include <functional>
 #include <string>

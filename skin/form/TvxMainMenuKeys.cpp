@@ -1,8 +1,8 @@
-#include "skin/form/TvxMainMenuKeys.h"
+#include "tessel/skin/form/TvxMainMenuKeys.h"
 
-#include "framework/ShortCuts.h"
-#include "framework/TMenuItem.h"
-#include "skin/form/TvxMainMenuEntry.h"
+#include "tessel/framework/ShortCuts.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/skin/form/TvxMainMenuEntry.h"
 
 namespace tessel {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "tessel/skin/form/TvxMainMenuEntry.h"
+
 #include <vector>
 
 namespace tessel {
-
-class TvxMainMenuEntry;
 
 // The keyboard over a main menu's top-level entries, the same for the entries in the
 // frame and on a menu bar: Alt+letter, the arrows between entries (round the ends),

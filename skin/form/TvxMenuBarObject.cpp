@@ -1,8 +1,8 @@
-#include "skin/form/TvxMenuBarObject.h"
+#include "tessel/skin/form/TvxMenuBarObject.h"
 
-#include "skin/data/TvxDataSkinButton.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxSkinMainMenuBar.h"
+#include "tessel/skin/data/TvxDataSkinButton.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/form/TvxSkinMainMenuBar.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "platform/TRect.h"
-#include "skin/data/SkinEnums.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/skin/data/SkinEnums.h"
 
 #include <string>
 

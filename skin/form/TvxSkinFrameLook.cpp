@@ -1,11 +1,11 @@
-#include "skin/form/TvxSkinFrameLook.h"
+#include "tessel/skin/form/TvxSkinFrameLook.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "platform/TDeviceContext.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxEffectBmp.h"
-#include "skin/form/objects/TvxActiveSkinObject.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxEffectBmp.h"
+#include "tessel/skin/form/objects/TvxActiveSkinObject.h"
 
 namespace tessel {
 

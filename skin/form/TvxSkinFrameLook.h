@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/draw/TvxComposition.h"
-#include "skin/form/TvxFrameScene.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/form/TvxFrameScene.h"
 
 namespace tessel {
 

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "skin/controls/TvxSkinCustomControl.h"
-#include "skin/form/TvxMDITabsLayout.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/skin/controls/TvxSkinCustomControl.h"
+#include "tessel/skin/controls/TvxSkinMenuSpeedButton.h"
+#include "tessel/skin/form/TvxMDITabsLayout.h"
+#include "tessel/skin/menus/TvxSkinPopupMenu.h"
 
 #include <functional>
 
 namespace tessel {
-
-class TCustomForm;
-class TvxSkinMenuSpeedButton;
-class TvxSkinPopupMenu;
 
 enum TvxSkinMDITabKind { vxtkTab, vxtkButton };
 using TvxMDITabEvent = std::function<void(TComponent* sender, TvxMDITab* tab)>;

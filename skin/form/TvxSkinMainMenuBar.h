@@ -1,8 +1,14 @@
 #pragma once
 
-#include "framework/TFont.h"
-#include "skin/controls/TvxSkinCustomControl.h"
-#include "skin/form/TvxMainMenuKeys.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TFont.h"
+#include "tessel/framework/TMainMenu.h"
+#include "tessel/skin/controls/TvxSkinCustomControl.h"
+#include "tessel/skin/data/TvxDataSkinMainMenuBar.h"
+#include "tessel/skin/form/TvxMainMenuKeys.h"
+#include "tessel/skin/form/TvxSkinMainMenuBarButton.h"
+#include "tessel/skin/form/TvxSkinMainMenuBarItem.h"
+#include "tessel/skin/form/TvxVeneer.h"
 
 #include <functional>
 #include <memory>
@@ -11,15 +17,9 @@
 
 namespace tessel {
 
-class TCustomForm;
-class TMainMenu;
 class TMenuItem;
 class TTimer;
-class TvxDataSkinMainMenuBar;
 class TvxMenuBarObject;
-class TvxSkinMainMenuBarButton;
-class TvxSkinMainMenuBarItem;
-class TvxVeneer;
 
 // A skinned main menu bar at the top of a form: one entry per shown top-level item
 // of its MainMenu, drawn from the skin's "mainmenubar" record and the entry record

@@ -1,10 +1,10 @@
-#include "skin/form/TvxSkinMainMenuBarButton.h"
+#include "tessel/skin/form/TvxSkinMainMenuBarButton.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "skin/controls/TvxBuiltInLook.h"
-#include "skin/draw/TvxSymbols.h"
-#include "skin/form/TvxSkinMainMenuBar.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/skin/controls/TvxBuiltInLook.h"
+#include "tessel/skin/draw/TvxSymbols.h"
+#include "tessel/skin/form/TvxSkinMainMenuBar.h"
 
 #include <algorithm>
 

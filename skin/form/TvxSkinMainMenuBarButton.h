@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/form/TvxMenuBarObject.h"
+#include "tessel/skin/form/TvxMenuBarObject.h"
 
 namespace tessel {
 

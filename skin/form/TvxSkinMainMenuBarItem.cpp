@@ -1,11 +1,11 @@
-#include "skin/form/TvxSkinMainMenuBarItem.h"
+#include "tessel/skin/form/TvxSkinMainMenuBarItem.h"
 
-#include "framework/TCanvas.h"
-#include "framework/TMenuItem.h"
-#include "skin/controls/TvxBuiltInLook.h"
-#include "skin/data/TvxDataSkinMainMenuItem.h"
-#include "skin/form/TvxMainMenuItemLook.h"
-#include "skin/form/TvxSkinMainMenuBar.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/skin/controls/TvxBuiltInLook.h"
+#include "tessel/skin/data/TvxDataSkinMainMenuItem.h"
+#include "tessel/skin/form/TvxMainMenuItemLook.h"
+#include "tessel/skin/form/TvxSkinMainMenuBar.h"
 
 namespace tessel {
 

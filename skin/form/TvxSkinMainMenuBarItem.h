@@ -1,12 +1,11 @@
 #pragma once
 
-#include "skin/form/TvxMainMenuEntry.h"
-#include "skin/form/TvxMenuBarObject.h"
-#include "skin/form/objects/TvxFrameAnimation.h"
+#include "tessel/skin/data/TvxDataSkinMainMenuItem.h"
+#include "tessel/skin/form/TvxMainMenuEntry.h"
+#include "tessel/skin/form/TvxMenuBarObject.h"
+#include "tessel/skin/form/objects/TvxFrameAnimation.h"
 
 namespace tessel {
-
-class TvxDataSkinMainMenuItem;
 
 // A top-level entry of the main menu bar: the menu item's caption on the record's
 // look (or the built-in one). Pressed, it opens its submenu below itself, or runs

@@ -1,38 +1,37 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "framework/TComponent.h"
-#include "framework/TControl.h"
-#include "framework/TCustomForm.h"
-#include "framework/TFont.h"
-#include "skin/form/TvxFormIcon.h"
-#include "skin/form/TvxFrameGeometry.h"
-#include "skin/form/TvxFrameObjects.h"
-#include "skin/form/TvxFrameShape.h"
-#include "skin/form/TvxMagnet.h"
-#include "skin/form/TvxMainMenuKeys.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
-#include "skin/form/objects/TvxMainMenuHost.h"
-#include "skin/menus/TvxMenuHost.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/framework/TControl.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TFont.h"
+#include "tessel/framework/TMainMenu.h"
+#include "tessel/framework/TMenu.h"
+#include "tessel/framework/TPopupMenu.h"
+#include "tessel/skin/controls/TvxSkinStatusBar.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/form/TvxFormIcon.h"
+#include "tessel/skin/form/TvxFrameGeometry.h"
+#include "tessel/skin/form/TvxFrameObjects.h"
+#include "tessel/skin/form/TvxFrameShape.h"
+#include "tessel/skin/form/TvxMagnet.h"
+#include "tessel/skin/form/TvxMainMenuKeys.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/skin/form/objects/TvxMainMenuHost.h"
+#include "tessel/skin/hint/TvxSkinHint.h"
+#include "tessel/skin/menus/TvxMenuHost.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
+#include "tessel/skin/tray/TvxTrayIcon.h"
 
 #include <memory>
 
 namespace tessel {
 
-class TCustomForm;
 class TDeviceContext;
-class TMenu;
-class TPopupMenu;
 class TTimer;
-class TvxSkinMainMenuBar;
+class TvxSkinMainMenuBar; // complete in <tessel/skin/form/TvxSkinMainMenuBar.h>
 struct MSG;
-class TvxSkinStatusBar;
 class TvxFrameLook;
-class TvxSkinData;
-class TvxSkinHint;
-class TvxSkinMenu;
-class TvxTrayIcon;
-class TMainMenu;
 class TMenuItem;
 struct TvxFrameScene;
 

@@ -1,8 +1,8 @@
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/form/objects/TvxSkinAnimateObject.h"
-#include "skin/form/objects/TvxSkinStdButtonObject.h"
-#include "skin/hint/TvxSkinHint.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/form/TvxVeneer.h"
+#include "tessel/skin/form/objects/TvxSkinAnimateObject.h"
+#include "tessel/skin/form/objects/TvxSkinStdButtonObject.h"
+#include "tessel/skin/hint/TvxSkinHint.h"
 
 namespace tessel {
 

@@ -1,11 +1,11 @@
-#include "framework/ShortCuts.h"
-#include "framework/TCustomForm.h"
-#include "framework/TMainMenu.h"
-#include "framework/TMenuItem.h"
-#include "platform/TWindowManager.h"
-#include "skin/form/TvxSkinMainMenuBar.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/menus/TvxSkinMenu.h"
+#include "tessel/framework/ShortCuts.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TMainMenu.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/form/TvxSkinMainMenuBar.h"
+#include "tessel/skin/form/TvxVeneer.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
 
 namespace tessel {
 

@@ -1,8 +1,8 @@
-#include "framework/TApplication.h"
-#include "platform/TWindowManager.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/menus/TvxSkinMenu.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/form/TvxVeneer.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
 
 namespace tessel {
 

@@ -1,8 +1,8 @@
-#include "framework/TApplication.h"
-#include "framework/TCustomForm.h"
-#include "platform/TWindowManager.h"
-#include "skin/draw/TvxPlatform.h"
-#include "skin/form/TvxVeneer.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/draw/TvxPlatform.h"
+#include "tessel/skin/form/TvxVeneer.h"
 
 namespace tessel {
 

@@ -1,13 +1,13 @@
-#include "framework/ShortCuts.h"
-#include "framework/TCustomForm.h"
-#include "framework/TMenuItem.h"
-#include "framework/TPopupMenu.h"
-#include "platform/TWindowManager.h"
-#include "skin/data/TvxResourceStrData.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/form/objects/TvxSkinStdButtonObject.h"
-#include "skin/menus/TvxSkinMenu.h"
+#include "tessel/framework/ShortCuts.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/framework/TPopupMenu.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/data/TvxResourceStrData.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/form/TvxVeneer.h"
+#include "tessel/skin/form/objects/TvxSkinStdButtonObject.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "framework/ShortCuts.h"
-#include "framework/TApplication.h"
-#include "framework/TCustomForm.h"
-#include "framework/TMenuItem.h"
-#include "framework/TPopupMenu.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/menus/TvxSkinPopupMenu.h"
-#include "skin/tray/TvxTrayIcon.h"
+#include "tessel/framework/ShortCuts.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/framework/TPopupMenu.h"
+#include "tessel/skin/form/TvxVeneer.h"
+#include "tessel/skin/menus/TvxSkinPopupMenu.h"
+#include "tessel/skin/tray/TvxTrayIcon.h"
 
 namespace tessel {
 

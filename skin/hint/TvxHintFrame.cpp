@@ -1,12 +1,12 @@
-#include "skin/hint/TvxHintFrame.h"
+#include "tessel/skin/hint/TvxHintFrame.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "platform/TRegion.h"
-#include "skin/data/TvxDataSkinHintWindow.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxMaskRegion.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/skin/data/TvxDataSkinHintWindow.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxMaskRegion.h"
 
 namespace tessel {
 

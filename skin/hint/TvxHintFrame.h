@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/TRect.h"
-#include "skin/draw/TvxElementGeometry.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/skin/data/TvxDataSkinHintWindow.h"
+#include "tessel/skin/draw/TvxElementGeometry.h"
 
 #include <memory>
 
@@ -9,7 +10,6 @@ namespace tessel {
 
 class TBitmap;
 class TRegion;
-class TvxDataSkinHintWindow;
 class TvxSkinData;
 
 // The frame of a hint window: the skin's HINTWINDOW picture grown round the text by

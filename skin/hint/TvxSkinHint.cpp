@@ -1,13 +1,13 @@
-#include "skin/hint/TvxSkinHint.h"
+#include "tessel/skin/hint/TvxSkinHint.h"
 
-#include "framework/TCustomForm.h"
-#include "framework/TTimer.h"
-#include "platform/TWindowManager.h"
-#include "skin/controls/TvxGraphicSkinControl.h"
-#include "skin/controls/TvxSkinControl.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxPlatform.h"
-#include "skin/hint/TvxSkinHintWindow.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TTimer.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/controls/TvxGraphicSkinControl.h"
+#include "tessel/skin/controls/TvxSkinControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxPlatform.h"
+#include "tessel/skin/hint/TvxSkinHintWindow.h"
 
 #include <algorithm>
 #include <vector>

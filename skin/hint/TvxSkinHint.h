@@ -1,19 +1,19 @@
 #pragma once
 
-#include "framework/TApplication.h"
-#include "framework/TComponent.h"
-#include "framework/TFont.h"
-#include "skin/menus/TvxCursorHint.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/framework/TFont.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/hint/TvxSkinHintWindow.h"
+#include "tessel/skin/menus/TvxCursorHint.h"
 
 #include <memory>
 #include <string>
 
 namespace tessel {
 
-class TImageList;
 class TTimer;
-class TvxSkinData;
-class TvxSkinHintWindow;
 
 // Makes the program's hints skinned ones: while it exists the application's hint
 // window is a TvxSkinHintWindow, and the hint of a skinned control carries the

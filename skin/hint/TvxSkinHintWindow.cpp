@@ -1,14 +1,14 @@
-#include "skin/hint/TvxSkinHintWindow.h"
+#include "tessel/skin/hint/TvxSkinHintWindow.h"
 
-#include "framework/TCanvas.h"
-#include "framework/TImageList.h"
-#include "platform/TRegion.h"
-#include "platform/TTextLayout.h"
-#include "platform/TWindowManager.h"
-#include "skin/data/TvxDataSkinHintWindow.h"
-#include "skin/draw/TvxEffectBmp.h"
-#include "skin/draw/TvxPlatform.h"
-#include "skin/hint/TvxSkinHint.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/platform/TTextLayout.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/data/TvxDataSkinHintWindow.h"
+#include "tessel/skin/draw/TvxEffectBmp.h"
+#include "tessel/skin/draw/TvxPlatform.h"
+#include "tessel/skin/hint/TvxSkinHint.h"
 
 #include <algorithm>
 

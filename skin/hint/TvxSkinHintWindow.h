@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "framework/THintWindow.h"
-#include "skin/hint/TvxHintFrame.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/THintWindow.h"
+#include "tessel/skin/hint/TvxHintFrame.h"
 
 #include <string>
 

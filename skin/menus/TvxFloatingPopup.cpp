@@ -1,4 +1,4 @@
-#include "skin/menus/TvxFloatingPopup.h"
+#include "tessel/skin/menus/TvxFloatingPopup.h"
 
 namespace tessel {
 

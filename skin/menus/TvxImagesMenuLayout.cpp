@@ -1,6 +1,6 @@
-#include "skin/menus/TvxImagesMenuLayout.h"
+#include "tessel/skin/menus/TvxImagesMenuLayout.h"
 
-#include "platform/Messages.h"
+#include "tessel/platform/Messages.h"
 
 #include <algorithm>
 

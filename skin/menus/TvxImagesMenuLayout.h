@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TRect.h"
-#include "skin/menus/TvxImagesMenuItem.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/skin/menus/TvxImagesMenuItem.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-namespace tessel {
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
 
-class TvxSkinData;
-class TvxSkinMenu;
+namespace tessel {
 
 // What a form's skin controller offers the menus of its form: the form's popup
 // menu engine and the skin its menus are drawn from. A skinned popup menu finds it

@@ -1,13 +1,13 @@
-#include "skin/menus/TvxPopupFrame.h"
+#include "tessel/skin/menus/TvxPopupFrame.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "platform/TRegion.h"
-#include "skin/data/TvxDataSkinMenuItem.h"
-#include "skin/data/TvxDataSkinPopupWindow.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxMaskRegion.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/skin/data/TvxDataSkinMenuItem.h"
+#include "tessel/skin/data/TvxDataSkinPopupWindow.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxMaskRegion.h"
 
 namespace tessel {
 

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "platform/TRect.h"
-#include "skin/draw/TvxElementGeometry.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/skin/data/TvxDataSkinMenuItem.h"
+#include "tessel/skin/data/TvxDataSkinPopupWindow.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxElementGeometry.h"
 
 #include <memory>
 
 namespace tessel {
 
 class TRegion;
-class TvxDataSkinMenuItem;
-class TvxDataSkinPopupWindow;
-class TvxSkinData;
 
 // The frame of a popup menu window: the skin's POPUPWINDOW picture grown to the
 // window's size around its items rectangle, shaped by its mask, or the built-in

@@ -1,4 +1,4 @@
-#include "skin/menus/TvxPopupPlacement.h"
+#include "tessel/skin/menus/TvxPopupPlacement.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "skin/menus/TvxSkinImagesMenu.h"
+#include "tessel/skin/menus/TvxSkinImagesMenu.h"
 
-#include "framework/TImageList.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/menus/TvxCursorHint.h"
-#include "skin/menus/TvxSkinImagesMenuPopupWindow.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/menus/TvxCursorHint.h"
+#include "tessel/skin/menus/TvxSkinImagesMenuPopupWindow.h"
 
 namespace tessel {
 

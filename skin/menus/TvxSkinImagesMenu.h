@@ -1,21 +1,20 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "framework/TComponent.h"
-#include "framework/TFont.h"
-#include "platform/TRect.h"
-#include "skin/menus/TvxImagesMenuItem.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/framework/TFont.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/menus/TvxCursorHint.h"
+#include "tessel/skin/menus/TvxImagesMenuItem.h"
+#include "tessel/skin/menus/TvxSkinImagesMenuPopupWindow.h"
 
 #include <functional>
 #include <memory>
 #include <vector>
 
 namespace tessel {
-
-class TImageList;
-class TvxCursorHint;
-class TvxSkinData;
-class TvxSkinImagesMenuPopupWindow;
 
 // A picker: a grid of image cells (with header and button rows) in a popup window of
 // its own; the chosen cell becomes the item index. Used by menu buttons.

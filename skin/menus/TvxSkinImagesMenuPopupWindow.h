@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/TApplication.h"
-#include "skin/menus/TvxFloatingPopup.h"
-#include "skin/menus/TvxPopupFrame.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/skin/menus/TvxFloatingPopup.h"
+#include "tessel/skin/menus/TvxPopupFrame.h"
 
 namespace tessel {
 

@@ -1,16 +1,16 @@
-#include "skin/menus/TvxSkinMenu.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
 
-#include "framework/TControl.h"
-#include "framework/TCustomForm.h"
-#include "framework/TMenu.h"
-#include "framework/TMenuItem.h"
-#include "framework/TTimer.h"
-#include "framework/TUtilityWindow.h"
-#include "platform/TWindowManager.h"
-#include "skin/data/SkinMessages.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/menus/TvxPopupPlacement.h"
-#include "skin/menus/TvxSkinPopupWindow.h"
+#include "tessel/framework/TControl.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TMenu.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/framework/TTimer.h"
+#include "tessel/framework/TUtilityWindow.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/data/SkinMessages.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/menus/TvxPopupPlacement.h"
+#include "tessel/skin/menus/TvxSkinPopupWindow.h"
 
 #include <algorithm>
 

@@ -1,9 +1,15 @@
 #pragma once
 
-#include "framework/TApplication.h"
-#include "framework/TComponent.h"
-#include "framework/TFont.h"
-#include "platform/TRect.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/framework/TControl.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TFont.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/menus/TvxSkinMenuItem.h"
+#include "tessel/skin/menus/TvxSkinPopupWindow.h"
 
 #include <functional>
 #include <memory>
@@ -11,15 +17,9 @@
 
 namespace tessel {
 
-class TControl;
-class TCustomForm;
 class TImageList;
-class TMenuItem;
 class TTimer;
 class TUtilityWindow;
-class TvxSkinData;
-class TvxSkinMenuItem;
-class TvxSkinPopupWindow;
 struct MSG;
 
 // The popup menu engine of a form: shows a menu item's children as a cascade of

@@ -1,9 +1,9 @@
-#include "skin/menus/TvxSkinMenuItem.h"
+#include "tessel/skin/menus/TvxSkinMenuItem.h"
 
-#include "framework/TMenuItem.h"
-#include "skin/data/TvxDataSkinMenuItem.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/menus/TvxSkinPopupWindow.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/skin/data/TvxDataSkinMenuItem.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/menus/TvxSkinPopupWindow.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/TRect.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/skin/data/TvxDataSkinMenuItem.h"
 
 namespace tessel {
 
-class TMenuItem;
-class TvxDataSkinMenuItem;
-class TvxSkinPopupWindow;
+class TvxSkinPopupWindow; // complete in <tessel/skin/menus/TvxSkinPopupWindow.h>
 
 // One shown entry of a popup menu window: the framework item it stands for, where
 // it lies, whether it is highlighted or has its submenu open, and the state of its

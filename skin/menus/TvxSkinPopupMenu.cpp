@@ -1,11 +1,11 @@
-#include "skin/menus/TvxSkinPopupMenu.h"
+#include "tessel/skin/menus/TvxSkinPopupMenu.h"
 
-#include "framework/TApplication.h"
-#include "framework/TControl.h"
-#include "framework/TCustomForm.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/menus/TvxMenuHost.h"
-#include "skin/menus/TvxSkinMenu.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TControl.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/menus/TvxMenuHost.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
 
 namespace tessel {
 

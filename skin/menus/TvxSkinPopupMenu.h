@@ -1,13 +1,13 @@
 #pragma once
 
-#include "framework/TPopupMenu.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TPopupMenu.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/menus/TvxMenuHost.h"
 
 namespace tessel {
 
 class TControl;
-class TCustomForm;
-class TvxMenuHost;
-class TvxSkinData;
 class TvxSkinMenu;
 
 // A popup menu drawn from the skin: popping it goes through the popup menu engine

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "framework/TBitmap.h"
-#include "framework/TFont.h"
-#include "skin/menus/TvxFloatingPopup.h"
-#include "skin/menus/TvxPopupFrame.h"
-#include "skin/menus/TvxSkinMenuItem.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TFont.h"
+#include "tessel/skin/menus/TvxFloatingPopup.h"
+#include "tessel/skin/menus/TvxPopupFrame.h"
+#include "tessel/skin/menus/TvxSkinMenuItem.h"
 
 #include <memory>
 #include <vector>

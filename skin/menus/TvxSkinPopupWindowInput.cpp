@@ -1,10 +1,10 @@
-#include "framework/ShortCuts.h"
-#include "framework/TMenuItem.h"
-#include "framework/TTimer.h"
-#include "platform/TWindowManager.h"
-#include "skin/data/TvxDataSkinMenuItem.h"
-#include "skin/menus/TvxSkinMenu.h"
-#include "skin/menus/TvxSkinPopupWindow.h"
+#include "tessel/framework/ShortCuts.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/framework/TTimer.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/data/TvxDataSkinMenuItem.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
+#include "tessel/skin/menus/TvxSkinPopupWindow.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,14 +1,14 @@
-#include "skin/tray/TvxTrayIcon.h"
+#include "tessel/skin/tray/TvxTrayIcon.h"
 
-#include "framework/TApplication.h"
-#include "framework/TCustomForm.h"
-#include "framework/TImageList.h"
-#include "framework/TScreen.h"
-#include "framework/TTimer.h"
-#include "platform/Messages.h"
-#include "platform/TShellNotify.h"
-#include "platform/TWindowManager.h"
-#include "skin/menus/TvxSkinPopupMenu.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/framework/TScreen.h"
+#include "tessel/framework/TTimer.h"
+#include "tessel/platform/Messages.h"
+#include "tessel/platform/TShellNotify.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/menus/TvxSkinPopupMenu.h"
 
 #include <algorithm>
 

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "framework/TBitmap.h"
-#include "framework/TComponent.h"
-#include "framework/TUtilityWindow.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TComponent.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/framework/TUtilityWindow.h"
+#include "tessel/skin/menus/TvxSkinPopupMenu.h"
 
 #include <functional>
 #include <memory>
@@ -13,9 +15,7 @@
 namespace tessel {
 
 class TCustomForm;
-class TImageList;
 class TTimer;
-class TvxSkinPopupMenu;
 
 // One icon in the desktop's notification area: its mouse becomes the component's
 // events (a single click one double-click time after the press, a double click alone),

@@ -2,7 +2,7 @@
 #include "app/content/TContentNames.h"
 #include "app/content/TContentPackage.h"
 #include "app/content/TPrivateFolder.h"
-#include "framework/Exception.h"
+#include "tessel/framework/Exception.h"
 #include "tests/support/TempDir.h"
 
 #include <csignal>

@@ -1,6 +1,6 @@
 #include "app/TGameOptions.h"
 
-#include "platform/TProfileFile.h"
+#include "tessel/platform/TProfileFile.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "framework/TApplication.h"
-#include "framework/TForm.h"
-#include "platform/TWindowManager.h"
-#include "platform/headless/THeadlessBackend.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TForm.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/platform/headless/THeadlessBackend.h"
 
 #include <gtest/gtest.h>
 

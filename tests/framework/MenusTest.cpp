@@ -1,9 +1,9 @@
 #include "HeadlessApplication.h"
-#include "framework/TCustomControl.h"
-#include "framework/TMainMenu.h"
-#include "framework/TMenuTracker.h"
-#include "framework/TPopupList.h"
-#include "framework/TPopupMenu.h"
+#include "tessel/framework/TCustomControl.h"
+#include "tessel/framework/TMainMenu.h"
+#include "tessel/framework/TMenuTracker.h"
+#include "tessel/framework/TPopupList.h"
+#include "tessel/framework/TPopupMenu.h"
 
 #include <string>
 #include <vector>

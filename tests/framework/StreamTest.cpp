@@ -1,6 +1,6 @@
-#include "framework/Exception.h"
-#include "framework/TFileStream.h"
-#include "framework/TMemoryStream.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TFileStream.h"
+#include "tessel/framework/TMemoryStream.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>

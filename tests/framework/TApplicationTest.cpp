@@ -1,8 +1,8 @@
 #include "HeadlessApplication.h"
-#include "framework/TCustomControl.h"
-#include "framework/THintWindow.h"
-#include "framework/TScreen.h"
-#include "framework/TTimer.h"
+#include "tessel/framework/TCustomControl.h"
+#include "tessel/framework/THintWindow.h"
+#include "tessel/framework/TScreen.h"
+#include "tessel/framework/TTimer.h"
 
 namespace tessel::test {
 

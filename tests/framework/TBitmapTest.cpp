@@ -1,7 +1,7 @@
-#include "framework/TBitmap.h"
+#include "tessel/framework/TBitmap.h"
 
-#include "framework/Exception.h"
-#include "framework/TMemoryStream.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TMemoryStream.h"
 #include "tests/support/TestSkins.h"
 
 #include <gtest/gtest.h>

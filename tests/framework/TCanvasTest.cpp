@@ -1,7 +1,7 @@
-#include "framework/TCanvas.h"
+#include "tessel/framework/TCanvas.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TImageList.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TImageList.h"
 
 #include <gtest/gtest.h>
 

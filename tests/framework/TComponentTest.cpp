@@ -1,8 +1,8 @@
-#include "framework/TComponent.h"
+#include "tessel/framework/TComponent.h"
 
-#include "framework/TControl.h"
-#include "framework/TCustomForm.h"
-#include "framework/TScreen.h"
+#include "tessel/framework/TControl.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/framework/TScreen.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,6 +1,6 @@
 #include "HeadlessApplication.h"
-#include "framework/TCustomControl.h"
-#include "framework/TGraphicControl.h"
+#include "tessel/framework/TCustomControl.h"
+#include "tessel/framework/TGraphicControl.h"
 
 namespace tessel::test {
 

@@ -1,10 +1,10 @@
 #include "HeadlessApplication.h"
-#include "framework/TCustomControl.h"
-#include "framework/TFormReader.h"
-#include "framework/TGraphicControl.h"
-#include "framework/TImageList.h"
-#include "framework/TMainMenu.h"
-#include "framework/TPopupMenu.h"
+#include "tessel/framework/TCustomControl.h"
+#include "tessel/framework/TFormReader.h"
+#include "tessel/framework/TGraphicControl.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/framework/TMainMenu.h"
+#include "tessel/framework/TPopupMenu.h"
 
 #include <string>
 #include <vector>

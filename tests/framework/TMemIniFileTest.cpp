@@ -1,4 +1,4 @@
-#include "framework/TMemIniFile.h"
+#include "tessel/framework/TMemIniFile.h"
 
 #include "tests/support/TestSkins.h"
 

@@ -1,6 +1,6 @@
-#include "framework/TStringList.h"
+#include "tessel/framework/TStringList.h"
 
-#include "framework/Exception.h"
+#include "tessel/framework/Exception.h"
 
 #include <gtest/gtest.h>
 

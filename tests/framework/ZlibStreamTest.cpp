@@ -1,7 +1,7 @@
-#include "framework/Exception.h"
-#include "framework/TMemoryStream.h"
-#include "framework/TZCompressionStream.h"
-#include "framework/TZDecompressionStream.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/framework/TZCompressionStream.h"
+#include "tessel/framework/TZDecompressionStream.h"
 #include "tests/support/TestSkins.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Addresses that TUri::Normalize gives must be ones the desktop's web views take:
 // they check them with GLib's parser (escapes kept as they are).
-#include "media/TUri.h"
+#include "tessel/media/TUri.h"
 
 #include <glib.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TWindowManager.h"
-#include "platform/headless/THeadlessBackend.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/platform/headless/THeadlessBackend.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,7 @@
-#include "platform/Raster.h"
+#include "tessel/platform/Raster.h"
 
-#include "platform/TRegion.h"
-#include "platform/TSurface.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/platform/TSurface.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,7 +1,7 @@
-#include "platform/TCompositor.h"
+#include "tessel/platform/TCompositor.h"
 
-#include "platform/TPngFile.h"
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TPngFile.h"
+#include "tessel/platform/TWindowManager.h"
 #include "tests/platform/HeadlessWindows.h"
 #include "tests/support/TempDir.h"
 

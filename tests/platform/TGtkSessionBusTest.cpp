@@ -1,4 +1,4 @@
-#include "platform/gtk/TGtkSessionBus.h"
+#include "tessel/platform/gtk/TGtkSessionBus.h"
 
 #include "tests/support/TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "platform/TWindowManager.h"
+#include "tessel/platform/TWindowManager.h"
 #include "tests/platform/HeadlessWindows.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/TLinkPolicy.h"
+#include "tessel/platform/TLinkPolicy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/TRegion.h"
+#include "tessel/platform/TRegion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/TShell.h"
+#include "tessel/platform/TShell.h"
 
 #include "tests/support/TempDir.h"
 

@@ -1,9 +1,9 @@
-#include "platform/TDeviceContext.h"
-#include "platform/TFontEngine.h"
-#include "platform/TSurface.h"
-#include "platform/TTextDrawer.h"
-#include "platform/TTextLayout.h"
-#include "platform/Utf8.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/platform/TFontEngine.h"
+#include "tessel/platform/TSurface.h"
+#include "tessel/platform/TTextDrawer.h"
+#include "tessel/platform/TTextLayout.h"
+#include "tessel/platform/Utf8.h"
 
 #include <gtest/gtest.h>
 

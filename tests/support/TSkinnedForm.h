@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TForm.h"
-#include "skin/controls/TvxSkinControls.h"
+#include "tessel/framework/TForm.h"
+#include "tessel/skin/controls/TvxSkinControls.h"
 
 namespace tessel::test {
 

@@ -1,11 +1,11 @@
 #include "tests/support/TestSkins.h"
 
-#include "framework/TFileStream.h"
-#include "framework/TMemIniFile.h"
-#include "framework/TMemoryStream.h"
-#include "framework/TZCompressionStream.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxSkinPackage.h"
+#include "tessel/framework/TFileStream.h"
+#include "tessel/framework/TMemIniFile.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/framework/TZCompressionStream.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxSkinPackage.h"
 
 namespace tessel::test {
 

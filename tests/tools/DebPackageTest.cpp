@@ -1,4 +1,4 @@
-#include "platform/TPngFile.h"
+#include "tessel/platform/TPngFile.h"
 #include "tests/support/TEnvScope.h"
 #include "tests/support/TempDir.h"
 #include "tools/tessel-pack/TChildProcess.h"

@@ -1,7 +1,7 @@
 #include "tools/tessel-pack/TDebInputs.h"
 
 #include "app/content/TContentPackage.h"
-#include "framework/Exception.h"
+#include "tessel/framework/Exception.h"
 #include "tools/tessel-pack/TDebianNames.h"
 #include "tools/tessel-pack/TPackTool.h"
 

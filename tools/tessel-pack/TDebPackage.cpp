@@ -1,7 +1,7 @@
 #include "tools/tessel-pack/TDebPackage.h"
 
 #include "app/content/TPrivateFolder.h"
-#include "platform/TShell.h"
+#include "tessel/platform/TShell.h"
 #include "tools/tessel-pack/TAtomicFile.h"
 #include "tools/tessel-pack/TChildProcess.h"
 #include "tools/tessel-pack/TDebInputs.h"

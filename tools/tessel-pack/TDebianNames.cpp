@@ -1,6 +1,6 @@
 #include "tools/tessel-pack/TDebianNames.h"
 
-#include "platform/Utf8.h"
+#include "tessel/platform/Utf8.h"
 
 namespace tessel {
 

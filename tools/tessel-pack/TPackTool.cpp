@@ -2,7 +2,7 @@
 
 #include "app/content/TContentNames.h"
 #include "app/content/TContentPackage.h"
-#include "framework/Exception.h"
+#include "tessel/framework/Exception.h"
 #include "tools/tessel-pack/TAtomicFile.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "tools/vxskin/TJsonFieldVisitor.h"
 
-#include "skin/data/TvxEnumWords.h"
+#include "tessel/skin/data/TvxEnumWords.h"
 
 namespace tessel {
 

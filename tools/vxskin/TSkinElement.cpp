@@ -1,8 +1,8 @@
 #include "tools/vxskin/TSkinElement.h"
 
-#include "framework/Exception.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/data/TvxSkinFieldVisitor.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/data/TvxSkinFieldVisitor.h"
 
 #include <map>
 

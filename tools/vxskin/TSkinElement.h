@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/Exception.h"
-#include "framework/TBitmap.h"
-#include "skin/draw/TvxElementGeometry.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/skin/draw/TvxElementGeometry.h"
 
 #include <string>
 

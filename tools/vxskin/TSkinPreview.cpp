@@ -1,14 +1,14 @@
 #include "tools/vxskin/TSkinPreview.h"
 
-#include "framework/TCanvas.h"
-#include "platform/TDeviceContext.h"
-#include "platform/TRegion.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxMaskRegion.h"
-#include "skin/form/TvxClientBackground.h"
-#include "skin/form/TvxFrameShape.h"
-#include "skin/form/TvxSkinFrameLook.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TDeviceContext.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxMaskRegion.h"
+#include "tessel/skin/form/TvxClientBackground.h"
+#include "tessel/skin/form/TvxFrameShape.h"
+#include "tessel/skin/form/TvxSkinFrameLook.h"
 
 #include <algorithm>
 #include <cstdio>

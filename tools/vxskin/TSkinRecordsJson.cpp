@@ -1,6 +1,6 @@
 #include "tools/vxskin/TSkinRecordsJson.h"
 
-#include "skin/data/TvxSkinData.h"
+#include "tessel/skin/data/TvxSkinData.h"
 #include "tools/vxskin/TJsonFieldVisitor.h"
 #include "tools/vxskin/TJsonWriter.h"
 

@@ -1,11 +1,11 @@
 #include "tools/vxskin/TSkinSource.h"
 
-#include "framework/Exception.h"
-#include "framework/TFileStream.h"
-#include "framework/TMemIniFile.h"
-#include "framework/TMemoryStream.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxSkinPackage.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TFileStream.h"
+#include "tessel/framework/TMemIniFile.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxSkinPackage.h"
 
 namespace tessel {
 

@@ -1,15 +1,15 @@
 #include "tools/vxskin/TSkinUnpacker.h"
 
-#include "framework/Exception.h"
-#include "framework/SysUtils.h"
-#include "framework/TBitmap.h"
-#include "framework/TFileStream.h"
-#include "framework/TMemIniFile.h"
-#include "framework/TMemoryStream.h"
-#include "framework/TStringList.h"
-#include "skin/data/SkinIniValues.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxSkinPackage.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/SysUtils.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TFileStream.h"
+#include "tessel/framework/TMemIniFile.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/framework/TStringList.h"
+#include "tessel/skin/data/SkinIniValues.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxSkinPackage.h"
 
 #include <filesystem>
 #include <memory>

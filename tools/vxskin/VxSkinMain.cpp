@@ -11,13 +11,13 @@
 //   vxskin sheet FILE -o OUT.png           every control and object at two sizes
 //
 // FILE may be a compressed skin file, a bare compressed skin or a skin folder's INI.
-#include "framework/Exception.h"
-#include "framework/TFileStream.h"
-#include "framework/TMemIniFile.h"
-#include "framework/TMemoryStream.h"
-#include "framework/TPngWriter.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxSkinData.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TFileStream.h"
+#include "tessel/framework/TMemIniFile.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/framework/TPngWriter.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxSkinData.h"
 #include "tools/vxskin/TSkinPreview.h"
 #include "tools/vxskin/TSkinRecordsJson.h"
 #include "tools/vxskin/TSkinSource.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "assets/skins/demo/Painter.h"
-#include "platform/TRect.h"
+#include "tessel/platform/TRect.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "assets/skins/demo/Painter.h"
-#include "platform/TRect.h"
+#include "tessel/platform/TRect.h"
 
 // Where everything of the demo skin lies in its pictures. The picture painters and
 // the INI writer both read these, so a look and its rectangle cannot drift apart.

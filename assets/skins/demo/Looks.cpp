@@ -1,6 +1,6 @@
 #include "assets/skins/demo/Looks.h"
 
-#include "framework/TBitmap.h"
+#include "tessel/framework/TBitmap.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,8 +6,8 @@
 #include "assets/skins/demo/DemoPictures.h"
 #include "assets/skins/demo/Looks.h"
 #include "assets/skins/demo/ObjectsSkin.h"
-#include "framework/Exception.h"
-#include "framework/TFileStream.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TFileStream.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/TBitmap.h"
+#include "tessel/framework/TBitmap.h"
 
 #include <string>
 

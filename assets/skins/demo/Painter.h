@@ -1,8 +1,8 @@
 #pragma once
 
 #include "assets/skins/demo/Looks.h"
-#include "framework/TBitmap.h"
-#include "platform/TRect.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/platform/TRect.h"
 
 #include <cstdint>
 

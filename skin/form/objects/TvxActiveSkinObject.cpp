@@ -1,11 +1,11 @@
-#include "skin/form/objects/TvxActiveSkinObject.h"
+#include "tessel/skin/form/objects/TvxActiveSkinObject.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "skin/data/TvxDataSkinObject.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxEffectBmp.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/skin/data/TvxDataSkinObject.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxEffectBmp.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
 
 #include <algorithm>
 

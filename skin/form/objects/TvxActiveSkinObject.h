@@ -1,14 +1,14 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "platform/TRect.h"
-#include "skin/data/SkinEnums.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/platform/TRect.h"
+#include "tessel/skin/data/SkinEnums.h"
 
 #include <string>
 
 namespace tessel {
 
-class TBitmap;
 class TCanvas;
 class TvxDataSkinObject;
 class TvxFrameObjectHost;

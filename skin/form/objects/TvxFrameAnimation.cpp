@@ -1,4 +1,4 @@
-#include "skin/form/objects/TvxFrameAnimation.h"
+#include "tessel/skin/form/objects/TvxFrameAnimation.h"
 
 namespace tessel {
 

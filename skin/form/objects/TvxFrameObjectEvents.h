@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/ControlTypes.h"
-#include "platform/TRect.h"
+#include "tessel/framework/ControlTypes.h"
+#include "tessel/platform/TRect.h"
 
 #include <functional>
 #include <string>

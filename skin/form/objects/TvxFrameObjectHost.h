@@ -1,15 +1,15 @@
 #pragma once
 
-#include "skin/data/SkinEnums.h"
-#include "skin/form/objects/TvxFrameObjectEvents.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/skin/data/SkinEnums.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/form/objects/TvxFrameObjectEvents.h"
 
 #include <string>
 
 namespace tessel {
 
-class TBitmap;
 class TvxActiveSkinObject;
-class TvxSkinData;
 
 enum class TvxFrameState { Normal, Minimized, Maximized };
 

@@ -1,8 +1,8 @@
 #pragma once
 
-namespace tessel {
+#include "tessel/skin/form/objects/TvxSkinMainMenuItem.h"
 
-class TvxSkinMainMenuItem;
+namespace tessel {
 
 // What the main-menu entries in the frame ask of the controller: their siblings'
 // state, the opening of an entry's menu, and the running of an entry's command.

@@ -1,8 +1,8 @@
-#include "skin/form/objects/TvxSkinAnimateObject.h"
+#include "tessel/skin/form/objects/TvxSkinAnimateObject.h"
 
-#include "framework/TBitmap.h"
-#include "skin/data/TvxDataSkinAnimate.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/skin/data/TvxDataSkinAnimate.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "skin/form/objects/TvxSkinBitLabelObject.h"
+#include "tessel/skin/form/objects/TvxSkinBitLabelObject.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "skin/data/TvxDataSkinBitLabel.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/skin/data/TvxDataSkinBitLabel.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
-#include "skin/form/objects/TvxSkinButtonObject.h"
+#include "tessel/skin/form/objects/TvxSkinButtonObject.h"
 
-#include "skin/data/TvxDataSkinButton.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/skin/data/TvxDataSkinButton.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
 
 namespace tessel {
 

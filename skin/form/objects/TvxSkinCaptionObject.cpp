@@ -1,14 +1,14 @@
-#include "skin/form/objects/TvxSkinCaptionObject.h"
+#include "tessel/skin/form/objects/TvxSkinCaptionObject.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "skin/data/TvxDataSkinCaption.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
-#include "skin/draw/TvxEffectBmp.h"
-#include "skin/draw/TvxTextHelpers.h"
-#include "skin/form/TvxFrameGeometry.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/skin/data/TvxDataSkinCaption.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxEffectBmp.h"
+#include "tessel/skin/draw/TvxTextHelpers.h"
+#include "tessel/skin/form/TvxFrameGeometry.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "framework/TColor.h"
-#include "framework/TFont.h"
-#include "skin/form/objects/TvxActiveSkinObject.h"
-#include "skin/form/objects/TvxFrameAnimation.h"
+#include "tessel/framework/TColor.h"
+#include "tessel/framework/TFont.h"
+#include "tessel/skin/form/objects/TvxActiveSkinObject.h"
+#include "tessel/skin/form/objects/TvxFrameAnimation.h"
 
 namespace tessel {
 

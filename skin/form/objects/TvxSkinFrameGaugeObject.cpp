@@ -1,6 +1,6 @@
-#include "skin/form/objects/TvxSkinFrameGaugeObject.h"
+#include "tessel/skin/form/objects/TvxSkinFrameGaugeObject.h"
 
-#include "skin/data/TvxDataSkinFrameGaugeObject.h"
+#include "tessel/skin/data/TvxDataSkinFrameGaugeObject.h"
 
 namespace tessel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/form/objects/TvxSkinFrameObject.h"
+#include "tessel/skin/form/objects/TvxSkinFrameObject.h"
 
 namespace tessel {
 

@@ -1,8 +1,8 @@
-#include "skin/form/objects/TvxSkinFrameObject.h"
+#include "tessel/skin/form/objects/TvxSkinFrameObject.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
 
 #include <algorithm>
 #include <cstdlib>

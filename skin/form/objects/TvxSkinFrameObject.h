@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/form/objects/TvxActiveSkinObject.h"
+#include "tessel/skin/form/objects/TvxActiveSkinObject.h"
 
 namespace tessel {
 

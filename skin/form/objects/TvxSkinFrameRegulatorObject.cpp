@@ -1,7 +1,7 @@
-#include "skin/form/objects/TvxSkinFrameRegulatorObject.h"
+#include "tessel/skin/form/objects/TvxSkinFrameRegulatorObject.h"
 
-#include "skin/data/TvxDataSkinFrameRegulatorObject.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/skin/data/TvxDataSkinFrameRegulatorObject.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "skin/form/objects/TvxSkinLabelObject.h"
+#include "tessel/skin/form/objects/TvxSkinLabelObject.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "skin/data/TvxDataSkinLabel.h"
-#include "skin/draw/TvxEffectBmp.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/skin/data/TvxDataSkinLabel.h"
+#include "tessel/skin/draw/TvxEffectBmp.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
 
 namespace tessel {
 

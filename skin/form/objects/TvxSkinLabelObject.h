@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TFont.h"
-#include "skin/form/objects/TvxActiveSkinObject.h"
+#include "tessel/framework/TFont.h"
+#include "tessel/skin/form/objects/TvxActiveSkinObject.h"
 
 namespace tessel {
 

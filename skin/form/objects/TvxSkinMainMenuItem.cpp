@@ -1,11 +1,11 @@
-#include "skin/form/objects/TvxSkinMainMenuItem.h"
+#include "tessel/skin/form/objects/TvxSkinMainMenuItem.h"
 
-#include "framework/TCanvas.h"
-#include "framework/TMenuItem.h"
-#include "skin/data/TvxDataSkinMainMenuItem.h"
-#include "skin/form/TvxMainMenuItemLook.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
-#include "skin/form/objects/TvxMainMenuHost.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/skin/data/TvxDataSkinMainMenuItem.h"
+#include "tessel/skin/form/TvxMainMenuItemLook.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/skin/form/objects/TvxMainMenuHost.h"
 
 namespace tessel {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "skin/form/TvxMainMenuEntry.h"
-#include "skin/form/objects/TvxActiveSkinObject.h"
-#include "skin/form/objects/TvxFrameAnimation.h"
+#include "tessel/skin/form/TvxMainMenuEntry.h"
+#include "tessel/skin/form/objects/TvxActiveSkinObject.h"
+#include "tessel/skin/form/objects/TvxFrameAnimation.h"
 
 namespace tessel {
 

@@ -1,10 +1,10 @@
-#include "skin/form/objects/TvxSkinStdButtonObject.h"
+#include "tessel/skin/form/objects/TvxSkinStdButtonObject.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "skin/data/TvxDataSkinStdButton.h"
-#include "skin/draw/TvxSymbols.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/skin/data/TvxDataSkinStdButton.h"
+#include "tessel/skin/draw/TvxSymbols.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
 
 namespace tessel {
 

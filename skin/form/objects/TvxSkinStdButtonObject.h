@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/form/objects/TvxSkinButtonObject.h"
+#include "tessel/skin/form/objects/TvxSkinButtonObject.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
-#include "skin/form/objects/TvxSkinSwitchObject.h"
+#include "tessel/skin/form/objects/TvxSkinSwitchObject.h"
 
-#include "skin/data/TvxDataSkinSwitch.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/skin/data/TvxDataSkinSwitch.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
 
 namespace tessel {
 

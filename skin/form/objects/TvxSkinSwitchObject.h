@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/form/objects/TvxActiveSkinObject.h"
-#include "skin/form/objects/TvxFrameObjectEvents.h"
+#include "tessel/skin/form/objects/TvxActiveSkinObject.h"
+#include "tessel/skin/form/objects/TvxFrameObjectEvents.h"
 
 namespace tessel {
 

@@ -1,9 +1,9 @@
-#include "skin/form/objects/TvxSkinTrackBarObject.h"
+#include "tessel/skin/form/objects/TvxSkinTrackBarObject.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "skin/data/TvxDataSkinTrackBar.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/skin/data/TvxDataSkinTrackBar.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/TColor.h"
-#include "skin/form/objects/TvxActiveSkinObject.h"
+#include "tessel/framework/TColor.h"
+#include "tessel/skin/form/objects/TvxActiveSkinObject.h"
 
 namespace tessel {
 

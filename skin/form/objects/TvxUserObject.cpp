@@ -1,7 +1,7 @@
-#include "skin/form/objects/TvxUserObject.h"
+#include "tessel/skin/form/objects/TvxUserObject.h"
 
-#include "skin/data/TvxDataUserObject.h"
-#include "skin/form/objects/TvxFrameObjectHost.h"
+#include "tessel/skin/data/TvxDataUserObject.h"
+#include "tessel/skin/form/objects/TvxFrameObjectHost.h"
 
 namespace tessel {
 

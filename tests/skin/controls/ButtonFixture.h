@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/TvxSkinButton.h"
+#include "tessel/skin/controls/TvxSkinButton.h"
 #include "tests/skin/form/FormFixture.h"
 
 #include <vector>

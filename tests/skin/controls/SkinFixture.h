@@ -1,11 +1,11 @@
 #pragma once
 
-#include "framework/TForm.h"
-#include "skin/controls/TvxSkinControls.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxDataSkinCustomControl.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxComposition.h"
+#include "tessel/framework/TForm.h"
+#include "tessel/skin/controls/TvxSkinControls.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxDataSkinCustomControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxComposition.h"
 #include "tests/framework/HeadlessApplication.h"
 #include "tests/support/TSkinnedForm.h"
 #include "tests/support/TestSkins.h"

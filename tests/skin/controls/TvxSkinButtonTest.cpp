@@ -1,8 +1,8 @@
-#include "skin/controls/TvxSkinButton.h"
+#include "tessel/skin/controls/TvxSkinButton.h"
 
-#include "framework/TCustomControl.h"
-#include "framework/TImageList.h"
-#include "framework/TTimer.h"
+#include "tessel/framework/TCustomControl.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/framework/TTimer.h"
 #include "tests/skin/controls/ButtonFixture.h"
 
 using namespace tessel;

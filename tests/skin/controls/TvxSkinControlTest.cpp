@@ -1,13 +1,13 @@
 // The skin control base: binding, sizes by composition mode, default and skinned
 // looks, alpha over the parent, the store going away, centring on a tool bar and the
 // skin notices.
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "platform/TSysColors.h"
-#include "skin/controls/TvxSkinCustomControl.h"
-#include "skin/controls/TvxSkinPanel.h"
-#include "skin/controls/TvxSkinStatusBar.h"
-#include "skin/controls/TvxSkinToolBar.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TSysColors.h"
+#include "tessel/skin/controls/TvxSkinCustomControl.h"
+#include "tessel/skin/controls/TvxSkinPanel.h"
+#include "tessel/skin/controls/TvxSkinStatusBar.h"
+#include "tessel/skin/controls/TvxSkinToolBar.h"
 #include "tests/skin/controls/SkinFixture.h"
 
 using namespace tessel;

@@ -1,11 +1,11 @@
-#include "skin/controls/TvxSkinMenuButton.h"
+#include "tessel/skin/controls/TvxSkinMenuButton.h"
 
-#include "framework/TImageList.h"
-#include "skin/menus/TvxSkinImagesMenu.h"
-#include "skin/menus/TvxSkinImagesMenuPopupWindow.h"
-#include "skin/menus/TvxSkinMenu.h"
-#include "skin/menus/TvxSkinPopupMenu.h"
-#include "skin/menus/TvxSkinPopupWindow.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/skin/menus/TvxSkinImagesMenu.h"
+#include "tessel/skin/menus/TvxSkinImagesMenuPopupWindow.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
+#include "tessel/skin/menus/TvxSkinPopupMenu.h"
+#include "tessel/skin/menus/TvxSkinPopupWindow.h"
 #include "tests/skin/controls/ButtonFixture.h"
 
 using namespace tessel;

@@ -1,6 +1,6 @@
-#include "skin/controls/TvxSkinPanel.h"
+#include "tessel/skin/controls/TvxSkinPanel.h"
 
-#include "skin/data/TvxDataSkinPanelControl.h"
+#include "tessel/skin/data/TvxDataSkinPanelControl.h"
 #include "tests/skin/controls/SkinFixture.h"
 
 using namespace tessel;

@@ -1,8 +1,8 @@
-#include "skin/controls/TvxSkinSpeedButton.h"
+#include "tessel/skin/controls/TvxSkinSpeedButton.h"
 
-#include "skin/controls/TvxSkinMenuSpeedButton.h"
-#include "skin/menus/TvxSkinMenu.h"
-#include "skin/menus/TvxSkinPopupMenu.h"
+#include "tessel/skin/controls/TvxSkinMenuSpeedButton.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
+#include "tessel/skin/menus/TvxSkinPopupMenu.h"
 #include "tests/skin/controls/ButtonFixture.h"
 
 using namespace tessel;

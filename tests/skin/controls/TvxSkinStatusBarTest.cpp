@@ -1,6 +1,6 @@
-#include "skin/controls/TvxSkinStatusBar.h"
+#include "tessel/skin/controls/TvxSkinStatusBar.h"
 
-#include "skin/data/TvxDataSkinPanelControl.h"
+#include "tessel/skin/data/TvxDataSkinPanelControl.h"
 #include "tests/skin/controls/SkinFixture.h"
 
 using namespace tessel;

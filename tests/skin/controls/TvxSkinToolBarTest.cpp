@@ -1,4 +1,4 @@
-#include "skin/controls/TvxSkinToolBar.h"
+#include "tessel/skin/controls/TvxSkinToolBar.h"
 
 #include "tests/skin/controls/SkinFixture.h"
 

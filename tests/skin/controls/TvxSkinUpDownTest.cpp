@@ -1,4 +1,4 @@
-#include "skin/controls/TvxSkinUpDown.h"
+#include "tessel/skin/controls/TvxSkinUpDown.h"
 
 #include "tests/skin/controls/ButtonFixture.h"
 

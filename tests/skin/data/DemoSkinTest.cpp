@@ -1,16 +1,16 @@
 // The demo skin carries the geometry that the player's examples are written
 // against; these tests pin those values down.
-#include "framework/TMemIniFile.h"
-#include "framework/TMemoryStream.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxDataSkinCaption.h"
-#include "skin/data/TvxDataSkinMenuButtonControl.h"
-#include "skin/data/TvxDataSkinMenuItem.h"
-#include "skin/data/TvxDataSkinPanelControl.h"
-#include "skin/data/TvxDataSkinStdButton.h"
-#include "skin/data/TvxDataSkinUpDownControl.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/data/TvxSkinFieldVisitor.h"
+#include "tessel/framework/TMemIniFile.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxDataSkinCaption.h"
+#include "tessel/skin/data/TvxDataSkinMenuButtonControl.h"
+#include "tessel/skin/data/TvxDataSkinMenuItem.h"
+#include "tessel/skin/data/TvxDataSkinPanelControl.h"
+#include "tessel/skin/data/TvxDataSkinStdButton.h"
+#include "tessel/skin/data/TvxDataSkinUpDownControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/data/TvxSkinFieldVisitor.h"
 #include "tests/support/TestSkins.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
-#include "skin/data/SkinIniValues.h"
+#include "tessel/skin/data/SkinIniValues.h"
 
-#include "framework/Exception.h"
-#include "framework/TMemIniFile.h"
-#include "skin/data/TvxEnumWords.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TMemIniFile.h"
+#include "tessel/skin/data/TvxEnumWords.h"
 #include "tests/support/TestSkins.h"
 
 #include <gtest/gtest.h>

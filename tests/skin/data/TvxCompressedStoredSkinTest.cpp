@@ -1,10 +1,10 @@
-#include "skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
 
-#include "framework/Exception.h"
-#include "framework/TMemIniFile.h"
-#include "framework/TMemoryStream.h"
-#include "framework/TZCompressionStream.h"
-#include "skin/data/TvxCompressedSkinList.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TMemIniFile.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/framework/TZCompressionStream.h"
+#include "tessel/skin/data/TvxCompressedSkinList.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestSkins.h"
 

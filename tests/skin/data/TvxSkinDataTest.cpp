@@ -1,12 +1,12 @@
-#include "skin/data/TvxSkinData.h"
+#include "tessel/skin/data/TvxSkinData.h"
 
-#include "framework/Exception.h"
-#include "framework/TCustomForm.h"
-#include "skin/data/SkinMessages.h"
-#include "skin/data/TvxCompressedSkinList.h"
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxDataSkinPanelControl.h"
-#include "skin/data/TvxResourceStrData.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TCustomForm.h"
+#include "tessel/skin/data/SkinMessages.h"
+#include "tessel/skin/data/TvxCompressedSkinList.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxDataSkinPanelControl.h"
+#include "tessel/skin/data/TvxResourceStrData.h"
 #include "tests/support/TestSkins.h"
 
 #include <gtest/gtest.h>

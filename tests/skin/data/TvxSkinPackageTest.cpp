@@ -1,8 +1,8 @@
-#include "skin/data/TvxSkinPackage.h"
+#include "tessel/skin/data/TvxSkinPackage.h"
 
-#include "framework/Exception.h"
-#include "framework/TMemoryStream.h"
-#include "framework/TStringList.h"
+#include "tessel/framework/Exception.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/framework/TStringList.h"
 #include "tests/support/TestSkins.h"
 
 #include <gtest/gtest.h>

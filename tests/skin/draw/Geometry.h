@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/draw/TvxElementGeometry.h"
+#include "tessel/skin/draw/TvxElementGeometry.h"
 
 namespace tessel::test {
 

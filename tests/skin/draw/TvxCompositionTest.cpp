@@ -1,9 +1,9 @@
-#include "skin/draw/TvxComposition.h"
+#include "tessel/skin/draw/TvxComposition.h"
 
-#include "skin/data/TvxCompressedStoredSkin.h"
-#include "skin/data/TvxDataSkinCustomControl.h"
-#include "skin/data/TvxSkinData.h"
-#include "skin/draw/TvxTiling.h"
+#include "tessel/skin/data/TvxCompressedStoredSkin.h"
+#include "tessel/skin/data/TvxDataSkinCustomControl.h"
+#include "tessel/skin/data/TvxSkinData.h"
+#include "tessel/skin/draw/TvxTiling.h"
 #include "tests/skin/draw/Geometry.h"
 #include "tests/support/TestSkins.h"
 

@@ -1,10 +1,10 @@
-#include "framework/TBitmap.h"
-#include "framework/TCanvas.h"
-#include "framework/TImageList.h"
-#include "skin/draw/TvxGlyphText.h"
-#include "skin/draw/TvxPlatform.h"
-#include "skin/draw/TvxSymbols.h"
-#include "skin/draw/TvxTextHelpers.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/skin/draw/TvxGlyphText.h"
+#include "tessel/skin/draw/TvxPlatform.h"
+#include "tessel/skin/draw/TvxSymbols.h"
+#include "tessel/skin/draw/TvxTextHelpers.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,8 +1,8 @@
-#include "skin/draw/TvxEffectBmp.h"
+#include "tessel/skin/draw/TvxEffectBmp.h"
 
-#include "framework/TBitmap.h"
-#include "platform/TSimd.h"
-#include "skin/draw/TvxEffectRows.h"
+#include "tessel/framework/TBitmap.h"
+#include "tessel/platform/TSimd.h"
+#include "tessel/skin/draw/TvxEffectRows.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "skin/draw/TvxMaskRegion.h"
+#include "tessel/skin/draw/TvxMaskRegion.h"
 
-#include "framework/TMaskBits.h"
-#include "framework/TMemoryStream.h"
-#include "skin/draw/TvxMaskRuns.h"
+#include "tessel/framework/TMaskBits.h"
+#include "tessel/framework/TMemoryStream.h"
+#include "tessel/skin/draw/TvxMaskRuns.h"
 #include "tests/skin/draw/Geometry.h"
 
 #include <cstring>

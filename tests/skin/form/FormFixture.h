@@ -1,10 +1,10 @@
 #pragma once
 
-#include "framework/TApplication.h"
-#include "framework/TCanvas.h"
-#include "platform/TRegion.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/form/objects/TvxActiveSkinObject.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TCanvas.h"
+#include "tessel/platform/TRegion.h"
+#include "tessel/skin/form/TvxVeneer.h"
+#include "tessel/skin/form/objects/TvxActiveSkinObject.h"
 #include "tests/skin/controls/SkinFixture.h"
 
 #include <fstream>

@@ -1,12 +1,12 @@
-#include "skin/form/TvxSkinMDITabsBar.h"
+#include "tessel/skin/form/TvxSkinMDITabsBar.h"
 
-#include "framework/TApplication.h"
-#include "framework/TForm.h"
-#include "framework/TMenuItem.h"
-#include "skin/controls/TvxSkinMenuSpeedButton.h"
-#include "skin/menus/TvxSkinMenu.h"
-#include "skin/menus/TvxSkinPopupMenu.h"
-#include "skin/menus/TvxSkinPopupWindow.h"
+#include "tessel/framework/TApplication.h"
+#include "tessel/framework/TForm.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/skin/controls/TvxSkinMenuSpeedButton.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
+#include "tessel/skin/menus/TvxSkinPopupMenu.h"
+#include "tessel/skin/menus/TvxSkinPopupWindow.h"
 #include "tests/skin/form/FormFixture.h"
 
 #include <string>

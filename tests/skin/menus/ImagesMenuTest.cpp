@@ -1,8 +1,8 @@
-#include "framework/TImageList.h"
-#include "platform/TWindowManager.h"
-#include "skin/menus/TvxImagesMenuLayout.h"
-#include "skin/menus/TvxSkinImagesMenu.h"
-#include "skin/menus/TvxSkinImagesMenuPopupWindow.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/platform/TWindowManager.h"
+#include "tessel/skin/menus/TvxImagesMenuLayout.h"
+#include "tessel/skin/menus/TvxSkinImagesMenu.h"
+#include "tessel/skin/menus/TvxSkinImagesMenuPopupWindow.h"
 #include "tests/framework/HeadlessApplication.h"
 
 #include <string>

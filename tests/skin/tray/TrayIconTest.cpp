@@ -1,10 +1,10 @@
-#include "framework/TImageList.h"
-#include "framework/TMenuItem.h"
-#include "skin/form/TvxVeneer.h"
-#include "skin/menus/TvxSkinMenu.h"
-#include "skin/menus/TvxSkinPopupMenu.h"
-#include "skin/menus/TvxSkinPopupWindow.h"
-#include "skin/tray/TvxTrayIcon.h"
+#include "tessel/framework/TImageList.h"
+#include "tessel/framework/TMenuItem.h"
+#include "tessel/skin/form/TvxVeneer.h"
+#include "tessel/skin/menus/TvxSkinMenu.h"
+#include "tessel/skin/menus/TvxSkinPopupMenu.h"
+#include "tessel/skin/menus/TvxSkinPopupWindow.h"
+#include "tessel/skin/tray/TvxTrayIcon.h"
 #include "tests/skin/form/FormFixture.h"
 
 using namespace tessel;
