@@ -2,11 +2,14 @@
 
 #include "tessel/framework/TCustomForm.h"
 #include "tessel/framework/THintWindow.h"
+#include "tessel/framework/TMenuTracker.h"
 #include "tessel/framework/TMouseTracker.h"
+#include "tessel/framework/TPopupList.h"
 #include "tessel/framework/TScreen.h"
 #include "tessel/platform/TWindowManager.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace tessel {
 
@@ -20,6 +23,11 @@ std::unique_ptr<THintWindow> MakeDefaultHintWindow(TComponent* owner)
     return std::make_unique<THintWindow>(owner);
 }
 
+void FinalizeAtExit()
+{
+    Application().Finalize();
+}
+
 } // namespace
 
 std::string GetShortHint(const std::string& hint)
@@ -29,7 +37,15 @@ std::string GetShortHint(const std::string& hint)
 
 TApplication::TApplication()
     : m_hint_window_class(MakeDefaultHintWindow)
-{ }
+{
+    // The registries that forms and controls leave as they go are made before the
+    // application, so they are still there when it frees what is left at exit.
+    Wm();
+    Screen();
+    TMouseTracker::Instance();
+    TMenuTracker::Instance();
+    TPopupList::Instance();
+}
 
 TApplication::~TApplication()
 {
@@ -90,6 +106,11 @@ int TApplication::Run()
         m_main_form->Show();
     while (!m_terminated)
         HandleMessage();
+    // A program may return from main (or exit) without Finalize. What it made (forms,
+    // and whatever it made them with, some in static storage) is freed then, before
+    // the statics made until now go: an exit handler runs before the destructors of
+    // the objects made before it was registered.
+    std::atexit(FinalizeAtExit);
     return 0;
 }
 

@@ -44,8 +44,10 @@ public:
 
     // Starts (or starts again) with no main form and the default settings.
     void Initialize();
-    // Frees the forms, the hint window and the application's window; a program
-    // calls it after Run, while the rest of the framework is still there.
+    // Frees the forms, the hint window and the application's window. A program may
+    // call it after Run; when it does not, it runs as the program exits (returning
+    // from main, or exit), before the framework's own statics go. A second call
+    // does nothing.
     void Finalize();
     bool MainFormOnTaskBar() const { return m_main_form_on_task_bar; }
     void SetMainFormOnTaskBar(bool on) { m_main_form_on_task_bar = on; }

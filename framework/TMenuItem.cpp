@@ -41,7 +41,8 @@ private:
 
 TCommandNumbers& Commands()
 {
-    static TCommandNumbers numbers;
+    // Never destroyed: items freed at exit still give their numbers back.
+    static auto& numbers = *new TCommandNumbers;
     return numbers;
 }
 

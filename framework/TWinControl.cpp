@@ -16,7 +16,8 @@ namespace {
 
 std::map<HWND, TWinControl*>& Registry()
 {
-    static std::map<HWND, TWinControl*> registry;
+    // Never destroyed: controls that outlive it (freed at exit) still leave it.
+    static auto& registry = *new std::map<HWND, TWinControl*>;
     return registry;
 }
 

@@ -36,7 +36,8 @@ struct TRegistry {
 
 TRegistry& Registry()
 {
-    static TRegistry registry;
+    // Never destroyed: icons freed at exit still leave it.
+    static auto& registry = *new TRegistry;
     return registry;
 }
 

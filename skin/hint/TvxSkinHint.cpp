@@ -19,7 +19,8 @@ namespace {
 // Every hint component alive, oldest first.
 std::vector<TvxSkinHint*>& Registry()
 {
-    static std::vector<TvxSkinHint*> hints;
+    // Never destroyed: hints freed at exit still leave it.
+    static auto& hints = *new std::vector<TvxSkinHint*>;
     return hints;
 }
 

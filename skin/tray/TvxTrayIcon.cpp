@@ -33,13 +33,14 @@ TShiftState KeyShiftState()
 // and the last puts back what it found.
 std::vector<TvxTrayIcon*>& LiveIcons()
 {
-    static std::vector<TvxTrayIcon*> icons;
+    // Never destroyed, as the handler below: icons freed at exit still leave them.
+    static auto& icons = *new std::vector<TvxTrayIcon*>;
     return icons;
 }
 
 TNotifyEvent& PreviousMinimize()
 {
-    static TNotifyEvent previous;
+    static auto& previous = *new TNotifyEvent;
     return previous;
 }
 
