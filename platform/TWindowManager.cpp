@@ -314,11 +314,16 @@ bool TWindowManager::WaitMessage()
         return true;
     if (m_timers.empty() && !m_backend->HasLiveInput())
         return false;
+    m_backend->WaitUntil(NextTimerDue());
+    return true;
+}
+
+uint64_t TWindowManager::NextTimerDue() const
+{
     uint64_t next = UINT64_MAX;
     for (const Timer& t : m_timers)
         next = std::min(next, t.due);
-    m_backend->WaitUntil(next);
-    return true;
+    return next;
 }
 
 bool TWindowManager::HasNativeFrame(HWND hwnd) const
@@ -517,6 +522,7 @@ bool TWindowManager::SetTimer(HWND hwnd, uintptr_t id, uint32_t elapse_ms)
 {
     if (!IsWindow(hwnd))
         return false;
+    elapse_ms = std::max<uint32_t>(elapse_ms, 1);
     uint64_t due = m_backend->NowMs() + elapse_ms;
     for (Timer& t : m_timers)
         if (t.hwnd == hwnd && t.id == id) {

@@ -196,10 +196,14 @@ public:
     TSurface CaptureScreen(const TRect& rect) { return m_paint.CaptureScreen(rect); }
     TSurface CaptureWindow(HWND hwnd) const { return m_paint.CaptureWindow(hwnd); }
 
+    // A period of 0 is taken as 1 ms: a timer always due would keep the loop from
+    // ever running dry.
     bool SetTimer(HWND hwnd, uintptr_t id, uint32_t elapse_ms);
     bool KillTimer(HWND hwnd, uintptr_t id);
     // How many timers run: a program at rest runs none of its own.
     size_t TimerCount() const { return m_timers.size(); }
+    // When the next timer falls due, on the backend's clock; UINT64_MAX with none.
+    uint64_t NextTimerDue() const;
 
 private:
     struct Timer {

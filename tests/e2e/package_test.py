@@ -1,11 +1,15 @@
 """The library as its users get it: installed from the build into a folder of its own,
 the "first skinned window" example copied out of the source tree and built on the
-installed package twice (find_package(Tessel), and pkg-config), then run under Xvfb:
-its window shows and its button answers a click. The player as a desktop program
+installed package twice (find_package(Tessel COMPONENTS gtk), and pkg-config), then run
+under Xvfb: its window shows and its button answers a click. The "testing" example
+(a test on the virtual desktop) builds with find_package(Tessel) where GTK and X11
+cannot be found, links no GTK, and passes without a display; the gtk component is
+refused there with a message. Every public header, through the one header of each
+layer, compiles with the installed include folder alone. The player as a desktop program
 from the same install: its desktop entry and AppStream metadata validate, its icons
 are there at the usual sizes, and the installed program opens the demo collection
 and plays a game.
-Usage: package_test.py BUILD_DIR EXAMPLE_DIR OUT_DIR"""
+Usage: package_test.py BUILD_DIR EXAMPLES_DIR OUT_DIR"""
 
 import os
 import shutil
@@ -28,7 +32,9 @@ def check_layout(prefix):
     wanted = ["include/tessel/skin/controls/TvxSkinButton.h", "include/tessel/platform/DesktopBackend.h",
               "include/tessel/skin/form/objects/TvxSkinButtonObject.h", "lib/cmake/Tessel/TesselConfig.cmake",
               "lib/cmake/Tessel/TesselTargets.cmake", "lib/pkgconfig/tessel.pc", "lib/libtessel_skin_form.a",
-              "lib/tessel/libtessel-webkit.so", "share/tessel/skins/demo.vxs"]
+              "lib/tessel/libtessel-webkit.so", "share/tessel/skins/demo.vxs",
+              "lib/cmake/Tessel/TesselGtkTargets.cmake", "include/tessel/framework/TTestDesktop.h"]
+    wanted += [f"include/tessel/{layer}.h" for layer in ("platform", "framework", "media", "skin")]
     missing = [w for w in wanted if not os.path.exists(os.path.join(prefix, w))]
     assert not missing, f"not installed: {missing}"
     assert not os.path.exists(os.path.join(prefix, "include/tessel/platform/gtk")), \
@@ -101,7 +107,68 @@ def check_program(display, program, out, label):
         assert b"no web views" not in err, err.decode(errors="replace")
 
 
-def main(build, example, out):
+def without_gtk(work):
+    """A pkg-config folder with every module of the system but GTK's, GDK's and WebKit's,
+    and CMake told that X11 is not there: a machine without their development files."""
+    folder = os.path.join(work, "pkgconfig-without-gtk")
+    os.makedirs(folder)
+    dirs = subprocess.run(["pkg-config", "--variable", "pc_path", "pkg-config"], capture_output=True,
+                          text=True, check=True).stdout.strip().split(":")
+    for d in dirs:
+        if not os.path.isdir(d):
+            continue
+        for name in os.listdir(d):
+            hidden = name.startswith(("gtk", "gdk", "webkit", "javascriptcore", "x11"))
+            if name.endswith(".pc") and not hidden and not os.path.exists(os.path.join(folder, name)):
+                os.symlink(os.path.join(d, name), os.path.join(folder, name))
+    env = dict(os.environ, PKG_CONFIG_LIBDIR=folder, PKG_CONFIG_PATH="")
+    assert subprocess.run(["pkg-config", "--exists", "gtk+-3.0"], env=env).returncode != 0
+    return env, ["-DCMAKE_DISABLE_FIND_PACKAGE_X11=ON"]
+
+
+def check_headless(prefix, examples, work):
+    env, flags = without_gtk(work)
+    source = os.path.join(work, "testing")
+    shutil.copytree(os.path.join(examples, "testing"), source)
+    tree = os.path.join(work, "build-testing")
+    run("cmake", "-S", source, "-B", tree, "-G", "Ninja", f"-DCMAKE_PREFIX_PATH={prefix}", *flags, env=env)
+    run("cmake", "--build", tree, env=env)
+    program = os.path.join(tree, "hello-test")
+    libs = subprocess.run(["ldd", program], capture_output=True, text=True, check=True).stdout
+    assert "libgtk" not in libs and "libX11" not in libs, f"the headless test links GTK or X11:\n{libs}"
+    headless = {k: v for k, v in env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    result = subprocess.run(["ctest", "--test-dir", tree, "--output-on-failure"], env=headless,
+                            capture_output=True, text=True)
+    assert result.returncode == 0, result.stdout + result.stderr
+
+    # Asking for the desktop backend there is refused, and says what is missing.
+    asks = os.path.join(work, "asks-gtk")
+    os.makedirs(asks)
+    with open(os.path.join(asks, "CMakeLists.txt"), "w") as f:
+        f.write("cmake_minimum_required(VERSION 3.25)\nproject(AsksGtk LANGUAGES CXX)\n"
+                "find_package(Tessel REQUIRED COMPONENTS gtk)\n")
+    result = subprocess.run(["cmake", "-S", asks, "-B", os.path.join(asks, "build"), f"-DCMAKE_PREFIX_PATH={prefix}",
+                             *flags], env=env, capture_output=True, text=True)
+    assert result.returncode != 0, "the gtk component was found without GTK"
+    assert "gtk+-3.0" in result.stderr + result.stdout, result.stderr
+
+
+def check_headers(prefix, work):
+    env = dict(os.environ, PKG_CONFIG_PATH=os.path.join(prefix, "lib", "pkgconfig"))
+    flags = subprocess.run(["pkg-config", "--cflags", "tessel"], env=env, capture_output=True, text=True,
+                           check=True).stdout.split()
+    included = [os.path.realpath(f[2:]) for f in flags if f.startswith("-I")]
+    assert os.path.realpath(os.path.join(prefix, "include")) in included, flags
+    assert os.path.realpath(os.path.join(prefix, "include", "tessel")) not in included, flags
+    source = os.path.join(work, "all_headers.cpp")
+    with open(source, "w") as f:
+        for layer in ("platform", "framework", "media", "skin"):
+            f.write(f"#include <tessel/{layer}.h>\n")
+        f.write("int main() { return 0; }\n")
+    run("c++", "-std=c++20", "-fsyntax-only", source, *flags)
+
+
+def main(build, examples, out):
     os.makedirs(out, exist_ok=True)
     work = tempfile.mkdtemp(prefix="tessel-package-")
     display = Display(800, 600)
@@ -110,8 +177,10 @@ def main(build, example, out):
         run("cmake", "--install", build, "--prefix", prefix)
         check_layout(prefix)
         check_player(display, prefix, out)
+        check_headers(prefix, work)
+        check_headless(prefix, examples, work)
         source = os.path.join(work, "first-window")
-        shutil.copytree(example, source)
+        shutil.copytree(os.path.join(examples, "first-window"), source)
 
         # find_package(Tessel) from a tree of its own.
         tree = os.path.join(work, "build")
@@ -129,7 +198,8 @@ def main(build, example, out):
         run("c++", "-std=c++20", "-O1", "-o", program, os.path.join(source, "main.cpp"),
             f'-DFIRST_WINDOW_SKIN="{skin}"', *flags)
         check_program(display, program, out, "pkg-config")
-        print("package: installed, built twice outside the tree, both programs run")
+        print("package: installed; every header compiles; the headless test builds without GTK and passes; "
+              "first-window built twice outside the tree, both programs run")
     finally:
         display.close()
         shutil.rmtree(work, ignore_errors=True)

@@ -96,6 +96,28 @@ TEST_F(Windows, RunWaitsOnTheVirtualClockForTimers)
     wm.DestroyWindow(h); // before the procedure's captured locals go
 }
 
+TEST_F(Windows, ATimerOfNoPeriodRunsEveryMillisecondAndTheLoopRunsDry)
+{
+    int ticks = 0;
+    TWindowParams p;
+    p.rect = { 0, 0, 10, 10 };
+    p.proc = [&](HWND h, uint32_t m, WPARAM w, LPARAM l) -> LRESULT {
+        ticks += m == WM_TIMER;
+        return wm.DefWindowProc(h, m, w, l);
+    };
+    HWND h = wm.CreateWindowEx(p);
+    wm.SetTimer(h, 1, 0);
+    EXPECT_EQ(wm.NextTimerDue(), clock->NowMs() + 1);
+    wm.ProcessMessages();
+    EXPECT_EQ(ticks, 0) << "not due before a millisecond has gone";
+    clock->Advance(1);
+    wm.ProcessMessages();
+    EXPECT_EQ(ticks, 1) << "due once, and the loop ends";
+    wm.KillTimer(h, 1);
+    EXPECT_EQ(wm.NextTimerDue(), UINT64_MAX);
+    wm.DestroyWindow(h);
+}
+
 TEST_F(Windows, MovingAndSizingAskTheWindow)
 {
     TWindowParams p;
