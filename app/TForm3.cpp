@@ -1,11 +1,12 @@
 #include "app/TForm3.h"
 
-#include "app/TGameOptions.h"
 #include "app/TStoredSkin.h"
 #include "app/Unit3.h"
+#include "app/content/TCollectionSettings.h"
 #include "app/content/TContentCleanup.h"
 #include "app/content/TContentNames.h"
 #include "app/content/TContentPackage.h"
+#include "app/content/TGameOptions.h"
 #include "app/content/TPrivateFolder.h"
 #include "tessel/framework/Exception.h"
 #include "tessel/framework/SysUtils.h"
@@ -41,7 +42,7 @@ using namespace unit3;
 
 namespace {
 
-const char* const kSettings = "settings1.ini";
+const char* const kSettings = TCollectionSettings::kFileName;
 
 std::string& PackagePathSetting()
 {
@@ -56,19 +57,6 @@ std::function<bool(const std::string&)>& ShellOpen()
     return open;
 }
 
-// A movie's name ends in ".swf" in any letter case, as names from Windows do.
-bool IsMovieName(const std::string& name)
-{
-    return name.size() > 4 && strncasecmp(name.c_str() + name.size() - 4, ".swf", 4) == 0;
-}
-
-// Settings text as people write it: UTF-8 when it is well-formed UTF-8, else the
-// Windows-1252 that packages made on Windows carry (as their names are read).
-std::string SettingsText(const std::string& value)
-{
-    return IsValidUtf8(value) ? value : TContentNames::Windows1252ToUtf8(value);
-}
-
 // Settings text as a terminal line shows it: no control characters, not too long.
 std::string Printable(const std::string& text)
 {
@@ -77,18 +65,6 @@ std::string Printable(const std::string& text)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             c = '?';
     return text.size() > out.size() ? out + "..." : out;
-}
-
-// A file that begins with a UTF-16 byte order mark.
-bool IsUtf16(const std::string& path)
-{
-    unsigned char mark[2] = {};
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return false;
-    const size_t n = std::fread(mark, 1, 2, f);
-    std::fclose(f);
-    return n == 2 && ((mark[0] == 0xFF && mark[1] == 0xFE) || (mark[0] == 0xFE && mark[1] == 0xFF));
 }
 
 bool IsFile(const std::string& path)
@@ -534,7 +510,7 @@ void TForm3::BuildGamesMenu()
     for (const std::optional<std::string>& name : TContentPackage::EntryTargets(ContentTable)) {
         // Only movies are listed: any other file (the settings, a page the package
         // carries) would be an entry that plays nothing.
-        if (!name || *name == kSettings || !IsMovieName(*name))
+        if (!name || *name == kSettings || !TCollectionSettings::IsMovieName(*name))
             continue;
         TMenuItem& item = Menu->Items().Add(TContentNames::DropLastCharacters(*name, 4),
             [this](TComponent* sender) { GameItemClick(sender); });
@@ -569,7 +545,7 @@ void TForm3::LoadSettings()
     std::string file = TempDir + kSettings;
     if (!IsFile(file))
         return;
-    if (IsUtf16(file)) {
+    if (TCollectionSettings::IsUtf16(file)) {
         std::fprintf(stderr,
             "tessel: %s: written in UTF-16; settings are read as UTF-8 or Windows-1252 text\n", file.c_str());
         return;
@@ -577,7 +553,7 @@ void TForm3::LoadSettings()
     // Read once for the whole pass: a large file with many links stays quick.
     TProfileFile settings(file);
     auto text = [&](const char* section, const std::string& key) {
-        return SettingsText(settings.String(section, key, ""));
+        return TCollectionSettings::Text(settings.String(section, key, ""));
     };
     auto number = [&](const char* section, const char* key) { return settings.Integer(section, key, 100); };
     const std::string nr = text("Links", "nr");
@@ -683,7 +659,7 @@ void TForm3::LinkItemClick(TComponent* sender)
     if (!item)
         return;
     // The settings are read afresh: the address is what the file holds now.
-    std::string link = SettingsText(
+    std::string link = TCollectionSettings::Text(
         TProfileFile::ReadString(TempDir + kSettings, "Links", "link" + std::to_string(item->Tag()), ""));
     // A packaged page, or an address a browser or mail program shows, goes to the
     // opener as a browser would take it; anything else (another scheme, a path, text

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TPlayerState.h"
+#include "app/content/TCollectionSettings.h"
 #include "tessel/framework/TForm.h"
 #include "tessel/media/TMovieOptions.h"
 
@@ -43,7 +44,7 @@ public:
     // How a link is opened: the desktop's default handler unless set otherwise.
     static void SetShellOpen(std::function<bool(const std::string&)> open);
     // The most Links entries the settings' nr makes.
-    static constexpr int kMostLinks = 10000;
+    static constexpr int kMostLinks = TCollectionSettings::kMostLinks;
     // A package whose contents pass this unpacks its entries past kSmallEntryBytes
     // after the window is up, kUnpackStepBytes at a time.
     static constexpr int64_t kUnpackAtOnceBytes = 64 << 20;

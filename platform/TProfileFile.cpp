@@ -57,15 +57,20 @@ TProfileFile::TProfileFile(const std::string& path)
             continue;
         if (line.front() == '[') {
             size_t close = line.find(']');
-            std::string name
-                = Upper(Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
-            auto [it, added] = m_sections.try_emplace(name);
+            std::string_view written
+                = Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
+            auto [it, added] = m_sections.try_emplace(Upper(written));
             section = added ? &it->second : nullptr;
+            if (added)
+                m_names.push_back({ std::string(written), {} });
             continue;
         }
         size_t eq = line.find('=');
-        if (section && eq != std::string_view::npos)
-            section->try_emplace(Upper(Trim(line.substr(0, eq))), Cut(Trim(line.substr(eq + 1))));
+        if (section && eq != std::string_view::npos) {
+            std::string_view key = Trim(line.substr(0, eq));
+            if (section->try_emplace(Upper(key), Cut(Trim(line.substr(eq + 1)))).second)
+                m_names.back().keys.emplace_back(key);
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace tessel {
 
@@ -23,6 +24,15 @@ public:
     // Decimal, or hexadecimal behind "$" or "0x"; fallback when missing or malformed.
     int Integer(std::string_view section, std::string_view key, int fallback) const;
 
+    // The sections as written (the first of each name), in the file's order, with
+    // their keys as written (the first of each name): what a checker of the file
+    // lists, as the readers above would find it.
+    struct TSectionNames {
+        std::string name;
+        std::vector<std::string> keys;
+    };
+    const std::vector<TSectionNames>& Names() const { return m_names; }
+
     static std::string ReadString(
         const std::string& path, std::string_view section, std::string_view key, std::string_view fallback);
     static int ReadInteger(
@@ -31,6 +41,7 @@ public:
 private:
     // Section name -> key -> value, names in upper case, first ones kept.
     std::unordered_map<std::string, std::unordered_map<std::string, std::string>> m_sections;
+    std::vector<TSectionNames> m_names;
 };
 
 } // namespace tessel

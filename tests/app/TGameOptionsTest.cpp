@@ -1,4 +1,4 @@
-#include "app/TGameOptions.h"
+#include "app/content/TGameOptions.h"
 
 #include "tessel/platform/TProfileFile.h"
 #include "tests/support/TempDir.h"

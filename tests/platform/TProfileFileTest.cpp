@@ -39,4 +39,13 @@ TEST(TProfileFile, ReadsLikeTheProfileFunctions)
     EXPECT_EQ(once.String("main", "later", "none"), "none");
     EXPECT_EQ(once.Integer("main", "hex", 0), 31);
     EXPECT_EQ(TProfileFile(dir.File("absent.ini")).String("a", "k", " dflt "), "dflt");
+
+    // Its names as written, the first of each, in the file's order.
+    const auto& names = once.Names();
+    ASSERT_EQ(names.size(), 2u) << "[main] again is read past";
+    EXPECT_EQ(names[0].name, "Main");
+    EXPECT_EQ(names[0].keys,
+        (std::vector<std::string> { "Width", "title", "odd", "hex", "hexx", "bad", "neg" }));
+    EXPECT_EQ(names[1].name, "Links");
+    EXPECT_EQ(names[1].keys, (std::vector<std::string> { "count" }));
 }

@@ -1,4 +1,4 @@
-#include "app/TGameOptions.h"
+#include "app/content/TGameOptions.h"
 
 #include "tessel/framework/SysUtils.h"
 #include "tessel/platform/TProfileFile.h"
