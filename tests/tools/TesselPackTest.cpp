@@ -3,6 +3,8 @@
 #include "tools/tessel-pack/TPackTool.h"
 
 #include <dirent.h>
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -161,4 +163,68 @@ TEST(TPackTool, CreateRefusesTwoInputsOfOneName)
         err.str().find(dir.File("one/game.swf") + " and " + dir.File("two/game.swf")), std::string::npos)
         << err.str();
     EXPECT_NE(::access(dir.File("Data.bin").c_str(), F_OK), 0);
+}
+
+// A collection kept in a folder: every file of it, sorted by name, once its settings
+// have been read against its files.
+TEST(TPackTool, CreateFromAFolderChecksItsSettingsFirst)
+{
+    test::TempDir dir;
+    std::filesystem::create_directories(dir.File("games"));
+    dir.Write("games/Orbit.swf", "movie one");
+    dir.Write("games/clicker.SWF", "movie two");
+    dir.Write("games/top.html", "<p>top</p>");
+    dir.Write("games/settings1.ini",
+        "[Main]\ntitle=Games\nwidht=900\n[TopPanel]\nlink=top.html\n[Links]\nnr=1\ntitle1=Site\n"
+        "link1=https://example.org/\n[Game orbit]\nquality=ultra\n");
+    std::ostringstream out, err;
+    ASSERT_EQ(TPackTool::CreateFromFolder(dir.File("Data.bin"), dir.File("games"), err), 0) << err.str();
+    // Warnings are said, and the package is made.
+    EXPECT_NE(err.str().find("warning: "), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("[Main] widht is no key the player reads"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("[Game Orbit] quality=ultra"), std::string::npos) << err.str();
+    ASSERT_EQ(TPackTool::List(dir.File("Data.bin"), out, err), 0);
+    // Sorted by name, byte by byte.
+    const std::string listed = out.str();
+    EXPECT_EQ(listed.rfind("entries: 4\n0\t9\t26004\tOrbit.swf\n1\t9\t26013\tclicker.SWF\n2\t", 0), 0u)
+        << listed;
+    EXPECT_LT(listed.find("\tsettings1.ini\n"), listed.find("\ttop.html\n")) << listed;
+
+    // Each fatal problem writes nothing and says why.
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        const char* said;
+    };
+    const std::vector<Case> cases {
+        { "a game section without its movie",
+            [&] { dir.Write("games/settings1.ini", "[Links]\nnr=0\n[Game Missing]\nquality=low\n"); },
+            "[Game Missing] is for the movie Missing.swf, which is not in the collection" },
+        { "settings without nr", [&] { dir.Write("games/settings1.ini", "[Main]\ntitle=Games\n"); },
+            "[Links] nr is missing" },
+        { "settings in UTF-16", [&] { dir.Write("games/settings1.ini", std::string("\xFF\xFE[\0L\0", 6)); },
+            "UTF-16" },
+        { "a subfolder",
+            [&] {
+                dir.Write("games/settings1.ini", "[Links]\nnr=0\n");
+                std::filesystem::create_directories(dir.File("games/levels"));
+            },
+            "is a folder" },
+        { "101 files",
+            [&] {
+                std::filesystem::remove_all(dir.File("games/levels"));
+                for (int i = 0; i < 97; ++i)
+                    dir.Write("games/more" + std::to_string(i) + ".txt", "x");
+            },
+            "holds 101 files; a package holds at most 100" },
+    };
+    const std::string made = dir.Read("Data.bin");
+    for (const Case& c : cases) {
+        c.make();
+        std::ostringstream said;
+        EXPECT_EQ(TPackTool::CreateFromFolder(dir.File("Data.bin"), dir.File("games"), said), 1) << c.what;
+        EXPECT_NE(said.str().find(c.said), std::string::npos) << c.what << ": " << said.str();
+        EXPECT_NE(said.str().find("nothing was written"), std::string::npos) << c.what << ": " << said.str();
+        EXPECT_EQ(dir.Read("Data.bin"), made) << c.what;
+    }
 }

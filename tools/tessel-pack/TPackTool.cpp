@@ -1,5 +1,6 @@
 #include "tools/tessel-pack/TPackTool.h"
 
+#include "app/content/TCollectionSettings.h"
 #include "app/content/TContentNames.h"
 #include "app/content/TContentPackage.h"
 #include "tessel/framework/Exception.h"
@@ -9,12 +10,15 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <ostream>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+
+namespace fs = std::filesystem;
 
 namespace tessel {
 
@@ -130,6 +134,51 @@ int TPackTool::Create(const std::string& output, const std::vector<std::string>&
         return 1;
     }
     return 0;
+}
+
+int TPackTool::CreateFromFolder(const std::string& output, const std::string& folder, std::ostream& err)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (it->is_directory()) {
+            err << "tessel-pack: " << Printable(it->path().string())
+                << " is a folder; a package holds the files of one folder; nothing was written\n";
+            return 1;
+        }
+        names.push_back(it->path().filename().string());
+    }
+    if (error) {
+        err << "tessel-pack: " << Printable(folder) << ": " << error.message() << "\n";
+        return 1;
+    }
+    std::sort(names.begin(), names.end());
+    if (names.size() > static_cast<size_t>(TContentTable::kSlots)) {
+        err << "tessel-pack: " << Printable(folder) << " holds " << names.size()
+            << " files; a package holds at most " << TContentTable::kSlots << "; nothing was written\n";
+        return 1;
+    }
+    const fs::path settings = fs::path(folder) / TCollectionSettings::kFileName;
+    bool refused = false;
+    if (std::find(names.begin(), names.end(), TCollectionSettings::kFileName) == names.end()) {
+        err << "tessel-pack: warning: " << Printable(folder) << " has no " << TCollectionSettings::kFileName
+            << "; the player opens the collection with its defaults and no Links\n";
+    } else {
+        for (const TCollectionSettings::TProblem& problem :
+            TCollectionSettings::Check(settings.string(), names)) {
+            err << "tessel-pack: " << (problem.fatal ? "" : "warning: ") << Printable(settings.string())
+                << ": " << Printable(problem.message) << "\n";
+            refused = refused || problem.fatal;
+        }
+    }
+    if (refused) {
+        err << "tessel-pack: nothing was written\n";
+        return 1;
+    }
+    std::vector<std::string> files;
+    for (const std::string& name : names)
+        files.push_back((fs::path(folder) / name).string());
+    return Create(output, files, err);
 }
 
 int TPackTool::List(const std::string& package, std::ostream& out, std::ostream& err)

@@ -19,6 +19,12 @@ public:
     // output that is one of the files. The package is written beside the output and
     // takes its place only when complete.
     static int Create(const std::string& output, const std::vector<std::string>& files, std::ostream& err);
+    // Writes a package of every file of the folder, sorted by name, as Create does.
+    // The folder's settings1.ini is checked first against its files: each problem is
+    // named on err, and one that would make the collection other than meant (the
+    // player would apply none of the settings, a game section's movie is missing), a
+    // subfolder, or more than 100 files, writes nothing.
+    static int CreateFromFolder(const std::string& output, const std::string& folder, std::ostream& err);
     // Lists the entries with sizes and offsets, and says whether the file is shorter
     // or longer than its header promises (exit 1 when it is shorter).
     static int List(const std::string& package, std::ostream& out, std::ostream& err);
