@@ -1,13 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
 namespace tessel::test {
 
-// Sets an environment variable for as long as it lives, and puts back what was there
-// (or its absence) when it goes.
+// Sets (or unsets) an environment variable for as long as it lives, and puts back
+// what was there (or its absence) when it goes.
 class TEnvScope {
 public:
     TEnvScope(const char* name, const std::string& value)
@@ -16,6 +17,14 @@ public:
         if (const char* old = std::getenv(name))
             m_old = old;
         ::setenv(name, value.c_str(), 1);
+    }
+    // Unsets it for as long as it lives.
+    TEnvScope(const char* name, std::nullptr_t)
+        : m_name(name)
+    {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        ::unsetenv(name);
     }
     ~TEnvScope()
     {

@@ -1,5 +1,7 @@
 #include "tools/tessel-pack/TDebInputs.h"
 
+#include "app/content/TCollectionSettings.h"
+#include "app/content/TContentNames.h"
 #include "app/content/TContentPackage.h"
 #include "tessel/framework/Exception.h"
 #include "tools/tessel-pack/TDebianNames.h"
@@ -44,9 +46,17 @@ void TDebInputs::CheckNames(const TDebOptions& options)
         throw TDebError("the version " + Quoted(options.version) + ": " + problem);
     if (std::string problem = TDebianNames::TitleProblem(options.title); !problem.empty())
         throw TDebError("the title " + Quoted(options.title) + ": " + problem);
+    if (!options.description.empty())
+        if (std::string problem = TDebianNames::DescriptionProblem(options.description); !problem.empty())
+            throw TDebError(problem + "; nothing was written");
+    if (options.copyright.empty())
+        throw TDebError("the copyright line is empty or missing: the collection's copyright holder goes into "
+                        "its copyright file; give it with --copyright \"YEAR NAME\"");
+    if (std::string problem = TDebianNames::CopyrightProblem(options.copyright); !problem.empty())
+        throw TDebError("the copyright line " + Quoted(options.copyright) + ": " + problem);
 }
 
-void TDebInputs::CheckContent(const std::string& path)
+std::vector<std::string> TDebInputs::CheckContent(const std::string& path)
 {
     struct stat st = StatRegular(path, "the content package");
     TContentTable table;
@@ -67,6 +77,11 @@ void TDebInputs::CheckContent(const std::string& path)
     if (st.st_size < promised)
         throw TDebError(Quoted(path) + " is " + std::to_string(promised - st.st_size)
             + " bytes shorter than its header promises; it would lose games");
+    std::vector<std::string> games;
+    for (const std::optional<std::string>& name : TContentPackage::EntryTargets(table))
+        if (name && *name != TCollectionSettings::kFileName && TCollectionSettings::IsMovieName(*name))
+            games.push_back(TContentNames::DropLastCharacters(*name, 4));
+    return games;
 }
 
 TDebInputs::TIconSize TDebInputs::CheckIcon(const std::string& path)
@@ -112,13 +127,13 @@ std::string TDebInputs::Maintainer(const TDebOptions& options)
     if (maintainer.empty()) {
         const char* name = std::getenv("DEBFULLNAME");
         const char* mail = std::getenv("DEBEMAIL");
-        maintainer = std::string(name && *name ? name : "Game collection packager") + " <"
-            + (mail && *mail ? mail : "root@localhost") + ">";
+        if (!name || !*name || !mail || !*mail)
+            throw TDebError("who ships the package is its maintainer: give --maintainer \"Name <address>\", "
+                            "or set DEBFULLNAME and DEBEMAIL");
+        maintainer = std::string(name) + " <" + mail + ">";
     }
-    size_t open = maintainer.find('<');
-    if (!TDebianNames::TitleProblem(maintainer).empty() || open == 0 || open == std::string::npos
-        || maintainer.back() != '>')
-        throw TDebError("the maintainer " + Quoted(maintainer) + " is not \"Name <address>\"");
+    if (std::string problem = TDebianNames::MaintainerProblem(maintainer); !problem.empty())
+        throw TDebError("the maintainer " + Quoted(maintainer) + ": " + problem);
     return maintainer;
 }
 

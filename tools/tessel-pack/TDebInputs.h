@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace tessel {
 
@@ -21,18 +22,20 @@ public:
     };
     static constexpr int kMinIcon = 16, kMaxIcon = 1024;
 
-    // The name, version and title, by Debian's rules.
+    // The name, version, title, description and copyright line, by Debian's rules.
     static void CheckNames(const TDebOptions& options);
     // A content package the player can unpack whole: readable, not empty, no entry
-    // of a negative size, not shorter than its header promises.
-    static void CheckContent(const std::string& path);
+    // of a negative size, not shorter than its header promises. Returns its games,
+    // as the Games menu names them.
+    static std::vector<std::string> CheckContent(const std::string& path);
     // A PNG picture, read whole, kMinIcon to kMaxIcon pixels on each side.
     static TIconSize CheckIcon(const std::string& path);
     // The player, its web-view module and Ruffle in the folder.
     static void CheckPlayer(const std::string& program_dir);
     // The output is not the input (a package written over the collection).
     static void CheckNotOutput(const std::string& output, const std::string& input);
-    // The maintainer given, or one made of DEBFULLNAME and DEBEMAIL: "Name <address>".
+    // The maintainer given, or one made of DEBFULLNAME and DEBEMAIL: "Name <address>",
+    // never one made up.
     static std::string Maintainer(const TDebOptions& options);
     // The text as it goes into a message: quoted, control characters escaped.
     static std::string Quoted(const std::string& text);

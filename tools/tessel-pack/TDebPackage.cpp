@@ -5,12 +5,15 @@
 #include "tools/tessel-pack/TAtomicFile.h"
 #include "tools/tessel-pack/TChildProcess.h"
 #include "tools/tessel-pack/TDebInputs.h"
+#include "tools/tessel-pack/TDebTexts.h"
 #include "tools/tessel-pack/TDebianNames.h"
 #include "tools/tessel-pack/TPackTool.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -50,10 +53,20 @@ std::string RunTool(const std::vector<std::string>& argv, const std::string& fol
 {
     TChildProcess::TResult run = TChildProcess::Run(argv, folder);
     if (run.status == TChildProcess::kNotStarted)
-        throw TDebError(argv[0] + " could not be run; it comes with Debian's dpkg-dev package");
+        throw TDebError(argv[0] + " could not be run; tessel-pack deb needs Debian's dpkg-dev package");
     if (run.status != 0)
         throw TDebError(argv[0] + " failed:\n" + TPackTool::Printable(run.err));
     return run.out;
+}
+
+// When the package is made: SOURCE_DATE_EPOCH where a reproducible build sets it.
+std::time_t MadeAt()
+{
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    char* end = nullptr;
+    const long long seconds = epoch ? std::strtoll(epoch, &end, 10) : -1;
+    return epoch && *epoch && *end == 0 && seconds >= 0 ? static_cast<std::time_t>(seconds)
+                                                        : std::time(nullptr);
 }
 
 std::string Trimmed(std::string text)
@@ -70,29 +83,6 @@ void WriteFile(const fs::path& path, const std::string& text)
     file << text;
     if (!file.flush())
         throw TDebError("cannot write " + TDebInputs::Quoted(path.string()));
-}
-
-std::string DesktopEntry(const TDebOptions& options)
-{
-    const std::string title = TDebianNames::DesktopValue(options.title);
-    std::string entry = "[Desktop Entry]\nType=Application\n";
-    entry += "Name=" + title + "\n";
-    entry += "GenericName=Game collection\n";
-    entry += "Comment=Play the games of " + title + "\n";
-    entry += "Exec=" + options.name + "\n";
-    entry += "Icon=" + options.name + "\n";
-    entry += "Terminal=false\nCategories=Game;\nStartupNotify=true\n";
-    return entry;
-}
-
-std::string Copyright(const TDebOptions& options)
-{
-    return "The games of \"" + options.title
-        + "\" belong to their authors.\n\n"
-          "They are played by Tessel, a skinned player for Flash game collections,\n"
-          "with Ruffle (https://ruffle.rs), a Flash player licensed under the MIT or\n"
-          "the Apache 2.0 licence, whose texts are in /usr/lib/"
-        + options.name + "/ruffle/.\n";
 }
 
 // The icons as /usr/share/icons/hicolor/NxN/apps/NAME.png: the one given, or
@@ -126,6 +116,32 @@ void StageIcons(const TDebOptions& options, const TDebInputs::TIconSize& given, 
     }
 }
 
+// Ruffle's files as the player loads them, with their licence texts; not its read-me
+// (documentation goes to /usr/share/doc) nor the source maps that only a debugger reads.
+void StageRuffle(const fs::path& from, const fs::path& to)
+{
+    fs::create_directories(to);
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(from)) {
+        const fs::path relative = fs::relative(entry.path(), from);
+        if (entry.is_directory())
+            fs::create_directories(to / relative);
+        else if (entry.path().extension() != ".map" && entry.path().filename() != "README.md")
+            fs::copy_file(entry.path(), to / relative);
+    }
+}
+
+// The md5sums of every file the package installs, as dpkg --verify and debsums read
+// them.
+std::string Md5sums(const fs::path& root)
+{
+    std::vector<std::string> argv { "md5sum", "--" };
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file() && !entry.is_symlink())
+            argv.push_back(fs::relative(entry.path(), root).string());
+    std::sort(argv.begin() + 2, argv.end());
+    return RunTool(argv, root.string());
+}
+
 // Owner-writable and world-readable throughout, the program alone executable: the
 // same however the sources were kept. Returns the size in KiB, as Installed-Size counts.
 uint64_t NormalisePermissions(const fs::path& root, const fs::path& program)
@@ -145,18 +161,6 @@ uint64_t NormalisePermissions(const fs::path& root, const fs::path& program)
     return kib;
 }
 
-std::string Control(const TDebOptions& options, const std::string& architecture,
-    const std::string& maintainer, uint64_t kib, const std::string& depends)
-{
-    std::string control = "Package: " + options.name + "\nVersion: " + options.version + "\nArchitecture: "
-        + architecture + "\nMaintainer: " + maintainer + "\nInstalled-Size: " + std::to_string(kib) + "\n";
-    if (!depends.empty())
-        control += "Depends: " + depends + "\n";
-    control += "Section: games\nPriority: optional\nDescription: " + options.title
-        + "\n A collection of Flash games, played by Tessel in a skinned window.\n";
-    return control;
-}
-
 } // namespace
 
 std::string TDebPackage::OwnPrefix()
@@ -174,10 +178,10 @@ int TDebPackage::Build(const TDebOptions& given, std::ostream& out, std::ostream
         options.player = OwnPrefix();
     try {
         TDebInputs::CheckNames(options);
-        TDebInputs::CheckContent(options.content);
+        std::vector<std::string> games = TDebInputs::CheckContent(options.content);
         const TDebInputs::TIconSize icon
             = options.icon.empty() ? TDebInputs::TIconSize {} : TDebInputs::CheckIcon(options.icon);
-        const std::string maintainer = TDebInputs::Maintainer(options);
+        const TDebTexts texts(options, TDebInputs::Maintainer(options), std::move(games), MadeAt());
         const fs::path program_dir = fs::path(options.player) / TESSEL_INSTALL_MODULE_DIR;
         TDebInputs::CheckPlayer(program_dir.string());
         TDebInputs::CheckNotOutput(options.output, options.content);
@@ -190,16 +194,24 @@ int TDebPackage::Build(const TDebOptions& given, std::ostream& out, std::ostream
         TStagingFolder staging;
         const fs::path root = staging.Path() / "debian" / options.name;
         const fs::path lib = root / "usr/lib" / options.name;
+        const fs::path doc = root / "usr/share/doc" / options.name;
+        const fs::path manual = root / "usr/share/man/man6" / (options.name + ".6");
         try {
             fs::create_directories(lib);
             fs::copy_file(program_dir / "tessel", lib / "tessel");
             fs::copy_file(program_dir / "libtessel-webkit.so", lib / "libtessel-webkit.so");
-            fs::copy(program_dir / "ruffle", lib / "ruffle", fs::copy_options::recursive);
+            StageRuffle(program_dir / "ruffle", lib / "ruffle");
             fs::copy_file(options.content, lib / "Data.bin");
-            fs::create_directories(root / "usr/bin");
-            fs::create_symlink("../lib/" + options.name + "/tessel", root / "usr/bin" / options.name);
-            WriteFile(root / "usr/share/applications" / (options.name + ".desktop"), DesktopEntry(options));
-            WriteFile(root / "usr/share/doc" / options.name / "copyright", Copyright(options));
+            // Debian puts games in /usr/games.
+            fs::create_directories(root / "usr/games");
+            fs::create_symlink("../lib/" + options.name + "/tessel", root / "usr/games" / options.name);
+            WriteFile(root / "usr/share/applications" / (options.name + ".desktop"), texts.DesktopEntry());
+            WriteFile(root / "usr/share/metainfo" / (options.name + ".metainfo.xml"), texts.Metainfo());
+            WriteFile(doc / "copyright", texts.Copyright());
+            WriteFile(doc / texts.ChangelogName(), texts.Changelog());
+            WriteFile(manual, texts.ManualPage());
+            if (const std::string overrides = texts.LintianOverrides(); !overrides.empty())
+                WriteFile(root / "usr/share/lintian/overrides" / options.name, overrides);
             StageIcons(options, icon, options.player, root);
         } catch (const fs::filesystem_error& e) {
             throw TDebError(std::string("staging the package failed: ") + e.what());
@@ -209,6 +221,8 @@ int TDebPackage::Build(const TDebOptions& given, std::ostream& out, std::ostream
             { "strip", "--remove-section=.comment", "--remove-section=.note", (lib / "tessel").string() });
         RunTool({ "strip", "--remove-section=.comment", "--remove-section=.note", "--strip-unneeded",
             (lib / "libtessel-webkit.so").string() });
+        // Compressed as Debian's tools do it: at most, with no name or time inside.
+        RunTool({ "gzip", "-9n", (doc / texts.ChangelogName()).string(), manual.string() });
         const uint64_t kib = NormalisePermissions(root, lib / "tessel");
 
         // dpkg-shlibdeps reads the source package's control file from debian/.
@@ -224,8 +238,12 @@ int TDebPackage::Build(const TDebOptions& given, std::ostream& out, std::ostream
             ? std::string()
             : Trimmed(shlibs.substr(at + field.size(), shlibs.find('\n', at) - at - field.size()));
         const std::string architecture = Trimmed(RunTool({ "dpkg", "--print-architecture" }));
-        WriteFile(root / "DEBIAN/control", Control(options, architecture, maintainer, kib, depends));
+        const std::string md5sums = Md5sums(root);
+        WriteFile(root / "DEBIAN/control", texts.Control(architecture, kib, depends));
+        WriteFile(root / "DEBIAN/md5sums", md5sums);
         fs::permissions(root / "DEBIAN", static_cast<fs::perms>(0755));
+        for (const char* file : { "control", "md5sums" })
+            fs::permissions(root / "DEBIAN" / file, static_cast<fs::perms>(0644));
         RunTool({ "dpkg-deb", "--root-owner-group", "--build", root.string(), package.TempPath() });
         if (!package.Commit())
             throw TDebError(

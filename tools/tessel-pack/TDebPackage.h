@@ -21,14 +21,21 @@ struct TDebOptions {
     std::string player;
     // "Name <address>"; from DEBFULLNAME and DEBEMAIL when empty.
     std::string maintainer;
+    // The package's long description; one made from the title and the games when empty.
+    std::string description;
+    // The collection's copyright holder, "YEAR NAME".
+    std::string copyright;
 };
 
-// Makes a Debian package that installs a collection as a program of its own: the
-// player with its web-view module and Ruffle's files, the collection's Data.bin
-// beside it in /usr/lib/NAME, the program as /usr/bin/NAME, a desktop entry with
-// the collection's title and an icon. The package is built by dpkg-deb, its
-// dependencies found by dpkg-shlibdeps; it is written beside the output and takes
-// its place only when complete, and the staging folder goes in every case.
+// Makes a Debian package that installs a collection as a program of its own, as
+// Debian's checker (lintian) wants it: the player with its web-view module and
+// Ruffle's files, the collection's Data.bin beside it in /usr/lib/NAME, the program
+// as /usr/games/NAME with its manual page, a desktop entry with the collection's
+// title, its games as keywords and an icon, AppStream metadata for software
+// centres, a changelog entry of the version and a machine-readable copyright file.
+// The package is built by dpkg-deb, its dependencies found by dpkg-shlibdeps, the
+// sound server's GStreamer sinks recommended; it is written beside the output and
+// takes its place only when complete, and the staging folder goes in every case.
 class TDebPackage {
 public:
     // Returns the exit code: 0 when the package was written, 1 when the input is

@@ -82,6 +82,62 @@ std::string TDebianNames::TitleProblem(std::string_view title)
     return {};
 }
 
+std::string TDebianNames::DescriptionProblem(std::string_view description)
+{
+    if (description.find_first_not_of(" \n") == std::string_view::npos)
+        return "the description is empty";
+    if (description.size() > kMaxDescription)
+        return "the description is longer than " + std::to_string(kMaxDescription) + " bytes";
+    if (!IsValidUtf8(description))
+        return "the description is not UTF-8 text";
+    for (char32_t c : DecodeUtf8(description))
+        if ((c < 0x20 && c != '\n') || (c >= 0x7F && c <= 0x9F))
+            return "the description holds a control character (a tab, a carriage return ...); lines are "
+                   "apart by line breaks alone";
+    return {};
+}
+
+std::string TDebianNames::CopyrightProblem(std::string_view copyright)
+{
+    if (copyright.empty())
+        return "the copyright line is empty";
+    if (std::string problem = TitleProblem(copyright); !problem.empty())
+        return "the copyright line" + problem.substr(std::string_view("the title").size());
+    size_t year = 0;
+    while (year < copyright.size() && IsDigit(copyright[year]))
+        ++year;
+    if (year != 4 || copyright.find(' ') == std::string_view::npos)
+        return "the copyright line is \"YEAR NAME\", as \"2026 Space Games Ltd\"";
+    return {};
+}
+
+std::string TDebianNames::MaintainerProblem(std::string_view maintainer)
+{
+    const std::string form = "a maintainer is \"Name <address>\"";
+    const size_t open = maintainer.find('<');
+    if (open == std::string_view::npos || maintainer.back() != '>' || open < 2 || maintainer[open - 1] != ' ')
+        return form;
+    const std::string_view name = maintainer.substr(0, open - 1);
+    const std::string_view address = maintainer.substr(open + 1, maintainer.size() - open - 2);
+    if (!TitleProblem(name).empty() || name.find_first_of("<>,") != std::string_view::npos)
+        return form + ", the name one line of text without '<', '>' or ','";
+    const size_t at = address.find('@');
+    if (at == 0 || at == std::string_view::npos || address.find('@', at + 1) != std::string_view::npos)
+        return form + ", the address one local part, '@' and a domain";
+    for (char c : address)
+        if (!IsAlnum(c) && std::string_view("@.-_+").find(c) == std::string_view::npos)
+            return form + "; the address holds only letters, digits and \". - _ + @\"";
+    const std::string_view local = address.substr(0, at);
+    const std::string_view domain = address.substr(at + 1);
+    if (local == "root" || domain == "localhost" || domain.ends_with(".localdomain")
+        || domain.ends_with(".local") || domain.ends_with(".localhost"))
+        return "the address " + std::string(address)
+            + " is root's or a local host's; Debian wants one people can write to";
+    if (domain.find('.') == std::string_view::npos || domain.front() == '.' || domain.back() == '.')
+        return "the address " + std::string(address) + " has no domain of the internet (as example.org)";
+    return {};
+}
+
 std::string TDebianNames::DesktopValue(std::string_view text)
 {
     std::string value;

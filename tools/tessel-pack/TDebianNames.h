@@ -21,6 +21,16 @@ public:
     static std::string VersionProblem(std::string_view version);
     // One line of UTF-8 text without control characters, 1 to kMaxTitle bytes.
     static std::string TitleProblem(std::string_view title);
+    static constexpr size_t kMaxDescription = 4000;
+    // Paragraphs of UTF-8 text, lines apart, no other control character (no tab), 1
+    // to kMaxDescription bytes.
+    static std::string DescriptionProblem(std::string_view description);
+    // "YEAR NAME" (or "YEAR-YEAR NAME", "YEAR, YEAR NAME"): one line as a title is,
+    // starting with a year.
+    static std::string CopyrightProblem(std::string_view copyright);
+    // "Name <local@domain>": a name as a title is, an address whose domain has a dot,
+    // and neither root nor a local host, which Debian refuses as a maintainer's.
+    static std::string MaintainerProblem(std::string_view maintainer);
     // The title as a desktop entry's string value (backslashes doubled).
     static std::string DesktopValue(std::string_view text);
 };

@@ -2,14 +2,17 @@
 // Debian package of a collection.
 //
 //   tessel-pack create -o Data.bin FILE...   stored under their file-name parts
+//   tessel-pack create -o Data.bin DIR       every file of the folder, its settings checked
 //   tessel-pack list Data.bin                entries, sizes, offsets, and a length check
 //   tessel-pack extract Data.bin -C DIR      unpacked by the program's own rules
-//   tessel-pack deb --name NAME --version V --title TITLE Data.bin [--icon PNG] [-o NAME.deb]
-//                   [--maintainer "Name <address>"] [--player PREFIX]
+//   tessel-pack deb --name NAME --version V --title TITLE --copyright "YEAR HOLDER" Data.bin
+//                   [--maintainer "Name <address>"] [--description TEXT] [--icon PNG] [-o NAME.deb]
+//                   [--player PREFIX]
 #include "tools/tessel-pack/TDebPackage.h"
 #include "tools/tessel-pack/TPackTool.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <string>
@@ -23,10 +26,14 @@ int Usage()
 {
     std::fprintf(stderr,
         "usage: tessel-pack create -o Data.bin FILE...\n"
+        "       tessel-pack create -o Data.bin DIR\n"
         "       tessel-pack list Data.bin\n"
         "       tessel-pack extract Data.bin -C DIR\n"
-        "       tessel-pack deb --name NAME --version VERSION --title TITLE Data.bin [--icon PNG]\n"
-        "                       [-o NAME.deb] [--maintainer \"Name <address>\"] [--player PREFIX]\n");
+        "       tessel-pack deb --name NAME --version VERSION --title TITLE --copyright \"YEAR HOLDER\" "
+        "Data.bin\n"
+        "                       [--maintainer \"Name <address>\"] [--description TEXT] [--icon PNG]\n"
+        "                       [-o NAME.deb] [--player PREFIX]\n"
+        "       (the maintainer may come from DEBFULLNAME and DEBEMAIL)\n");
     return 2;
 }
 
@@ -42,7 +49,9 @@ int main(int argc, char** argv)
         { "create", { "-o" } },
         { "list", {} },
         { "extract", { "-C" } },
-        { "deb", { "-o", "--name", "--version", "--title", "--icon", "--maintainer", "--player" } },
+        { "deb",
+            { "-o", "--name", "--version", "--title", "--icon", "--maintainer", "--player", "--description",
+                "--copyright" } },
     };
     auto allowed = known.find(command);
     if (allowed == known.end())
@@ -65,6 +74,9 @@ int main(int argc, char** argv)
             files.push_back(a);
         }
     }
+    if (command == "create" && options.count("-o") && files.size() == 1
+        && std::filesystem::is_directory(files[0]))
+        return TPackTool::CreateFromFolder(options["-o"], files[0], std::cerr);
     if (command == "create" && options.count("-o") && !files.empty())
         return TPackTool::Create(options["-o"], files, std::cerr);
     if (command == "list" && files.size() == 1)
@@ -74,7 +86,8 @@ int main(int argc, char** argv)
     if (command == "deb" && files.size() == 1 && options.count("--name") && options.count("--version")
         && options.count("--title")) {
         TDebOptions deb { options["--name"], options["--version"], options["--title"], files[0],
-            options["--icon"], options["-o"], options["--player"], options["--maintainer"] };
+            options["--icon"], options["-o"], options["--player"], options["--maintainer"],
+            options["--description"], options["--copyright"] };
         return TDebPackage::Build(deb, std::cout, std::cerr);
     }
     return Usage();
