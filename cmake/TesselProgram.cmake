@@ -1,12 +1,16 @@
 # The player installed as a desktop program: the program with the web-view module,
 # Ruffle's files and the demo collection beside it (where it looks for them) in
 # lib/tessel/, a link to it in bin/, its desktop entry, icons and AppStream metadata.
-# tessel-pack goes to bin/ too: it makes packages of collections from this install.
+# tessel-pack goes to bin/ too: it makes packages of collections from this install;
+# and vxskin, for skin authors. Each has its manual page.
 set(TESSEL_PROGRAM_DIR ${TESSEL_INSTALL_MODULE_DIR})
 set_target_properties(tessel PROPERTIES INSTALL_RPATH "$ORIGIN")
 install(TARGETS tessel RUNTIME DESTINATION ${TESSEL_PROGRAM_DIR})
 install(FILES ${TESSEL_DEMO_CONTENT} DESTINATION ${TESSEL_PROGRAM_DIR})
-install(TARGETS tessel-pack RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tessel-pack vxskin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/docs/man/tessel.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/man/tessel-pack.1 ${PROJECT_SOURCE_DIR}/docs/man/vxskin.1
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 if(EXISTS ${TESSEL_RUFFLE_DIR}/ruffle.js)
   install(DIRECTORY ${TESSEL_RUFFLE_DIR}/ DESTINATION ${TESSEL_PROGRAM_DIR}/ruffle)
 endif()

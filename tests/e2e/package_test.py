@@ -28,6 +28,10 @@ def run(*args, **kw):
     subprocess.run(args, check=True, stdout=subprocess.DEVNULL, **kw)
 
 
+def run_out(*args):
+    return subprocess.run(args, check=True, capture_output=True, text=True).stdout
+
+
 def check_layout(prefix):
     wanted = ["include/tessel/skin/controls/TvxSkinButton.h", "include/tessel/platform/DesktopBackend.h",
               "include/tessel/skin/form/objects/TvxSkinButtonObject.h", "lib/cmake/Tessel/TesselConfig.cmake",
@@ -45,8 +49,17 @@ def check_player(display, prefix, out):
     wanted = ["bin/tessel", "lib/tessel/tessel", "lib/tessel/Data.bin", "lib/tessel/ruffle/ruffle.js",
               "share/applications/tessel.desktop", "share/metainfo/dev.tessel.player.metainfo.xml"]
     wanted += [f"share/icons/hicolor/{n}x{n}/apps/tessel.png" for n in (16, 24, 32, 48, 64, 128, 256)]
+    pages = ["share/man/man6/tessel.6", "share/man/man1/tessel-pack.1", "share/man/man1/vxskin.1"]
+    wanted += pages + ["bin/tessel-pack", "bin/vxskin"]
     missing = [w for w in wanted if not os.path.exists(os.path.join(prefix, w))]
     assert not missing, f"not installed: {missing}"
+    # The manual pages read without a warning, and name what they are about.
+    for page in pages:
+        shown = subprocess.run(["man", "--warnings", "-E", "UTF-8", "-l", os.path.join(prefix, page)],
+                               capture_output=True, text=True, env=dict(os.environ, MANWIDTH="80", LC_ALL="C.UTF-8"))
+        assert shown.returncode == 0 and shown.stderr == "", f"{page}: {shown.stderr}"
+        program = os.path.basename(page).rsplit(".", 1)[0]
+        assert f"{program} - " in run_out("lexgrog", os.path.join(prefix, page)), page
     run("desktop-file-validate", os.path.join(prefix, "share/applications/tessel.desktop"))
     run("appstreamcli", "validate", "--no-net", "--pedantic",
         os.path.join(prefix, "share/metainfo/dev.tessel.player.metainfo.xml"))
