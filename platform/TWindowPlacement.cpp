@@ -126,7 +126,7 @@ bool TWindowPlacement::SetWindowPos(HWND hwnd, HWND insert_after, const TRect& r
     if (moved || sized)
         m_wm.Changed(hwnd);
     if (before != target && !(flags & SWP_NOREDRAW) && m_wm.IsWindowVisible(hwnd))
-        if (HWND parent = m_wm.GetParent(hwnd)) {
+        if (m_wm.GetParent(hwnd)) {
             // Children draw into their top-level window's picture: what the child
             // covered shows the parent (and the siblings there) again, and the child
             // draws itself anew where it now lies.

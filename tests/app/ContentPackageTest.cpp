@@ -374,7 +374,7 @@ TEST(TPrivateFolder, OnlyFoldersOfGoneRunsAreRemoved)
     test::TempDir outside;
     ::mkdir(outside.File("tessel-victim").c_str(), 0700);
     outside.Write("tessel-victim/.tessel-run", "tessel-run 999999999 5\n");
-    ::symlink(outside.File("tessel-victim").c_str(), temp.File("tessel-linked").c_str());
+    ASSERT_EQ(::symlink(outside.File("tessel-victim").c_str(), temp.File("tessel-linked").c_str()), 0);
     temp.Write("tessel-afile", "x");
     temp.Write("unrelated.txt", "x");
 

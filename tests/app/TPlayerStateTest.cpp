@@ -59,7 +59,7 @@ TEST(TPlayerState, PackageKeysOfPipesAndLargePackages)
         FILE* f = std::fopen(dir.File(name).c_str(), "wb");
         std::fputc(first, f);
         std::fclose(f);
-        ::truncate(dir.File(name).c_str(), size);
+        EXPECT_EQ(::truncate(dir.File(name).c_str(), size), 0) << name;
         return TPlayerState::PackageKey(dir.File(name));
     };
     const int64_t big = int64_t { 2 } << 30;
