@@ -21,6 +21,39 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+enum class Lines { One, Many };
+
+// Text of UTF-8 without control characters (but line breaks where it may have many
+// lines), not empty (nor only spaces and line breaks), at most most bytes; what names
+// it in the sentence.
+std::string TextProblem(const std::string& what, std::string_view text, size_t most, Lines lines)
+{
+    if (text.find_first_not_of(lines == Lines::Many ? " \n" : "") == std::string_view::npos)
+        return what + " is empty";
+    if (text.size() > most)
+        return what + " is longer than " + std::to_string(most) + " bytes";
+    if (!IsValidUtf8(text))
+        return what + " is not UTF-8 text";
+    for (char32_t c : DecodeUtf8(text))
+        if ((c < 0x20 && !(c == '\n' && lines == Lines::Many)) || (c >= 0x7F && c <= 0x9F))
+            return what
+                + (lines == Lines::Many ? " holds a control character (a tab, a carriage return ...); lines "
+                                          "are apart by line "
+                                          "breaks alone"
+                                        : " holds a control character (a line break, a tab ...)");
+    return {};
+}
+
+// One line of text as a title is, without a space at either end.
+std::string LineProblem(const std::string& what, std::string_view text)
+{
+    if (std::string problem = TextProblem(what, text, TDebianNames::kMaxTitle, Lines::One); !problem.empty())
+        return problem;
+    if (text.front() == ' ' || text.back() == ' ')
+        return what + " starts or ends with a space";
+    return {};
+}
+
 } // namespace
 
 std::string TDebianNames::PackageNameProblem(std::string_view name)
@@ -68,41 +101,18 @@ std::string TDebianNames::VersionProblem(std::string_view version)
 
 std::string TDebianNames::TitleProblem(std::string_view title)
 {
-    if (title.empty())
-        return "the title is empty";
-    if (title.size() > kMaxTitle)
-        return "the title is longer than " + std::to_string(kMaxTitle) + " bytes";
-    if (!IsValidUtf8(title))
-        return "the title is not UTF-8 text";
-    for (char32_t c : DecodeUtf8(title))
-        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
-            return "the title holds a control character (a line break, a tab ...)";
-    if (title.front() == ' ' || title.back() == ' ')
-        return "the title starts or ends with a space";
-    return {};
+    return LineProblem("the title", title);
 }
 
 std::string TDebianNames::DescriptionProblem(std::string_view description)
 {
-    if (description.find_first_not_of(" \n") == std::string_view::npos)
-        return "the description is empty";
-    if (description.size() > kMaxDescription)
-        return "the description is longer than " + std::to_string(kMaxDescription) + " bytes";
-    if (!IsValidUtf8(description))
-        return "the description is not UTF-8 text";
-    for (char32_t c : DecodeUtf8(description))
-        if ((c < 0x20 && c != '\n') || (c >= 0x7F && c <= 0x9F))
-            return "the description holds a control character (a tab, a carriage return ...); lines are "
-                   "apart by line breaks alone";
-    return {};
+    return TextProblem("the description", description, kMaxDescription, Lines::Many);
 }
 
 std::string TDebianNames::CopyrightProblem(std::string_view copyright)
 {
-    if (copyright.empty())
-        return "the copyright line is empty";
-    if (std::string problem = TitleProblem(copyright); !problem.empty())
-        return "the copyright line" + problem.substr(std::string_view("the title").size());
+    if (std::string problem = LineProblem("the copyright line", copyright); !problem.empty())
+        return problem;
     size_t year = 0;
     while (year < copyright.size() && IsDigit(copyright[year]))
         ++year;
