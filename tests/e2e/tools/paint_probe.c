@@ -6,6 +6,10 @@
  *       ends when every watch is met (0) or at the time-out (1); COMMAND keeps running.
  *   paint-probe wait [--timeout MS] X Y RRGGBB
  *       prints the milliseconds until the pixel is near RRGGBB (0 if it already is).
+ *   paint-probe frames [--timeout MS] X Y WIDTH
+ *       counts how often the row of WIDTH pixels from (X, Y) changes over the time-out
+ *       (5000 ms unless given) and prints the changes a second: the frames a moving
+ *       movie shows where its moving parts cross that row.
  *
  * Pixels are read with XGetImage every millisecond, so the figures are exact to a
  * millisecond or two, unlike screenshots taken by a separate program. */
@@ -57,6 +61,21 @@ static int Near(unsigned long a, unsigned long b)
     return 1;
 }
 
+/* FNV-1a over a row of the root window. */
+static unsigned long RowHash(Display* d, int x, int y, int width)
+{
+    XImage* image = XGetImage(d, DefaultRootWindow(d), x, y, (unsigned)width, 1, AllPlanes, ZPixmap);
+    if (!image)
+        return 0;
+    unsigned long hash = 1469598103934665603UL;
+    for (int k = 0; k < width; ++k) {
+        hash ^= XGetPixel(image, k, 0) & 0xFFFFFF;
+        hash *= 1099511628211UL;
+    }
+    XDestroyImage(image);
+    return hash;
+}
+
 static int Met(Display* d, Watch* w)
 {
     unsigned long p = Pixel(d, w->x, w->y);
@@ -72,7 +91,7 @@ static void Sleep1ms(void)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        fprintf(stderr, "usage: paint-probe run|wait ...\n");
+        fprintf(stderr, "usage: paint-probe run|wait|frames ...\n");
         return 2;
     }
     Display* d = XOpenDisplay(NULL);
@@ -97,6 +116,27 @@ int main(int argc, char** argv)
             Sleep1ms();
         }
         printf("%.1f\n", NowMs() - start);
+        return 0;
+    }
+    if (strcmp(argv[1], "frames") == 0) {
+        if (i + 3 > argc)
+            return 2;
+        if (timeout == 30000)
+            timeout = 5000;
+        int x = atoi(argv[i]), y = atoi(argv[i + 1]), width = atoi(argv[i + 2]);
+        if (width <= 0)
+            return 2;
+        unsigned long last = RowHash(d, x, y, width);
+        long changes = 0;
+        double start = NowMs();
+        while (NowMs() - start < timeout) {
+            unsigned long now = RowHash(d, x, y, width);
+            if (now != last)
+                ++changes;
+            last = now;
+            Sleep1ms();
+        }
+        printf("%.1f\n", changes * 1000.0 / timeout);
         return 0;
     }
     Watch watches[kMaxWatches];
