@@ -35,7 +35,7 @@ std::string TPlayerPage::ConfigScript(const std::string& ruffle_base)
 window.RufflePlayer.config = {
   publicPath: ")"
         + ruffle_base + R"(",
-  autoplay: "on", splashScreen: false, unmuteOverlay: "hidden", preloader: false,
+  autoplay: "on", splashScreen: false, unmuteOverlay: "hidden",
   preferredRenderer: "wgpu-webgl", logLevel: "error", warnOnUnsupportedContent: false,
   letterbox: "off", polyfills: false
 };
@@ -159,11 +159,15 @@ window.tesselResume = () => {
   if (player && suspended) { suspended = false; if (!paused) player.ruffle().resume(); }
 };
 // The warm start: a blank movie makes the page load Ruffle's module before any game
-// is chosen. Once it has loaded, the blank player goes (it would draw frames of
-// nothing for ever); the module stays for the games.
+// is chosen, and its first frames make the renderer build what drawing needs (the
+// first game's first frame came a third of a second later without them). Once they
+// are drawn, the blank player goes (it would draw frames of nothing for ever); the
+// module stays for the games.
 const warm = window.RufflePlayer.newest().createPlayer();
 warm.addEventListener("loadeddata", () => {
-  if (player === warm) { warm.remove(); player = null; rest(); document.title = "rested"; }
+  frame(() => frame(() => frame(() => {
+    if (player === warm) { warm.remove(); player = null; rest(); document.title = "rested"; }
+  })));
 });
 document.body.appendChild(warm);
 player = warm;
@@ -174,10 +178,17 @@ document.title = "ready";
 
 std::string TPlayerPage::BlankMovie()
 {
-    // "FWS", version 10, 25 bytes; a 1 x 1 pixel stage (20 twips), 12 frames a
-    // second, one frame: black background, show frame, end.
-    static const unsigned char bytes[] = { 'F', 'W', 'S', 10, 25, 0, 0, 0, 0x30, 0x14, 0x00, 0xA0, 0x00, 0x0C,
-        0x01, 0x00, 0x43, 0x02, 0, 0, 0, 0x40, 0x00, 0x00, 0x00 };
+    // "FWS", version 10, 97 bytes; a 1 x 1 pixel stage (20 twips), 12 frames a second,
+    // one frame: a black background, a black rectangle of solid fill and one of a
+    // black-to-black linear gradient (drawing them makes the renderer build what a
+    // game's first frame needs), show frame, end.
+    static const unsigned char bytes[] = { 0x46, 0x57, 0x53, 0x0A, 0x61, 0x00, 0x00, 0x00, 0x30, 0x0A, 0x00,
+        0xA0, 0x00, 0x0C, 0x01, 0x00, 0x43, 0x02, 0x00, 0x00, 0x00, 0x97, 0x00, 0x01, 0x00, 0x30, 0x0A, 0x00,
+        0xA0, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x0C, 0x27, 0x41, 0x4D, 0x15, 0x34, 0x2C, 0xD1, 0xB0,
+        0x00, 0x9F, 0x00, 0x02, 0x00, 0x30, 0x0A, 0x00, 0xA0, 0x01, 0x10, 0x02, 0x00, 0x02, 0x00, 0x00, 0x00,
+        0x00, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x10, 0x0C, 0x27, 0x41, 0x4D, 0x15, 0x34, 0x2C, 0xD1, 0xB0, 0x00,
+        0x85, 0x06, 0x02, 0x01, 0x00, 0x01, 0x00, 0x85, 0x06, 0x02, 0x02, 0x00, 0x02, 0x00, 0x40, 0x00, 0x00,
+        0x00 };
     return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 
