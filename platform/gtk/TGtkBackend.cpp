@@ -7,8 +7,11 @@
 #include "tessel/platform/gtk/TGtkWebEngine.h"
 #include "tessel/platform/gtk/TGtkWindow.h"
 
+#include <cstdlib>
 #include <gdk/gdkx.h>
 #include <unistd.h>
+
+extern "C" void tessel_bare_theme_register_resource(void);
 
 namespace tessel {
 
@@ -83,7 +86,28 @@ std::unique_ptr<TGtkBackend> TGtkBackend::Create(std::string& error)
     // X11 only, under Wayland sessions too (through Xwayland): the skinned windows
     // place, move and shape themselves, which Wayland leaves to the compositor.
     gdk_set_allowed_backends("x11");
-    if (!gtk_init_check(nullptr, nullptr)) {
+    // The program draws without GL, and the web views' pictures come through shared
+    // memory; left alone, GDK loads the GL driver (with its compiler) as it opens the
+    // display, only to choose a visual. GTK's theme (170 KB of style sheet, a third
+    // of the time to the first window) is read once that window is on the screen:
+    // until then GTK has a bare one, since the skinned windows paint every pixel
+    // themselves. A desktop that sets GDK_GL or GTK_THEME keeps its choice, and the
+    // web processes get the environment as it was.
+    const bool gl_told = g_getenv("GDK_GL") != nullptr, theme_told = g_getenv("GTK_THEME") != nullptr;
+    if (!gl_told)
+        ::setenv("GDK_GL", "disable", 1);
+    if (!theme_told) {
+        tessel_bare_theme_register_resource();
+        ::setenv("GTK_THEME", "TesselBare", 1);
+    }
+    const bool opened = gtk_init_check(nullptr, nullptr);
+    if (opened && !theme_told)
+        gtk_settings_get_default();
+    if (!gl_told)
+        ::unsetenv("GDK_GL");
+    if (!theme_told)
+        ::unsetenv("GTK_THEME");
+    if (!opened) {
         const char* display = g_getenv("DISPLAY");
         const char* wayland = g_getenv("WAYLAND_DISPLAY");
         if (display && *display)
@@ -103,7 +127,9 @@ std::unique_ptr<TGtkBackend> TGtkBackend::Create(std::string& error)
         // itself still see their own errors first.
         gdk_x11_display_error_trap_push(display);
     }
-    return std::unique_ptr<TGtkBackend>(new TGtkBackend());
+    auto backend = std::unique_ptr<TGtkBackend>(new TGtkBackend());
+    backend->m_bare_theme = !theme_told;
+    return backend;
 }
 
 TGtkBackend::~TGtkBackend()
@@ -395,6 +421,19 @@ void TGtkBackend::WindowDrawn()
     if (m_drawn)
         return;
     m_drawn = true;
+    // The desktop's theme, once the web processes (when there are any) are starting:
+    // telling GTK a theme setting again makes it read the theme by the settings.
+    if (m_bare_theme)
+        g_idle_add_full(
+            G_PRIORITY_LOW,
+            [](gpointer) -> gboolean {
+                GtkSettings* settings = gtk_settings_get_default();
+                gboolean dark = FALSE;
+                g_object_get(settings, "gtk-application-prefer-dark-theme", &dark, nullptr);
+                g_object_set(settings, "gtk-application-prefer-dark-theme", dark, nullptr);
+                return G_SOURCE_REMOVE;
+            },
+            nullptr, nullptr);
     if (!m_web || m_web->Started())
         return;
     // After the picture has gone to the screen: WebKit's processes start behind it.

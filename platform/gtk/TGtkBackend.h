@@ -76,6 +76,8 @@ private:
     HWND m_capture = 0;
     GdkSeat* m_grab_seat = nullptr;
     bool m_drawn = false;
+    // GTK started with the bare theme; the desktop's comes after the first picture.
+    bool m_bare_theme = false;
     guint m_web_start = 0;
 };
 
