@@ -421,21 +421,19 @@ void TGtkBackend::WindowDrawn()
     if (m_drawn)
         return;
     m_drawn = true;
-    // The desktop's theme, once the web processes (when there are any) are starting:
-    // telling GTK a theme setting again makes it read the theme by the settings.
-    if (m_bare_theme)
-        g_idle_add_full(
-            G_PRIORITY_LOW,
-            [](gpointer) -> gboolean {
-                GtkSettings* settings = gtk_settings_get_default();
-                gboolean dark = FALSE;
-                g_object_get(settings, "gtk-application-prefer-dark-theme", &dark, nullptr);
-                g_object_set(settings, "gtk-application-prefer-dark-theme", dark, nullptr);
-                return G_SOURCE_REMOVE;
-            },
-            nullptr, nullptr);
-    if (!m_web || m_web->Started())
+    if (!m_web || m_web->Started()) {
+        // Without web views to start, the desktop's theme comes once the program rests.
+        if (m_bare_theme)
+            g_idle_add_full(
+                G_PRIORITY_LOW,
+                [](gpointer) -> gboolean {
+                    ReadDesktopTheme();
+                    return G_SOURCE_REMOVE;
+                },
+                nullptr, nullptr);
+        m_bare_theme = false;
         return;
+    }
     // After the picture has gone to the screen: WebKit's processes start behind it.
     RemoveWebStart();
     m_web_start = g_idle_add(
@@ -451,8 +449,23 @@ void TGtkBackend::WindowDrawn()
 void TGtkBackend::StartWeb()
 {
     RemoveWebStart();
+    // The desktop's theme before the web views exist: read under them, it would
+    // restyle them while their pages load.
+    if (m_bare_theme)
+        ReadDesktopTheme();
+    m_bare_theme = false;
     if (m_web)
         m_web->Start();
+}
+
+void TGtkBackend::ReadDesktopTheme()
+{
+    // Telling GTK a theme setting again makes it read the theme by its settings (the
+    // environment's GTK_THEME is gone by now).
+    GtkSettings* settings = gtk_settings_get_default();
+    gboolean dark = FALSE;
+    g_object_get(settings, "gtk-application-prefer-dark-theme", &dark, nullptr);
+    g_object_set(settings, "gtk-application-prefer-dark-theme", dark, nullptr);
 }
 
 void TGtkBackend::RemoveWebStart()

@@ -65,6 +65,7 @@ private:
     // while when no window shows.
     void StartWeb();
     void RemoveWebStart();
+    static void ReadDesktopTheme();
 
     std::map<HWND, std::unique_ptr<TGtkWindow>> m_windows;
     std::unique_ptr<TGtkWebEngine> m_web;

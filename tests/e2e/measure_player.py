@@ -12,6 +12,7 @@ measured (the tool no longer finds what it looks for)."""
 import glob
 import os
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -93,11 +94,22 @@ def start(display, probe, watches, command, env):
 
 
 def stop(pid):
-    try:
-        os.kill(pid, 9)
-        os.waitpid(pid, 0)
-    except (OSError, ChildProcessError):
-        pass
+    """Ends a program as a desktop's session does (a player removes its unpacked files
+    then, so that the next round finds no stale folder to sweep), and outright if it
+    takes more than five seconds. The program is no child of this one (the probe
+    started it), so its end is seen by its process id going."""
+    for sig in (signal.SIGTERM, signal.SIGKILL):
+        try:
+            os.kill(pid, sig)
+        except ProcessLookupError:
+            return
+        deadline = time.time() + 5
+        while time.time() < deadline:
+            try:
+                os.kill(pid, 0)
+            except ProcessLookupError:
+                return
+            time.sleep(0.05)
 
 
 def install(program, work, name):
@@ -169,11 +181,10 @@ def changed_rows(a, b, box):
 class Menu:
     """The Games menu as it draws itself, learnt once with nothing moving behind it:
     its box (the pixels that change as it opens), its background (its commonest
-    colour) and its entries' bands of rows. Each Down moves the highlight from one
-    entry's band to another's; the entry selected is the one with the fewest pixels
-    of background, and the first entry is the highest band of mostly background above
-    it. Later the menu is read only inside its box, so a movie playing behind it does
-    not count."""
+    colour) and its entries' bands of rows. A Down moves the highlight from one
+    entry's band to the next; the first entry is the highest band of mostly
+    background above them. Later the menu is read only inside its box, so a movie
+    playing behind it does not count, and an entry is chosen by a click on its band."""
 
     def __init__(self, display, work, layout):
         self.display, self.work, self.layout = display, work, layout
@@ -222,29 +233,21 @@ class Menu:
     def mostly_background(self, picture, top):
         return self.plain(picture, top) * 2 > self.height * ((self.box[2] - self.box[0]) // 2 + 1)
 
-    def select(self, entry):
-        """Opens the menu and moves its selection to the entry-th entry (from 0), for
-        Return to choose it."""
+    def choose(self, entry):
+        """Opens the menu and clicks its entry-th entry (from 0) once the menu shows;
+        returns the time of the click."""
         self.open()
         tops = range(self.first, self.box[3] - self.height + 2, self.pitch)
         deadline = time.time() + 15
-        seen = []
-        while time.time() < deadline:
-            time.sleep(0.15)
-            now = self.shot()
-            # A highlight still moving (the menu's entries fade) is read again; the
-            # selection is taken once two readings in a row agree.
-            if sum(self.mostly_background(now, top) for top in tops) < len(tops) - 1:
-                seen = []
-                continue
-            seen.append(min(range(len(tops)), key=lambda k: self.plain(now, tops[k])))
-            if len(seen) < 2 or seen[-1] != seen[-2]:
-                continue
-            if seen[-1] == entry:
-                return
-            self.display.xdotool("key", "Down")
-            seen = []
-        raise RuntimeError(f"the menu's selection never reached entry {entry}")
+        while sum(self.mostly_background(self.shot(), top) for top in tops) < len(tops) - 1:
+            if time.time() > deadline:
+                raise RuntimeError("the Games menu did not open")
+            time.sleep(0.1)
+        self.display.xdotool("mousemove", (self.box[0] + self.box[2]) // 2, tops[entry] + self.height // 2)
+        time.sleep(0.3)
+        begun = time.time()
+        self.display.xdotool("click", 1)
+        return begun
 
 def frames(display, probe, y, left, right, seconds=5):
     out = subprocess.run([probe, "frames", "--timeout", str(seconds * 1000), str(left), str(y), str(right - left + 1)],
@@ -273,9 +276,7 @@ def measure_player(display, probe, program, env, label, first, results, cpu, lay
     if first:
         cpu[f"{label}, idle before any game"] = (idle_cpu(pid), pss_mib(pid))
     # Colours is the second entry; its first frame is one of its four colours.
-    menu.select(1)
-    begun = time.time()
-    display.xdotool("key", "Return")
+    begun = menu.choose(1)
     wait = subprocess.run([probe, "wait", "--timeout", "60000", *map(str, layout.movie_centre()), "E02020"],
                           env=env, capture_output=True, text=True)
     results.setdefault(f"{label} choice to frame", []).append(
@@ -283,8 +284,7 @@ def measure_player(display, probe, program, env, label, first, results, cpu, lay
     # Orbit moves every frame (at the rate the settings give it) across the stage's
     # middle row; the frames shown are counted there, in the window and full screen.
     time.sleep(0.5)
-    menu.select(0)
-    display.xdotool("key", "Return")
+    menu.choose(0)
     if subprocess.run([probe, "wait", "--timeout", "60000", *map(str, layout.movie_centre()), "102060"],
                       env=env, capture_output=True, text=True).returncode != 0:
         raise RuntimeError(f"Orbit did not start (see {display.screenshot(os.path.join(menu.work, 'failed.png')).path})")
@@ -362,7 +362,7 @@ def main(program, pack, content, source, probe, plain, rounds=5, other=None, che
         return 0
     finally:
         display.close()
-        if os.environ.get("KEEP_E2E"):
+        if os.environ.get("KEEP_E2E") or sys.exc_info()[0] is not None:
             print(f"kept {work}")
         else:
             shutil.rmtree(work, ignore_errors=True)

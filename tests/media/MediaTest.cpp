@@ -7,8 +7,10 @@
 #include "tests/framework/HeadlessApplication.h"
 #include "tests/support/TempDir.h"
 
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace tessel;
 
@@ -53,6 +55,38 @@ TEST(TUri, AddressesAreTakenAsBrowsersTakeThem)
     EXPECT_EQ(
         TUri::FromFilePath("/tmp/tessel-a/caf\u00E9 #1.html"), "file:///tmp/tessel-a/caf%C3%A9%20%231.html");
     EXPECT_EQ(TUri::Unescape("a%20b%2Fc%zz%4"), "a b/c%zz%4");
+}
+
+// The warm start's movie is written out by hand: its header must give its length, and
+// its tags (a background, two shapes, their placing, a frame, the end) must fill it
+// exactly, or Ruffle refuses it and the renderer is built only for the first game.
+TEST(TPlayerPage, TheWarmStartMovieIsWhole)
+{
+    const std::string swf = TPlayerPage::BlankMovie();
+    ASSERT_GE(swf.size(), 21u);
+    EXPECT_EQ(swf.substr(0, 3), "FWS");
+    auto byte = [&](size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(swf[i])); };
+    EXPECT_EQ(byte(4) | byte(5) << 8 | byte(6) << 16 | byte(7) << 24, swf.size());
+    // The stage's rectangle: five bits give the bits of each of its four numbers.
+    const unsigned bits = byte(8) >> 3;
+    size_t at = 8 + (5 + 4 * bits + 7) / 8 + 4;
+    std::vector<unsigned> codes;
+    while (at + 2 <= swf.size()) {
+        const unsigned head = byte(at) | byte(at + 1) << 8;
+        at += 2;
+        size_t length = head & 63;
+        if (length == 63) {
+            ASSERT_LE(at + 4, swf.size());
+            length = byte(at) | byte(at + 1) << 8 | byte(at + 2) << 16 | byte(at + 3) << 24;
+            at += 4;
+        }
+        codes.push_back(head >> 6);
+        at += length;
+        if (codes.back() == 0)
+            break;
+    }
+    EXPECT_EQ(at, swf.size());
+    EXPECT_EQ(codes, (std::vector<unsigned> { 9, 2, 2, 26, 26, 1, 0 }));
 }
 
 TEST_F(MediaTest, TheServerAnswersOnlyWhatItServes)
