@@ -89,9 +89,9 @@ std::unique_ptr<TGtkBackend> TGtkBackend::Create(std::string& error)
     // The program draws without GL, and the web views' pictures come through shared
     // memory; left alone, GDK loads the GL driver (with its compiler) as it opens the
     // display, only to choose a visual. GTK's theme (170 KB of style sheet, a third
-    // of the time to the first window) is read once that window is on the screen:
-    // until then GTK has a bare one, since the skinned windows paint every pixel
-    // themselves. A desktop that sets GDK_GL or GTK_THEME keeps its choice, and the
+    // of the time to the first window) is read once that window is on the screen,
+    // before the web views are made: until then GTK has a bare one, since the skinned
+    // windows paint every pixel themselves. A desktop that sets GDK_GL or GTK_THEME keeps its choice, and the
     // web processes get the environment as it was.
     const bool gl_told = g_getenv("GDK_GL") != nullptr, theme_told = g_getenv("GTK_THEME") != nullptr;
     if (!gl_told)

@@ -99,7 +99,8 @@ int main(int argc, char** argv)
         fprintf(stderr, "paint-probe: cannot open the display\n");
         return 2;
     }
-    double timeout = 30000;
+    /* Counting frames lasts 5 s unless told; waiting gives up after 30 s. */
+    double timeout = strcmp(argv[1], "frames") == 0 ? 5000 : 30000;
     int i = 2;
     if (i + 1 < argc && strcmp(argv[i], "--timeout") == 0) {
         timeout = atof(argv[i + 1]);
@@ -121,8 +122,6 @@ int main(int argc, char** argv)
     if (strcmp(argv[1], "frames") == 0) {
         if (i + 3 > argc)
             return 2;
-        if (timeout == 30000)
-            timeout = 5000;
         int x = atoi(argv[i]), y = atoi(argv[i + 1]), width = atoi(argv[i + 2]);
         if (width <= 0)
             return 2;
